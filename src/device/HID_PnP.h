@@ -1,0 +1,76 @@
+// The connection manager: holds at most one unit, follows its arrival and removal, and runs the
+// command exchange with it. It never calls upward; it raises the shared flags of DeviceState
+// (DeviceDetected, DeviceDetectedChanged, CloseStandardSetting, Flag_input) that the windows poll.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <cstdint>
+
+#include "device/HidBackend.h"
+
+namespace tarvik {
+
+class HID_PnP : public QObject {
+    Q_OBJECT
+public:
+    // `backend` is not owned and must outlive this object. The constructor probes once for a unit
+    // that is already plugged in and publishes the instance in State().selfRef.
+    explicit HID_PnP(HidBackend& backend, QObject* parent = nullptr);
+    ~HID_PnP() override;
+
+    HID_PnP(const HID_PnP&) = delete;
+    HID_PnP& operator=(const HID_PnP&) = delete;
+
+    // Takes the first matching unit, or falls back to DeviceRemoved() when there is none.
+    void NewDeviceDetected();
+    // Forgets the held unit and waits for a new one.
+    void DeviceRemoved();
+    // An input report has arrived.
+    void PacketReceived();
+
+    // One command exchange: sends OutputPacketBuffer with `CommunicationCommand` in byte 0 and waits
+    // (the event loop keeps running) until the answer arrives or the time-out passes. True on
+    // failure. On success InputPacketBuffer holds this exchange's own answer.
+    bool Communicate(std::uint8_t CommunicationCommand, bool MessageOn);
+    // One tick of the handshake; run by the exchange's tick timer.
+    void check_INPUT();
+    // Asks the unit for additional-data block DataNo of SelectedPedalNo, waits for the answer
+    // without an alert on time-out, and discards it. Leaves the handshake idle.
+    void Communicate_AdditionalData();
+
+    // The held unit (backend path), empty when none is held.
+    const QString& myDevice() const { return myDevice_; }
+    bool HasDevice() const { return !myDevice_.isEmpty(); }
+    // Grows by one each time a unit is taken; a flow that sees it change knows its unit was replaced.
+    int ConnectionSerial() const { return connectionSerial_; }
+    // Outcome of the last attempt to open a unit (PermissionDenied points the user to the udev rule).
+    OpenResult LastOpenResult() const { return lastOpenResult_; }
+
+    HidBackend& Backend() { return backend_; }
+
+    // Tick length of the exchange; the time-out is EXCHANGE_TIMEOUT_TICKS ticks. Tests shorten it.
+    void SetTickIntervalMs(int ms);
+    int TickIntervalMs() const { return tickMs_; }
+
+signals:
+    // Every report as it goes out and comes in (for the CLI's transcript and for tests).
+    void reportSent(const QByteArray& report);
+    void reportReceived(const QByteArray& report);
+
+private:
+    // (implementation details belong to the device-link work)
+    HidBackend& backend_;
+    QString myDevice_;
+    int connectionSerial_ = 0;
+    OpenResult lastOpenResult_ = OpenResult::NoUnit;
+    int tickMs_ = EXCHANGE_TICK_MS;
+};
+
+// Platform callbacks: plain functions that reach the one instance through State().selfRef.
+void MyNewDeviceCallback();
+void MyRemovalCallback(const QString& device);
+void MyInputCallback(const QByteArray& report);
+
+}  // namespace tarvik

@@ -1,0 +1,25 @@
+// The key usage table: one record per USB HID keyboard usage ID 0..Max_KeyUsageID, with the key's
+// level (STANDARD or ADVANCED), display name and explanation, and the modifier prefix texts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tarvik {
+
+// "Level:… Name:[…]  Explanation:…" for 0..Max_KeyUsageID, else "Error at GetKeyContentsJ()".
+std::string GetKeyContents(int UsageID);
+// The name cut out of the record; empty above Max_UsageID.
+std::string GetKeyName(int UsageID);
+// The explanation cut out of the record; empty when there is none or above Max_UsageID.
+std::string GetKeyExplanation(int UsageID);
+// Character (code point) position of Keyword in SearchFor, or -1. A keyword that ends at the last
+// character is not found; an empty SearchFor gives 0. The name and explanation cut-outs rely on it.
+int IndexOf(const std::string& SearchFor, const std::string& Keyword);
+// The prefix texts of the set bits in bit order, without the final "+"; empty for 0.
+std::string GetModifierName(std::uint8_t ModifierByte);
+
+// True when the key's record has the level STANDARD (the keys the standard dialog offers).
+bool IsStandardKey(int UsageID);
+
+}  // namespace tarvik

@@ -1,0 +1,73 @@
+// Every user-visible text and console line that more than one place of the program shows, once.
+// The GUI and the CLI both take them from here. Line breaks are part of the texts.
+#pragma once
+
+namespace tarvik::text {
+
+// Device link.
+inline constexpr const char* SendError = "送信エラー";
+inline constexpr const char* Timeout = "タイムアウト";
+inline constexpr const char* ConsoleTimeout = "timeout";
+inline constexpr const char* ConsoleAlertOk = "alert_OK_pushed";
+inline constexpr const char* ConsoleOtherResponse = "その他:";  // followed by the response number
+
+// Title of the confirmations.
+inline constexpr const char* ProductTitle = "Oremba Tarvik";
+
+// Reading the unit.
+inline constexpr const char* UnsupportedFirmware = "このバージョンは対応しておりません";
+
+// Main window explanation line ("\r" alone breaks the line).
+inline constexpr const char* ExplanationNoUnit =
+    "Tarvikを接続して下さい。Tarvikは自動的に認識されます。\r"
+    "Tarvikの設定を行わない場合、このプログラムを終了して下さい。";
+inline constexpr const char* ExplanationConnected =
+    "Tarvikの現在の設定が下に表示されています。\r"
+    "設定を変更する場合、設定したいペダルに対応するボタンをクリックしてTarvikの出力を設定して下さい。";
+
+// Factory reset.
+inline constexpr const char* ResetConfirm =
+    "このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
+    "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．";
+// The "¥r¥n" here are printed characters, not a line break: the text has always read so.
+inline constexpr const char* ResetFailed =
+    "エラーが発生しました。¥r¥nこのTarvikの設定を工場出荷状態に戻すことができませんでした。";
+inline constexpr const char* ConsoleCancelled = "キャンセルしました";
+inline constexpr const char* ConsoleResetting =
+    "The selected Tarvik ddddis returning to the initial state in time of factory shipment.";
+
+// Writing one pedal: SettingDoneBefore + pedal name + SettingDoneAfter.
+inline constexpr const char* SettingDoneBefore = "Tarvikの";
+inline constexpr const char* SettingDoneAfter = "の設定が正常に終わりました。";
+
+// Menu.
+inline constexpr const char* QuickStartGuideIntro =
+    "クイックスタートガイドは、下記からダウンロードすることができます。\r\n";
+inline constexpr const char* VersionIntro = "Oremba Tarvik Macアプリ\r\nバージョン: ";
+
+// Main window buttons: pedal name + suffix.
+inline constexpr const char* StandardButtonSuffix = "の設定（標準）";
+inline constexpr const char* AdvancedButtonSuffix = "の設定（高度）";
+
+// Standard dialog.
+inline constexpr const char* StandardDialogTitle = "標準設定";
+inline constexpr const char* ExplanationCaption = "説明";
+inline constexpr const char* RadioNoModifiers = "control, shift, option, command なし";
+inline constexpr const char* RadioWithModifiers = "control, shift, option, command あり";
+inline constexpr const char* RadioOnlyModifiers = "control, shift, option, command だけ";
+inline constexpr const char* WriteButton = "Tarvikに書き込む";
+inline constexpr const char* LeftClick = "左ボタンクリック";
+inline constexpr const char* RightClick = "右ボタンクリック";
+inline constexpr const char* CenterClick = "中央ボタンクリック";
+inline constexpr const char* DoubleClick = "ダブルクリック";
+inline constexpr const char* OutOfStandard =
+    "このペダルに設定されている内容は，標準設定の範囲を超えています．\r\n"
+    "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] をクリックして下さい．";
+// Console: ConsoleSettingInPedal + pedal number + one of the two endings.
+inline constexpr const char* ConsoleSettingInPedal = "Setting in Pedal ";
+inline constexpr const char* ConsoleOutOfStandardKept =
+    " is out of the Standard, but the user selected setting by the Standard.";
+inline constexpr const char* ConsoleOutOfStandardCancelled =
+    " is out of the Standard, and the user selected canceling.";
+
+}  // namespace tarvik::text

@@ -1,0 +1,18 @@
+// What a setting dialog needs of the main window that opened it. The main window implements it;
+// dialog tests may use a stand-in.
+#pragma once
+
+namespace tarvik {
+
+class HID_PnP;
+
+class DialogHost {
+public:
+    virtual ~DialogHost() = default;
+    // Refreshes the selected pedal's description and sends its record when SettingEnabled is set.
+    virtual void SettingDialog_OK() = 0;
+    // The connection manager of the main window.
+    virtual HID_PnP& plugNPlay() = 0;
+};
+
+}  // namespace tarvik

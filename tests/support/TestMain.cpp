@@ -1,0 +1,24 @@
+// One main for every test binary: Qt runs headless, and every test starts from a fresh device state.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "device/DeviceState.h"
+
+namespace {
+
+class FreshState : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override { tarvik::State() = tarvik::DeviceState{}; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // gtest_discover_tests runs the binaries at build time, where no display exists.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
+    return RUN_ALL_TESTS();
+}
