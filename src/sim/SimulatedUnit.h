@@ -1,1 +1,65 @@
+// A unit in software behind the same seam as the real one: it answers the commands the program
+// sends with the answer layouts the program reads, stores what it is sent, and can be plugged,
+// unplugged and told to misbehave. Used by tests, benchmarks and the --simulate modes.
 #pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+#include "device/HidBackend.h"
+#include "sim/UnitImage.h"
+
+namespace tarvik {
+
+class SimulatedUnit : public HidBackend {
+    Q_OBJECT
+public:
+    explicit SimulatedUnit(UnitImage image = DefaultUnitImage(), QObject* parent = nullptr);
+    ~SimulatedUnit() override;
+
+    // HidBackend. The unit is listed while plugged, as "sim:0".
+    QStringList Enumerate() override;
+    OpenResult Open(const QString& path) override;
+    void Close() override;
+    bool IsOpen() const override;
+    QString OpenPath() const override;
+    void Write(const QByteArray& report) override;
+    QString LastError() const override;
+
+    // What the unit stores and reports.
+    const UnitImage& Image() const { return image_; }
+    UnitImage& Image() { return image_; }
+
+    // Plugging emits arrived(); unplugging closes the unit and emits removed().
+    void Plug();
+    void Unplug();
+    bool IsPlugged() const;
+
+    // Misbehaviour.
+    void SetAnswerDelayMs(int ms);                  // answers come this late (0: on the next event-loop turn)
+    void SetSilent(bool silent);                    // answers nothing at all
+    void SetSilentCommands(const QSet<int>& codes); // never answers these commands
+    void SetFailSends(bool fail);                   // every Write fails
+    void SetDropOffOnCommand(int code);             // unplugs itself when it receives this command (-1: never)
+    void SendUnsolicited(const QByteArray& report); // an input report nobody asked for
+    void SetOpenResult(OpenResult result);          // e.g. PermissionDenied: listed but cannot be opened
+
+    // Every report both ways, in order.
+    struct TranscriptLine {
+        bool sent;  // true: program → unit
+        QByteArray bytes;
+    };
+    const QList<TranscriptLine>& Transcript() const;
+    void ClearTranscript();
+    // Reports received with this command byte.
+    int CommandCount(int code) const;
+
+private:
+    struct Impl;
+    Impl* d_;
+    UnitImage image_;
+};
+
+}  // namespace tarvik

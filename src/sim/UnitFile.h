@@ -1,1 +1,22 @@
+// Unit files: JSON text for a UnitImage. A malformed file is refused with one message that names
+// the field and the reason; nothing is taken from it.
 #pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "sim/UnitImage.h"
+
+namespace tarvik {
+
+// Parses `json` into `image`. On failure returns false, leaves `image` unchanged and sets `error`
+// (e.g. "pedals[1].common: 12 bytes, expected 13").
+bool ParseUnitFile(const QByteArray& json, UnitImage& image, QString& error);
+// Reads and parses the file at `path`; unreadable files are refused the same way.
+bool ReadUnitFile(const QString& path, UnitImage& image, QString& error);
+// The JSON text of `image` (hex bytes separated by blanks; optional fields only when set).
+QByteArray UnitFileText(const UnitImage& image);
+// Writes UnitFileText(image) to `path` (atomically: a failed write leaves the old file).
+bool WriteUnitFile(const QString& path, const UnitImage& image, QString& error);
+
+}  // namespace tarvik
