@@ -1,0 +1,82 @@
+#include "model/ContentsGroups.h"
+
+#include "device/ProtocolConstants.h"
+#include "model/KeyTable.h"
+
+namespace tarvik::contents {
+
+void AddLine(std::string& text, const std::string& line) {
+    text += "\r\n";
+    text += line;
+}
+
+void AddKeyGroup(std::string& text, int usage) {
+    if (usage == 0) {
+        AddLine(text, "[キー] なし");
+    } else if (usage > Max_UsageID) {
+        AddLine(text, "[キー] ---");
+    } else {
+        AddLine(text, "[キー] " + GetKeyName(usage));
+    }
+    if (usage >= 1 && usage <= Max_UsageID) {
+        const std::string explanation = GetKeyExplanation(usage);
+        if (!explanation.empty()) AddLine(text, "[キー説明] " + explanation);
+    }
+}
+
+void AddModifierGroup(std::string& text, std::uint8_t modifiers) {
+    const std::string name = GetModifierName(modifiers);
+    AddLine(text, "[モディファイア] " + (name.empty() ? std::string("なし") : name));
+}
+
+void AddAccelerationGroup(std::string& text, std::uint8_t acceleration, unsigned index, unsigned repeats) {
+    if (acceleration != 0) {
+        AddLine(text, "[加速] あり");
+        AddLine(text, "[加速指標] " + std::to_string(index));
+    } else {
+        AddLine(text, "[加速] なし");
+        AddLine(text, "[加速指標] 0");
+    }
+    if (repeats != 0) {
+        AddLine(text, "[繰り返し数] " + std::to_string(repeats));
+    } else {
+        AddLine(text, "[繰り返し] ペダルを離すまで");
+    }
+}
+
+void AddChangeOutputGroup(std::string& text, int usage, std::uint8_t modifiers) {
+    if (usage >= 1 && usage <= Max_KeyUsageID) {
+        AddLine(text, "[キー] " + GetKeyName(usage));
+        const std::string explanation = GetKeyExplanation(usage);
+        if (!explanation.empty()) AddLine(text, "[キー説明] " + explanation);
+    } else if (usage <= Max_UsageID) {
+        AddLine(text, "[クリック] " + GetKeyName(usage));
+        AddLine(text, "[クリック説明] " + GetKeyExplanation(usage));
+    } else {
+        AddLine(text, "[キー] ---");
+    }
+    if (modifiers != 0) {
+        AddLine(text, "[モディファイア] " + GetModifierName(modifiers));
+    } else {
+        AddLine(text, "[モディファイア] なし");
+    }
+}
+
+std::string ChordText(std::span<const std::uint8_t> entry) {
+    if (entry.size() != static_cast<std::size_t>(PSKO_OUTPUT_ENTRY_SIZE)) return {};
+    std::string chord;
+    const std::string modifiers = GetModifierName(entry[0]);
+    if (!modifiers.empty()) chord += "[" + modifiers + "] + ";
+    // The first key is always named, even "なし"; the others end at the first empty slot.
+    chord += "[" + GetKeyName(entry[1]) + "]";
+    for (std::size_t slot = 2; slot < entry.size() && entry[slot] != 0; ++slot) {
+        chord += " + [" + GetKeyName(entry[slot]) + "]";
+    }
+    return chord;
+}
+
+std::string Tenths(unsigned value) {
+    return std::to_string(value / 10) + "." + std::to_string(value % 10);
+}
+
+}  // namespace tarvik::contents

@@ -1,0 +1,28 @@
+// Line groups that several output modes share in a pedal's description.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace tarvik::contents {
+
+// Appends CR LF and line to text.
+void AddLine(std::string& text, const std::string& line);
+
+// "[キー] …" and, when the key has one, "[キー説明] …" (the key output modes).
+void AddKeyGroup(std::string& text, int usage);
+// "[モディファイア] …" with "なし" for none.
+void AddModifierGroup(std::string& text, std::uint8_t modifiers);
+// "[加速] …", "[加速指標] …" and the repeat line (the repeating modes).
+void AddAccelerationGroup(std::string& text, std::uint8_t acceleration, unsigned index, unsigned repeats);
+// One output of an output-at-change setting: a key, a click or "---", then the modifiers.
+void AddChangeOutputGroup(std::string& text, int usage, std::uint8_t modifiers);
+
+// "[mod] + [key] + [key]…" of one 7-byte chord entry; an entry of another size gives "".
+std::string ChordText(std::span<const std::uint8_t> entry);
+
+// value / 10 with one decimal: 25 -> "2.5", 0 -> "0.0".
+std::string Tenths(unsigned value);
+
+}  // namespace tarvik::contents
