@@ -1,1 +1,344 @@
-// placeholder
+#include "ui/MainWindowViewController.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+
+#include "device/Alert.h"
+#include "device/Console.h"
+#include "device/DeviceState.h"
+#include "device/HID_PnP.h"
+#include "device/UnitFlows.h"
+#include "model/PedalContents.h"
+#include "model/PedalNames.h"
+#include "model/Texts.h"
+#include "ui/AdvancedSettingDialogViewController.h"
+#include "ui/DisplayText.h"
+#include "ui/SettingDialogViewController.h"
+#include "ui_MainWindowViewController.h"
+
+namespace tarvik {
+
+namespace {
+
+QString ButtonTitle(const std::string& name, const char* suffix) { return QString::fromStdString(name + suffix); }
+
+}  // namespace
+
+// Between the steps of reading an attached unit the window follows what has been read.
+class MainWindowViewController::ReadListener : public UnitFlowListener {
+public:
+    explicit ReadListener(MainWindowViewController& window) : window_(window) {}
+    void PedalCountKnown(int count, int /*reported*/) override { window_.LayoutForPedalCount(count); }
+    void PedalRecordReady(int pedal) override {
+        window_.WritePedalContents();
+        window_.ActivatePedal(pedal);
+    }
+    void ExchangeFailed() override { window_.InitializeControls(); }
+
+private:
+    MainWindowViewController& window_;
+};
+
+// The factory reset re-describes each pedal as its factory setting goes out.
+class MainWindowViewController::ResetListener : public UnitFlowListener {
+public:
+    explicit ResetListener(MainWindowViewController& window) : window_(window) {}
+    void PedalRecordReady(int /*pedal*/) override { window_.WritePedalContents(); }
+    void ExchangeFailed() override { window_.InitializeControls(); }
+
+private:
+    MainWindowViewController& window_;
+};
+
+MainWindowViewController::MainWindowViewController(HidBackend& backend, QWidget* parent)
+    : QMainWindow(parent), ui_(std::make_unique<Ui::MainWindowViewController>()) {
+    ui_->setupUi(this);
+    names_ = {ui_->labelPedal0Name, ui_->labelPedal1Name, ui_->labelPedal2Name, ui_->labelPedal3Name,
+              ui_->labelPedal4Name};
+    texts_ = {ui_->textboxPedal0Contents, ui_->textboxPedal1Contents, ui_->textboxPedal2Contents,
+              ui_->textboxPedal3Contents, ui_->textboxPedal4Contents};
+    standard_ = {ui_->buttonSetPedal0Standard, ui_->buttonSetPedal1Standard, ui_->buttonSetPedal2Standard,
+                 ui_->buttonSetPedal3Standard, ui_->buttonSetPedal4Standard};
+    advanced_ = {ui_->buttonSetPedal0Advanced, ui_->buttonSetPedal1Advanced, ui_->buttonSetPedal2Advanced,
+                 ui_->buttonSetPedal3Advanced, ui_->buttonSetPedal4Advanced};
+
+    connect(ui_->buttonSetPedal0Standard, &QPushButton::clicked, this,
+            &MainWindowViewController::buttonSetPedal0Standard_Clicked);
+    connect(ui_->buttonSetPedal1Standard, &QPushButton::clicked, this,
+            &MainWindowViewController::buttonSetPedal1Standard_Clicked);
+    connect(ui_->buttonSetPedal2Standard, &QPushButton::clicked, this,
+            &MainWindowViewController::buttonSetPedal2Standard_Clicked);
+    connect(ui_->buttonSetPedal3Standard, &QPushButton::clicked, this,
+            &MainWindowViewController::buttonSetPedal3Standard_Clicked);
+    connect(ui_->buttonSetPedal4Standard, &QPushButton::clicked, this,
+            &MainWindowViewController::buttonSetPedal4Standard_Clicked);
+    // The advanced dialog is not offered: its buttons stay disabled and lead nowhere.
+
+    exit_ = [](int status) { QCoreApplication::exit(status); };
+
+    // The window is in its no-unit look from the start, even before it is first shown.
+    InitializeControls();
+
+    plugNPlay_ = std::make_unique<HID_PnP>(backend);
+
+    updateTimer_ = new QTimer(this);
+    updateTimer_->setInterval(UPDATE_INTERVAL_MS);
+    connect(updateTimer_, &QTimer::timeout, this, &MainWindowViewController::UpdateAppWindow);
+    updateTimer_->start();
+}
+
+MainWindowViewController::~MainWindowViewController() {
+    updateTimer_->stop();
+    // Dialogs still open refer to this window; they go first.
+    delete settingDialog_.data();
+}
+
+HID_PnP& MainWindowViewController::plugNPlay() { return *plugNPlay_; }
+
+void MainWindowViewController::SetExitHandler(ExitHandler handler) { exit_ = std::move(handler); }
+
+SettingDialogViewController* MainWindowViewController::OpenSettingDialog() const { return settingDialog_.data(); }
+
+void MainWindowViewController::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // First appearance only: a window restored from the task bar keeps what it shows, and a unit
+    // read before the window first appeared is not wiped.
+    if (appeared_ || event->spontaneous()) return;
+    appeared_ = true;
+    if (!attachRan_) InitializeControls();
+}
+
+// ---- Layout ------------------------------------------------------------------------------------
+
+void MainWindowViewController::SetExplanation(const char* text) {
+    ui_->labelMainWindowExplanation->setText(ForDisplay(text));
+}
+
+void MainWindowViewController::ShowNoUnitExplanation() {
+    SetExplanation(accessDenied_ ? text::UnitAccessDenied : text::ExplanationNoUnit);
+}
+
+void MainWindowViewController::SetWindowWidth(int width) {
+    const int height = FORM_HEIGHT;
+    ui_->centralwidget->setFixedSize(width, height);
+    ui_->labelMainWindowExplanation->setFixedWidth(width - 2 * ui_->labelMainWindowExplanation->x());
+    // Fixed size: the user can never resize the window.
+    setFixedSize(width, height + (menuWidget() ? menuWidget()->sizeHint().height() : 0));
+}
+
+void MainWindowViewController::SetShift(int shift) {
+    for (int p = 0; p < static_cast<int>(BLOCK_LEFT.size()); ++p) {
+        const int left = BLOCK_LEFT[static_cast<std::size_t>(p)] + shift;
+        NameLabel(p)->move(left, NameLabel(p)->y());
+        TextView(p)->move(left, TextView(p)->y());
+        StandardButton(p)->move(left, StandardButton(p)->y());
+        AdvancedButton(p)->move(left + ADVANCED_INDENT, AdvancedButton(p)->y());
+    }
+}
+
+void MainWindowViewController::InitializeControls() {
+    ShowNoUnitExplanation();
+    for (int p = 0; p < NUMBER_OF_PEDALS_MAX; ++p) {
+        const std::string name = DefaultPedalName(p);
+        NameLabel(p)->setText(QString::fromStdString(name));
+        StandardButton(p)->setText(ButtonTitle(name, text::StandardButtonSuffix));
+        AdvancedButton(p)->setText(ButtonTitle(name, text::AdvancedButtonSuffix));
+    }
+    for (int p = 0; p < NUMBER_OF_PEDALS_MAX; ++p) {
+        NameLabel(p)->setEnabled(false);
+        TextView(p)->setVisible(false);
+        StandardButton(p)->setEnabled(false);
+        AdvancedButton(p)->setEnabled(false);
+        TextView(p)->clear();
+    }
+    SetWindowWidth(WIDTH_THREE_COLUMNS);
+    for (int p = 3; p < NUMBER_OF_PEDALS_MAX; ++p) {
+        NameLabel(p)->setVisible(false);
+        TextView(p)->setVisible(false);
+        StandardButton(p)->setVisible(false);
+    }
+    SetShift(0);
+}
+
+void MainWindowViewController::LayoutForPedalCount(int count) {
+    for (int p = 0; p < NUMBER_OF_PEDALS_MAX; ++p) {
+        StandardButton(p)->setEnabled(false);
+        AdvancedButton(p)->setEnabled(false);
+    }
+    for (int p = 1; p < NUMBER_OF_PEDALS_MAX; ++p) {
+        NameLabel(p)->setEnabled(false);
+        TextView(p)->setVisible(false);
+        TextView(p)->clear();
+    }
+
+    // A count outside the unit's range changes neither the columns nor the names.
+    const bool known = count >= 0 && count <= NUMBER_OF_PEDALS_MAX;
+    int shift = 0;
+    if (known) {
+        const bool third = count >= 4;
+        const bool fourth = count >= 5;
+        SetWindowWidth(fourth ? WIDTH_FIVE_COLUMNS : third ? WIDTH_FOUR_COLUMNS : WIDTH_THREE_COLUMNS);
+        for (QWidget* w : {static_cast<QWidget*>(NameLabel(3)), static_cast<QWidget*>(TextView(3)),
+                           static_cast<QWidget*>(StandardButton(3))})
+            w->setVisible(third);
+        for (QWidget* w : {static_cast<QWidget*>(NameLabel(4)), static_cast<QWidget*>(TextView(4)),
+                           static_cast<QWidget*>(StandardButton(4))})
+            w->setVisible(fourth);
+        shift = third ? COLUMN_SHIFT : 0;
+    }
+    SetShift(shift);
+
+    for (int p = 0; p < NUMBER_OF_PEDALS_MAX; ++p) {
+        const std::string name = PedalNameForCount(count, p);
+        if (name.empty()) continue;
+        NameLabel(p)->setText(QString::fromStdString(name));
+        StandardButton(p)->setText(ButtonTitle(name, text::StandardButtonSuffix));
+        AdvancedButton(p)->setText(ButtonTitle(name, text::AdvancedButtonSuffix));
+    }
+}
+
+void MainWindowViewController::ActivatePedal(int pedal) {
+    if (!IsPedalIndex(pedal)) return;
+    NameLabel(pedal)->setEnabled(true);
+    TextView(pedal)->setVisible(true);
+    StandardButton(pedal)->setEnabled(true);
+    AdvancedButton(pedal)->setEnabled(false);
+}
+
+void MainWindowViewController::WritePedalContents() {
+    const int p = State().SelectedPedalNo;
+    if (!IsPedalIndex(p)) return;
+    TextView(p)->setPlainText(ForDisplay(PedalContentsText()));
+}
+
+// ---- Update loop -------------------------------------------------------------------------------
+
+void MainWindowViewController::UpdateAppWindow() {
+    RefreshAccessHint();
+    DeviceState& s = State();
+    if (s.DeviceDetectedChanged) {
+        s.DeviceDetectedChanged = false;
+        if (s.DeviceDetected) {
+            AttachSequence();
+        } else {
+            DetachSequence();
+        }
+        return;
+    }
+    if (s.InitialState) RunFactoryReset();
+}
+
+void MainWindowViewController::RefreshAccessHint() {
+    const bool denied = !plugNPlay_->HasDevice() && plugNPlay_->LastOpenResult() == OpenResult::PermissionDenied;
+    if (denied == accessDenied_) return;
+    accessDenied_ = denied;
+    if (!plugNPlay_->HasDevice()) ShowNoUnitExplanation();
+}
+
+void MainWindowViewController::AttachSequence() {
+    attachRan_ = true;
+    InitializeControls();
+    SetExplanation(text::ExplanationConnected);
+    ReadListener listener(*this);
+    const ReadOutcome outcome = ReadUnit(*plugNPlay_, listener);
+    if (outcome == ReadOutcome::Unsupported) {
+        InitializeControls();
+        alertBox(text::UnsupportedFirmware);
+        emit unitRead(false);
+        exit_(0);
+        return;
+    }
+    // Never show a unit as connected once it is gone, whatever the read got.
+    if (outcome != ReadOutcome::Done || !plugNPlay_->HasDevice()) {
+        InitializeControls();
+        emit unitRead(false);
+        return;
+    }
+    emit unitRead(true);
+}
+
+void MainWindowViewController::DetachSequence() {
+    ShowNoUnitExplanation();
+    InitializeControls();
+}
+
+void MainWindowViewController::RunFactoryReset() {
+    DeviceState& s = State();
+    s.InitialState = false;
+    const int serial = plugNPlay_->ConnectionSerial();
+    const int response = ConfirmBox(text::ProductTitle, text::ResetConfirm);
+    if (response == ALERT_SECOND_BUTTON) {
+        ConsoleLine(text::ConsoleCancelled);
+        return;
+    }
+    if (response != ALERT_FIRST_BUTTON) {
+        ConsoleLine(text::ConsoleOtherResponse + std::to_string(response));
+        return;
+    }
+    ConsoleLine(text::ConsoleResetting);
+    // The user agreed to reset the unit that was shown when asked; another one plugged in while the
+    // box was open has not even been read yet.
+    if (plugNPlay_->ConnectionSerial() != serial) {
+        InitializeControls();
+        alertBox(text::ResetFailed);
+        return;
+    }
+    ResetListener listener(*this);
+    FactoryReset(*plugNPlay_, listener);
+}
+
+// ---- Edit flow ---------------------------------------------------------------------------------
+
+void MainWindowViewController::buttonSetPedal0Standard_Clicked() { OpenStandardDialog(0); }
+void MainWindowViewController::buttonSetPedal1Standard_Clicked() { OpenStandardDialog(1); }
+void MainWindowViewController::buttonSetPedal2Standard_Clicked() { OpenStandardDialog(2); }
+void MainWindowViewController::buttonSetPedal3Standard_Clicked() { OpenStandardDialog(3); }
+void MainWindowViewController::buttonSetPedal4Standard_Clicked() { OpenStandardDialog(4); }
+
+void MainWindowViewController::OpenStandardDialog(int pedal) {
+    DeviceState& s = State();
+    QPushButton* button = StandardButton(pedal);
+    button->setEnabled(false);
+    s.SettingEnabled = false;
+    s.SelectedPedalNo = pedal;
+    s.PedalName = NameLabel(pedal)->text().toStdString();
+    button->setEnabled(true);
+    s.StandardSettingDialogOpen = true;
+
+    auto* dialog = new SettingDialogViewController(*this, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    settingDialog_ = dialog;
+    dialog->open();
+}
+
+AdvancedSettingDialogViewController* MainWindowViewController::SetPedal2Advanced_clicked(int pedal) {
+    if (!IsPedalIndex(pedal)) return nullptr;
+    DeviceState& s = State();
+    s.SettingEnabled = false;
+    s.SelectedPedalNo = pedal;
+    s.PedalName = NameLabel(pedal)->text().toStdString();
+    auto* dialog = new AdvancedSettingDialogViewController(*this, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->open();
+    return dialog;
+}
+
+void MainWindowViewController::SettingDialog_OK() {
+    DeviceState& s = State();
+    if (!s.SettingEnabled) return;
+    WritePedalContents();
+    if (WriteSelectedPedal(*plugNPlay_)) {
+        InitializeControls();
+        return;
+    }
+    alertBox(text::SettingDoneBefore + s.PedalName + text::SettingDoneAfter);
+}
+
+}  // namespace tarvik

@@ -1,1 +1,124 @@
+// The main window: one block per pedal (name, description, standard and advanced buttons), laid out
+// for the unit's pedal count, and the 0.1 s update that reads an attached unit, clears the window
+// when it goes, and runs the factory reset the menu asked for.
 #pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "device/HidBackend.h"
+#include "ui/DialogHost.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace Ui {
+class MainWindowViewController;
+}
+
+namespace tarvik {
+
+class HID_PnP;
+class SettingDialogViewController;
+class AdvancedSettingDialogViewController;
+
+class MainWindowViewController : public QMainWindow, public DialogHost {
+    Q_OBJECT
+public:
+    // Window geometry. The blocks of pedals 0 to 2 move by the shift; pedals 3 and 4 stay in the
+    // leftmost and rightmost column of the widest window.
+    static constexpr int WIDTH_THREE_COLUMNS = 680;
+    static constexpr int WIDTH_FOUR_COLUMNS = 905;
+    static constexpr int WIDTH_FIVE_COLUMNS = 1130;
+    static constexpr int COLUMN_SHIFT = 225;
+    static constexpr int ADVANCED_INDENT = 5;
+    static constexpr std::array<int, 3> BLOCK_LEFT{240, 15, 465};  // pedals 0, 1, 2 with no shift
+    static constexpr int PEDAL3_LEFT = 15;
+    static constexpr int PEDAL4_LEFT = 15 + 4 * COLUMN_SHIFT;
+    static constexpr int FORM_HEIGHT = 496;  // below the menu bar
+    static constexpr int UPDATE_INTERVAL_MS = 100;
+
+    // `backend` is not owned and must outlive the window. The connection manager is created over it
+    // here (it probes once for a unit already plugged in); the update timer starts here too.
+    explicit MainWindowViewController(HidBackend& backend, QWidget* parent = nullptr);
+    ~MainWindowViewController() override;
+
+    // DialogHost.
+    void SettingDialog_OK() override;
+    HID_PnP& plugNPlay() override;
+
+    // Puts pedal SelectedPedalNo's description into its text view (none for an index outside 0..4).
+    void WritePedalContents();
+    // The look without a unit: default names, three columns, every control disabled or hidden.
+    void InitializeControls();
+    // Width, columns and names for a unit with `count` pedals; every button disabled.
+    void LayoutForPedalCount(int count);
+    // Pedal `pedal` has been read: its name, description and standard button become usable.
+    void ActivatePedal(int pedal);
+
+    // The timer's action: at most one of attach read, detach, factory reset per tick.
+    void UpdateAppWindow();
+
+    // Actions of the five standard buttons.
+    void buttonSetPedal0Standard_Clicked();
+    void buttonSetPedal1Standard_Clicked();
+    void buttonSetPedal2Standard_Clicked();
+    void buttonSetPedal3Standard_Clicked();
+    void buttonSetPedal4Standard_Clicked();
+    // Opens the advanced dialog for `pedal`. Nothing in the window leads here: the advanced buttons
+    // stay disabled. Returns the dialog (deleted when it closes).
+    AdvancedSettingDialogViewController* SetPedal2Advanced_clicked(int pedal);
+
+    // How the program ends when the unit's firmware is refused (tests record the status instead).
+    using ExitHandler = std::function<void(int status)>;
+    void SetExitHandler(ExitHandler handler);
+
+    // The dialog opened by the last standard button click, while it is open.
+    SettingDialogViewController* OpenSettingDialog() const;
+
+signals:
+    // The attach read ended: `shown` is true when every pedal of the unit is shown.
+    void unitRead(bool shown);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    class ReadListener;
+    class ResetListener;
+
+    void AttachSequence();
+    void DetachSequence();
+    void RunFactoryReset();
+    void OpenStandardDialog(int pedal);
+    void SetWindowWidth(int width);
+    void SetShift(int shift);
+    void SetExplanation(const char* text);
+    void ShowNoUnitExplanation();
+    void RefreshAccessHint();
+
+    QLabel* NameLabel(int pedal) const { return names_[static_cast<std::size_t>(pedal)]; }
+    QPlainTextEdit* TextView(int pedal) const { return texts_[static_cast<std::size_t>(pedal)]; }
+    QPushButton* StandardButton(int pedal) const { return standard_[static_cast<std::size_t>(pedal)]; }
+    QPushButton* AdvancedButton(int pedal) const { return advanced_[static_cast<std::size_t>(pedal)]; }
+
+    std::unique_ptr<Ui::MainWindowViewController> ui_;
+    std::unique_ptr<HID_PnP> plugNPlay_;
+    QTimer* updateTimer_ = nullptr;
+    std::array<QLabel*, 5> names_{};
+    std::array<QPlainTextEdit*, 5> texts_{};
+    std::array<QPushButton*, 5> standard_{};
+    std::array<QPushButton*, 5> advanced_{};
+    ExitHandler exit_;
+    bool appeared_ = false;
+    bool attachRan_ = false;
+    bool accessDenied_ = false;
+    QPointer<SettingDialogViewController> settingDialog_;
+};
+
+}  // namespace tarvik
