@@ -1,0 +1,11 @@
+// Every model test starts from the state of a program that has seen no unit.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "device/DeviceState.h"
+
+class ModelTest : public ::testing::Test {
+protected:
+    void SetUp() override { tarvik::State() = tarvik::DeviceState{}; }
+};
