@@ -301,6 +301,46 @@ TEST_F(PedalContentsTest, OutputAtChange) {
     });
 }
 
+// Well-formed UTF-8: every cut-out of a record ends on a character boundary.
+bool IsUtf8(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        for (std::size_t j = 1; j < length; ++j) {
+            if ((static_cast<unsigned char>(text[i + j]) & 0xC0) != 0x80) return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+// Whatever bytes the unit sends, every mode gives a well-formed description (and, under the
+// sanitizers, reads nothing outside the record).
+TEST_F(PedalContentsTest, AnyRecordGivesAWellFormedText) {
+    std::uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<std::uint8_t>(seed >> 16);
+    };
+    for (int mode = 0; mode <= 255; ++mode) {
+        for (int pattern = 0; pattern < 8; ++pattern) {
+            Bytes common(tarvik::NUMBER_OF_COMMON_DATA);
+            Bytes additional(tarvik::ADDITIONAL_DATA_ONE_PEDAL);
+            for (auto& b : common) b = pattern == 0 ? 0x00 : pattern == 1 ? 0xFF : pattern == 2 ? 0xE8 : next();
+            for (auto& b : additional) b = pattern == 0 ? 0x00 : pattern == 1 ? 0xFF : pattern == 2 ? 0xE8 : next();
+            const std::string text = Describe({mode, common, additional}, pattern % tarvik::NUMBER_OF_PEDALS_MAX);
+            ASSERT_TRUE(IsUtf8(text)) << "mode " << mode << " pattern " << pattern;
+            if (mode <= tarvik::OUTPUT_AT_CHANGE) {
+                ASSERT_EQ(text.rfind("[設定されている機能] ", 0), 0u) << "mode " << mode;
+            } else {
+                ASSERT_EQ(text, "default");
+            }
+        }
+    }
+}
+
 TEST_F(PedalContentsTest, UnknownModesReadDefault) {
     for (int mode : {11, 12, 128, 255}) EXPECT_EQ(Describe({mode, {1, 2, 3}}), "default") << mode;
 }
