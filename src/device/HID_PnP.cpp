@@ -1,1 +1,277 @@
-// placeholder
+#include "device/HID_PnP.h"
+
+#include <QEventLoop>
+#include <algorithm>
+
+#include "device/Alert.h"
+#include "device/Console.h"
+#include "device/DeviceState.h"
+#include "device/Reports.h"
+#include "model/Texts.h"
+
+namespace tarvik {
+
+struct HID_PnP::Exchange {
+    enum class Phase { Sending, Awaiting, Done };
+    Phase phase = Phase::Sending;
+    Ending ending = Ending::TimedOut;
+    int sendTicks = 0;  // ticks spent waiting for the backend to take the report
+    Report answer{};
+};
+
+struct HID_PnP::Wait {
+    QEventLoop* loop = nullptr;
+    bool woken = false;
+};
+
+HID_PnP::HID_PnP(HidBackend& backend, QObject* parent) : QObject(parent), backend_(backend) {
+    tick_.setInterval(tickMs_);
+    connect(&tick_, &QTimer::timeout, this, &HID_PnP::check_INPUT);
+
+    // The callbacks reach the instance through selfRef, like the platform's would; a backend that
+    // is not the published instance's own is not listened to.
+    HidBackend* const mine = &backend_;
+    auto ours = [mine] { return State().selfRef != nullptr && &State().selfRef->Backend() == mine; };
+    connect(&backend_, &HidBackend::arrived, this, [ours](const QString&) {
+        if (ours()) MyNewDeviceCallback();
+    });
+    connect(&backend_, &HidBackend::removed, this, [ours](const QString& path) {
+        if (ours()) MyRemovalCallback(path);
+    });
+    connect(&backend_, &HidBackend::inputReport, this, [ours](const QByteArray& report) {
+        if (ours()) MyInputCallback(report);
+    });
+    connect(&backend_, &HidBackend::writeDone, this, [this](bool ok) { WriteFinished(ok); });
+
+    NewDeviceDetected();
+    State().selfRef = this;
+}
+
+HID_PnP::~HID_PnP() {
+    if (State().selfRef == this) State().selfRef = nullptr;
+}
+
+void HID_PnP::SetTickIntervalMs(int ms) {
+    tickMs_ = std::max(1, ms);
+    tick_.setInterval(tickMs_);
+}
+
+// ---- connection ------------------------------------------------------------------------------
+
+void HID_PnP::NewDeviceDetected() {
+    if (HasDevice()) return;  // one unit at a time; a second one waits until the first is gone
+
+    // The first unit that opens is taken. When none does, the most telling reason is kept:
+    // a unit that is there but not ours to open points the user to the udev rule.
+    OpenResult result = OpenResult::NoUnit;
+    QString taken;
+    for (const QString& path : backend_.Enumerate()) {
+        const OpenResult r = backend_.Open(path);
+        if (r == OpenResult::Opened) {
+            taken = path;
+            result = r;
+            break;
+        }
+        if (result != OpenResult::PermissionDenied) result = r;
+    }
+    lastOpenResult_ = result;
+    if (taken.isEmpty()) {
+        DeviceRemoved();
+        return;
+    }
+    myDevice_ = taken;
+    ++connectionSerial_;
+    auto& s = State();
+    s.DeviceDetected = true;
+    s.DeviceDetectedChanged = true;
+}
+
+void HID_PnP::DeviceRemoved() {
+    if (HasDevice()) backend_.Close();
+    myDevice_.clear();
+    auto& s = State();
+    s.DeviceDetected = false;
+    s.DeviceDetectedChanged = true;
+    if (s.StandardSettingDialogOpen) s.CloseStandardSetting = true;
+
+    // No answer can come any more: the waiting exchange fails now instead of after the time-out.
+    if (active_ != nullptr) {
+        s.Flag_send = false;
+        s.Flag_input = false;
+        s.Flag_timeout = true;
+        s.Count_timeout = 0;
+        Finish(Ending::TimedOut);
+    }
+    WakeWaits();
+}
+
+void HID_PnP::PacketReceived() { State().Flag_input = true; }
+
+void HID_PnP::InputArrived(const QByteArray& report) {
+    if (!HasDevice()) return;
+    emit reportReceived(report);
+    // A report of another length is damaged; it is never taken as an answer.
+    if (report.size() != REPORT_SIZE) return;
+    // Only the answer awaited now counts: a report nobody waits for must not end a later exchange.
+    if (active_ == nullptr || active_->phase != Exchange::Phase::Awaiting || !State().Flag_send) return;
+    std::copy_n(reinterpret_cast<const std::uint8_t*>(report.constData()), REPORT_SIZE, active_->answer.begin());
+    PacketReceived();
+    check_INPUT();  // ends the wait at once, not at the next tick
+}
+
+void MyNewDeviceCallback() {
+    auto& s = State();
+    HID_PnP* self = s.selfRef;
+    if (self == nullptr || s.flag_MyNewDeviceCallback || self->HasDevice()) return;
+    s.flag_MyNewDeviceCallback = true;
+    self->NewDeviceDetected();
+    s.flag_MyNewDeviceCallback = false;
+}
+
+void MyRemovalCallback(const QString& device) {
+    auto& s = State();
+    HID_PnP* self = s.selfRef;
+    if (self == nullptr || s.flag_MyRemovalCallback) return;
+    if (!self->HasDevice() || device != self->myDevice()) return;  // another device: not ours
+    s.flag_MyRemovalCallback = true;
+    self->DeviceRemoved();
+    s.flag_MyRemovalCallback = false;
+}
+
+void MyInputCallback(const QByteArray& report) {
+    if (HID_PnP* self = State().selfRef) self->InputArrived(report);
+}
+
+// ---- exchange --------------------------------------------------------------------------------
+
+template <class Done>
+bool HID_PnP::WaitUntil(Done done) {
+    while (!done()) {
+        QEventLoop loop;
+        Wait wait{&loop};
+        waits_.push_back(&wait);
+        loop.exec();
+        waits_.erase(std::find(waits_.begin(), waits_.end(), &wait));
+        // Not woken by us: the application is quitting and every event loop returns at once.
+        if (!wait.woken) return false;
+    }
+    return true;
+}
+
+void HID_PnP::WakeWaits() {
+    for (Wait* wait : waits_) {
+        wait->woken = true;
+        wait->loop->quit();
+    }
+}
+
+void HID_PnP::Finish(Ending ending) {
+    if (active_ == nullptr) return;
+    active_->phase = Exchange::Phase::Done;
+    active_->ending = ending;
+    active_ = nullptr;
+    tick_.stop();
+    WakeWaits();
+}
+
+void HID_PnP::WriteFinished(bool ok) {
+    if (active_ == nullptr || active_->phase != Exchange::Phase::Sending) return;
+    if (!ok) {
+        Finish(Ending::SendFailed);
+        return;
+    }
+    // The time-out flag tells only about the wait that begins now.
+    auto& s = State();
+    s.Flag_timeout = false;
+    s.Flag_input = false;
+    s.Count_timeout = 0;
+    s.Flag_send = true;
+    active_->phase = Exchange::Phase::Awaiting;
+}
+
+void HID_PnP::check_INPUT() {
+    auto& s = State();
+    if (s.Flag_send && s.Flag_input) {
+        s.Count_timeout = 0;
+        s.Flag_send = false;
+        s.Flag_input = false;
+        Finish(Ending::Answered);
+    } else if (s.Flag_send && !s.Flag_input) {
+        if (++s.Count_timeout >= EXCHANGE_TIMEOUT_TICKS) {
+            s.Flag_timeout = true;
+            s.Flag_send = false;
+            s.Flag_input = false;
+            s.Count_timeout = 0;
+            Finish(Ending::TimedOut);
+        }
+    } else if (active_ != nullptr && active_->phase == Exchange::Phase::Sending) {
+        // A backend that never reports the write must not hold the program either.
+        if (++active_->sendTicks >= EXCHANGE_TIMEOUT_TICKS) {
+            s.Flag_timeout = true;
+            Finish(Ending::TimedOut);
+        }
+    }
+}
+
+HID_PnP::Ending HID_PnP::RunExchange(std::uint8_t command, Report& answer) {
+    auto& s = State();
+    // The request is taken now: whatever runs while it waits its turn must not change it.
+    s.OutputPacketBuffer[pos::COMMAND] = command;
+    const Report request = s.OutputPacketBuffer;
+
+    // One request on the wire at a time; an exchange started inside another's wait goes after it.
+    if (!WaitUntil([this] { return active_ == nullptr || !HasDevice(); })) return Ending::Abandoned;
+    if (!HasDevice()) return Ending::NoUnit;
+
+    Exchange ex;
+    active_ = &ex;
+    s.Count_timeout = 0;
+    tick_.start(tickMs_);
+    const QByteArray bytes(reinterpret_cast<const char*>(request.data()), REPORT_SIZE);
+    emit reportSent(bytes);
+    backend_.Write(bytes);  // may report its result before it returns
+    const bool waited = WaitUntil([&ex] { return ex.phase == Exchange::Phase::Done; });
+    if (!waited && active_ == &ex) {
+        s.Flag_send = false;
+        s.Flag_input = false;
+        Finish(Ending::Abandoned);
+    }
+
+    // Between exchanges the caller sees the report it sent, whatever ran inside the wait.
+    s.OutputPacketBuffer = request;
+    if (ex.ending == Ending::Answered) answer = ex.answer;
+    return ex.ending;
+}
+
+bool HID_PnP::Communicate(std::uint8_t CommunicationCommand, bool MessageOn) {
+    (void)MessageOn;  // every caller wants failures reported, and they are
+    if (!HasDevice()) return true;
+    Report answer{};
+    switch (RunExchange(CommunicationCommand, answer)) {
+        case Ending::Answered:
+            State().InputPacketBuffer = answer;
+            return false;
+        case Ending::SendFailed:
+            alertBox(text::SendError);
+            return true;
+        case Ending::TimedOut:
+            alertBox(text::Timeout);
+            ConsoleLine(text::ConsoleTimeout);
+            return true;
+        case Ending::NoUnit:
+        case Ending::Abandoned:
+            break;
+    }
+    return true;
+}
+
+void HID_PnP::Communicate_AdditionalData() {
+    if (!HasDevice()) return;
+    auto& s = State();
+    FillAdditionalDataRequest(s.OutputPacketBuffer, s.SelectedPedalNo, s.DataNo);
+    // Waited for so that its answer cannot end a later exchange; nobody reads it.
+    Report discarded{};
+    RunExchange(static_cast<std::uint8_t>(GET_ADDITIONAL_DATA), discarded);
+}
+
+}  // namespace tarvik

@@ -6,9 +6,13 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
+#include <array>
 #include <cstdint>
+#include <vector>
 
 #include "device/HidBackend.h"
+#include "device/ProtocolConstants.h"
 
 namespace tarvik {
 
@@ -60,12 +64,33 @@ signals:
     void reportReceived(const QByteArray& report);
 
 private:
-    // (implementation details belong to the device-link work)
+    friend void MyInputCallback(const QByteArray& report);
+
+    // One exchange from send to answer. It lives on its caller's stack, so an exchange started
+    // inside another's wait keeps its own answer.
+    struct Exchange;
+    struct Wait;
+    enum class Ending { Answered, NoUnit, SendFailed, TimedOut, Abandoned };
+
+    Ending RunExchange(std::uint8_t command, std::array<std::uint8_t, REPORT_SIZE>& answer);
+    void InputArrived(const QByteArray& report);
+    void WriteFinished(bool ok);
+    void Finish(Ending ending);
+    // Runs the event loop until `done` holds; every state change wakes all waits to look again.
+    // False when the application is quitting and the wait was given up.
+    template <class Done>
+    bool WaitUntil(Done done);
+    void WakeWaits();
+
     HidBackend& backend_;
     QString myDevice_;
     int connectionSerial_ = 0;
     OpenResult lastOpenResult_ = OpenResult::NoUnit;
     int tickMs_ = EXCHANGE_TICK_MS;
+
+    QTimer tick_;
+    Exchange* active_ = nullptr;  // the exchange on the wire; at most one
+    std::vector<Wait*> waits_;    // nested waits, innermost last
 };
 
 // Platform callbacks: plain functions that reach the one instance through State().selfRef.

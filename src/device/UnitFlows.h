@@ -3,6 +3,11 @@
 // only in what they do between the steps (the listener).
 #pragma once
 
+#include <array>
+#include <cstdint>
+
+#include "device/ProtocolConstants.h"
+
 namespace tarvik {
 
 class HID_PnP;
@@ -42,5 +47,8 @@ bool FactoryReset(HID_PnP& link, UnitFlowListener& listener);
 
 // Puts the factory setting of pedal p into OutputMode[p] and CommonData[p] (only the bytes it names).
 void ApplyFactorySetting(int pedal);
+// The same for a record held elsewhere (the simulated unit's factory state). Pedals outside 0..4
+// are left alone.
+void ApplyFactorySetting(int pedal, std::uint8_t& mode, std::array<std::uint8_t, NUMBER_OF_COMMON_DATA>& common);
 
 }  // namespace tarvik

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QtGlobal>
 
 #include "device/HidBackend.h"
 #include "sim/UnitImage.h"
@@ -42,9 +43,16 @@ public:
     void SetSilent(bool silent);                    // answers nothing at all
     void SetSilentCommands(const QSet<int>& codes); // never answers these commands
     void SetFailSends(bool fail);                   // every Write fails
-    void SetDropOffOnCommand(int code);             // unplugs itself when it receives this command (-1: never)
+    void SetDropOffOnCommand(int code);             // unplugs itself, once, after taking this command (-1: never)
     void SendUnsolicited(const QByteArray& report); // an input report nobody asked for
     void SetOpenResult(OpenResult result);          // e.g. PermissionDenied: listed but cannot be opened
+    void SetWriteResultLater(bool later);           // writeDone() on the next event-loop turn, not in Write()
+
+    // The last SET_PARAMETERS report the unit took (empty before the first).
+    QByteArray LastParameters() const;
+    // Time the unit spent between taking a report and answering it, summed over every answer.
+    qint64 AnswerTimeNs() const;
+    int AnswerCount() const;
 
     // Every report both ways, in order.
     struct TranscriptLine {
