@@ -1,0 +1,41 @@
+#include "app/AppDelegate.h"
+
+#include <QMenuBar>
+
+#include "app/MenuClass.h"
+#include "app/SimulationMenu.h"
+#include "device/Alert.h"
+#include "device/HidapiBackend.h"
+#include "sim/SimulatedUnit.h"
+#include "ui/MainWindowViewController.h"
+#include "ui/MessageBoxPresenter.h"
+
+namespace tarvik {
+
+AppDelegate::AppDelegate(const StartOptions& options, QObject* parent) : QObject(parent) {
+    if (options.simulate) {
+        auto unit = std::make_unique<SimulatedUnit>(options.unitImage);
+        simulated_ = unit.get();
+        backend_ = std::move(unit);
+    } else {
+        backend_ = std::make_unique<HidapiBackend>();
+    }
+    // Installed before the window exists: its first probe may already have something to say.
+    presenter_ = std::make_unique<MessageBoxPresenter>();
+    SetAlertPresenter(presenter_.get());
+
+    window_ = std::make_unique<MainWindowViewController>(*backend_);
+    presenter_->SetWindow(window_.get());
+    menu_ = new MenuClass(*window_->menuBar(), this);
+    if (simulated_) simulationMenu_ = new SimulationMenu(*window_->menuBar(), *simulated_, this);
+    // The menu bar has its items now; the window's fixed height includes it.
+    window_->InitializeControls();
+}
+
+AppDelegate::~AppDelegate() {
+    // The window and its connection manager go before the backend they use.
+    window_.reset();
+    SetAlertPresenter(nullptr);
+}
+
+}  // namespace tarvik

@@ -1,0 +1,44 @@
+// Builds the running program: the HID backend (the real one, or a simulated unit), the message
+// boxes, the main window and its menus.
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "app/CommandLine.h"
+
+namespace tarvik {
+
+class HidBackend;
+class SimulatedUnit;
+class MainWindowViewController;
+class MessageBoxPresenter;
+class MenuClass;
+class SimulationMenu;
+
+class AppDelegate : public QObject {
+    Q_OBJECT
+public:
+    explicit AppDelegate(const StartOptions& options, QObject* parent = nullptr);
+    ~AppDelegate() override;
+
+    void applicationDidFinishLaunching() {}
+    void applicationWillTerminate() {}
+    // Closing the main window ends the program.
+    bool applicationShouldTerminateAfterLastWindowClosed() const { return true; }
+
+    MainWindowViewController& Window() { return *window_; }
+    MenuClass& Menu() { return *menu_; }
+    // The simulated unit in the simulated mode, else nullptr.
+    SimulatedUnit* Simulated() { return simulated_; }
+
+private:
+    std::unique_ptr<HidBackend> backend_;
+    SimulatedUnit* simulated_ = nullptr;
+    std::unique_ptr<MessageBoxPresenter> presenter_;
+    std::unique_ptr<MainWindowViewController> window_;
+    MenuClass* menu_ = nullptr;
+    SimulationMenu* simulationMenu_ = nullptr;
+};
+
+}  // namespace tarvik

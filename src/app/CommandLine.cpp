@@ -1,0 +1,99 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "sim/UnitFile.h"
+
+namespace tarvik {
+
+namespace {
+
+const QString kSimulate = QStringLiteral("simulate");
+const QString kSimulateWithFile = QStringLiteral("--simulate=");
+
+void Print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+QString VersionNumber() {
+    return QStringLiteral("%1.%2.%3").arg(Win_Major).arg(Win_Minor).arg(Win_Revision);
+}
+
+}  // namespace
+
+bool AsksForHelpOrVersion(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h") || a == QLatin1String("-?") ||
+            a == QLatin1String("--version") || a == QLatin1String("-v"))
+            return true;
+    }
+    return false;
+}
+
+int ParseCommandLine(const QStringList& arguments, StartOptions& options) {
+    // QCommandLineParser has no optional values: "--simulate=FILE" is split off by hand.
+    QStringList args;
+    QString file;
+    bool fileGiven = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (i > 0 && a.startsWith(kSimulateWithFile)) {
+            file = a.mid(kSimulateWithFile.size());
+            fileGiven = true;
+            args << QStringLiteral("--simulate");
+        } else {
+            args << a;
+        }
+    }
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Configures the Tarvik USB foot-pedal unit."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addOption(QCommandLineOption(
+        kSimulate, QStringLiteral("Run on a simulated unit instead of USB: the built-in three-pedal unit, "
+                                  "or the unit described by the JSON unit file FILE with --simulate=FILE.")));
+    if (!parser.parse(args)) {
+        Print(stderr, QStringLiteral("tarvik-config: %1\n").arg(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        QString text = parser.helpText();
+        text.replace(QStringLiteral("--simulate "), QStringLiteral("--simulate[=FILE] "));
+        Print(stdout, text);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        Print(stdout, QStringLiteral("tarvik-config %1\n").arg(VersionNumber()));
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        Print(stderr, QStringLiteral("tarvik-config: unexpected argument '%1'\n").arg(parser.positionalArguments().first()));
+        return 2;
+    }
+
+    options.simulate = parser.isSet(kSimulate);
+    options.unitFile.clear();
+    options.unitImage = DefaultUnitImage();
+    if (fileGiven) {
+        if (file.isEmpty()) {
+            Print(stderr, QStringLiteral("tarvik-config: --simulate=: no unit file given\n"));
+            return 2;
+        }
+        QString error;
+        UnitImage image;
+        if (!ReadUnitFile(file, image, error)) {
+            Print(stderr, QStringLiteral("tarvik-config: %1: %2\n").arg(file, error));
+            return 2;
+        }
+        options.unitFile = file;
+        options.unitImage = std::move(image);
+    }
+    return -1;
+}
+
+}  // namespace tarvik

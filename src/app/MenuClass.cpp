@@ -1,0 +1,66 @@
+#include "app/MenuClass.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/QuickStartGuide.h"
+#include "device/Alert.h"
+#include "device/DeviceState.h"
+#include "model/Texts.h"
+
+namespace tarvik {
+
+namespace {
+
+QAction* AddItem(QMenu* menu, const char* title, const char* name) {
+    QAction* action = menu->addAction(QString::fromUtf8(title));
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+}  // namespace
+
+MenuClass::MenuClass(QMenuBar& bar, QObject* parent) : QObject(parent) {
+    exit_ = [](int status) { QCoreApplication::exit(status); };
+
+    QMenu* file = bar.addMenu(QStringLiteral("ファイル"));
+    file->setObjectName(QStringLiteral("menuFile"));
+    QAction* exitItem = AddItem(file, "終了", "menuItemExit");
+    exitItem->setShortcut(QKeySequence::Quit);
+    connect(exitItem, &QAction::triggered, this, &MenuClass::ExitToolStripMenuItem_Click);
+
+    QMenu* unit = bar.addMenu(QStringLiteral("Tarvik"));
+    unit->setObjectName(QStringLiteral("menuTarvik"));
+    connect(AddItem(unit, "工場出荷状態に戻す…", "menuItemInitialState"), &QAction::triggered, this,
+            &MenuClass::InitialStateToolStripMenuItem_Click);
+
+    QMenu* help = bar.addMenu(QStringLiteral("ヘルプ"));
+    help->setObjectName(QStringLiteral("menuHelp"));
+    connect(AddItem(help, "クイックスタートガイド", "menuItemQuickStartGuide"), &QAction::triggered, this,
+            &MenuClass::QuickStartGuideToolStripMenuItem_Click);
+    connect(AddItem(help, "バージョン情報", "menuItemVersion"), &QAction::triggered, this,
+            &MenuClass::VersionToolStripMenuItem_Click);
+}
+
+void MenuClass::ExitToolStripMenuItem_Click() { exit_(0); }
+
+// The reset itself, with its confirmation, runs on the main window's next update tick.
+void MenuClass::InitialStateToolStripMenuItem_Click() { State().InitialState = true; }
+
+void MenuClass::QuickStartGuideToolStripMenuItem_Click() { alertBox(QuickStartGuideText()); }
+
+void MenuClass::VersionToolStripMenuItem_Click() { alertBox(VersionText()); }
+
+std::string MenuClass::VersionText() {
+    return std::string(text::VersionIntro) + std::to_string(Win_Major) + "." + std::to_string(Win_Minor) + "." +
+           std::to_string(Win_Revision);
+}
+
+std::string MenuClass::QuickStartGuideText() {
+    return std::string(text::QuickStartGuideIntro) + QuickStartGuideAddress().toStdString();
+}
+
+}  // namespace tarvik

@@ -1,0 +1,35 @@
+// The menu and its commands. They reach the rest of the program only through the InitialState flag
+// and the alert box.
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <string>
+
+class QMenuBar;
+
+namespace tarvik {
+
+class MenuClass : public QObject {
+    Q_OBJECT
+public:
+    // Adds the menus to `bar`. Actions are found by object name ("menuItemExit", …).
+    explicit MenuClass(QMenuBar& bar, QObject* parent = nullptr);
+
+    void ExitToolStripMenuItem_Click();
+    void InitialStateToolStripMenuItem_Click();
+    void QuickStartGuideToolStripMenuItem_Click();
+    void VersionToolStripMenuItem_Click();
+
+    // How the exit command ends the program (tests record the status instead).
+    using ExitHandler = std::function<void(int status)>;
+    void SetExitHandler(ExitHandler handler) { exit_ = std::move(handler); }
+
+    static std::string VersionText();
+    static std::string QuickStartGuideText();
+
+private:
+    ExitHandler exit_;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,36 @@
+#include "app/SimulationMenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "sim/SimulatedUnit.h"
+
+namespace tarvik {
+
+SimulationMenu::SimulationMenu(QMenuBar& bar, SimulatedUnit& unit, QObject* parent)
+    : QObject(parent), unit_(unit) {
+    QMenu* menu = bar.addMenu(QStringLiteral("シミュレーション"));
+    menu->setObjectName(QStringLiteral("menuSimulation"));
+    plug_ = menu->addAction(QStringLiteral("Tarvikを接続する"));
+    plug_->setObjectName(QStringLiteral("menuItemSimulationPlug"));
+    unplug_ = menu->addAction(QStringLiteral("Tarvikを取り外す"));
+    unplug_->setObjectName(QStringLiteral("menuItemSimulationUnplug"));
+    connect(plug_, &QAction::triggered, this, [this] {
+        if (!unit_.IsPlugged()) unit_.Plug();
+        Refresh();
+    });
+    connect(unplug_, &QAction::triggered, this, [this] {
+        if (unit_.IsPlugged()) unit_.Unplug();
+        Refresh();
+    });
+    connect(menu, &QMenu::aboutToShow, this, &SimulationMenu::Refresh);
+    Refresh();
+}
+
+void SimulationMenu::Refresh() {
+    plug_->setEnabled(!unit_.IsPlugged());
+    unplug_->setEnabled(unit_.IsPlugged());
+}
+
+}  // namespace tarvik
