@@ -1,1 +1,57 @@
-int main() { return 0; }
+// tarvikctl: shows and changes a Tarvik unit's pedal settings from the command line.
+#include <QCoreApplication>
+#include <QStringList>
+#include <iostream>
+
+#include "cli/CliArgs.h"
+#include "cli/CliOutput.h"
+#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
+#include "cli/UnitSession.h"
+
+using namespace tarvik::cli;
+
+namespace {
+
+int RunCommand(const CliRequest& request) {
+    if (request.command == QLatin1String("doctor")) return RunDoctor(request);
+
+    UnitSession session;
+    if (const int status = session.Prepare(request); status != EXIT_OK) return status;
+    int status = EXIT_USAGE;
+    if (request.command == QLatin1String("list")) status = RunList(session);
+    else if (request.command == QLatin1String("show")) status = RunShow(session, request);
+    else if (request.command == QLatin1String("set")) status = RunSet(session, request);
+    else if (request.command == QLatin1String("reset")) status = RunReset(session, request);
+    else if (request.command == QLatin1String("dump")) status = RunDump(session, request);
+    else if (request.command == QLatin1String("restore")) status = RunRestore(session, request);
+    // A simulated unit keeps what was written to it, also when the command failed halfway: a real
+    // unit would too.
+    const int saved = session.SaveSimulation();
+    return status != EXIT_OK ? status : saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tarvikctl"));
+    InstallCliOutput();
+
+    CliRequest request;
+    QString message;
+    switch (ParseCommandLine(QCoreApplication::arguments(), request, message)) {
+    case ParseOutcome::Help:
+    case ParseOutcome::Version:
+        std::cout << message.toStdString();
+        return EXIT_OK;
+    case ParseOutcome::Error:
+        Error(message);
+        return EXIT_USAGE;
+    case ParseOutcome::Run:
+        break;
+    }
+    const int status = RunCommand(request);
+    std::cout.flush();
+    return status;
+}

@@ -1,0 +1,26 @@
+// tarvikctl's command line, parsed with QCommandLineParser into one request.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tarvik::cli {
+
+struct CliRequest {
+    bool simulate = false;
+    QString simulateFile;  // empty: the built-in three-pedal unit
+    bool transcript = false;
+    QString device;        // empty: the first unit found
+    bool json = false;     // show
+    bool yes = false;      // reset
+    QString command;
+    QStringList args;      // the command's own arguments
+};
+
+enum class ParseOutcome { Run, Help, Version, Error };
+
+// `arguments` includes the program name. On Help and Version `message` is the text to print on
+// standard output; on Error it says what was wrong.
+ParseOutcome ParseCommandLine(const QStringList& arguments, CliRequest& request, QString& message);
+
+}  // namespace tarvik::cli

@@ -1,0 +1,68 @@
+// reset: every pedal back to its factory setting, after the user said yes on the terminal (or
+// --yes), then read back.
+#include <unistd.h>
+
+#include <iostream>
+#include <string>
+
+#include "cli/CliOutput.h"
+#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
+#include "cli/UnitSession.h"
+#include "device/Console.h"
+#include "device/DeviceState.h"
+#include "device/UnitFlows.h"
+#include "model/Texts.h"
+
+namespace tarvik::cli {
+
+namespace {
+
+// The first line of the window's confirmation; its second line is about buttons.
+std::string ConfirmQuestion() {
+    const std::string full = text::ResetConfirm;
+    return full.substr(0, full.find("\r\n"));
+}
+
+bool AskOnTerminal(int count) {
+    std::cerr << text::ProductTitle << ": " << ConfirmQuestion() << "\n"
+              << "Reset " << count << (count == 1 ? " pedal" : " pedals")
+              << " to the factory setting? Type y to reset, anything else cancels [y/N]: " << std::flush;
+    std::string answer;
+    if (!std::getline(std::cin, answer)) return false;
+    return answer == "y" || answer == "Y" || answer == "yes" || answer == "YES" || answer == "Yes";
+}
+
+}  // namespace
+
+int RunReset(UnitSession& session, const CliRequest& request) {
+    if (!request.yes && isatty(STDIN_FILENO) == 0) {
+        Error(QStringLiteral("reset asks before it overwrites every pedal, but standard input is not a terminal; "
+                             "add --yes to reset without asking. Nothing was changed."));
+        return EXIT_USAGE;
+    }
+    if (const int status = session.Attach(); status != EXIT_OK) return status;
+    if (const int status = session.Read(); status != EXIT_OK) return status;
+
+    const int count = State().NumberOfPedals;
+    if (!request.yes && !AskOnTerminal(count)) {
+        ConsoleLine(text::ConsoleCancelled);
+        Error(QStringLiteral("nothing was changed"));
+        return EXIT_UNIT;
+    }
+    UnitFlowListener quiet;
+    const bool failed = FactoryReset(session.Link(), quiet);
+
+    std::vector<WrittenPedal> written;
+    for (int p = 0; p < count; ++p) written.push_back(RecordOf(p));
+    if (failed) {
+        Error(QStringLiteral("the factory reset did not finish (see above); some pedals may keep their setting"));
+        return EXIT_UNIT;
+    }
+    if (const int status = session.VerifyWritten(written); status != EXIT_OK) return status;
+    Out("All " + std::to_string(count) + (count == 1 ? " pedal is" : " pedals are") +
+        " back at the factory setting.\n");
+    return EXIT_OK;
+}
+
+}  // namespace tarvik::cli

@@ -1,0 +1,19 @@
+// The commands of tarvikctl. Each returns its exit status (ExitStatus.h) and writes its own
+// messages; the session is prepared but not yet attached to a unit.
+#pragma once
+
+#include "cli/CliArgs.h"
+
+namespace tarvik::cli {
+
+class UnitSession;
+
+int RunList(UnitSession& session);
+int RunShow(UnitSession& session, const CliRequest& request);
+int RunSet(UnitSession& session, const CliRequest& request);
+int RunReset(UnitSession& session, const CliRequest& request);
+int RunDump(UnitSession& session, const CliRequest& request);
+int RunRestore(UnitSession& session, const CliRequest& request);
+int RunDoctor(const CliRequest& request);
+
+}  // namespace tarvik::cli

@@ -1,0 +1,12 @@
+// tarvikctl's exit statuses: scripts tell a unit problem from a mistake in the command line.
+#pragma once
+
+namespace tarvik::cli {
+
+inline constexpr int EXIT_OK = 0;
+// No unit, send error, time-out, unsupported firmware, refused pedal, read-back mismatch.
+inline constexpr int EXIT_UNIT = 1;
+// Unknown command or option, bad PEDAL, unknown key, malformed file.
+inline constexpr int EXIT_USAGE = 2;
+
+}  // namespace tarvik::cli

@@ -1,0 +1,21 @@
+// KEYSPEC of `set PEDAL key`: left-hand modifiers joined by '+', then one key of the standard set,
+// as the standard dialog's keyboard tab offers them.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace tarvik::cli {
+
+struct KeyChoice {
+    std::uint8_t modifiers = 0;  // bits 0x01..0x08 only
+    std::uint8_t usageId = 0;    // 0: modifiers only
+};
+
+// True on success; otherwise `error` says what was wrong.
+bool ParseKeySpec(const QString& spec, KeyChoice& choice, QString& error);
+
+// "a, b, …": every key the standard set offers, by its key-list name.
+QString StandardKeyNames();
+
+}  // namespace tarvik::cli

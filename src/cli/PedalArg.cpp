@@ -1,0 +1,101 @@
+#include "cli/PedalArg.h"
+
+#include <QStringList>
+#include <array>
+
+#include "device/ProtocolConstants.h"
+#include "model/PedalNames.h"
+
+namespace tarvik::cli {
+
+namespace {
+
+struct Alias {
+    const char* english;
+    const char* name;
+};
+
+// English names for the positions the pedal names describe.
+constexpr std::array<Alias, 9> kAliases{{
+    {"center", "中央ペダル"},
+    {"centre", "中央ペダル"},
+    {"middle", "中央ペダル"},
+    {"left", "左ペダル"},
+    {"right", "右ペダル"},
+    {"far-left", "左端ペダル"},
+    {"far-right", "右端ペダル"},
+    {"pedal", "ペダル"},
+    {"single", "ペダル"},
+}};
+
+const QString kSuffix = QStringLiteral("ペダル");
+
+QString EnglishFor(const QString& name) {
+    for (const Alias& a : kAliases) {
+        if (name == QString::fromUtf8(a.name)) return QString::fromUtf8(a.english);
+    }
+    return {};
+}
+
+// The Japanese pedal name `text` stands for, or empty. "左" is taken for "左ペダル".
+QString JapaneseName(const QString& text) {
+    const QString lower = text.trimmed().toLower();
+    for (const Alias& a : kAliases) {
+        if (lower == QLatin1String(a.english)) return QString::fromUtf8(a.name);
+    }
+    for (const Alias& a : kAliases) {
+        const QString name = QString::fromUtf8(a.name);
+        if (text == name || (!text.isEmpty() && text + kSuffix == name)) return name;
+    }
+    return {};
+}
+
+// 0..NUMBER_OF_PEDALS_MAX-1 for a plain index, -2 for digits out of range, -1 for no number.
+int Index(const QString& text) {
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok || text.isEmpty() || !text.front().isDigit()) return -1;
+    return value < NUMBER_OF_PEDALS_MAX ? value : -2;
+}
+
+}  // namespace
+
+QString PedalList(int count) {
+    QStringList items;
+    for (int p = 0; p < count && p < NUMBER_OF_PEDALS_MAX; ++p) {
+        const QString name = QString::fromStdString(ShownPedalName(count, p));
+        const QString english = EnglishFor(name);
+        items << (english.isEmpty() ? QStringLiteral("%1 %2").arg(p).arg(name)
+                                    : QStringLiteral("%1 %2 (%3)").arg(p).arg(name, english));
+    }
+    return items.join(QStringLiteral(", "));
+}
+
+bool IsPedalArgument(const QString& text, QString& error) {
+    const int index = Index(text);
+    if (index >= 0 || !JapaneseName(text).isEmpty()) return true;
+    if (index == -2) {
+        error = QStringLiteral("pedal %1: a unit has at most %2 pedals, numbered 0 to %3")
+                    .arg(text).arg(NUMBER_OF_PEDALS_MAX).arg(NUMBER_OF_PEDALS_MAX - 1);
+    } else {
+        error = QStringLiteral("'%1' names no pedal; give an index 0..4, a name such as 左ペダル, or center, "
+                               "left, right, far-left, far-right").arg(text);
+    }
+    return false;
+}
+
+int ResolvePedal(const QString& text, int count, QString& error) {
+    const int index = Index(text);
+    if (index >= 0 && index < count) return index;
+    if (index < 0) {
+        const QString name = JapaneseName(text);
+        for (int p = 0; p < count && p < NUMBER_OF_PEDALS_MAX; ++p) {
+            if (!name.isEmpty() && QString::fromStdString(ShownPedalName(count, p)) == name) return p;
+        }
+    }
+    error = count > 0 ? QStringLiteral("this unit has no pedal '%1'; its pedals: %2").arg(text, PedalList(count))
+                      : QStringLiteral("this unit reports no pedals");
+    return -1;
+}
+
+}  // namespace tarvik::cli

@@ -1,0 +1,18 @@
+// PEDAL of `set`: an index, the pedal's name for the unit's pedal count, or an English alias.
+#pragma once
+
+#include <QString>
+
+namespace tarvik::cli {
+
+// Checks the form before the unit is read: true when `text` could name a pedal on some unit.
+bool IsPedalArgument(const QString& text, QString& error);
+
+// The pedal index `text` names on a unit with `count` pedals, or -1 with `error` set (naming the
+// pedals this unit has).
+int ResolvePedal(const QString& text, int count, QString& error);
+
+// "0 中央ペダル (center), 1 左ペダル (left), …" for a unit with `count` pedals.
+QString PedalList(int count);
+
+}  // namespace tarvik::cli

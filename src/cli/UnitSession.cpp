@@ -1,0 +1,177 @@
+#include "cli/UnitSession.h"
+
+#include <QObject>
+
+#include "cli/CliOutput.h"
+#include "cli/ExitStatus.h"
+#include "cli/SelectedUnitBackend.h"
+#include "device/DeviceState.h"
+#include "device/HID_PnP.h"
+#include "device/UnitFlows.h"
+#include "model/PedalNames.h"
+#include "sim/SimulatedUnit.h"
+#include "sim/UnitFile.h"
+
+namespace tarvik::cli {
+
+namespace {
+
+QString Hex4(int value) { return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')); }
+
+QString Bytes(const std::array<std::uint8_t, NUMBER_OF_COMMON_DATA>& bytes) {
+    return QString::fromStdString(HexBytes(bytes.data(), static_cast<int>(bytes.size())));
+}
+
+QString FirmwareText() {
+    const DeviceState& s = State();
+    return QStringLiteral("%1.%2.%3").arg(s.VersionNumberMajor).arg(s.VersionNumberMinor).arg(s.VersionNumberRevision);
+}
+
+}  // namespace
+
+WrittenPedal RecordOf(int p) {
+    WrittenPedal w;
+    w.pedal = p;
+    if (!IsPedalIndex(p)) return w;
+    w.mode = State().OutputMode[static_cast<std::size_t>(p)];
+    w.common = State().CommonData[static_cast<std::size_t>(p)];
+    return w;
+}
+
+UnitSession::UnitSession() = default;
+
+UnitSession::~UnitSession() {
+    // The connection manager goes before the backend it talks to.
+    link_.reset();
+    view_.reset();
+    backend_.reset();
+}
+
+int UnitSession::Prepare(const CliRequest& request) {
+    request_ = request;
+    if (!request.simulate) {
+        backend_ = MakeHardwareBackend();
+        return EXIT_OK;
+    }
+    UnitImage image = DefaultUnitImage();
+    if (!request.simulateFile.isEmpty()) {
+        QString error;
+        if (!ReadUnitFile(request.simulateFile, image, error)) {
+            Error(QStringLiteral("%1: %2").arg(request.simulateFile, error));
+            return EXIT_USAGE;
+        }
+    }
+    auto sim = std::make_unique<SimulatedUnit>(image);
+    sim->SetAnswerDelayMs(image.answerDelayMs);
+    sim->SetSilentCommands(QSet<int>(image.silentCommands.begin(), image.silentCommands.end()));
+    simTextAtStart_ = UnitFileText(sim->Image());
+    sim_ = sim.get();
+    backend_ = std::move(sim);
+    return EXIT_OK;
+}
+
+QStringList UnitSession::Units() { return backend_ ? backend_->Enumerate() : QStringList{}; }
+
+int UnitSession::Attach(const QString& path) {
+    Detach();
+    QString target = path.isEmpty() ? request_.device : path;
+    const QStringList units = Units();
+    if (units.isEmpty()) {
+        Error(QStringLiteral("no Tarvik unit found (USB %1:%2). Plug it in; `tarvikctl doctor` shows what this "
+                             "computer sees.").arg(Hex4(vendorID), Hex4(productID)));
+        return EXIT_UNIT;
+    }
+    if (target.isEmpty()) target = units.first();
+    if (!units.contains(target)) {
+        Error(QStringLiteral("no Tarvik unit at %1; units found: %2").arg(target, units.join(QStringLiteral(", "))));
+        return EXIT_UNIT;
+    }
+
+    // Every unit starts from a clean record set, as a newly attached unit does in the window.
+    State() = DeviceState{};
+    view_ = std::make_unique<SelectedUnitBackend>(*backend_, target);
+    link_ = std::make_unique<HID_PnP>(*view_);
+    if (request_.transcript) {
+        QObject::connect(link_.get(), &HID_PnP::reportSent, [](const QByteArray& r) { ErrorRaw(TranscriptLine(true, r)); });
+        QObject::connect(link_.get(), &HID_PnP::reportReceived,
+                         [](const QByteArray& r) { ErrorRaw(TranscriptLine(false, r)); });
+    }
+    if (link_->HasDevice()) return EXIT_OK;
+
+    switch (link_->LastOpenResult()) {
+    case OpenResult::PermissionDenied:
+        Error(QStringLiteral("the Tarvik unit at %1 is there, but you may not open it (permission denied). "
+                             "Install the udev rule 70-tarvik.rules (see README, \"udev rule\"), run "
+                             "`udevadm control --reload && udevadm trigger` as root and plug the unit in again; "
+                             "`tarvikctl doctor` checks the result.").arg(target));
+        break;
+    case OpenResult::Failed: {
+        const QString why = backend_->LastError();
+        Error(QStringLiteral("cannot open the Tarvik unit at %1%2").arg(target, why.isEmpty() ? QString() : ": " + why));
+        break;
+    }
+    default:
+        Error(QStringLiteral("the Tarvik unit at %1 went away before it could be opened").arg(target));
+        break;
+    }
+    return EXIT_UNIT;
+}
+
+void UnitSession::Detach() {
+    link_.reset();
+    view_.reset();
+}
+
+HID_PnP& UnitSession::Link() { return *link_; }
+
+int UnitSession::Read() {
+    UnitFlowListener quiet;
+    switch (ReadUnit(*link_, quiet)) {
+    case ReadOutcome::Done:
+        return EXIT_OK;
+    case ReadOutcome::Unsupported:
+        Error(QStringLiteral("firmware %1 is not supported: this program speaks to firmware before major version %2")
+                  .arg(FirmwareText()).arg(FIRST_UNSUPPORTED_FIRMWARE_MAJOR));
+        return EXIT_UNIT;
+    case ReadOutcome::Failed:
+        break;
+    }
+    Error(QStringLiteral("reading the unit failed (see above); check the cable and try again"));
+    return EXIT_UNIT;
+}
+
+int UnitSession::VerifyWritten(const std::vector<WrittenPedal>& written) {
+    if (written.empty()) return EXIT_OK;
+    if (Read() != EXIT_OK) {
+        Error(QStringLiteral("the written settings could not be read back to check them"));
+        return EXIT_UNIT;
+    }
+    int status = EXIT_OK;
+    for (const WrittenPedal& w : written) {
+        const WrittenPedal now = RecordOf(w.pedal);
+        if (w.pedal < State().NumberOfPedals && now.mode == w.mode && now.common == w.common) continue;
+        Error(QStringLiteral("pedal %1 (%2): the unit reads back mode %3, common %4, but mode %5, common %6 was written")
+                  .arg(w.pedal)
+                  .arg(QString::fromStdString(ShownPedalName(State().NumberOfPedals, w.pedal)))
+                  .arg(now.mode)
+                  .arg(Bytes(now.common))
+                  .arg(w.mode)
+                  .arg(Bytes(w.common)));
+        status = EXIT_UNIT;
+    }
+    return status;
+}
+
+int UnitSession::SaveSimulation() {
+    if (sim_ == nullptr || request_.simulateFile.isEmpty()) return EXIT_OK;
+    if (UnitFileText(sim_->Image()) == simTextAtStart_) return EXIT_OK;
+    QString error;
+    if (!WriteUnitFile(request_.simulateFile, sim_->Image(), error)) {
+        Error(QStringLiteral("%1: the simulated unit's settings could not be saved: %2").arg(request_.simulateFile, error));
+        return EXIT_UNIT;
+    }
+    simTextAtStart_ = UnitFileText(sim_->Image());
+    return EXIT_OK;
+}
+
+}  // namespace tarvik::cli

@@ -1,0 +1,72 @@
+// One run of tarvikctl against one unit: the backend (real or simulated), the connection manager
+// aimed at the chosen unit, the read, the read-back check and saving a simulated unit's file.
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "cli/CliArgs.h"
+#include "device/ProtocolConstants.h"
+
+namespace tarvik {
+class HidBackend;
+class HID_PnP;
+class SimulatedUnit;
+}  // namespace tarvik
+
+namespace tarvik::cli {
+
+class SelectedUnitBackend;
+
+// A pedal's mode and common data as they were meant to be stored.
+struct WrittenPedal {
+    int pedal = 0;
+    std::uint8_t mode = 0;
+    std::array<std::uint8_t, NUMBER_OF_COMMON_DATA> common{};
+};
+// The record of pedal `p` in the shared state now.
+WrittenPedal RecordOf(int p);
+
+class UnitSession {
+public:
+    UnitSession();
+    ~UnitSession();
+    UnitSession(const UnitSession&) = delete;
+    UnitSession& operator=(const UnitSession&) = delete;
+
+    // Builds the backend the request asks for. An unreadable or malformed unit file gives EXIT_USAGE.
+    int Prepare(const CliRequest& request);
+
+    // Paths of the units present.
+    QStringList Units();
+    // Takes the unit at `path`, or (empty) the one --device names, else the first one found. Says
+    // why none could be taken: none present, no access (the udev rule), open failed.
+    int Attach(const QString& path = {});
+    void Detach();
+
+    // The same read as the window's attach read. EXIT_OK when every pedal was read.
+    int Read();
+    // Reads the unit again and compares each written pedal with what the unit now stores.
+    int VerifyWritten(const std::vector<WrittenPedal>& written);
+    // A simulated unit kept in a file: writes the file when the unit's settings changed.
+    int SaveSimulation();
+
+    HID_PnP& Link();
+
+private:
+    CliRequest request_;
+    std::unique_ptr<HidBackend> backend_;
+    SimulatedUnit* sim_ = nullptr;  // backend_ when simulating
+    QByteArray simTextAtStart_;
+    std::unique_ptr<SelectedUnitBackend> view_;
+    std::unique_ptr<HID_PnP> link_;
+};
+
+// The real hidraw backend (its own file: only it needs hidapi).
+std::unique_ptr<HidBackend> MakeHardwareBackend();
+
+}  // namespace tarvik::cli
