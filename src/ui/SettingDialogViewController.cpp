@@ -1,1 +1,405 @@
-// placeholder
+#include "ui/SettingDialogViewController.h"
+
+#include <QMetaObject>
+#include <QPointer>
+#include <QSignalBlocker>
+#include <QTimer>
+
+#include "device/Alert.h"
+#include "device/Console.h"
+#include "device/DeviceState.h"
+#include "model/KeyTable.h"
+#include "model/Texts.h"
+#include "ui/DialogHost.h"
+#include "ui/standard/StandardTitle.h"
+#include "ui_SettingDialogViewController.h"
+
+namespace tarvik {
+
+namespace {
+
+constexpr int TIMER2_INTERVAL_MS = 100;
+constexpr int TAB_KEYBOARD = 0;
+constexpr int TAB_MOUSE = 1;
+const QString TabKeyboardId = QStringLiteral("Tab_Keyboard");
+const QString TabMouseId = QStringLiteral("Tab_Mouse");
+
+QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+}  // namespace
+
+SettingDialogViewController::SettingDialogViewController(DialogHost& host, QWidget* parent)
+    : QDialog(parent), host_(host), ui_(std::make_unique<Ui::SettingDialogViewController>()) {
+    viewDidLoad();
+    loading_ = false;
+    // Closing during loading (the warning's キャンセル, or the unit pulled out while the warning was
+    // up) can only finish once the opener holds the dialog and has set it up to close.
+    if (closePending_) {
+        QMetaObject::invokeMethod(this, &SettingDialogViewController::FinishPendingClose, Qt::QueuedConnection);
+    }
+}
+
+SettingDialogViewController::~SettingDialogViewController() { viewWillDisappear(); }
+
+void SettingDialogViewController::viewDidLoad() {
+    ui_->setupUi(this);
+
+    timer2 = new QTimer(this);
+    timer2->setInterval(TIMER2_INTERVAL_MS);
+    connect(timer2, &QTimer::timeout, this, &SettingDialogViewController::UpdateAppWindow2);
+    timer2->start();
+
+    auto& s = State();
+    const int p = s.SelectedPedalNo;
+    ui_->Label_PedalName->setText(Q(StandardTitleLine(s.NumberOfPedals, p)));
+    setWindowTitle(Q(text::StandardDialogTitle));
+
+    ui_->labelExplanation->setText(Q(text::ExplanationCaption));
+    ui_->radiobuttonNoModifiers->setText(Q(text::RadioNoModifiers));
+    ui_->radiobuttonWithModifiers->setText(Q(text::RadioWithModifiers));
+    ui_->radiobuttonOnlyModifiers->setText(Q(text::RadioOnlyModifiers));
+    ui_->buttonProgramTarvik->setText(Q(text::WriteButton));
+    ui_->radiobuttonLeftClick->setText(Q(text::LeftClick));
+    ui_->radiobuttonRightClick->setText(Q(text::RightClick));
+    ui_->radiobuttonCenterClick->setText(Q(text::CenterClick));
+    ui_->radiobuttonDoubleClick->setText(Q(text::DoubleClick));
+
+    WithinStandard = false;
+    LoadKeyList();
+
+    // Connected only now: loading sets controls itself and runs the rules in its own order.
+    connect(ui_->listboxKeys, &QComboBox::currentIndexChanged, this,
+            &SettingDialogViewController::listboxKeys_SelectedIndexChanged);
+    connect(ui_->radiobuttonNoModifiers, &QAbstractButton::clicked, this,
+            &SettingDialogViewController::radiobuttonNoModifiersClicked);
+    connect(ui_->radiobuttonWithModifiers, &QAbstractButton::clicked, this,
+            &SettingDialogViewController::radiobuttonWithModifiersClicked);
+    connect(ui_->radiobuttonOnlyModifiers, &QAbstractButton::clicked, this,
+            &SettingDialogViewController::radiobuttonOnlyModifiersClicked);
+    connect(ui_->checkboxCtrl, &QAbstractButton::clicked, this, &SettingDialogViewController::checkboxCtrl_clicked);
+    connect(ui_->checkboxShift, &QAbstractButton::clicked, this, &SettingDialogViewController::checkboxShift_clicked);
+    connect(ui_->checkboxAlt, &QAbstractButton::clicked, this, &SettingDialogViewController::checkboxAlt_clicked);
+    connect(ui_->checkboxWindowsKey, &QAbstractButton::clicked, this,
+            &SettingDialogViewController::checkboxWindowsKey_clicked);
+    connect(ui_->radiobuttonLeftClick, &QAbstractButton::clicked, this,
+            &SettingDialogViewController::radiobuttonLeftClickClicked);
+    connect(ui_->radiobuttonRightClick, &QAbstractButton::clicked, this,
+            &SettingDialogViewController::radiobuttonRightClickClicked);
+    connect(ui_->radiobuttonCenterClick, &QAbstractButton::clicked, this,
+            &SettingDialogViewController::radiobuttonCenterClickClicked);
+    connect(ui_->radiobuttonDoubleClick, &QAbstractButton::clicked, this,
+            &SettingDialogViewController::radiobuttonDoubleClickClicked);
+    connect(ui_->tabcontrolOutputMode, &QTabWidget::currentChanged, this,
+            &SettingDialogViewController::tabView_didSelect);
+    connect(ui_->buttonProgramTarvik, &QAbstractButton::clicked, this,
+            &SettingDialogViewController::buttonProgramTarvik_Click);
+    connect(ui_->okButton, &QAbstractButton::clicked, this, &SettingDialogViewController::okButtonPressed);
+    connect(ui_->cancelButton, &QAbstractButton::clicked, this, &SettingDialogViewController::cancelButtonPressed);
+
+    if (!IsPedalIndex(p)) {
+        // No record to show or to write: leave every choice empty and the write button off.
+        ui_->radiobuttonNoModifiers->setChecked(true);
+        Change_K_Controls_Enabled();
+        ui_->buttonProgramTarvik->setEnabled(false);
+        return;
+    }
+
+    LoadKeyboardTab(p);
+    LoadMouseTab(p);
+    Change_buttonProgramTarvik_Enabled();
+
+    if (!WithinStandard) WarnOutOfStandard(p);
+}
+
+void SettingDialogViewController::LoadKeyList() {
+    keys_ = BuildStandardKeyList();
+    QStringList names;
+    names.reserve(keys_.Count);
+    for (int i = 0; i < keys_.Count; ++i) names << Q(GetKeyName(keys_.UsageAt(i)));
+    ui_->listboxKeys->addItems(names);
+    ui_->listboxKeys->setCurrentIndex(-1);
+}
+
+void SettingDialogViewController::LoadKeyboardTab(int p) {
+    const auto& s = State();
+    const auto pedal = static_cast<std::size_t>(p);
+    if (s.OutputMode[pedal] != SIMPLE_KEY_OUTPUT) {
+        ui_->radiobuttonNoModifiers->setChecked(true);
+        Change_K_Controls_Enabled();
+        Change_K_buttonProgramTarvik_Enabled();
+        return;
+    }
+
+    SelectTab(TAB_KEYBOARD);
+    const int k = s.CommonData[pedal][USAGE_ID_BYTE];
+    if (k == 0) {
+        WithinStandard = true;
+    } else if (const int i = keys_.IndexOf(k); i >= 0) {
+        const QSignalBlocker block(ui_->listboxKeys);
+        ui_->listboxKeys->setCurrentIndex(i);
+        listboxKeys_SelectedIndexChanged_manual();
+        WithinStandard = true;
+    }
+
+    const std::uint8_t m = s.CommonData[pedal][MODIFIER_BYTE];
+    ui_->checkboxCtrl->setChecked(m & MODIFIER_CTRL);
+    ui_->checkboxShift->setChecked(m & MODIFIER_SHIFT);
+    ui_->checkboxAlt->setChecked(m & MODIFIER_ALT);
+    ui_->checkboxWindowsKey->setChecked(m & MODIFIER_GUI);
+    if (m & MODIFIERS_RIGHT_HAND) WithinStandard = false;
+
+    QRadioButton* radio = m == 0   ? ui_->radiobuttonNoModifiers
+                          : k != 0 ? ui_->radiobuttonWithModifiers
+                                   : ui_->radiobuttonOnlyModifiers;
+    radio->setChecked(true);
+    Change_K_Controls_Enabled();
+    Change_K_buttonProgramTarvik_Enabled();
+}
+
+void SettingDialogViewController::LoadMouseTab(int p) {
+    const auto& s = State();
+    const auto pedal = static_cast<std::size_t>(p);
+    const int mode = s.OutputMode[pedal];
+    const int button = s.CommonData[pedal][CLICK_BUTTON_BYTE];
+    M_buttonProgramTarvik_Enabled = true;
+    if (mode == SIMPLE_CLICK) {
+        SelectTab(TAB_MOUSE);
+        QRadioButton* radio = button == CLICK_LEFT     ? ui_->radiobuttonLeftClick
+                              : button == CLICK_RIGHT  ? ui_->radiobuttonRightClick
+                              : button == CLICK_CENTER ? ui_->radiobuttonCenterClick
+                                                       : nullptr;
+        if (radio) {
+            radio->setChecked(true);
+            WithinStandard = true;
+        }
+    } else if (mode == SIMPLE_DOUBLE_CLICK) {
+        SelectTab(TAB_MOUSE);
+        if (button == CLICK_LEFT) {
+            ui_->radiobuttonDoubleClick->setChecked(true);
+            WithinStandard = true;
+        }
+    } else {
+        M_buttonProgramTarvik_Enabled = false;
+    }
+    Change_buttonProgramTarvik_Enabled();
+}
+
+void SettingDialogViewController::WarnOutOfStandard(int p) {
+    const int response = ConfirmBox(text::ProductTitle, text::OutOfStandard);
+    const std::string pedal = text::ConsoleSettingInPedal + std::to_string(p);
+    if (response == ALERT_FIRST_BUTTON) {
+        ConsoleLine(pedal + text::ConsoleOutOfStandardKept);
+    } else if (response == ALERT_SECOND_BUTTON) {
+        ConsoleLine(pedal + text::ConsoleOutOfStandardCancelled);
+        reject();
+    } else {
+        ConsoleLine(text::ConsoleOtherResponse + std::to_string(response));
+    }
+}
+
+// Keyboard tab.
+
+void SettingDialogViewController::listboxKeys_SelectedIndexChanged(int index) {
+    const int usage = keys_.UsageAt(index);
+    ui_->textboxExplanation->setText(usage >= 0 ? Q(GetKeyExplanation(usage)) : QString());
+    Change_K_buttonProgramTarvik_Enabled();
+}
+
+void SettingDialogViewController::listboxKeys_SelectedIndexChanged_manual() {
+    const int usage = keys_.UsageAt(ui_->listboxKeys->currentIndex());
+    if (usage >= 0) ui_->textboxExplanation->setText(Q(GetKeyExplanation(usage)));
+}
+
+void SettingDialogViewController::ChooseModifierRadio(QRadioButton* chosen) {
+    // A click always leaves the clicked choice on, as a radio button does.
+    for (QRadioButton* radio :
+         {ui_->radiobuttonNoModifiers, ui_->radiobuttonWithModifiers, ui_->radiobuttonOnlyModifiers}) {
+        radio->setChecked(radio == chosen);
+    }
+    Change_K_Controls_Enabled();
+    Change_K_buttonProgramTarvik_Enabled();
+}
+
+void SettingDialogViewController::radiobuttonNoModifiersClicked() { ChooseModifierRadio(ui_->radiobuttonNoModifiers); }
+void SettingDialogViewController::radiobuttonWithModifiersClicked() { ChooseModifierRadio(ui_->radiobuttonWithModifiers); }
+void SettingDialogViewController::radiobuttonOnlyModifiersClicked() { ChooseModifierRadio(ui_->radiobuttonOnlyModifiers); }
+void SettingDialogViewController::checkboxCtrl_clicked() { Change_K_buttonProgramTarvik_Enabled(); }
+void SettingDialogViewController::checkboxShift_clicked() { Change_K_buttonProgramTarvik_Enabled(); }
+void SettingDialogViewController::checkboxAlt_clicked() { Change_K_buttonProgramTarvik_Enabled(); }
+void SettingDialogViewController::checkboxWindowsKey_clicked() { Change_K_buttonProgramTarvik_Enabled(); }
+
+void SettingDialogViewController::Change_K_Controls_Enabled() {
+    bool keyEnabled = false;
+    bool modifiersEnabled = false;
+    if (ui_->radiobuttonNoModifiers->isChecked()) {
+        keyEnabled = true;
+    } else if (ui_->radiobuttonWithModifiers->isChecked()) {
+        keyEnabled = modifiersEnabled = true;
+    } else if (ui_->radiobuttonOnlyModifiers->isChecked()) {
+        modifiersEnabled = true;
+    } else {
+        return;
+    }
+    for (QWidget* w : {static_cast<QWidget*>(ui_->listboxKeys), static_cast<QWidget*>(ui_->labelExplanation),
+                       static_cast<QWidget*>(ui_->textboxExplanation), static_cast<QWidget*>(ui_->labelKey)}) {
+        w->setEnabled(keyEnabled);
+    }
+    for (QWidget* w : {ui_->checkboxCtrl, ui_->checkboxShift, ui_->checkboxAlt, ui_->checkboxWindowsKey}) {
+        w->setEnabled(modifiersEnabled);
+    }
+}
+
+void SettingDialogViewController::Change_K_buttonProgramTarvik_Enabled() {
+    const KeyboardChoice choice = CurrentKeyboardChoice();
+    if (choice.radio == ModifierRadio::None) return;
+    K_buttonProgramTarvik_Enabled = IsComplete(choice);
+    ui_->buttonProgramTarvik->setEnabled(K_buttonProgramTarvik_Enabled);
+}
+
+KeyboardChoice SettingDialogViewController::CurrentKeyboardChoice() const {
+    KeyboardChoice choice;
+    choice.radio = ui_->radiobuttonNoModifiers->isChecked()     ? ModifierRadio::NoModifiers
+                   : ui_->radiobuttonWithModifiers->isChecked() ? ModifierRadio::WithModifiers
+                   : ui_->radiobuttonOnlyModifiers->isChecked() ? ModifierRadio::OnlyModifiers
+                                                                : ModifierRadio::None;
+    if (ui_->checkboxCtrl->isChecked()) choice.modifiers |= MODIFIER_CTRL;
+    if (ui_->checkboxShift->isChecked()) choice.modifiers |= MODIFIER_SHIFT;
+    if (ui_->checkboxAlt->isChecked()) choice.modifiers |= MODIFIER_ALT;
+    if (ui_->checkboxWindowsKey->isChecked()) choice.modifiers |= MODIFIER_GUI;
+    choice.usageID = keys_.UsageAt(ui_->listboxKeys->currentIndex());
+    return choice;
+}
+
+// Mouse tab.
+
+void SettingDialogViewController::ChooseClick(QRadioButton* chosen) {
+    for (QRadioButton* radio : {ui_->radiobuttonLeftClick, ui_->radiobuttonRightClick, ui_->radiobuttonCenterClick,
+                                ui_->radiobuttonDoubleClick}) {
+        radio->setChecked(radio == chosen);
+    }
+    M_buttonProgramTarvik_Enabled = true;
+    ui_->buttonProgramTarvik->setEnabled(M_buttonProgramTarvik_Enabled);
+}
+
+void SettingDialogViewController::radiobuttonLeftClickClicked() { ChooseClick(ui_->radiobuttonLeftClick); }
+void SettingDialogViewController::radiobuttonRightClickClicked() { ChooseClick(ui_->radiobuttonRightClick); }
+void SettingDialogViewController::radiobuttonCenterClickClicked() { ChooseClick(ui_->radiobuttonCenterClick); }
+void SettingDialogViewController::radiobuttonDoubleClickClicked() { ChooseClick(ui_->radiobuttonDoubleClick); }
+
+ClickChoice SettingDialogViewController::CurrentClickChoice() const {
+    if (ui_->radiobuttonLeftClick->isChecked()) return ClickChoice::Left;
+    if (ui_->radiobuttonRightClick->isChecked()) return ClickChoice::Right;
+    if (ui_->radiobuttonCenterClick->isChecked()) return ClickChoice::Center;
+    if (ui_->radiobuttonDoubleClick->isChecked()) return ClickChoice::Double;
+    return ClickChoice::None;
+}
+
+// Tabs and the write button.
+
+void SettingDialogViewController::SelectTab(int index) {
+    const QSignalBlocker block(ui_->tabcontrolOutputMode);
+    ui_->tabcontrolOutputMode->setCurrentIndex(index);
+}
+
+QString SettingDialogViewController::SelectedTabIdentifier() const {
+    const QWidget* page = ui_->tabcontrolOutputMode->currentWidget();
+    return page ? page->objectName() : QString();
+}
+
+void SettingDialogViewController::tabView_didSelect(int) { Change_buttonProgramTarvik_Enabled(); }
+
+void SettingDialogViewController::Change_buttonProgramTarvik_Enabled() {
+    const QString id = SelectedTabIdentifier();
+    if (id == TabMouseId) {
+        ui_->buttonProgramTarvik->setEnabled(M_buttonProgramTarvik_Enabled);
+        return;
+    }
+    if (id != TabKeyboardId) SelectTab(TAB_KEYBOARD);
+    ui_->buttonProgramTarvik->setEnabled(K_buttonProgramTarvik_Enabled);
+}
+
+void SettingDialogViewController::buttonProgramTarvik_Click() {
+    if (writing_) return;
+    const int p = State().SelectedPedalNo;
+    if (!IsPedalIndex(p)) return;
+    ui_->buttonProgramTarvik->setEnabled(false);
+
+    const QString id = SelectedTabIdentifier();
+    if (id == TabKeyboardId) {
+        // A key setting that is not complete would write a missing key: store and send nothing.
+        if (!StoreKeyboardChoice(CurrentKeyboardChoice(), p)) {
+            Change_buttonProgramTarvik_Enabled();
+            return;
+        }
+    } else if (id == TabMouseId) {
+        // No click chosen (a loaded combination of buttons): the record is sent as it is.
+        StoreClickChoice(CurrentClickChoice(), p);
+    }
+
+    State().SettingEnabled = true;
+    ui_->buttonProgramTarvik->setEnabled(true);
+
+    // The send waits for the unit while events run; any close asked for meanwhile waits for it,
+    // so the dialog is never taken down under its own write.
+    QPointer<SettingDialogViewController> self(this);
+    writing_ = true;
+    host_.SettingDialog_OK();
+    if (!self) return;
+    writing_ = false;
+    accept();
+}
+
+void SettingDialogViewController::okButtonPressed() {
+    if (writing_) return;
+    QPointer<SettingDialogViewController> self(this);
+    writing_ = true;
+    host_.SettingDialog_OK();
+    if (!self) return;
+    writing_ = false;
+    accept();
+}
+
+void SettingDialogViewController::cancelButtonPressed() { reject(); }
+
+// Closing.
+
+void SettingDialogViewController::UpdateAppWindow2() {
+    auto& s = State();
+    if (s.timer2state || !s.CloseStandardSetting) return;
+    s.timer2state = true;
+    s.StandardSettingDialogOpen = false;
+    s.CloseStandardSetting = false;
+    reject();
+    s.timer2state = false;
+}
+
+void SettingDialogViewController::done(int result) {
+    if (writing_) return;  // the write closes the dialog when the unit has answered
+    viewWillDisappear();
+    if (loading_ || closePending_) {
+        closePending_ = true;
+        pendingResult_ = result;
+        return;
+    }
+    QDialog::done(result);
+}
+
+void SettingDialogViewController::FinishPendingClose() {
+    closePending_ = false;
+    QDialog::done(pendingResult_);
+}
+
+void SettingDialogViewController::setVisible(bool visible) {
+    if (visible && closePending_) return;
+    QDialog::setVisible(visible);
+}
+
+void SettingDialogViewController::viewWillDisappear() {
+    if (disappeared_) return;
+    disappeared_ = true;
+    State().StandardSettingDialogOpen = false;
+    if (timer2) timer2->stop();
+}
+
+}  // namespace tarvik

@@ -3,6 +3,18 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <memory>
+
+#include "ui/standard/StandardChoice.h"
+#include "ui/standard/StandardKeyList.h"
+
+class QTimer;
+class QRadioButton;
+
+namespace Ui {
+class SettingDialogViewController;
+}
 
 namespace tarvik {
 
@@ -15,8 +27,68 @@ public:
     SettingDialogViewController(DialogHost& host, QWidget* parent);
     ~SettingDialogViewController() override;
 
+    // Every way of closing ends here (write, OK, cancel, Escape, the window's close button, the
+    // warning's キャンセル, the unit pulled out).
+    void done(int result) override;
+    // A dialog that was closed while it loaded is never shown.
+    void setVisible(bool visible) override;
+
+private slots:
+    void listboxKeys_SelectedIndexChanged(int index);
+    void radiobuttonNoModifiersClicked();
+    void radiobuttonWithModifiersClicked();
+    void radiobuttonOnlyModifiersClicked();
+    void checkboxCtrl_clicked();
+    void checkboxShift_clicked();
+    void checkboxAlt_clicked();
+    void checkboxWindowsKey_clicked();
+    void radiobuttonLeftClickClicked();
+    void radiobuttonRightClickClicked();
+    void radiobuttonCenterClickClicked();
+    void radiobuttonDoubleClickClicked();
+    void tabView_didSelect(int index);
+    void buttonProgramTarvik_Click();
+    void okButtonPressed();
+    void cancelButtonPressed();
+    void UpdateAppWindow2();
+
 private:
+    // Loading, in the order the pedal's record is read.
+    void viewDidLoad();
+    void LoadKeyList();
+    void LoadKeyboardTab(int pedal);
+    void LoadMouseTab(int pedal);
+    void WarnOutOfStandard(int pedal);
+
+    void listboxKeys_SelectedIndexChanged_manual();
+    void Change_K_Controls_Enabled();
+    void Change_K_buttonProgramTarvik_Enabled();
+    void Change_buttonProgramTarvik_Enabled();
+
+    void ChooseModifierRadio(QRadioButton* chosen);
+    void ChooseClick(QRadioButton* chosen);
+    void SelectTab(int index);
+    QString SelectedTabIdentifier() const;
+    KeyboardChoice CurrentKeyboardChoice() const;
+    ClickChoice CurrentClickChoice() const;
+
+    void viewWillDisappear();
+    void FinishPendingClose();
+
     DialogHost& host_;
+    std::unique_ptr<Ui::SettingDialogViewController> ui_;
+    QTimer* timer2 = nullptr;
+
+    StandardKeyList keys_;
+    bool WithinStandard = false;
+    bool K_buttonProgramTarvik_Enabled = false;
+    bool M_buttonProgramTarvik_Enabled = false;
+
+    bool loading_ = true;        // the constructor is still running
+    bool writing_ = false;       // the write button is waiting for the unit
+    bool closePending_ = false;  // closed while loading: finish once the caller has the dialog
+    int pendingResult_ = Rejected;
+    bool disappeared_ = false;   // viewWillDisappear has run
 };
 
 }  // namespace tarvik

@@ -1,0 +1,52 @@
+// What the standard dialog's controls stand for, and how a choice goes into the pedal's record.
+// Only the bytes a choice names are stored; the rest of the record keeps its values.
+#pragma once
+
+#include <cstdint>
+
+namespace tarvik {
+
+// Left-hand modifier bits of the ModifierByte that the dialog offers, and the right-hand ones it cannot show.
+inline constexpr std::uint8_t MODIFIER_CTRL = 0x01;
+inline constexpr std::uint8_t MODIFIER_SHIFT = 0x02;
+inline constexpr std::uint8_t MODIFIER_ALT = 0x04;
+inline constexpr std::uint8_t MODIFIER_GUI = 0x08;
+inline constexpr std::uint8_t MODIFIERS_RIGHT_HAND = 0xF0;
+
+// Record bytes the dialog owns.
+inline constexpr int MODIFIER_BYTE = 0;
+inline constexpr int USAGE_ID_BYTE = 1;
+inline constexpr int CLICK_BUTTON_BYTE = 0;
+inline constexpr int FIRST_CLICK_LENGTH_BYTE = 1;
+inline constexpr int SECOND_CLICK_LENGTH_BYTE = 2;
+inline constexpr int CLICK_INTERVAL_BYTE = 3;
+
+// Mouse button codes and the standard double click.
+inline constexpr std::uint8_t CLICK_LEFT = 1;
+inline constexpr std::uint8_t CLICK_RIGHT = 2;
+inline constexpr std::uint8_t CLICK_CENTER = 4;
+inline constexpr std::uint8_t DOUBLE_CLICK_FIRST_LENGTH = 15;
+inline constexpr std::uint8_t DOUBLE_CLICK_SECOND_LENGTH = 0;  // as long as the first
+inline constexpr std::uint8_t DOUBLE_CLICK_INTERVAL = 15;
+
+enum class ModifierRadio { None, NoModifiers, WithModifiers, OnlyModifiers };
+
+struct KeyboardChoice {
+    ModifierRadio radio = ModifierRadio::None;
+    std::uint8_t modifiers = 0;  // the four check boxes
+    int usageID = -1;            // the selected key, -1 when none
+};
+
+// True when the choice can be written: a key where the radio needs one, a modifier where it needs one.
+bool IsComplete(const KeyboardChoice& choice);
+
+// Stores a complete choice as a key output into pedal `pedal`'s record. False (and nothing stored)
+// when the choice is incomplete or the pedal is out of range.
+bool StoreKeyboardChoice(const KeyboardChoice& choice, int pedal);
+
+enum class ClickChoice { None, Left, Right, Center, Double };
+
+// Stores a click into pedal `pedal`'s record. None stores nothing. False when nothing was stored.
+bool StoreClickChoice(ClickChoice choice, int pedal);
+
+}  // namespace tarvik

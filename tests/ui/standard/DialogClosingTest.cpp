@@ -1,0 +1,126 @@
+// Every way the dialog closes: none of them writes, all of them mark it closed and stop its timer,
+// and the unit going away closes it by itself, even while it waits for the unit.
+#include <QCloseEvent>
+#include <QTest>
+#include <QTimer>
+
+#include "DialogFixture.h"
+#include "device/Alert.h"
+#include "device/DeviceState.h"
+
+namespace tarvik::test {
+namespace {
+
+struct CloseCase {
+    const char* name;
+    std::function<void(StandardDialogTest&, SettingDialogViewController&)> close;
+    std::size_t hostCalls;  // OK hands over to the main window, which sends nothing
+};
+
+TEST_F(StandardDialogTest, EveryWayOfClosingSendsNothingAndStopsTheTimer) {
+    const CloseCase cases[] = {
+        {"OK", [](StandardDialogTest& t, SettingDialogViewController&) { t.Click("okButton"); }, 1},
+        {"cancel", [](StandardDialogTest& t, SettingDialogViewController&) { t.Click("cancelButton"); }, 0},
+        {"Escape", [](StandardDialogTest&, SettingDialogViewController& d) { QTest::keyClick(&d, Qt::Key_Escape); }, 0},
+        {"window close button", [](StandardDialogTest&, SettingDialogViewController& d) { d.close(); }, 0},
+        {"unit pulled out",
+         [](StandardDialogTest&, SettingDialogViewController& d) {
+             State().CloseStandardSetting = true;
+             EXPECT_TRUE(QTest::qWaitFor([&] { return !d.isVisible(); }, 2000));
+         },
+         0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        State() = DeviceState{};
+        host_.calls.clear();
+        SetRecord(0, 0, MarkedWith({0x01, 4}));
+        auto d = Open(false);
+        auto* timer2 = d->findChild<QTimer*>();
+        ASSERT_NE(timer2, nullptr);
+        EXPECT_TRUE(timer2->isActive());
+        EXPECT_EQ(timer2->interval(), 100);
+        // A finished edit that was never written must not be sent by any of these.
+        Click("radiobuttonOnlyModifiers");
+        Click("checkboxAlt");
+        c.close(*this, *d);
+        Settle();
+        ASSERT_TRUE(d) << "not owned by delete-on-close here";
+        EXPECT_FALSE(d->isVisible());
+        EXPECT_FALSE(timer2->isActive());
+        EXPECT_FALSE(State().StandardSettingDialogOpen);
+        EXPECT_FALSE(State().CloseStandardSetting);
+        EXPECT_FALSE(State().timer2state);
+        EXPECT_FALSE(State().SettingEnabled);
+        ASSERT_EQ(host_.calls.size(), c.hostCalls);
+        for (const auto& call : host_.calls) EXPECT_FALSE(call.settingEnabled);
+        EXPECT_EQ(Mode(0), 0);
+        EXPECT_EQ(CommonOf(0), MarkedWith({0x01, 4}));
+        delete d.data();
+    }
+}
+
+TEST_F(StandardDialogTest, UnplugClosesAndDiscardsTheDialog) {
+    SetRecord(0, 2, MarkedWith({1}));
+    Open();
+    ASSERT_TRUE(dialog_->isVisible());
+    State().CloseStandardSetting = true;
+    EXPECT_TRUE(WaitFor([&] { return dialog_.isNull(); }));
+    EXPECT_FALSE(State().StandardSettingDialogOpen);
+    EXPECT_FALSE(State().CloseStandardSetting);
+    EXPECT_TRUE(host_.calls.empty());
+}
+
+TEST_F(StandardDialogTest, ClosedDialogNeverClearsTheNextOnesFlag) {
+    SetRecord(0, 0, MarkedWith({0, 4}));
+    auto first = Open();
+    first->reject();  // deleted later
+    ASSERT_FALSE(State().StandardSettingDialogOpen);
+    State().StandardSettingDialogOpen = true;  // the main window opens the next one
+    auto second = Open();
+    Settle();
+    EXPECT_FALSE(first);
+    EXPECT_TRUE(second);
+    EXPECT_TRUE(State().StandardSettingDialogOpen);
+    // A stray close request for a dialog that is gone does not touch the flags either.
+    second->reject();
+    Settle();
+    State().CloseStandardSetting = true;
+    QTest::qWait(250);
+    EXPECT_TRUE(State().CloseStandardSetting);
+}
+
+TEST_F(StandardDialogTest, ClosingWhileTheWriteWaitsForTheUnitWaitsForTheWrite) {
+    // While the main window sends, events run: the unit goes away, the user presses Escape and
+    // cancel and the write button again. The dialog must outlive the send, write once, then close.
+    SetRecord(0, 0, MarkedWith({0, 0}));
+    Open();
+    ShowTab("Tab_Mouse");
+    Click("radiobuttonLeftClick");
+    int nested = 0;
+    host_.whileSending = [&] {
+        ++nested;
+        State().CloseStandardSetting = true;
+        QTest::qWait(250);
+        ASSERT_TRUE(dialog_);
+        QTest::keyClick(dialog_.data(), Qt::Key_Escape);
+        Click("cancelButton");
+        Click("buttonProgramTarvik");
+        Click("okButton");
+        dialog_->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_TRUE(dialog_) << "still in use by its own write";
+    };
+    Click("buttonProgramTarvik");
+    Settle();
+    EXPECT_EQ(nested, 1);
+    ASSERT_EQ(host_.calls.size(), 1u);
+    EXPECT_TRUE(host_.calls[0].settingEnabled);
+    EXPECT_EQ(host_.calls[0].mode, 1);
+    EXPECT_FALSE(dialog_);
+    EXPECT_FALSE(State().StandardSettingDialogOpen);
+    EXPECT_FALSE(State().CloseStandardSetting);
+}
+
+}  // namespace
+}  // namespace tarvik::test
