@@ -2,13 +2,16 @@
 
 #include <hidapi/hidapi.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMetaObject>
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
@@ -71,30 +74,50 @@ std::vector<HidInterfaceInfo> ListWithHidapi() {
     return list;
 }
 
+// The node's sysfs subsystem, from its device number; empty when it cannot be told.
+QString CharDeviceSubsystem(const struct stat& st) {
+    const QByteArray link = QStringLiteral("/sys/dev/char/%1:%2/subsystem")
+                                .arg(major(st.st_rdev))
+                                .arg(minor(st.st_rdev))
+                                .toLocal8Bit();
+    char target[PATH_MAX];
+    const ssize_t n = ::readlink(link.constData(), target, sizeof target - 1);
+    if (n <= 0) return {};
+    return QFileInfo(QFile::decodeName(QByteArray(target, qsizetype(n)))).fileName();
+}
+
 std::unique_ptr<HidChannel> OpenWithHidapi(const QString& path, OpenResult& why, QString& error) {
     EnsureHidInit();
     const QByteArray native = QFile::encodeName(path);
-    errno = 0;
-    hid_device* dev = native.isEmpty() ? nullptr : hid_open_path(native.constData());
-    const int openErrno = errno;
-    if (dev) {
-        why = OpenResult::Opened;
-        return std::make_unique<HidapiChannel>(dev);
-    }
-    const QString detail = HidErrorText(nullptr);
-
     struct stat st {};
     const bool exists = !native.isEmpty() && ::stat(native.constData(), &st) == 0;
-    const bool accessDenied = exists && ::access(native.constData(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM);
-    if (!exists) {
-        why = OpenResult::NoUnit;
-        error = QStringLiteral("%1: no such device").arg(path);
-    } else if (accessDenied || openErrno == EACCES || openErrno == EPERM) {
-        why = OpenResult::PermissionDenied;
-        error = QStringLiteral("%1: permission denied (read and write access is needed)").arg(path);
-    } else {
-        why = OpenResult::Failed;
-        error = QStringLiteral("%1: cannot open").arg(path);
+    // hidapi 0.13 crashes in hid_open_path on a file that opens but is no hidraw node; only hand
+    // it hidraw character devices.
+    const bool hidraw = exists && S_ISCHR(st.st_mode) && CharDeviceSubsystem(st) == QLatin1String("hidraw");
+    int openErrno = 0;
+    bool accessDenied = false;
+    QString detail;
+    if (hidraw) {
+        errno = 0;
+        hid_device* dev = hid_open_path(native.constData());
+        openErrno = errno;
+        if (dev) {
+            why = OpenResult::Opened;
+            return std::make_unique<HidapiChannel>(dev);
+        }
+        detail = HidErrorText(nullptr);
+        accessDenied = ::access(native.constData(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM);
+    }
+    why = ClassifyOpenFailure(exists, hidraw, openErrno, accessDenied);
+    switch (why) {
+        case OpenResult::NoUnit: error = QStringLiteral("%1: no such device").arg(path); break;
+        case OpenResult::PermissionDenied:
+            error = QStringLiteral("%1: permission denied (read and write access is needed)").arg(path);
+            break;
+        default:
+            error = hidraw ? QStringLiteral("%1: cannot open").arg(path)
+                           : QStringLiteral("%1: not a hidraw device").arg(path);
+            break;
     }
     if (!detail.isEmpty()) error += QStringLiteral(" (%1)").arg(detail);
     return nullptr;
@@ -107,6 +130,15 @@ QByteArray ToReport(const unsigned char* data, int length) {
 }
 
 }  // namespace
+
+OpenResult ClassifyOpenFailure(bool exists, bool isHidraw, int openErrno, bool accessDenied) {
+    if (!exists) return OpenResult::NoUnit;
+    if (!isHidraw) return OpenResult::Failed;
+    if (accessDenied || openErrno == EACCES || openErrno == EPERM) return OpenResult::PermissionDenied;
+    // Unplugged between listing and opening.
+    if (openErrno == ENOENT || openErrno == ENODEV || openErrno == ENXIO) return OpenResult::NoUnit;
+    return OpenResult::Failed;
+}
 
 struct HidapiBackend::IoThread {
     std::mutex mutex;

@@ -38,6 +38,10 @@ struct HidapiBackendOptions {
     int readTimeoutMs = 20;
 };
 
+// Why opening a node failed: `exists` and `isHidraw` from stat and sysfs, `openErrno` from the open,
+// `accessDenied` whether access(R_OK | W_OK) refused this user.
+OpenResult ClassifyOpenFailure(bool exists, bool isHidraw, int openErrno, bool accessDenied);
+
 class HidapiBackend : public HidBackend {
     Q_OBJECT
 public:
@@ -50,7 +54,8 @@ public:
 
     QStringList Enumerate() override;
     // PermissionDenied when the node exists but this user may not read and write it (no udev rule);
-    // NoUnit when the node is gone; Failed otherwise. LastError() has the details.
+    // NoUnit when the node is gone; Failed otherwise, also for anything that is not a hidraw node.
+    // LastError() has the details.
     OpenResult Open(const QString& path) override;
     // Stops the I/O thread and closes the device. Results not yet delivered are dropped.
     void Close() override;
