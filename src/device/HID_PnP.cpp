@@ -229,7 +229,7 @@ HID_PnP::Ending HID_PnP::RunExchange(std::uint8_t command, Report& answer) {
     tick_.start(tickMs_);
     const QByteArray bytes(reinterpret_cast<const char*>(request.data()), REPORT_SIZE);
     emit reportSent(bytes);
-    backend_.Write(bytes);  // may report its result before it returns
+    if (active_ == &ex) backend_.Write(bytes);  // may report its result before it returns
     const bool waited = WaitUntil([&ex] { return ex.phase == Exchange::Phase::Done; });
     if (!waited && active_ == &ex) {
         s.Flag_send = false;

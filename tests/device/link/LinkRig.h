@@ -1,0 +1,55 @@
+// A simulated unit behind a real connection manager, with a short tick so time-outs take
+// milliseconds, and a watchdog that shortens the tick if a wait would otherwise hang the test.
+#pragma once
+
+#include <QByteArray>
+#include <QEventLoop>
+#include <QTimer>
+#include <vector>
+
+#include "device/HID_PnP.h"
+#include "sim/SimulatedUnit.h"
+
+namespace tarvik::test {
+
+inline void RunEventsFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// "94 00 01" -> bytes
+inline QByteArray Hex(const char* text) { return QByteArray::fromHex(QByteArray(text)); }
+
+struct LinkRig {
+    SimulatedUnit unit;
+    HID_PnP link;
+    QTimer watchdog;
+    bool watchdogFired = false;
+
+    explicit LinkRig(UnitImage image = DefaultUnitImage(), int tickMs = 1)
+        : unit(std::move(image)), link(unit) {
+        link.SetTickIntervalMs(tickMs);
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [this] {
+            watchdogFired = true;
+            link.SetTickIntervalMs(1);
+        });
+        watchdog.start(10000);
+    }
+
+    // Reports the unit took, in order.
+    std::vector<QByteArray> Sent() const {
+        std::vector<QByteArray> sent;
+        for (const auto& line : unit.Transcript())
+            if (line.sent) sent.push_back(line.bytes);
+        return sent;
+    }
+    std::vector<int> SentCommands() const {
+        std::vector<int> codes;
+        for (const QByteArray& r : Sent()) codes.push_back(static_cast<std::uint8_t>(r.at(0)));
+        return codes;
+    }
+};
+
+}  // namespace tarvik::test
