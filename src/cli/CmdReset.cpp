@@ -50,6 +50,7 @@ int RunReset(UnitSession& session, const CliRequest& request) {
         Error(QStringLiteral("nothing was changed"));
         return EXIT_UNIT;
     }
+    ConsoleLine(text::ConsoleResetting);
     UnitFlowListener quiet;
     const bool failed = FactoryReset(session.Link(), quiet);
 

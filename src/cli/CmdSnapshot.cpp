@@ -22,7 +22,7 @@ int RunDump(UnitSession& session, const CliRequest& request) {
     }
     QString error;
     if (!WriteUnitFile(request.args.at(0), image, error)) {
-        Error(QStringLiteral("%1: %2").arg(request.args.at(0), error));
+        Error(error);
         return EXIT_USAGE;
     }
     return EXIT_OK;
@@ -33,7 +33,7 @@ int RunRestore(UnitSession& session, const CliRequest& request) {
     UnitImage snapshot;
     QString error;
     if (!ReadUnitFile(file, snapshot, error)) {
-        Error(QStringLiteral("%1: %2").arg(file, error));
+        Error(error);
         return EXIT_USAGE;
     }
     if (const int status = session.Attach(); status != EXIT_OK) return status;

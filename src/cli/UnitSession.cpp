@@ -9,6 +9,7 @@
 #include "device/HID_PnP.h"
 #include "device/UnitFlows.h"
 #include "model/PedalNames.h"
+#include "model/Texts.h"
 #include "sim/SimulatedUnit.h"
 #include "sim/UnitFile.h"
 
@@ -47,6 +48,11 @@ UnitSession::~UnitSession() {
     backend_.reset();
 }
 
+void UnitSession::PrepareWith(const CliRequest& request, std::unique_ptr<HidBackend> backend) {
+    request_ = request;
+    backend_ = std::move(backend);
+}
+
 int UnitSession::Prepare(const CliRequest& request) {
     request_ = request;
     if (!request.simulate) {
@@ -57,7 +63,7 @@ int UnitSession::Prepare(const CliRequest& request) {
     if (!request.simulateFile.isEmpty()) {
         QString error;
         if (!ReadUnitFile(request.simulateFile, image, error)) {
-            Error(QStringLiteral("%1: %2").arg(request.simulateFile, error));
+            Error(error + QStringLiteral(" (a unit file is what `tarvikctl --simulate dump FILE` writes)"));
             return EXIT_USAGE;
         }
     }
@@ -130,6 +136,7 @@ int UnitSession::Read() {
     case ReadOutcome::Done:
         return EXIT_OK;
     case ReadOutcome::Unsupported:
+        ErrorRaw(text::UnsupportedFirmware);
         Error(QStringLiteral("firmware %1 is not supported: this program speaks to firmware before major version %2")
                   .arg(FirmwareText()).arg(FIRST_UNSUPPORTED_FIRMWARE_MAJOR));
         return EXIT_UNIT;
@@ -167,7 +174,7 @@ int UnitSession::SaveSimulation() {
     if (UnitFileText(sim_->Image()) == simTextAtStart_) return EXIT_OK;
     QString error;
     if (!WriteUnitFile(request_.simulateFile, sim_->Image(), error)) {
-        Error(QStringLiteral("%1: the simulated unit's settings could not be saved: %2").arg(request_.simulateFile, error));
+        Error(QStringLiteral("the simulated unit's settings were not saved: %1").arg(error));
         return EXIT_UNIT;
     }
     simTextAtStart_ = UnitFileText(sim_->Image());

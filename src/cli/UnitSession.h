@@ -40,6 +40,8 @@ public:
 
     // Builds the backend the request asks for. An unreadable or malformed unit file gives EXIT_USAGE.
     int Prepare(const CliRequest& request);
+    // Uses `backend` as it is (tests: a simulated unit set up to misbehave).
+    void PrepareWith(const CliRequest& request, std::unique_ptr<HidBackend> backend);
 
     // Paths of the units present.
     QStringList Units();

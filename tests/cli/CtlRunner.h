@@ -1,0 +1,41 @@
+// Runs the built tarvikctl and looks at what it wrote.
+#pragma once
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace tarvik::test {
+
+struct CtlResult {
+    int exitCode = -1;
+    QString out;  // standard output
+    QString err;  // standard error
+};
+
+// Standard input is closed at once, as in a script.
+CtlResult RunCtl(const QStringList& args);
+
+// A folder of unit files that goes away with the test.
+class UnitFolder {
+public:
+    // Writes `json` to `name` and returns its path.
+    QString Write(const QString& name, const QByteArray& json);
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+    QByteArray Read(const QString& name) const;
+    // The "pedals" list of a unit file.
+    QJsonArray Pedals(const QString& name) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Lines of standard error that start with `prefix` ("> " for the reports sent).
+QStringList LinesStartingWith(const QString& text, const QString& prefix);
+
+// A unit file with these pedals ("mode", "common" hex) and firmware 2.1.0.
+QByteArray UnitJson(const QList<QPair<int, QString>>& pedals, const QString& extra = {});
+
+}  // namespace tarvik::test

@@ -1,0 +1,243 @@
+// show, list and the transcript on simulated units that cover every output mode.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "CtlRunner.h"
+
+namespace tarvik::test {
+namespace {
+
+struct ShowCase {
+    const char* label;
+    QByteArray unit;
+    const char* expected;
+};
+
+TEST(CtlShow, DescribesEveryModeAsTheWindowDoes) {
+    const ShowCase cases[] = {
+        {"modes 0 to 4 on five pedals",
+         UnitJson({{0, "01 04 00 00 00 00 00 00 00 00 00 00 00"},
+                   {1, "03 00 00 00 00 00 00 00 00 00 00 00 00"},
+                   {2, "01 0f 01 14 00 00 00 00 00 00 00 00 00"},
+                   {3, "02 04 00 00 00 00 00 00 00 00 00 00 00"},
+                   {4, "04 02 00 0a 00 1e 00 00 00 00 00 00 00"}}),
+         "pedal 0: 中央ペダル\n"
+         "[設定されている機能] キー出力\n"
+         "[キー] a\n"
+         "[キー説明] Shiftプラスこのキーで大文字 A\n"
+         "[モディファイア] (左)control\n"
+         "\n"
+         "pedal 1: 左ペダル\n"
+         "[設定されている機能] クリック\n"
+         "[ボタン] 左, 右ボタン 同時クリック\n"
+         "\n"
+         "pedal 2: 右ペダル\n"
+         "[設定されている機能] ダブルクリック\n"
+         "[ボタン] 左\n"
+         "[１番目のクリックの長さ] 15 ミリ秒\n"
+         "[２番目のクリックの長さ] ペダルを離すまで\n"
+         "[クリックの間の長さ] 20 ミリ秒\n"
+         "\n"
+         "pedal 3: 左端ペダル\n"
+         "[設定されている機能] モディファイア プラス クリック\n"
+         "[モディファイア] (左)shift\n"
+         "[クリック] 中央ボタン クリック\n"
+         "\n"
+         "pedal 4: 右端ペダル\n"
+         "[設定されている機能] モディファイア プラス ダブルクリック\n"
+         "[モディファイア] (左)option\n"
+         "[クリック] 右ボタン ダブルクリック\n"
+         "[１番目のクリックの長さ] 10 ミリ秒\n"
+         "[２番目のクリックの長さ] １番目のクリックと同じ\n"
+         "[クリックの間の長さ] 30 ミリ秒\n"
+         "\n"},
+        {"modes 5 to 9 on five pedals",
+         QByteArray(R"({"firmware": [2, 1, 0], "pedals": [
+             {"mode": 5, "common": "00 3e 00 00 00 00 01 00 0a 00 19 00 03"},
+             {"mode": 6, "common": "ff ff 01 f4 03 e8 00 00 00 01 f4 00 00"},
+             {"mode": 7, "common": "ff 00 00 00 00 00 00 05 00 0c 00 00 00"},
+             {"mode": 8, "common": "02 00 00 00 00 01 00 00 00 0a 00 07 00"},
+             {"mode": 9, "common": "2c 0a 10 83 00 02 02 04 05 00 00 00 00",
+              "additional": "00 06 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"}]})"),
+         "pedal 0: 中央ペダル\n"
+         "[設定されている機能] 連続キー出力\n"
+         "[キー] F5\n"
+         "[モディファイア] なし\n"
+         "[速度] 2.5 回/秒\n"
+         "[加速] あり\n"
+         "[加速指標] 3\n"
+         "[繰り返し数] 10\n"
+         "\n"
+         "pedal 1: 左ペダル\n"
+         "[設定されている機能] マウスポインタ移動\n"
+         "[移動方向] 左上\n"
+         "[速度] 500 ドット/秒\n"
+         "[加速] なし\n"
+         "[加速指標] 0\n"
+         "[繰り返し] ペダルを離すまで\n"
+         "\n"
+         "pedal 2: 右ペダル\n"
+         "[設定されている機能] ホイール回転\n"
+         "[回転方向] 後方\n"
+         "[速度] 12 回/秒\n"
+         "[加速] なし\n"
+         "[加速指標] 0\n"
+         "[繰り返し数] 5\n"
+         "\n"
+         "pedal 3: 左端ペダル\n"
+         "[設定されている機能] 連続クリック\n"
+         "[ボタン] 右\n"
+         "[速度] 1.0 回/秒\n"
+         "[加速] あり\n"
+         "[加速指標] 7\n"
+         "[繰り返し] ペダルを離すまで\n"
+         "\n"
+         "pedal 4: 右端ペダル\n"
+         "[設定されている機能] 複数同時キー出力\n"
+         "[オンの時間] 300 ミリ秒\n"
+         "[間の時間] 10 ミリ秒\n"
+         "[出力の数] 3\n"
+         "[繰り返し数] 2\n"
+         "[繰り返しの単位] 組\n"
+         "[1番目の出力] [(左)shift] + [a] + [b]\n"
+         "[2番目の出力] [c]\n"
+         "[3番目の出力] [なし]\n"
+         "\n"},
+        {"mode 10 and an unknown mode on two pedals",
+         UnitJson({{10, "03 01 04 00 00 00 00 00 00 00 00 00 00"}, {11, "00 00 00 00 00 00 00 00 00 00 00 00 00"}}),
+         "pedal 0: 右ペダル\n"
+         "[設定されている機能] 変化時に出力\n"
+         "[ペダルを踏んだ時の出力] あり 以下の通り\n"
+         "[キー] a\n"
+         "[キー説明] Shiftプラスこのキーで大文字 A\n"
+         "[モディファイア] (左)control\n"
+         "[ペダルを離した時の出力] あり 以下の通り\n"
+         "[クリック] なし\n"
+         "[クリック説明] 何も出力しない\n"
+         "[モディファイア] なし\n"
+         "\n"
+         "pedal 1: 左ペダル\n"
+         "default\n"
+         "\n"},
+        {"one pedal",
+         UnitJson({{1, "04 00 00 00 00 00 00 00 00 00 00 00 00"}}),
+         "pedal 0: ペダル\n"
+         "[設定されている機能] クリック\n"
+         "[ボタン] 中央\n"
+         "\n"},
+    };
+    for (const ShowCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        UnitFolder folder;
+        const QString unit = folder.Write("unit.json", c.unit);
+        const CtlResult r = RunCtl({"--simulate=" + unit, "show"});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out.toStdString(), c.expected);
+    }
+}
+
+TEST(CtlShow, JsonKeepsTheWindowTextWithItsLineBreaks) {
+    const CtlResult r = RunCtl({"--simulate", "show", "--json"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out.toStdString(),
+              "[\n"
+              "  {\"pedal\": 0, \"name\": \"中央ペダル\", \"mode\": 1, \"common\": [1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0], "
+              "\"description\": \"[設定されている機能] クリック\\r\\n[ボタン] 左\"},\n"
+              "  {\"pedal\": 1, \"name\": \"左ペダル\", \"mode\": 0, \"common\": [0, 40, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0], "
+              "\"description\": \"[設定されている機能] キー出力\\r\\n[キー] Enter (Return)\\r\\n[モディファイア] なし\"},\n"
+              "  {\"pedal\": 2, \"name\": \"右ペダル\", \"mode\": 1, \"common\": [2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0], "
+              "\"description\": \"[設定されている機能] クリック\\r\\n[ボタン] 右\"}\n"
+              "]\n");
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    EXPECT_EQ(doc.array().at(1).toObject().value("description").toString().toStdString(),
+              "[設定されている機能] キー出力\r\n[キー] Enter (Return)\r\n[モディファイア] なし");
+}
+
+TEST(CtlShow, JsonEscapesAQuoteInADescription) {
+    // Key "2" is explained by its shifted character, a double quote.
+    UnitFolder folder;
+    const QString unit = folder.Write("u.json", UnitJson({{0, "00 1f 00 00 00 00 00 00 00 00 00 00 00"}}));
+    const CtlResult r = RunCtl({"--simulate=" + unit, "show", "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    QJsonParseError error{};
+    const QJsonArray pedals = QJsonDocument::fromJson(r.out.toUtf8(), &error).array();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << r.out.toStdString();
+    ASSERT_EQ(pedals.size(), 1);
+    EXPECT_EQ(pedals.at(0).toObject().value("description").toString().toStdString(),
+              "[設定されている機能] キー出力\r\n[キー] 2\r\n[キー説明] Shiftプラスこのキーで \"\r\n[モディファイア] なし");
+}
+
+TEST(CtlShow, NamesFollowThePedalCount) {
+    const struct {
+        int count;
+        const char* names;
+    } cases[] = {
+        {2, "pedal 0: 右ペダル|pedal 1: 左ペダル|"},
+        {4, "pedal 0: 右ペダル|pedal 1: 左ペダル|pedal 2: 右端ペダル|pedal 3: 左端ペダル|"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        QList<QPair<int, QString>> pedals;
+        for (int p = 0; p < c.count; ++p) pedals.append({1, "01 00 00 00 00 00 00 00 00 00 00 00 00"});
+        UnitFolder folder;
+        const CtlResult r = RunCtl({"--simulate=" + folder.Write("u.json", UnitJson(pedals)), "show"});
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_EQ(LinesStartingWith(r.out, "pedal ").join("|").toStdString() + "|", c.names);
+    }
+}
+
+TEST(CtlList, ShowsPathFirmwareAndPedalCount) {
+    const CtlResult r = RunCtl({"--simulate", "list"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out.toStdString(), "sim:0\tfirmware 2.1.0\t3 pedals\n");
+}
+
+TEST(CtlTranscript, EveryReportOnStandardErrorOneLineEach) {
+    const CtlResult r = RunCtl({"--simulate", "--transcript", "show"});
+    EXPECT_EQ(r.exitCode, 0);
+    // The read: version, count, then each of the three pedals.
+    EXPECT_EQ(LinesStartingWith(r.err, "> ").join("\n").toStdString(),
+              "> 90 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n"
+              "> 91 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n"
+              "> 95 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n"
+              "> 95 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n"
+              "> 95 02 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
+    const QStringList received = LinesStartingWith(r.err, "< ");
+    ASSERT_EQ(received.size(), 5);
+    for (const QString& line : received) EXPECT_EQ(line.size(), 2 + 16 * 3 - 1) << line.toStdString();
+    // Firmware in answer bytes 2..4, pedal count in byte 2.
+    EXPECT_TRUE(received[0].startsWith("< 90 00 02 01 00")) << received[0].toStdString();
+    EXPECT_EQ(received[1].mid(8, 2).toStdString(), "03");
+    // Standard output stays clean for the data.
+    EXPECT_FALSE(r.out.contains("> "));
+}
+
+TEST(CtlHelp, DocumentsCommandsAndExamples) {
+    const CtlResult r = RunCtl({"--help"});
+    EXPECT_EQ(r.exitCode, 0);
+    for (const char* needle : {"--simulate <FILE>", "--transcript", "--device <PATH>", "set PEDAL key KEYSPEC",
+                               "restore FILE", "doctor", "Examples:", "tarvikctl set left key ctrl+shift+a",
+                               "Exit status: 0 success"}) {
+        EXPECT_TRUE(r.out.contains(QString::fromUtf8(needle))) << needle;
+    }
+    const CtlResult v = RunCtl({"--version"});
+    EXPECT_EQ(v.exitCode, 0);
+    EXPECT_EQ(v.out.toStdString(), "tarvikctl 2.2.5\n");
+}
+
+TEST(CtlDoctor, ReportsNodesAndRuleWithoutTouchingAUnit) {
+    const CtlResult r = RunCtl({"doctor"});
+    // Whether a unit is plugged in depends on the machine; the report's shape does not.
+    EXPECT_TRUE(r.exitCode == 0 || r.exitCode == 1) << r.exitCode;
+    EXPECT_TRUE(r.out.startsWith("Tarvik unit: USB ")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("\nhidraw nodes:\n"));
+    EXPECT_TRUE(r.out.contains("\nudev rule: "));
+}
+
+}  // namespace
+}  // namespace tarvik::test
