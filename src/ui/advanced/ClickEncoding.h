@@ -1,0 +1,28 @@
+// The click tab's record: output mode 1 or 2 and the button mask in CommonData[p][0] of pedal
+// SelectedPedalNo.
+#pragma once
+
+#include <optional>
+
+namespace tarvik::advanced {
+
+// The six click radios, in the order they are looked at when encoding.
+enum class ClickRadio { Left, Right, Center, LeftDouble, RightDouble, CenterDouble };
+
+struct ClickTabState {
+    bool plural = false;  // several buttons at once
+    bool leftBox = false;
+    bool rightBox = false;
+    bool centerBox = false;
+    std::optional<ClickRadio> radio;  // the radio that is on, if any
+};
+
+// What the tab shows for the pedal's record. A click code the tab cannot show is rewritten to a
+// left click (CommonData[p][0] := 1) in modes 1 and 2; other modes are left as they are.
+ClickTabState LoadClickTab();
+
+// Writes the tab's choice. The plural box wins over the radios; with neither, nothing is written.
+// A double click chosen for a pedal in another mode also gets standard click timings (bytes 1-3).
+void EncodeClick(const ClickTabState& state);
+
+}  // namespace tarvik::advanced
