@@ -66,6 +66,7 @@ void AdvancedSettingDialogViewController::SetUpControls() {
 
     for (QPushButton* ok : {ui_->C_buttonOK, ui_->KO_buttonOK, ui_->PM_buttonOK})
         ok->setText(QString::fromUtf8(text::WriteButton));
+    ui_->buttonBoxClose->button(QDialogButtonBox::Close)->setText(QString::fromUtf8("閉じる"));
     ui_->C_radiobuttonLeftClick->setText(QString::fromUtf8(text::LeftClick));
     ui_->C_radiobuttonRightClick->setText(QString::fromUtf8(text::RightClick));
     ui_->C_radiobuttonCenterClick->setText(QString::fromUtf8(text::CenterClick));

@@ -9,6 +9,12 @@
 
 namespace tarvik::advanced {
 
+namespace {
+// Two arrows as tall together as a one-line text box beside them.
+constexpr int kButtonWidth = 18;
+constexpr int kButtonHeight = 13;
+}  // namespace
+
 Stepper::Stepper(QWidget* parent)
     : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
     up_->setObjectName("up");
@@ -21,8 +27,7 @@ Stepper::Stepper(QWidget* parent)
     for (QToolButton* button : {up_, down_}) {
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-        button->setFixedWidth(18);
+        button->setFixedSize(kButtonWidth, kButtonHeight);
         layout->addWidget(button);
     }
     connect(up_, &QToolButton::clicked, this, [this] { stepBy(1); });
@@ -58,7 +63,7 @@ void Stepper::stepBy(int steps) {
     emit valueChanged(value_);
 }
 
-QSize Stepper::sizeHint() const { return {18, 24}; }
+QSize Stepper::sizeHint() const { return {kButtonWidth, 2 * kButtonHeight}; }
 
 void Stepper::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
