@@ -87,7 +87,8 @@ int ParseCommandLine(const QStringList& arguments, StartOptions& options) {
         QString error;
         UnitImage image;
         if (!ReadUnitFile(file, image, error)) {
-            Print(stderr, QStringLiteral("tarvik-config: %1: %2\n").arg(file, error));
+            // The reason names the file already.
+            Print(stderr, QStringLiteral("tarvik-config: %1\n").arg(error));
             return 2;
         }
         options.unitFile = file;

@@ -40,7 +40,7 @@ public:
     static constexpr std::array<int, 3> BLOCK_LEFT{240, 15, 465};  // pedals 0, 1, 2 with no shift
     static constexpr int PEDAL3_LEFT = 15;
     static constexpr int PEDAL4_LEFT = 15 + 4 * COLUMN_SHIFT;
-    static constexpr int FORM_HEIGHT = 496;  // below the menu bar
+    static constexpr int FORM_HEIGHT = 480;  // below the menu bar
     static constexpr int UPDATE_INTERVAL_MS = 100;
 
     // `backend` is not owned and must outlive the window. The connection manager is created over it

@@ -1,0 +1,131 @@
+// A pedal's standard button, and sending what a dialog stored.
+#include <QDialog>
+
+#include "MainWindowFixture.h"
+#include "ui/AdvancedSettingDialogViewController.h"
+#include "ui/SettingDialogViewController.h"
+
+namespace tarvik::test {
+namespace {
+
+QByteArray Bytes(std::initializer_list<int> bytes) {
+    QByteArray out;
+    for (int b : bytes) out.append(static_cast<char>(b));
+    return out;
+}
+
+class WriteFlowTest : public MainWindowTest {
+protected:
+    void StartWithThreePedals() {
+        Start(Unit({Pedal(0, {0x02, 4, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}), Pedal(0, {0, 40}), Pedal(1, {2})}));
+        ASSERT_TRUE(ReadEnds());
+        unit->ClearTranscript();
+    }
+    // What a dialog's write button leaves behind: a left click for pedal 0.
+    static void StoreLeftClickForPedal0() {
+        State().SelectedPedalNo = 0;
+        State().PedalName = "中央ペダル";
+        State().OutputMode[0] = SIMPLE_CLICK;
+        State().CommonData[0][0] = 1;
+        State().SettingEnabled = true;
+    }
+    std::vector<QByteArray> Sent() const {
+        std::vector<QByteArray> sent;
+        for (const auto& line : unit->Transcript())
+            if (line.sent) sent.push_back(line.bytes);
+        return sent;
+    }
+};
+
+TEST_F(WriteFlowTest, StandardButtonRecordsThePedalAndOpensTheDialogOverTheWindow) {
+    StartWithThreePedals();
+    Standard(1)->click();
+    EXPECT_EQ(State().SelectedPedalNo, 1);
+    EXPECT_EQ(State().PedalName, "左ペダル");
+    EXPECT_FALSE(State().SettingEnabled);
+    EXPECT_TRUE(State().StandardSettingDialogOpen);
+    EXPECT_TRUE(Standard(1)->isEnabled());
+    SettingDialogViewController* dialog = window->OpenSettingDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->parentWidget(), window.get());
+    EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+    EXPECT_TRUE(dialog->testAttribute(Qt::WA_DeleteOnClose));
+    dialog->reject();
+    ASSERT_TRUE(WaitFor([&] { return window->OpenSettingDialog() == nullptr; }));
+    EXPECT_EQ(unit->Transcript().size(), 0);  // closing without writing sends nothing
+}
+
+TEST_F(WriteFlowTest, WrittenPedalGoesOutAsModeAndDataThenTheParametersAndIsConfirmed) {
+    StartWithThreePedals();
+    StoreLeftClickForPedal0();
+    window->SettingDialog_OK();
+
+    const std::vector<QByteArray> expected = {
+        Bytes({0x94, 0x00, 0x01, 0x01, 4, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}),
+        // Bytes after the parameters still carry the pedal's record from the report before.
+        Bytes({0x92, 25, 20, 15, 15, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}),
+    };
+    EXPECT_EQ(Sent(), expected);
+    EXPECT_EQ(presenter.Texts(), std::vector<std::string>{"Tarvikの中央ペダルの設定が正常に終わりました。"});
+    EXPECT_EQ(Text(0), "[設定されている機能] クリック\n[ボタン] 左");
+    EXPECT_EQ(unit->Image().pedals[0].mode, SIMPLE_CLICK);
+    EXPECT_TRUE(Standard(0)->isEnabled());
+    EXPECT_TRUE(State().SettingEnabled);
+}
+
+TEST_F(WriteFlowTest, NothingIsSentUnlessADialogArmedTheSend) {
+    StartWithThreePedals();
+    StoreLeftClickForPedal0();
+    State().SettingEnabled = false;
+    window->SettingDialog_OK();
+    EXPECT_EQ(unit->Transcript().size(), 0);
+    EXPECT_TRUE(presenter.All().empty());
+    EXPECT_EQ(Text(0), "[設定されている機能] キー出力\n[キー] a\n[キー説明] Shiftプラスこのキーで大文字 A\n"
+                       "[モディファイア] (左)shift");
+}
+
+TEST_F(WriteFlowTest, FailedExchangeResetsTheWindowWithoutTheSuccessText) {
+    const struct {
+        const char* what;
+        std::function<void(SimulatedUnit&)> breakIt;
+        int sent;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {"unit pulled out", [](SimulatedUnit& u) { u.Unplug(); }, 0, {}},
+        {"mode and data unanswered", [](SimulatedUnit& u) { u.SetSilentCommands({SET_OUTPUT_MODE_AND_DATA}); }, 1,
+         {"タイムアウト"}},
+        {"parameters unanswered", [](SimulatedUnit& u) { u.SetSilentCommands({SET_PARAMETERS}); }, 2, {"タイムアウト"}},
+        {"send fails", [](SimulatedUnit& u) { u.SetFailSends(true); }, 0, {"送信エラー"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        State() = DeviceState{};
+        presenter.Clear();
+        StartWithThreePedals();
+        c.breakIt(*unit);
+        StoreLeftClickForPedal0();
+        window->SettingDialog_OK();
+        EXPECT_EQ(static_cast<int>(Sent().size()), c.sent);
+        EXPECT_EQ(presenter.Texts(), c.texts);
+        ExpectNoUnitLook();
+        // The edit stays in the records.
+        EXPECT_EQ(State().OutputMode[0], SIMPLE_CLICK);
+        window.reset();
+    }
+}
+
+TEST_F(WriteFlowTest, AdvancedDialogIsOnlyReachedThroughItsSegueAction) {
+    StartWithThreePedals();
+    for (int p = 0; p < 5; ++p) EXPECT_FALSE(Advanced(p)->isEnabled()) << p;
+    EXPECT_EQ(window->SetPedal2Advanced_clicked(7), nullptr);
+    QDialog* dialog = window->SetPedal2Advanced_clicked(2);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(State().SelectedPedalNo, 2);
+    EXPECT_EQ(State().PedalName, "右ペダル");
+    EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+    EXPECT_TRUE(dialog->testAttribute(Qt::WA_DeleteOnClose));
+    dialog->reject();
+}
+
+}  // namespace
+}  // namespace tarvik::test
