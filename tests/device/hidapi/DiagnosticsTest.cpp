@@ -150,6 +150,11 @@ TEST_F(UdevRule, RecognisesRuleLines) {
         {"only in a comment", "# ATTRS{idVendor}==\"" + v + "\"\n", false},
         {"longer number", "ATTRS{idVendor}==\"" + v + "5\"\n", false},
         {"inside another number", "ATTRS{idVendor}==\"a" + v + "\"\n", false},
+        {"packaged layout",
+         "# Tarvik (USB " + v + ":0001)\nACTION==\"remove\", GOTO=\"tarvik_end\"\nSUBSYSTEM!=\"hidraw\", "
+         "GOTO=\"tarvik_end\"\n\nATTRS{idVendor}==\"" + v + "\", ATTRS{idProduct}==\"0001\", TAG+=\"uaccess\"\n\n"
+         "LABEL=\"tarvik_end\"\n",
+         true},
         {"empty", "", false},
     };
     for (const Case& c : cases) {
