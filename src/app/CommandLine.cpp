@@ -34,6 +34,25 @@ bool AsksForHelpOrVersion(const QStringList& arguments) {
     return false;
 }
 
+int CheckUnitFileArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith(kSimulateWithFile)) continue;
+        const QString file = arguments[i].mid(kSimulateWithFile.size());
+        if (file.isEmpty()) {
+            Print(stderr, QStringLiteral("tarvik-config: --simulate=: no unit file given\n"));
+            return 2;
+        }
+        UnitImage image;
+        QString error;
+        if (!ReadUnitFile(file, image, error)) {
+            // The reason names the file already.
+            Print(stderr, QStringLiteral("tarvik-config: %1\n").arg(error));
+            return 2;
+        }
+    }
+    return -1;
+}
+
 int ParseCommandLine(const QStringList& arguments, StartOptions& options) {
     // QCommandLineParser has no optional values: "--simulate=FILE" is split off by hand.
     QStringList args;
@@ -51,20 +70,26 @@ int ParseCommandLine(const QStringList& arguments, StartOptions& options) {
     }
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Configures the Tarvik USB foot-pedal unit."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    parser.addOption(QCommandLineOption(
-        kSimulate, QStringLiteral("Run on a simulated unit instead of USB: the built-in three-pedal unit, "
-                                  "or the unit described by the JSON unit file FILE with --simulate=FILE.")));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                                  QStringLiteral("Displays this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Displays version information."));
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.addOption(QCommandLineOption(kSimulate));
     if (!parser.parse(args)) {
-        Print(stderr, QStringLiteral("tarvik-config: %1\n").arg(parser.errorText()));
+        Print(stderr, QStringLiteral("tarvik-config: %1\nTry 'tarvik-config --help'.\n").arg(parser.errorText()));
         return 2;
     }
     if (parser.isSet(help)) {
-        QString text = parser.helpText();
-        text.replace(QStringLiteral("--simulate "), QStringLiteral("--simulate[=FILE] "));
-        Print(stdout, text);
+        Print(stdout, QStringLiteral(
+                          "Usage: tarvik-config [--simulate[=FILE]]\n"
+                          "Configures the Tarvik USB foot-pedal unit.\n"
+                          "\n"
+                          "  --simulate         Run on a built-in simulated three-pedal unit instead of USB.\n"
+                          "  --simulate=FILE    Run on the simulated unit described by the JSON unit file FILE.\n"
+                          "  -h, --help         Display this help.\n"
+                          "  -v, --version      Display the version.\n"));
         return 0;
     }
     if (parser.isSet(version)) {

@@ -14,8 +14,12 @@ struct StartOptions {
     UnitImage unitImage;  // the simulated unit to run on, read from unitFile when given
 };
 
-// True when the arguments ask only for help or the version, which need no display.
+// True when the arguments ask for help or the version, which need no display.
 bool AsksForHelpOrVersion(const QStringList& arguments);
+
+// Reads the unit file named by a "--simulate=FILE" among `arguments`, if any, before anything else
+// starts. Returns -1 to go on, else the exit status after the error on standard error.
+int CheckUnitFileArgument(const QStringList& arguments);
 
 // Parses `arguments` (program name first) and reads the unit file. Returns -1 to go on, otherwise
 // the exit status after help, version (on standard output) or an error (on standard error).

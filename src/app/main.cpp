@@ -18,9 +18,10 @@ QStringList RawArguments(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     tarvik::StartOptions options;
-    // Help and version need no display, so they are answered before the GUI starts.
-    if (tarvik::AsksForHelpOrVersion(RawArguments(argc, argv)))
-        return tarvik::ParseCommandLine(RawArguments(argc, argv), options);
+    // Help, version and a bad unit file need no display: they are answered before the GUI starts.
+    const QStringList raw = RawArguments(argc, argv);
+    if (tarvik::AsksForHelpOrVersion(raw)) return tarvik::ParseCommandLine(raw, options);
+    if (const int status = tarvik::CheckUnitFileArgument(raw); status >= 0) return status;
 
     QApplication app(argc, argv);
     // Qt's own options (-platform, …) are gone from arguments() now.

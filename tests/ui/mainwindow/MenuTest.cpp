@@ -126,6 +126,10 @@ TEST_F(MenuTest, CommandLineTakesAUnitFileAndRefusesABadOne) {
         EXPECT_EQ(parsed.simulate, c.simulate);
         EXPECT_EQ(static_cast<int>(parsed.unitImage.pedals.size()), c.pedals);
     }
+    // A bad file is refused before the GUI would start.
+    EXPECT_EQ(CheckUnitFileArgument({"tarvik-config", "--simulate=" + bad}), 2);
+    EXPECT_EQ(CheckUnitFileArgument({"tarvik-config", "--simulate=" + good}), -1);
+    EXPECT_EQ(CheckUnitFileArgument({"tarvik-config", "--simulate"}), -1);
     EXPECT_TRUE(AsksForHelpOrVersion({"tarvik-config", "--help"}));
     EXPECT_FALSE(AsksForHelpOrVersion({"tarvik-config", "--simulate"}));
 }
