@@ -3,6 +3,8 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include "CtlRunner.h"
 
@@ -146,6 +148,40 @@ TEST(CtlReset, WithoutYesAndNoTerminalItAsksNobodyAndChangesNothing) {
         << r.err.toStdString();
     EXPECT_TRUE(LinesStartingWith(r.err, "> ").isEmpty());
     EXPECT_EQ(folder.Read("unit.json"), before);
+}
+
+// The question on a terminal: `script` gives tarvikctl a pseudo-terminal and types the answer.
+TEST(CtlReset, OnATerminalItAsksAndOnlyYesResets) {
+    const QString script = QStandardPaths::findExecutable("script");
+    if (script.isEmpty()) GTEST_SKIP() << "script (util-linux) is not installed";
+    const struct {
+        const char* answer;
+        int exitCode;
+        const char* says;
+        int pedal0Mode;
+    } cases[] = {
+        {"y\n", 0, "All 3 pedals are back at the factory setting.", 1},
+        {"n\n", 1, "キャンセルしました", 0},
+        {"", 1, "tarvikctl: nothing was changed", 0},  // end of input is no
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer);
+        UnitFolder folder;
+        const QString unit = folder.Write("unit.json", UnitJson({{0, "00 04 00 00 00 00 00 00 00 00 00 00 00"},
+                                                                  {0, "00 28 00 00 00 00 00 00 00 00 00 00 00"},
+                                                                  {1, "02 00 00 00 00 00 00 00 00 00 00 00 00"}}));
+        QProcess process;
+        process.start(script, {"-qec", QStringLiteral("'%1' '--simulate=%2' reset").arg(TARVIKCTL_PATH, unit), "/dev/null"});
+        ASSERT_TRUE(process.waitForStarted(10000));
+        process.write(c.answer);
+        process.closeWriteChannel();
+        ASSERT_TRUE(process.waitForFinished(60000));
+        const QString all = QString::fromUtf8(process.readAll());
+        EXPECT_EQ(process.exitCode(), c.exitCode) << all.toStdString();
+        EXPECT_TRUE(all.contains("Oremba Tarvik: このTarvikの設定を工場出荷状態に戻します．よろしいですか？")) << all.toStdString();
+        EXPECT_TRUE(all.contains(QString::fromUtf8(c.says))) << all.toStdString();
+        EXPECT_EQ(ModeOf(folder, 0), c.pedal0Mode);
+    }
 }
 
 TEST(CtlSnapshot, DumpRestoreDumpGivesTheSameSettings) {
