@@ -84,25 +84,6 @@ TEST(Reports, BlockNumbersOutsideTheRecordAreRefusedWithoutTouchingIt) {
     }
 }
 
-TEST(Reports, AnswersAreReadFromTheirBytes) {
-    const Report in = [] {
-        Report r{};
-        for (int i = 0; i < REPORT_SIZE; ++i) r[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(0x10 + i);
-        return r;
-    }();
-    const FirmwareVersion v = TakeVersion(in);
-    EXPECT_EQ(v.major, 0x12);
-    EXPECT_EQ(v.minor, 0x13);
-    EXPECT_EQ(v.revision, 0x14);
-    EXPECT_EQ(TakePedalCount(in), 0x12);
-    std::uint8_t mode = 0;
-    CommonRecord common{};
-    TakeModeAndCommon(in, mode, common);
-    EXPECT_EQ(mode, 0x12);
-    EXPECT_EQ(common.front(), 0x13);
-    EXPECT_EQ(common.back(), 0x1F);
-}
-
 // Writing a left click for pedal 0: the record, then the parameters over the rest of that report.
 TEST(Reports, WrittenPedalAndParametersReachTheUnitAsLaidOut) {
     LinkRig rig;
