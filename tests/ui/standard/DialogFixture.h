@@ -10,9 +10,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
+#include "device/HID_PnP.h"
 #include "device/ProtocolConstants.h"
+#include "sim/SimulatedUnit.h"
 #include "support/ScriptedPresenter.h"
 #include "ui/DialogHost.h"
 #include "ui/SettingDialogViewController.h"
@@ -36,6 +39,10 @@ public:
     std::vector<Call> calls;
     // Runs inside SettingDialog_OK, as the events of a running exchange would.
     std::function<void()> whileSending;
+
+private:
+    std::unique_ptr<SimulatedUnit> unit_;
+    std::unique_ptr<HID_PnP> link_;
 };
 
 class StandardDialogTest : public testing::Test {

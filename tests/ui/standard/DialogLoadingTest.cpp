@@ -140,23 +140,6 @@ TEST_F(StandardDialogTest, ShowsTheFixedTexts) {
     for (const auto& c : cases) EXPECT_EQ(Text(c.name), QString::fromUtf8(c.text)) << c.name;
 }
 
-TEST_F(StandardDialogTest, TitleLineNamesTheEditedPedal) {
-    struct Case {
-        int count;
-        int pedal;
-        const char* title;
-    } cases[] = {{1, 0, "標準設定"}, {2, 1, "標準設定 左ペダル"}, {3, 1, "標準設定 左ペダル"},
-                 {4, 3, "標準設定 左端ペダル"}, {5, 4, "標準設定 右端ペダル"}, {5, 0, "標準設定 中央ペダル"}};
-    for (const auto& c : cases) {
-        State() = DeviceState{};
-        SetRecord(c.pedal, 0, MarkedWith({0, 4}), c.count);
-        Open();
-        EXPECT_EQ(Text("Label_PedalName"), QString::fromUtf8(c.title)) << c.count << "/" << c.pedal;
-        dialog_->reject();
-        Settle();
-    }
-}
-
 TEST_F(StandardDialogTest, KeyListHoldsTheStandardKeysInUsageOrder) {
     SetRecord(0, 0, MarkedWith({0, 0}));
     Open();

@@ -7,15 +7,22 @@
 #include <cstdio>
 
 #include "device/DeviceState.h"
+#include "device/HID_PnP.h"
+#include "sim/SimulatedUnit.h"
 #include "ui/DialogHost.h"
 #include "ui/SettingDialogViewController.h"
 
 namespace {
 
+// Nothing is written while the pictures are taken; the unit is only there to be held.
 class NoHost : public tarvik::DialogHost {
 public:
     void SettingDialog_OK() override {}
-    tarvik::HID_PnP& plugNPlay() override { std::abort(); }
+    tarvik::HID_PnP& plugNPlay() override { return link_; }
+
+private:
+    tarvik::SimulatedUnit unit_;
+    tarvik::HID_PnP link_{unit_};
 };
 
 bool Shoot(tarvik::DialogHost& host, QWidget& window, std::uint8_t mode, std::array<std::uint8_t, 13> common,
