@@ -55,6 +55,19 @@ TEST_F(WriteFlowTest, StandardButtonRecordsThePedalAndOpensTheDialogOverTheWindo
     EXPECT_EQ(unit->Transcript().size(), 0);  // closing without writing sends nothing
 }
 
+TEST_F(WriteFlowTest, DialogRefusedWhileLoadingGoesAwayWithoutSending) {
+    // Pedal 2 holds a right click; make it a wheel setting, beyond what the standard dialog edits.
+    Start(Unit({Pedal(1, {1}), Pedal(0, {0, 40}), Pedal(7, {1})}));
+    ASSERT_TRUE(ReadEnds());
+    unit->ClearTranscript();
+    Standard(2)->click();  // the warning is answered with the default, キャンセル
+    ASSERT_EQ(presenter.All().size(), 1u);
+    EXPECT_TRUE(presenter.All().front().confirmation);
+    ASSERT_TRUE(WaitFor([&] { return window->OpenSettingDialog() == nullptr; }));
+    EXPECT_EQ(unit->Transcript().size(), 0);
+    EXPECT_TRUE(Standard(2)->isEnabled());
+}
+
 TEST_F(WriteFlowTest, WrittenPedalGoesOutAsModeAndDataThenTheParametersAndIsConfirmed) {
     StartWithThreePedals();
     StoreLeftClickForPedal0();
