@@ -1,6 +1,6 @@
 #include "ui/AdvancedSettingDialogViewController.h"
 
-#include <QIntValidator>
+#include <QRegularExpressionValidator>
 #include <QPointer>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -35,6 +35,13 @@ constexpr int kChordRepeatsMin = 1;
 constexpr int kChordRepeatsMax = 65535;
 
 int BoxValue(const QLineEdit* box) { return advanced::IntValue(box->text().toStdString()); }
+
+// Digits only. The range is the stepper's, which clamps what is typed, so a number beyond it is
+// still taken (as the nearest end) instead of leaving the box showing something that is not used.
+void AcceptDigits(QLineEdit* box) {
+    static const QRegularExpression digits(QStringLiteral("[0-9]{0,6}"));
+    box->setValidator(new QRegularExpressionValidator(digits, box));
+}
 
 void ShowNumber(QLineEdit* box, int value) { box->setText(QString::number(value)); }
 
@@ -82,13 +89,12 @@ void AdvancedSettingDialogViewController::SetUpControls() {
         log.slider->setValue(advanced::LOG_SLIDER_MIN);
         log.stepper->setRange(advanced::LOG_INDEX_MIN, advanced::LOG_INDEX_MAX);
         log.stepper->setValue(0);
-        log.box->setValidator(new QIntValidator(advanced::LOG_INDEX_MIN, advanced::LOG_INDEX_MAX, log.box));
+        AcceptDigits(log.box);
         ShowNumber(log.box, 0);
     }
     ui_->PM_numericupdownNumberOfRepeats_stepper->setRange(0, advanced::PM_MAX_REPEATS);
     ui_->PM_numericupdownNumberOfRepeats_stepper->setValue(DEFAULT_NUMBER_OF_REPEATS);
-    ui_->PM_numericupdownNumberOfRepeats_textbox->setValidator(
-        new QIntValidator(0, advanced::PM_MAX_REPEATS, ui_->PM_numericupdownNumberOfRepeats_textbox));
+    AcceptDigits(ui_->PM_numericupdownNumberOfRepeats_textbox);
     ShowNumber(ui_->PM_numericupdownNumberOfRepeats_textbox, DEFAULT_NUMBER_OF_REPEATS);
     ui_->PM_radiobuttonUntilRelease->setChecked(true);
     PM_radiobuttonUntilRelease_CheckedChanged();
@@ -96,11 +102,9 @@ void AdvancedSettingDialogViewController::SetUpControls() {
 
     // Multi-chord.
     ui_->PSKO_numericupdownOnTime_stepper->setRange(kOnTimeMin, kOnTimeMax);
-    ui_->PSKO_numericupdownOnTime_textbox->setValidator(
-        new QIntValidator(kOnTimeMin, kOnTimeMax, ui_->PSKO_numericupdownOnTime_textbox));
+    AcceptDigits(ui_->PSKO_numericupdownOnTime_textbox);
     ui_->PSKO_numericupdownNumberOfRepeats_stepper->setRange(kChordRepeatsMin, kChordRepeatsMax);
-    ui_->PSKO_numericupdownNumberOfRepeats_textbox->setValidator(
-        new QIntValidator(kChordRepeatsMin, kChordRepeatsMax, ui_->PSKO_numericupdownNumberOfRepeats_textbox));
+    AcceptDigits(ui_->PSKO_numericupdownNumberOfRepeats_textbox);
 }
 
 void AdvancedSettingDialogViewController::Connect() {

@@ -1,5 +1,6 @@
 #include "ui/advanced/IntValue.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <limits>
 
@@ -16,8 +17,8 @@ int IntValue(const std::string& text) {
         value = value * 10 + (text[i] - '0');
         if (value > kLimit) value = kLimit;  // stays far from overflowing long long
     }
-    if (negative) return static_cast<int>(-value < std::numeric_limits<int>::min() ? std::numeric_limits<int>::min() : -value);
-    return static_cast<int>(value > std::numeric_limits<int>::max() ? std::numeric_limits<int>::max() : value);
+    if (negative) value = -value;
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace tarvik::advanced

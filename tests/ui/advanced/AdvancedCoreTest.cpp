@@ -105,27 +105,6 @@ TEST(ChordKeyNames, IndexOfCountsCharacters) {
     for (const auto& c : cases) EXPECT_EQ(IndexOf_4(c.text, c.keyword), c.position) << c.text << " / " << c.keyword;
 }
 
-TEST(ChordKeyNames, KeyListEntries) {
-    EXPECT_EQ(ChordKeyListEntry(0), "test0");
-    EXPECT_EQ(ChordKeyListEntry(231), "test231");
-    EXPECT_EQ(CHORD_KEY_LIST_SIZE, 232);
-}
-
-TEST(KeyOutputEncoding, ModifierBitsAndKeyPositions) {
-    ModifierFlags flags{};
-    EXPECT_EQ(ModifierByteFromFlags(flags), 0);
-    for (int bit = 0; bit < 8; ++bit) {
-        flags = {};
-        flags[static_cast<std::size_t>(bit)] = true;
-        EXPECT_EQ(ModifierByteFromFlags(flags), 1 << bit);
-    }
-    flags.fill(true);
-    EXPECT_EQ(ModifierByteFromFlags(flags), 255);
-
-    const int expected[][2] = {{0, 4}, {1, 5}, {2, 6}, {3, 7}, {-1, 7}, {231, 7}};
-    for (const auto& e : expected) EXPECT_EQ(UsageIdForKeyListIndex(e[0]), e[1]) << e[0];
-}
-
 TEST(PointerMoveEncoding, AccelerationDivisorRoundsHalfUp) {
     // index → bytes 4-5, or -1 where the previous bytes stay.
     const struct {

@@ -50,18 +50,6 @@ TEST(Stepper, LargeStepsNearTheEndsOfIntDoNotOverflow) {
     EXPECT_EQ(stepper.value(), INT_MIN);
 }
 
-TEST(Stepper, NarrowingTheRangeMovesTheValueIn) {
-    Stepper stepper;
-    stepper.setRange(0, 100);
-    stepper.setValue(80);
-    stepper.setMaximum(50);
-    EXPECT_EQ(stepper.value(), 50);
-    stepper.setMinimum(60);
-    EXPECT_EQ(stepper.minimum(), 60);
-    EXPECT_EQ(stepper.maximum(), 60);
-    EXPECT_EQ(stepper.value(), 60);
-}
-
 TEST(RadioMatrix, RowsInOrderAndNoRow) {
     RadioMatrix matrix;
     auto* r0 = new QRadioButton("0", &matrix);
