@@ -33,7 +33,8 @@ const char* const kCommands =
     "or by its HID usage ID in hex (0x28). Modifiers alone (ctrl+shift) send only the modifiers.\n"
     "\n"
     "Set, reset and restore read every written pedal back and compare; a mismatch fails.\n"
-    "Restore refuses pedals in the multi-chord mode (9): their additional data cannot be written.\n"
+    "Restore refuses pedals in the multi-chord mode (9), whose additional data no command writes,\n"
+    "unless the unit already holds exactly that setting; it refuses a snapshot of another pedal count.\n"
     "\n"
     "With --simulate=FILE the commands work on a simulated unit kept in FILE (a unit file, as\n"
     "`dump` writes it); what a command writes is saved back to FILE. --simulate alone uses a\n"
@@ -131,7 +132,7 @@ ParseOutcome ParseCommandLine(const QStringList& arguments, CliRequest& request,
         QStringLiteral("Use the unit at PATH (as `list` shows it) instead of the first one found."),
         QStringLiteral("PATH"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("show: print a JSON array."));
-    const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("reset: do not ask first."));
+    const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("reset: do not ask first (needed where standard input is not a terminal)."));
     parser.addOptions({help, version, simulate, transcript, device, json, yes});
     parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("One of the commands below."),
                                  QStringLiteral("COMMAND [ARGUMENTS]"));
@@ -141,7 +142,12 @@ ParseOutcome ParseCommandLine(const QStringList& arguments, CliRequest& request,
         return ParseOutcome::Error;
     }
     if (parser.isSet(help)) {
-        message = parser.helpText() + QLatin1Char('\n') + QString::fromUtf8(kCommands);
+        // Qt names the program by the path it was started with; the help reads better without it.
+        message = parser.helpText();
+        const qsizetype firstLineEnd = message.indexOf(QLatin1Char('\n'));
+        const qsizetype options = message.lastIndexOf(QLatin1String(" [options]"), firstLineEnd);
+        if (options > 0) message.replace(0, options, QStringLiteral("Usage: tarvikctl"));
+        message += QLatin1Char('\n') + QString::fromUtf8(kCommands);
         return ParseOutcome::Help;
     }
     if (parser.isSet(version)) {

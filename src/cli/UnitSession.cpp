@@ -124,6 +124,8 @@ int UnitSession::Attach(const QString& path) {
 }
 
 void UnitSession::Detach() {
+    // The connection manager leaves the unit open when it goes; the next unit must not find it so.
+    if (link_ && link_->HasDevice()) backend_->Close();
     link_.reset();
     view_.reset();
 }

@@ -220,6 +220,7 @@ TEST(CtlTranscript, EveryReportOnStandardErrorOneLineEach) {
 TEST(CtlHelp, DocumentsCommandsAndExamples) {
     const CtlResult r = RunCtl({"--help"});
     EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.startsWith("Usage: tarvikctl [options] COMMAND [ARGUMENTS]\n")) << r.out.toStdString();
     for (const char* needle : {"--simulate <FILE>", "--transcript", "--device <PATH>", "set PEDAL key KEYSPEC",
                                "restore FILE", "doctor", "Examples:", "tarvikctl set left key ctrl+shift+a",
                                "Exit status: 0 success"}) {
