@@ -73,7 +73,11 @@ void AdvancedSettingDialogViewController::SetUpControls() {
 
     for (QPushButton* ok : {ui_->C_buttonOK, ui_->KO_buttonOK, ui_->PM_buttonOK})
         ok->setText(QString::fromUtf8(text::WriteButton));
-    ui_->buttonBoxClose->button(QDialogButtonBox::Close)->setText(QString::fromUtf8("閉じる"));
+    QPushButton* close = ui_->buttonBoxClose->button(QDialogButtonBox::Close);
+    close->setText(QString::fromUtf8("閉じる"));
+    // Return in a number box confirms the number; it must not close the dialog on the way.
+    close->setAutoDefault(false);
+    close->setDefault(false);
     ui_->C_radiobuttonLeftClick->setText(QString::fromUtf8(text::LeftClick));
     ui_->C_radiobuttonRightClick->setText(QString::fromUtf8(text::RightClick));
     ui_->C_radiobuttonCenterClick->setText(QString::fromUtf8(text::CenterClick));

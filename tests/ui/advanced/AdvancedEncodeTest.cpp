@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSlider>
 #include <vector>
@@ -268,6 +270,20 @@ TEST(AdvancedEncodePointer, SliderStepperAndBoxStayTogether) {
     EXPECT_EQ(dialog->PM_AccelerationIndex(), 10);
     EXPECT_EQ(Find<QLineEdit>(*dialog, "PM_numericupdownAccelerationIndex_textbox")->text(), "10");
     EXPECT_EQ(dialog->PM_SpeedIndex(), 65464) << "the two indexes are apart";
+}
+
+TEST(AdvancedEncodePointer, ReturnInANumberBoxTakesTheNumberAndKeepsTheDialogOpen) {
+    StandInHost host;
+    auto dialog = OpenDialog(host, 0);
+    dialog->show();
+    auto* box = Find<QLineEdit>(*dialog, "PM_numericupdownSpeedIndex_textbox");
+    box->setFocus();
+    box->setText("42");
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(box, &press);
+    EXPECT_EQ(dialog->PM_SpeedIndex(), 42);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(host.okCalls, 0);
 }
 
 TEST(AdvancedEncodePointer, RadiosAndBoxesEnableTheirControls) {
