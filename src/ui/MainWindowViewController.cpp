@@ -328,7 +328,8 @@ void MainWindowViewController::OpenStandardDialog(int pedal) {
 AdvancedSettingDialogViewController* MainWindowViewController::SetPedal2Advanced_clicked(int pedal) {
     if (!IsPedalIndex(pedal)) return nullptr;
     DeviceState& s = State();
-    s.SettingEnabled = false;
+    // SettingEnabled is left as it is: this dialog's edits go out only when a standard edit armed
+    // the send.
     s.SelectedPedalNo = pedal;
     s.PedalName = NameLabel(pedal)->text().toStdString();
     auto* dialog = new AdvancedSettingDialogViewController(*this, this);

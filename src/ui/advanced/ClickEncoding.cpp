@@ -13,16 +13,9 @@ constexpr std::uint8_t kLeft = 1;
 constexpr std::uint8_t kRight = 2;
 constexpr std::uint8_t kCenter = 4;
 
-// A double click needs its click lengths and interval (bytes 1-3). A pedal that was already set to
-// double click keeps its own; one coming from another mode gets the timings the standard dialog
-// writes, since its bytes 1-3 mean something else there.
+// The click lengths and interval (bytes 1-3) stay as the pedal's record has them.
 void SetDoubleClick(std::uint8_t& mode, std::array<std::uint8_t, NUMBER_OF_COMMON_DATA>& common,
                     std::uint8_t button) {
-    if (mode != SIMPLE_DOUBLE_CLICK) {
-        common[1] = 15;  // first click, ms
-        common[2] = 0;   // second click as long as the first
-        common[3] = 15;  // interval, ms
-    }
     mode = SIMPLE_DOUBLE_CLICK;
     common[0] = button;
 }

@@ -22,7 +22,7 @@ struct ClickTabState {
 ClickTabState LoadClickTab();
 
 // Writes the tab's choice. The plural box wins over the radios; with neither, nothing is written.
-// A double click chosen for a pedal in another mode also gets standard click timings (bytes 1-3).
+// Only the mode and byte 0 change; a double click keeps the timings bytes 1-3 hold.
 void EncodeClick(const ClickTabState& state);
 
 }  // namespace tarvik::advanced

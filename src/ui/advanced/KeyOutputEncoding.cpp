@@ -28,8 +28,7 @@ void EncodeKeyOutput(int row, const ModifierFlags& flags, int keyListIndex) {
     auto& common = State().CommonData[p];
     common[0] = row == KO_ROW_KEY_ONLY ? 0 : ModifierByteFromFlags(flags);
     common[1] = row == KO_ROW_MODIFIERS_ONLY ? 0 : UsageIdForKeyListIndex(keyListIndex);
-    std::uint8_t& mode = State().OutputMode[p];
-    if (mode != SIMPLE_KEY_OUTPUT && mode != CONTINUOUS_KEY_OUTPUT) mode = SIMPLE_KEY_OUTPUT;
+    // The mode stays: this tab only ever writes the modifier and key bytes.
 }
 
 }  // namespace tarvik::advanced

@@ -21,8 +21,7 @@ std::uint8_t ModifierByteFromFlags(const ModifierFlags& flags);
 std::uint8_t UsageIdForKeyListIndex(int index);
 
 // Writes bytes 0 and 1 for `row` (-1 when no row is chosen: modifiers and key are both written).
-// Modes 0 and 5 read bytes 0 and 1 as modifiers and key and keep their mode; a pedal in any other
-// mode becomes a simple key output, so the bytes are not read as something else.
+// Writes the modifier byte (0) and the key byte (1); the pedal's mode stays as it is.
 void EncodeKeyOutput(int row, const ModifierFlags& flags, int keyListIndex);
 
 }  // namespace tarvik::advanced
