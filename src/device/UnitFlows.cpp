@@ -153,6 +153,9 @@ bool FactoryReset(HID_PnP& link, UnitFlowListener& listener) {
         alertBox(text::ResetFailed);
         return true;
     }
+    // A pedal that did not take its factory setting leaves the reset unfinished: say so, rather
+    // than let the user take the unit for reset.
+    if (failed) alertBox(text::ResetFailed);
     return failed;
 }
 

@@ -42,7 +42,8 @@ bool WriteSelectedPedal(HID_PnP& link);
 
 // Writes the factory setting of every pedal into the records and the unit, then the timing
 // parameters. A failed pedal calls ExchangeFailed() and the next pedal is still reset. A failed
-// parameter exchange calls ExchangeFailed() and shows the reset failure text. True on failure.
+// parameter exchange calls ExchangeFailed(); any failure ends with the reset failure text. True on
+// failure.
 bool FactoryReset(HID_PnP& link, UnitFlowListener& listener);
 
 // Puts the factory setting of pedal p into OutputMode[p] and CommonData[p] (only the bytes it names).

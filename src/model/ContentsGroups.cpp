@@ -66,11 +66,20 @@ std::string ChordText(std::span<const std::uint8_t> entry) {
     if (entry.size() != static_cast<std::size_t>(PSKO_OUTPUT_ENTRY_SIZE)) return {};
     std::string chord;
     const std::string modifiers = GetModifierName(entry[0]);
-    if (!modifiers.empty()) chord += "[" + modifiers + "] + ";
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "literal" + temporary string.
+    if (!modifiers.empty()) {
+        chord += '[';
+        chord += modifiers;
+        chord += "] + ";
+    }
     // The first key is always named, even "なし"; the others end at the first empty slot.
-    chord += "[" + GetKeyName(entry[1]) + "]";
+    chord += '[';
+    chord += GetKeyName(entry[1]);
+    chord += ']';
     for (std::size_t slot = 2; slot < entry.size() && entry[slot] != 0; ++slot) {
-        chord += " + [" + GetKeyName(entry[slot]) + "]";
+        chord += " + [";
+        chord += GetKeyName(entry[slot]);
+        chord += ']';
     }
     return chord;
 }

@@ -166,8 +166,11 @@ std::string PluralSimultaneousKey(const CommonRecord& c, const AdditionalRecord&
     for (int k = 2; k <= listed; ++k) {
         const std::size_t offset = static_cast<std::size_t>(k - 2) * PSKO_OUTPUT_ENTRY_SIZE;
         if (offset + PSKO_OUTPUT_ENTRY_SIZE > more.size()) break;
-        AddLine(text, "[" + std::to_string(k) + "番目の出力] " +
-                          contents::ChordText(more.subspan(offset, PSKO_OUTPUT_ENTRY_SIZE)));
+        std::string line = "[";
+        line += std::to_string(k);
+        line += "番目の出力] ";
+        line += contents::ChordText(more.subspan(offset, PSKO_OUTPUT_ENTRY_SIZE));
+        AddLine(text, line);
     }
     return text;
 }

@@ -334,7 +334,9 @@ TEST(FactoryReset, FailedPedalIsReportedAndTheOthersAreStillReset) {
     EXPECT_EQ(rec.events, (std::vector<std::string>{"pedal 0 mode 1", "pedal 1 mode 0", "failed", "pedal 2 mode 1"}));
     EXPECT_EQ(rig.unit.CommandCount(SET_OUTPUT_MODE_AND_DATA), 3);
     EXPECT_EQ(rig.unit.CommandCount(SET_PARAMETERS), 1);
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"タイムアウト"});
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{
+                                 "タイムアウト",
+                                 "エラーが発生しました。¥r¥nこのTarvikの設定を工場出荷状態に戻すことができませんでした。"}));
 }
 
 TEST(FactoryReset, WithoutUnitEndsWithTheFailureText) {
