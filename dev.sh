@@ -29,11 +29,22 @@ build() {
     cmake --build "$BUILD_DIR" -j"$(nproc)"
 }
 
+# True when a hidraw node of the configured USB identity exists, whether or not it may be opened
+# (the program itself then says what stands in the way).
+unit_plugged_in() {
+    local vid pid
+    vid=$(sed -n 's/^TARVIK_VENDOR_ID:STRING=0x//p' "$BUILD_DIR/CMakeCache.txt")
+    pid=$(sed -n 's/^TARVIK_PRODUCT_ID:STRING=0x//p' "$BUILD_DIR/CMakeCache.txt")
+    vid=$(printf '%08X' "0x${vid:-1209}")
+    pid=$(printf '%08X' "0x${pid:-0001}")
+    grep -qis "^HID_ID=[0-9A-F]*:${vid}:${pid}\$" /sys/class/hidraw/*/device/uevent 2>/dev/null
+}
+
 case "${1:-}" in
 run)
     shift
     install_missing
-    build
+    build -DBUILD_TESTING=OFF
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "No display: tarvik-config is a desktop program and needs one (DISPLAY or WAYLAND_DISPLAY)." >&2
         echo "Without a display, try the command-line tool:  $BUILD_DIR/src/cli/tarvikctl --simulate show" >&2
@@ -41,13 +52,9 @@ run)
         exit 2
     fi
     args=("$@")
-    if [ ${#args[@]} -eq 0 ]; then
-        if "$BUILD_DIR/src/cli/tarvikctl" list >/dev/null 2>&1; then
-            args=()
-        else
-            echo "No Tarvik unit found: starting on the simulated unit."
-            args=(--simulate)
-        fi
+    if [ ${#args[@]} -eq 0 ] && ! unit_plugged_in; then
+        echo "No Tarvik unit plugged in: starting on the simulated unit."
+        args=(--simulate)
     fi
     exec "$BUILD_DIR/src/app/tarvik-config" "${args[@]}"
     ;;
