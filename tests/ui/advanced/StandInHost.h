@@ -1,17 +1,17 @@
 // What the advanced dialog needs of a main window, over a simulated unit: the connection manager
-// and a SettingDialog_OK that, like the main window's, sends only while SettingEnabled is set.
+// and a SettingDialog_OK that counts its calls. Whether OK sends is the real main window's part,
+// tested in AdvancedFromMainWindowTest.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QWidget>
+#include <QLineEdit>
 #include <functional>
 #include <memory>
 
 #include "device/DeviceState.h"
 #include "device/HID_PnP.h"
-#include "device/UnitFlows.h"
 #include "sim/SimulatedUnit.h"
 #include "ui/AdvancedSettingDialogViewController.h"
 #include "ui/DialogHost.h"
@@ -20,28 +20,27 @@ namespace tarvik::test {
 
 class StandInHost : public DialogHost {
 public:
-    explicit StandInHost(UnitImage image = DefaultUnitImage()) : unit(std::move(image)), link(unit) {
-        link.SetTickIntervalMs(1);  // a silent unit times out in 30 ms
-    }
-
+    StandInHost() : link(unit) { link.SetTickIntervalMs(1); }  // a silent unit times out in 30 ms
     void SettingDialog_OK() override {
         ++okCalls;
         if (whileOk) whileOk();
-        if (!State().SettingEnabled) return;
-        sendFailed = WriteSelectedPedal(link);
     }
     HID_PnP& plugNPlay() override { return link; }
 
     SimulatedUnit unit;
     HID_PnP link;
     int okCalls = 0;
-    bool sendFailed = false;
     std::function<void()> whileOk;
 };
 
-// Opens the dialog for pedal `pedal` as the main window would.
-inline std::unique_ptr<AdvancedSettingDialogViewController> OpenDialog(StandInHost& host, int pedal = 0) {
+using Common = std::array<std::uint8_t, NUMBER_OF_COMMON_DATA>;
+using Dialog = std::unique_ptr<AdvancedSettingDialogViewController>;
+
+// Gives pedal `pedal` the record and opens the dialog for it as the main window would.
+inline Dialog OpenDialog(StandInHost& host, int pedal, int mode = SIMPLE_KEY_OUTPUT, const Common& common = {}) {
     State().SelectedPedalNo = pedal;
+    State().OutputMode[static_cast<std::size_t>(pedal)] = static_cast<std::uint8_t>(mode);
+    State().CommonData[static_cast<std::size_t>(pedal)] = common;
     return std::make_unique<AdvancedSettingDialogViewController>(host, nullptr);
 }
 
@@ -66,11 +65,17 @@ inline bool Enabled(QWidget& dialog, const char* name) {
     return widget && widget->isEnabled();
 }
 
-using Common = std::array<std::uint8_t, NUMBER_OF_COMMON_DATA>;
+inline std::string Text(QWidget& dialog, const char* name) {
+    auto* box = Find<QLineEdit>(dialog, name);
+    return box ? box->text().toStdString() : std::string();
+}
 
-inline void SetRecord(int pedal, int mode, const Common& common) {
-    State().OutputMode[static_cast<std::size_t>(pedal)] = static_cast<std::uint8_t>(mode);
-    State().CommonData[static_cast<std::size_t>(pedal)] = common;
+// Types `text` into a number box and leaves it, as a user would.
+inline void Type(QWidget& dialog, const char* name, const char* text) {
+    if (auto* box = Find<QLineEdit>(dialog, name)) {
+        box->setText(QString::fromUtf8(text));
+        emit box->editingFinished();
+    }
 }
 
 }  // namespace tarvik::test
