@@ -1,10 +1,13 @@
-// What the doctor command is told about hidraw nodes and the udev rule, from made-up files.
+// What the doctor command is told: usage pages out of report descriptors (as devices send them and
+// as broken ones might), hidraw nodes and the udev rule, from made-up files.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdint>
+#include <vector>
 
 #include "device/Diagnostics.h"
 #include "device/ProtocolConstants.h"
@@ -21,166 +24,172 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 // The unit's IDs as a rules file or HID_ID writes them (they are set at build time).
 QByteArray Hex4(int id) { return QByteArray::number(id, 16).rightJustified(4, '0'); }
 QString OurHidId() {
-    return QStringLiteral("0003:0000%1:0000%2").arg(QString::fromLatin1(Hex4(vendorID)), QString::fromLatin1(Hex4(productID)));
+    return QString::fromLatin1("0003:0000" + Hex4(vendorID).toUpper() + ":0000" + Hex4(productID).toUpper());
 }
 
-const QByteArray kVendorDescriptor = QByteArray::fromHex("0600ff0901a101150026ff007508951009018102951009019102c0");
-const QByteArray kKeyboardDescriptor = QByteArray::fromHex("05010906a101050719e029e71500250175019508810205081901290595059102c0");
+using Pages = std::vector<std::uint32_t>;
 
-class DescribeNode : public testing::Test {
+ReportDescriptorPages Parse(const QByteArray& b) {
+    return ParseReportDescriptorPages(reinterpret_cast<const std::uint8_t*>(b.constData()),
+                                      std::size_t(b.size()));
+}
+
+// A vendor interface with 16-byte reports both ways, no report ID.
+const char* const kVendor = "0600ff 0901 a101 1500 26ff00 7508 9510 0901 8102 9510 0901 9102 c0";
+// A boot keyboard: Generic Desktop, with Keyboard and LED pages inside the collection.
+const char* const kKeyboard =
+    "0501 0906 a101 0507 19e0 29e7 1500 2501 7501 9508 8102 0508 1901 2905 9505 9102 c0";
+
+TEST(ReportDescriptor, AllAndTopLevelPagesAndMalformedInput) {
+    const struct { const char* name; QByteArray hex; Pages all; Pages topLevel; bool malformed; } cases[] = {
+        {"empty", "", {}, {}, false},
+        {"vendor", kVendor, {0xFF00}, {0xFF00}, false},
+        {"keyboard", kKeyboard, {0x01, 0x07, 0x08}, {0x01}, false},
+        {"keyboard then vendor", QByteArray(kKeyboard) + kVendor, {0x01, 0x07, 0x08, 0xFF00}, {0x01, 0xFF00},
+         false},
+        {"vendor page inside keyboard", "0501 0906 a101 0600ff 0901 8102 c0", {0x01, 0xFF00}, {0x01}, false},
+        {"nested collection is not top level", "0501 a101 0509 a100 c0 c0", {0x01, 0x09}, {0x01}, false},
+        {"one-byte page", "050c 0901 a101 c0", {0x0C}, {0x0C}, false},
+        {"four-byte page", "0700ff0000 a101 c0", {0xFF00}, {0xFF00}, false},
+        {"zero-size page", "04 a101 c0", {0x00}, {0x00}, false},
+        {"extended usage names the page", "0501 0b010000ff a101 c0", {0x01}, {0xFF00}, false},
+        {"usage forgotten after a main item", "0501 0b010000ff 8102 a101 c0", {0x01}, {0x01}, false},
+        {"long item skipped", "fe03f0 0600ff 050c a101 c0", {0x0C}, {0x0C}, false},
+        {"pop restores the pushed page", "0501 a4 0600ff b4 a101 c0", {0x01, 0xFF00}, {0x01}, false},
+        {"truncated page", "0501 0600", {0x01}, {}, true},
+        {"truncated four-byte page", "0700ff", {}, {}, true},
+        {"truncated long item header", "050c fe05", {0x0C}, {}, true},
+        {"truncated long item data", "fe1000 0600ff", {}, {}, true},
+        {"pop without push", "b4 0501 a101 c0", {0x01}, {0x01}, true},
+        {"end without collection", "c0 050c a101 c0", {0x0C}, {0x0C}, true},
+    };
+    for (const auto& c : cases) {
+        const ReportDescriptorPages pages = Parse(QByteArray::fromHex(c.hex));
+        EXPECT_EQ(pages.usagePages, c.all) << c.name;
+        EXPECT_EQ(pages.topLevelUsagePages, c.topLevel) << c.name;
+        EXPECT_EQ(pages.malformed, c.malformed) << c.name;
+    }
+}
+
+TEST(ReportDescriptor, HostileInputStaysInBounds) {
+    // Push, a thousand times.
+    const ReportDescriptorPages pushed = Parse(QByteArray::fromHex("0600ff") + QByteArray(1000, '\xA4'));
+    EXPECT_TRUE(pushed.malformed);
+    EXPECT_EQ(pushed.usagePages, Pages{0xFF00});
+
+    const ReportDescriptorPages none = ParseReportDescriptorPages(nullptr, 12);
+    EXPECT_TRUE(none.usagePages.empty());
+    EXPECT_FALSE(none.malformed);
+
+    // Every cut of a real descriptor, copied to its exact size so the sanitizer build sees a read past it.
+    const QByteArray whole = QByteArray::fromHex(QByteArray(kKeyboard) + kVendor);
+    for (qsizetype n = 0; n <= whole.size(); ++n) {
+        const std::vector<std::uint8_t> cut(whole.begin(), whole.begin() + n);
+        EXPECT_LE(ParseReportDescriptorPages(cut.data(), cut.size()).topLevelUsagePages.size(), 2u) << n;
+    }
+}
+
+// Made-up sysfs and rules files in a temporary folder.
+class Doctor : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-    QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("etc")));
+        ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("lib")));
+    }
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+    HidrawNodeInfo Describe(const char* node, const QString& hidId = {}, const char* descriptor = "") const {
+        HidrawNodeSource source;
+        source.devnode = Path(node);
+        source.hidId = hidId;
+        source.descriptorPath = Path(descriptor);
+        return DescribeHidrawNode(source);
+    }
+    UdevRuleStatus FindRule() const { return FindUdevRule({Path("etc"), Path("lib"), Path("absent")}); }
     QTemporaryDir dir_;
 };
 
-TEST_F(DescribeNode, MatchesOnlyTheVendorInterfaceOfOurUnit) {
-    WriteFile(Path("vendor_desc"), kVendorDescriptor);
-    WriteFile(Path("keyboard_desc"), kKeyboardDescriptor);
-    WriteFile(Path("node"), {});
-    struct Case {
+TEST_F(Doctor, NodeIdsFromHidIdAndMatchOnlyForTheVendorInterfaceOfOurUnit) {
+    WriteFile(Path("vendor"), QByteArray::fromHex(kVendor));
+    WriteFile(Path("both"), QByteArray::fromHex(QByteArray(kKeyboard) + kVendor));
+    WriteFile(Path("keyboard"), QByteArray::fromHex(kKeyboard));
+    const struct {
         const char* name;
         QString hidId;
         const char* descriptor;
-        bool isUnitInterface;
-        bool descriptorRead;
-        bool matches;
+        int vendor;
+        bool isUnitInterface, descriptorRead, matches;
+    } cases[] = {
+        {"vendor interface", OurHidId(), "vendor", vendorID, true, true, true},
+        {"keyboard and vendor collections", OurHidId(), "both", vendorID, true, true, true},
+        {"keyboard interface", OurHidId(), "keyboard", vendorID, true, true, false},
+        {"other device", QStringLiteral("0003:0000046D:0000C52B"), "vendor", 0x046D, false, true, false},
+        {"descriptor unreadable", OurHidId(), "missing", vendorID, true, false, false},
+        {"garbled HID_ID", QStringLiteral("0003-00001209"), "vendor", -1, false, true, false},
+        {"ID out of range", QStringLiteral("0003:100001209:00000001"), "vendor", -1, false, true, false},
     };
-    const Case cases[] = {
-        {"vendor interface", OurHidId(), "vendor_desc", true, true, true},
-        {"keyboard interface", OurHidId(), "keyboard_desc", true, true, false},
-        {"other device", QStringLiteral("0003:0000046D:0000C52B"), "vendor_desc", false, true, false},
-        {"descriptor unreadable", OurHidId(), "missing_desc", true, false, false},
-        {"garbled HID_ID", QStringLiteral("0003-00001209"), "vendor_desc", false, true, false},
-        {"ID out of range", QStringLiteral("0003:100001209:00000001"), "vendor_desc", false, true, false},
-    };
-    for (const Case& c : cases) {
-        HidrawNodeSource source;
-        source.devnode = Path("node");
-        source.hidId = c.hidId;
-        source.descriptorPath = Path(c.descriptor);
-        const HidrawNodeInfo info = DescribeHidrawNode(source);
+    for (const auto& c : cases) {
+        const HidrawNodeInfo info = Describe("node", c.hidId, c.descriptor);
+        EXPECT_EQ(info.vendorId, c.vendor) << c.name;
         EXPECT_EQ(info.isUnitInterface, c.isUnitInterface) << c.name;
         EXPECT_EQ(info.descriptorRead, c.descriptorRead) << c.name;
         EXPECT_EQ(info.matchesUnit, c.matches) << c.name;
     }
 }
 
-TEST_F(DescribeNode, ReadsIdsPagesAndNodeAccess) {
-    WriteFile(Path("desc"), kKeyboardDescriptor + kVendorDescriptor);
-    WriteFile(Path("hidraw5"), {});
-    ASSERT_TRUE(QFile::setPermissions(Path("hidraw5"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                           QFileDevice::ReadGroup));
-    HidrawNodeSource source;
-    source.devnode = Path("hidraw5");
-    source.sysPath = QStringLiteral("/sys/devices/x/hidraw/hidraw5");
-    source.hidId = QStringLiteral("0003:0000046D:0000C52B");
-    source.hidName = QStringLiteral("Some Receiver");
-    source.descriptorPath = Path("desc");
-    source.interfaceNumber = 2;
-    const HidrawNodeInfo info = DescribeHidrawNode(source);
-    EXPECT_EQ(info.vendorId, 0x046D);
-    EXPECT_EQ(info.productId, 0xC52B);
-    EXPECT_EQ(info.interfaceNumber, 2);
-    EXPECT_EQ(info.productName, QStringLiteral("Some Receiver"));
-    EXPECT_EQ(info.sysPath, QStringLiteral("/sys/devices/x/hidraw/hidraw5"));
-    EXPECT_EQ(info.pages.topLevelUsagePages, (std::vector<std::uint32_t>{0x01, 0xFF00}));
-    EXPECT_TRUE(info.nodeExists);
-    EXPECT_TRUE(info.canReadWrite);
-    EXPECT_EQ(info.mode, 0640u);
-    EXPECT_FALSE(info.owner.isEmpty());
-    EXPECT_FALSE(info.group.isEmpty());
-}
+TEST_F(Doctor, NodeAccess) {
+    const HidrawNodeInfo missing = Describe("hidraw9");
+    EXPECT_FALSE(missing.nodeExists);
+    EXPECT_FALSE(missing.canReadWrite);
 
-TEST_F(DescribeNode, MissingNode) {
-    HidrawNodeSource source;
-    source.devnode = Path("hidraw9");
-    const HidrawNodeInfo info = DescribeHidrawNode(source);
-    EXPECT_FALSE(info.nodeExists);
-    EXPECT_FALSE(info.canReadWrite);
-    EXPECT_EQ(info.vendorId, -1);
-    EXPECT_FALSE(info.descriptorRead);
-}
-
-TEST_F(DescribeNode, NodeThisUserMayNotOpen) {
-    if (geteuid() == 0) GTEST_SKIP() << "root may open anything";
     WriteFile(Path("hidraw4"), {});
-    ASSERT_TRUE(QFile::setPermissions(Path("hidraw4"), QFileDevice::ReadOwner));
-    HidrawNodeSource source;
-    source.devnode = Path("hidraw4");
-    const HidrawNodeInfo info = DescribeHidrawNode(source);
-    EXPECT_TRUE(info.nodeExists);
-    EXPECT_FALSE(info.canReadWrite);
-    EXPECT_EQ(info.mode, 0400u);
+    ASSERT_TRUE(QFile::setPermissions(Path("hidraw4"), QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    const HidrawNodeInfo readOnly = Describe("hidraw4");
+    EXPECT_TRUE(readOnly.nodeExists);
+    EXPECT_EQ(readOnly.canReadWrite, geteuid() == 0);  // root may open anything
+    EXPECT_EQ(readOnly.mode, 0440u);
+    EXPECT_FALSE(readOnly.owner.isEmpty());
+    EXPECT_FALSE(readOnly.group.isEmpty());
 }
 
-class UdevRule : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(root_.isValid());
-        ASSERT_TRUE(QDir(root_.path()).mkpath(QStringLiteral("etc")));
-        ASSERT_TRUE(QDir(root_.path()).mkpath(QStringLiteral("lib")));
-    }
-    QString Etc() const { return root_.filePath(QStringLiteral("etc")); }
-    QString Lib() const { return root_.filePath(QStringLiteral("lib")); }
-    UdevRuleStatus Find() const { return FindUdevRule({Etc(), Lib(), root_.filePath(QStringLiteral("absent"))}); }
-    QTemporaryDir root_;
-};
-
-TEST_F(UdevRule, RecognisesRuleLines) {
+TEST_F(Doctor, UdevRuleLinesInRulesFiles) {
     const QByteArray v = Hex4(vendorID);
-    struct Case {
-        const char* name;
-        QByteArray text;
-        bool installed;
-    };
-    const Case cases[] = {
-        {"idVendor", "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"" + v + "\", TAG+=\"uaccess\"\n", true},
-        {"upper case", "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"" + v.toUpper() + "\", MODE=\"0660\"\n", true},
-        {"HID_ID", "KERNEL==\"hidraw*\", ENV{HID_ID}==\"0003:0000" + v + ":*\", TAG+=\"uaccess\"\n", true},
-        {"indented after comment", "# pedal\n   ATTRS{idVendor}==\"" + v + "\", MODE=\"0666\"\n", true},
-        {"only in a comment", "# ATTRS{idVendor}==\"" + v + "\"\n", false},
-        {"longer number", "ATTRS{idVendor}==\"" + v + "5\"\n", false},
-        {"inside another number", "ATTRS{idVendor}==\"a" + v + "\"\n", false},
-        {"packaged layout",
-         "# Tarvik (USB " + v + ":0001)\nACTION==\"remove\", GOTO=\"tarvik_end\"\nSUBSYSTEM!=\"hidraw\", "
-         "GOTO=\"tarvik_end\"\n\nATTRS{idVendor}==\"" + v + "\", ATTRS{idProduct}==\"0001\", TAG+=\"uaccess\"\n\n"
-         "LABEL=\"tarvik_end\"\n",
+    const struct { const char* name; const char* file; QByteArray text; bool installed; } cases[] = {
+        {"idVendor", "70-tarvik.rules", "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"" + v + "\"\n", true},
+        {"upper case", "70-tarvik.rules", "ATTRS{idVendor}==\"" + v.toUpper() + "\", MODE=\"0660\"\n", true},
+        {"HID_ID", "70-tarvik.rules", "KERNEL==\"hidraw*\", ENV{HID_ID}==\"0003:0000" + v + ":*\"", true},
+        {"indented after comment", "70-tarvik.rules", "# pedal\n   ATTRS{idVendor}==\"" + v + "\"\n", true},
+        {"only in a comment", "70-tarvik.rules", "# ATTRS{idVendor}==\"" + v + "\"\n", false},
+        {"longer number", "70-tarvik.rules", "ATTRS{idVendor}==\"" + v + "5\"\n", false},
+        {"inside another number", "70-tarvik.rules", "ATTRS{idVendor}==\"a" + v + "\"\n", false},
+        {"other vendor", "50-other.rules", "ATTRS{idVendor}==\"046d\", MODE=\"0660\"\n", false},
+        {"not a rules file", "70-tarvik.rules.bak", "ATTRS{idVendor}==\"" + v + "\"\n", false},
+        {"packaged layout", "70-tarvik.rules",
+         "# Tarvik (USB " + v + ":0001)\nACTION==\"remove\", GOTO=\"tarvik_end\"\n"
+         "SUBSYSTEM!=\"hidraw\", GOTO=\"tarvik_end\"\n\n"
+         "ATTRS{idVendor}==\"" + v + "\", ATTRS{idProduct}==\"0001\", TAG+=\"uaccess\"\n\nLABEL=\"tarvik_end\"\n",
          true},
-        {"empty", "", false},
     };
-    for (const Case& c : cases) {
-        WriteFile(Lib() + QStringLiteral("/70-tarvik.rules"), c.text);
-        const UdevRuleStatus status = Find();
+    for (const auto& c : cases) {
+        const QString file = Path(QStringLiteral("lib/") + c.file);
+        WriteFile(file, c.text);
+        const UdevRuleStatus status = FindRule();
         EXPECT_EQ(status.installed, c.installed) << c.name;
-        EXPECT_EQ(status.files, c.installed ? QStringList{Lib() + QStringLiteral("/70-tarvik.rules")} : QStringList{})
-            << c.name;
+        EXPECT_EQ(status.files, c.installed ? QStringList{file} : QStringList{}) << c.name;
+        QFile::remove(file);
     }
 }
 
-TEST_F(UdevRule, NothingInstalled) {
-    WriteFile(Etc() + QStringLiteral("/50-other.rules"), "ATTRS{idVendor}==\"046d\", MODE=\"0660\"\n");
-    const UdevRuleStatus status = Find();
-    EXPECT_FALSE(status.installed);
-    EXPECT_TRUE(status.files.isEmpty());
-    EXPECT_EQ(status.searchedDirs.size(), 3);
-}
-
-TEST_F(UdevRule, OnlyRulesFilesCount) {
-    WriteFile(Etc() + QStringLiteral("/70-tarvik.rules.bak"), "ATTRS{idVendor}==\"" + Hex4(vendorID) + "\"\n");
-    EXPECT_FALSE(Find().installed);
-}
-
-TEST_F(UdevRule, FileInEtcMasksTheSameNameInLib) {
+TEST_F(Doctor, UdevRuleFileInEtcMasksTheSameNameInLib) {
     const QByteArray rule = "ATTRS{idVendor}==\"" + Hex4(vendorID) + "\", TAG+=\"uaccess\"\n";
-    WriteFile(Lib() + QStringLiteral("/70-tarvik.rules"), rule);
-    WriteFile(Etc() + QStringLiteral("/70-tarvik.rules"), "");
-    EXPECT_FALSE(Find().installed);
+    WriteFile(Path("lib/70-tarvik.rules"), rule);
+    WriteFile(Path("etc/70-tarvik.rules"), "");
+    EXPECT_FALSE(FindRule().installed);
 
-    WriteFile(Etc() + QStringLiteral("/99-local.rules"), rule);
-    const UdevRuleStatus status = Find();
+    WriteFile(Path("etc/99-local.rules"), rule);
+    const UdevRuleStatus status = FindRule();
     EXPECT_TRUE(status.installed);
-    EXPECT_EQ(status.files, QStringList{Etc() + QStringLiteral("/99-local.rules")});
+    EXPECT_EQ(status.files, QStringList{Path("etc/99-local.rules")});
 }
 
 }  // namespace
