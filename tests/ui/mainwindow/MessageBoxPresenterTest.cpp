@@ -1,6 +1,5 @@
-// The GUI's message boxes, answered by key presses as a user would.
+// The GUI's message boxes, answered by key presses and clicks as a user would.
 #include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -19,7 +18,6 @@ struct SeenBox {
     QString informative;
     QStringList buttons;
     QString defaultButton;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
 // Waits for the modal box, notes what it shows, then acts on it.
@@ -30,10 +28,7 @@ void AnswerNextBox(SeenBox& seen, std::function<void(QMessageBox&)> answer) {
         if (!box || !box->isVisible()) return;
         poll->stop();
         poll->deleteLater();
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.informative = box->informativeText();
-        seen.icon = box->icon();
+        seen = {box->windowTitle(), box->text(), box->informativeText(), {}, {}};
         for (QAbstractButton* b : box->buttons()) seen.buttons << b->text();
         if (box->defaultButton()) seen.defaultButton = box->defaultButton()->text();
         answer(*box);
@@ -41,29 +36,26 @@ void AnswerNextBox(SeenBox& seen, std::function<void(QMessageBox&)> answer) {
     poll->start(5);
 }
 
-void Key(QMessageBox& box, Qt::Key key) { QTest::keyClick(&box, key); }
-
 TEST(MessageBoxPresenterTest, MessageShowsItsLinesUnderAnEmptyTitleAndReturnAnswersOk) {
     MessageBoxPresenter presenter;
     SeenBox seen;
-    AnswerNextBox(seen, [](QMessageBox& box) { Key(box, Qt::Key_Return); });
+    AnswerNextBox(seen, [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); });
     EXPECT_EQ(presenter.ShowMessage("Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5\rend"), ALERT_FIRST_BUTTON);
     EXPECT_EQ(seen.title, QString());
     EXPECT_EQ(seen.text, QString());
     EXPECT_EQ(seen.informative.toStdString(), "Oremba Tarvik Macアプリ\nバージョン: 2.2.5\nend");
     EXPECT_EQ(seen.buttons, QStringList{"OK"});
-    EXPECT_EQ(seen.icon, QMessageBox::Information);
 }
 
-TEST(MessageBoxPresenterTest, ConfirmationAnswersByKeyAndByClosing) {
+TEST(MessageBoxPresenterTest, ConfirmationDefaultsToCancelForReturnEnterAndClosing) {
     const struct {
         const char* what;
         std::function<void(QMessageBox&)> answer;
         int response;
     } cases[] = {
-        {"Return", [](QMessageBox& b) { Key(b, Qt::Key_Return); }, ALERT_SECOND_BUTTON},
-        {"Enter", [](QMessageBox& b) { Key(b, Qt::Key_Enter); }, ALERT_SECOND_BUTTON},
-        {"Escape", [](QMessageBox& b) { Key(b, Qt::Key_Escape); }, ALERT_FIRST_BUTTON},
+        {"Return", [](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, ALERT_SECOND_BUTTON},
+        {"Enter", [](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Enter); }, ALERT_SECOND_BUTTON},
+        {"Escape", [](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Escape); }, ALERT_FIRST_BUTTON},
         {"close button", [](QMessageBox& b) { b.close(); }, ALERT_SECOND_BUTTON},
         {"click OK", [](QMessageBox& b) { b.findChild<QPushButton*>("alertButtonOK")->click(); }, ALERT_FIRST_BUTTON},
         {"click キャンセル", [](QMessageBox& b) { b.findChild<QPushButton*>("alertButtonCancel")->click(); },
@@ -79,7 +71,6 @@ TEST(MessageBoxPresenterTest, ConfirmationAnswersByKeyAndByClosing) {
         EXPECT_EQ(seen.informative.toStdString(), "一行目\n二行目");
         EXPECT_EQ(seen.buttons.size(), 2);
         EXPECT_TRUE(seen.buttons.contains("OK"));
-        EXPECT_TRUE(seen.buttons.contains(QStringLiteral("キャンセル")));
         EXPECT_EQ(seen.defaultButton.toStdString(), "キャンセル");
     }
 }
