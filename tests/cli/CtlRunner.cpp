@@ -1,8 +1,6 @@
 #include "CtlRunner.h"
 
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 
 namespace tarvik::test {
@@ -42,16 +40,20 @@ QByteArray UnitFolder::Read(const QString& name) const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QJsonArray UnitFolder::Pedals(const QString& name) const {
-    return QJsonDocument::fromJson(Read(name)).object().value(QStringLiteral("pedals")).toArray();
-}
-
 QStringList LinesStartingWith(const QString& text, const QString& prefix) {
     QStringList out;
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         if (line.startsWith(prefix)) out << line;
     }
     return out;
+}
+
+QStringList WriteReports(const QString& err) {
+    QStringList writes;
+    for (const QString& line : LinesStartingWith(err, QStringLiteral("> "))) {
+        if (line.startsWith(QLatin1String("> 94")) || line.startsWith(QLatin1String("> 92"))) writes << line;
+    }
+    return writes;
 }
 
 QByteArray UnitJson(const QList<QPair<int, QString>>& pedals, const QString& extra) {
@@ -62,6 +64,12 @@ QByteArray UnitJson(const QList<QPair<int, QString>>& pedals, const QString& ext
     return QStringLiteral("{\"firmware\": [2, 1, 0], \"pedals\": [%1]%2}")
         .arg(items.join(QStringLiteral(", ")), extra.isEmpty() ? QString() : QStringLiteral(", ") + extra)
         .toUtf8();
+}
+
+QByteArray ThreePedals() {
+    return UnitJson({{1, "01 00 00 00 00 00 00 00 00 00 00 00 2a"},
+                     {0, "00 28 00 00 00 00 00 00 00 00 00 00 00"},
+                     {1, "02 00 00 00 00 00 00 00 00 00 00 00 00"}});
 }
 
 }  // namespace tarvik::test

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QJsonArray>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -25,8 +24,6 @@ public:
     QString Write(const QString& name, const QByteArray& json);
     QString Path(const QString& name) const { return dir_.filePath(name); }
     QByteArray Read(const QString& name) const;
-    // The "pedals" list of a unit file.
-    QJsonArray Pedals(const QString& name) const;
 
 private:
     QTemporaryDir dir_;
@@ -35,7 +32,12 @@ private:
 // Lines of standard error that start with `prefix` ("> " for the reports sent).
 QStringList LinesStartingWith(const QString& text, const QString& prefix);
 
+// The writes (mode-and-data and parameters reports) in a transcript on standard error.
+QStringList WriteReports(const QString& err);
+
 // A unit file with these pedals ("mode", "common" hex) and firmware 2.1.0.
 QByteArray UnitJson(const QList<QPair<int, QString>>& pedals, const QString& extra = {});
+// Three pedals; pedal 0 carries a byte at the end that no standard edit touches.
+QByteArray ThreePedals();
 
 }  // namespace tarvik::test

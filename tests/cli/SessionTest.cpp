@@ -1,5 +1,5 @@
-// What a unit file cannot make the simulated unit do: refuse to be opened, or store something other
-// than it was sent. Run in process on a simulated unit behind the session.
+// What a unit file cannot make the simulated unit do: refuse to be opened, go away mid-write, or store
+// something other than it was sent. Run in process on a simulated unit behind the session.
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -15,80 +15,46 @@
 namespace tarvik::test {
 namespace {
 
-class StderrCapture {
+// Takes over std::cout or std::cerr for its lifetime.
+class StreamCapture {
 public:
-    StderrCapture() : old_(std::cerr.rdbuf(buffer_.rdbuf())) {}
-    ~StderrCapture() { std::cerr.rdbuf(old_); }
+    explicit StreamCapture(std::ostream& stream) : stream_(stream), old_(stream.rdbuf(buffer_.rdbuf())) {}
+    ~StreamCapture() { stream_.rdbuf(old_); }
     std::string Text() const { return buffer_.str(); }
 
 private:
+    std::ostream& stream_;
     std::ostringstream buffer_;
     std::streambuf* old_;
 };
 
-class StdoutCapture {
+// Two units on one bus: "unit-a" (the built-in three pedals) and "unit-b" (five pedals, firmware
+// 2.4.7), one simulated unit answering as whichever it was opened as.
+class TwoUnits : public SimulatedUnit {
 public:
-    StdoutCapture() : old_(std::cout.rdbuf(buffer_.rdbuf())) {}
-    ~StdoutCapture() { std::cout.rdbuf(old_); }
-    std::string Text() const { return buffer_.str(); }
-
-private:
-    std::ostringstream buffer_;
-    std::streambuf* old_;
-};
-
-// Two simulated units on one bus, listed as "unit-a" and "unit-b".
-class TwoUnits : public HidBackend {
-public:
-    TwoUnits() {
-        UnitImage b = DefaultUnitImage();
-        b.firmware = {2, 4, 7};
-        b.pedals.resize(5);
-        units_[1] = std::make_unique<SimulatedUnit>(b);
-        for (auto& unit : units_) {
-            connect(unit.get(), &HidBackend::inputReport, this, [this, u = unit.get()](const QByteArray& r) {
-                if (u == open_) emit inputReport(r);
-            });
-            connect(unit.get(), &HidBackend::writeDone, this, [this, u = unit.get()](bool ok) {
-                if (u == open_) emit writeDone(ok);
-            });
-        }
-    }
     QStringList Enumerate() override { return {"unit-a", "unit-b"}; }
     OpenResult Open(const QString& path) override {
-        Close();
-        const int i = path == "unit-a" ? 0 : path == "unit-b" ? 1 : -1;
-        if (i < 0) return OpenResult::NoUnit;
-        const OpenResult r = units_[i]->Open("sim:0");
-        if (r == OpenResult::Opened) {
-            open_ = units_[i].get();
-            openPath_ = path;
+        if (IsOpen()) return OpenResult::Failed;  // a unit is closed before the next is taken
+        if (path != "unit-a" && path != "unit-b") return OpenResult::NoUnit;
+        Image() = DefaultUnitImage();
+        if (path == "unit-b") {
+            Image().firmware = {2, 4, 7};
+            Image().pedals.resize(5);
         }
-        return r;
+        path_ = path;
+        return SimulatedUnit::Open("sim:0");
     }
-    void Close() override {
-        if (open_ != nullptr) open_->Close();
-        open_ = nullptr;
-        openPath_.clear();
-    }
-    bool IsOpen() const override { return open_ != nullptr; }
-    QString OpenPath() const override { return openPath_; }
-    void Write(const QByteArray& report) override {
-        if (open_ != nullptr) open_->Write(report);
-        else emit writeDone(false);
-    }
+    QString OpenPath() const override { return IsOpen() ? path_ : QString(); }
 
 private:
-    std::unique_ptr<SimulatedUnit> units_[2]{std::make_unique<SimulatedUnit>(), nullptr};
-    SimulatedUnit* open_ = nullptr;
-    QString openPath_;
+    QString path_;
 };
 
 TEST(CliSession, ListReadsEveryUnitAndDeviceAimsAtOne) {
     {
         cli::UnitSession session;
         session.PrepareWith(cli::CliRequest{}, std::make_unique<TwoUnits>());
-        StdoutCapture out;
+        StreamCapture out(std::cout);
         EXPECT_EQ(cli::RunList(session), cli::EXIT_OK);
         EXPECT_EQ(out.Text(), "unit-a\tfirmware 2.1.0\t3 pedals\nunit-b\tfirmware 2.4.7\t5 pedals\n");
     }
@@ -113,13 +79,28 @@ TEST(CliSession, APermissionProblemPointsToTheUdevRule) {
     unit->SetOpenResult(OpenResult::PermissionDenied);
     cli::UnitSession session;
     session.PrepareWith(cli::CliRequest{}, std::move(unit));
-    StderrCapture err;
+    StreamCapture err(std::cerr);
     EXPECT_EQ(session.Attach(), cli::EXIT_UNIT);
     EXPECT_NE(err.Text().find("tarvikctl: the Tarvik unit at sim:0 is there, but you may not open it (permission "
                               "denied). Install the udev rule 70-tarvik.rules"),
               std::string::npos)
         << err.Text();
     EXPECT_EQ(err.Text().find("no Tarvik unit found"), std::string::npos);
+}
+
+TEST(CliSession, AUnitGoneDuringTheWriteFailsTheSetBeforeItsParameters) {
+    auto owned = std::make_unique<SimulatedUnit>();
+    SimulatedUnit* unit = owned.get();
+    unit->SetDropOffOnCommand(SET_OUTPUT_MODE_AND_DATA);
+    cli::CliRequest request;
+    request.command = "set";
+    request.args = QStringList{"0", "click", "right"};
+    cli::UnitSession session;
+    session.PrepareWith(request, std::move(owned));
+    StreamCapture err(std::cerr);
+    EXPECT_EQ(cli::RunSet(session, request), cli::EXIT_UNIT);
+    EXPECT_NE(err.Text().find("tarvikctl: writing pedal 0 failed"), std::string::npos) << err.Text();
+    EXPECT_EQ(unit->CommandCount(SET_PARAMETERS), 0);
 }
 
 TEST(CliSession, AReadBackThatDiffersFromTheWriteIsReported) {
@@ -133,7 +114,7 @@ TEST(CliSession, AReadBackThatDiffersFromTheWriteIsReported) {
     meant.mode = 0;
     meant.common[0] = 0x01;
     meant.common[1] = 0x04;
-    StderrCapture err;
+    StreamCapture err(std::cerr);
     EXPECT_EQ(session.VerifyWritten({meant, cli::RecordOf(1)}), cli::EXIT_UNIT);
     EXPECT_EQ(err.Text(),
               "tarvikctl: pedal 0 (中央ペダル): the unit reads back mode 1, common 01 00 00 00 00 00 00 00 00 00 00 "
