@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <vector>
 
+#include "device/DeviceState.h"
 #include "device/HID_PnP.h"
 #include "sim/SimulatedUnit.h"
 
@@ -21,14 +22,22 @@ inline void RunEventsFor(int ms) {
 // "94 00 01" -> bytes
 inline QByteArray Hex(const char* text) { return QByteArray::fromHex(QByteArray(text)); }
 
+inline UnitImage Firmware(std::uint8_t major, std::uint8_t minor, std::uint8_t revision) {
+    UnitImage image = DefaultUnitImage();
+    image.firmware = {major, minor, revision};
+    return image;
+}
+
 struct LinkRig {
+    bool fresh = (State() = DeviceState{}, true);  // each rig starts from a program that saw no unit
     SimulatedUnit unit;
+    bool absent;  // unplugged before the manager's probe
     HID_PnP link;
     QTimer watchdog;
     bool watchdogFired = false;
 
-    explicit LinkRig(UnitImage image = DefaultUnitImage(), int tickMs = 1)
-        : unit(std::move(image)), link(unit) {
+    explicit LinkRig(UnitImage image = DefaultUnitImage(), int tickMs = 1, bool plugged = true)
+        : unit(std::move(image)), absent(!plugged && (unit.Unplug(), true)), link(unit) {
         link.SetTickIntervalMs(tickMs);
         watchdog.setSingleShot(true);
         QObject::connect(&watchdog, &QTimer::timeout, [this] {
@@ -44,11 +53,6 @@ struct LinkRig {
         for (const auto& line : unit.Transcript())
             if (line.sent) sent.push_back(line.bytes);
         return sent;
-    }
-    std::vector<int> SentCommands() const {
-        std::vector<int> codes;
-        for (const QByteArray& r : Sent()) codes.push_back(static_cast<std::uint8_t>(r.at(0)));
-        return codes;
     }
 };
 
