@@ -58,10 +58,7 @@ TEST(CliSession, ListReadsEveryUnitAndDeviceAimsAtOne) {
         EXPECT_EQ(cli::RunList(session), cli::EXIT_OK);
         EXPECT_EQ(out.Text(), "unit-a\tfirmware 2.1.0\t3 pedals\nunit-b\tfirmware 2.4.7\t5 pedals\n");
     }
-    const struct {
-        const char* device;
-        int pedals;
-    } cases[] = {{"", 3}, {"unit-a", 3}, {"unit-b", 5}};
+    const struct { const char* device; int pedals; } cases[] = {{"", 3}, {"unit-a", 3}, {"unit-b", 5}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.device);
         cli::CliRequest request;
