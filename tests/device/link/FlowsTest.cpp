@@ -79,9 +79,8 @@ TEST(ReadUnit, StopsAtTheFirstFailedExchangeAndStoresNothingOfIt) {
         SCOPED_TRACE(failing);
         LinkRig rig(image);
         auto& s = State();
-        s.VersionNumberMajor = 0xEE;
+        s.VersionNumberMajor = s.OutputMode[0] = s.OutputMode[1] = 0xEE;
         s.NumberOfPedals = 99;
-        s.OutputMode.fill(0xEE);
         for (auto& c : s.CommonData) c.fill(0xEE);
         for (auto& a : s.AdditionalData) a.fill(0xEE);
         const DeviceState before = s;
@@ -98,9 +97,8 @@ TEST(ReadUnit, StopsAtTheFirstFailedExchangeAndStoresNothingOfIt) {
         EXPECT_EQ(s.VersionNumberMajor, failing >= 1 ? 2 : 0xEE);
         EXPECT_EQ(s.NumberOfPedals, failing >= 2 ? 2 : 99);
         EXPECT_EQ(s.CommonData[0], failing >= 3 ? image.pedals[0].common : before.CommonData[0]);
-        EXPECT_EQ(s.OutputMode[1], 0xEE);
-        EXPECT_EQ(s.CommonData[1], before.CommonData[1]);
-        EXPECT_EQ(s.AdditionalData[1], before.AdditionalData[1]);
+        EXPECT_EQ(std::tie(s.OutputMode[1], s.CommonData[1], s.AdditionalData[1]),
+                  std::tie(before.OutputMode[1], before.CommonData[1], before.AdditionalData[1]));
     }
 }
 
@@ -218,32 +216,23 @@ TEST(WriteSelectedPedal, AFailedRecordSendsNoParametersAndAPedalOutsideTheRecord
     EXPECT_TRUE(rig.unit.Transcript().isEmpty());
 }
 
-TEST(FactoryReset, UnitEndsWithTheFactoryTableAndKeepsTheOtherBytes) {
-    std::vector<PedalImage> pedals(5, Pedal(PLURAL_SIMULTANEOUS_KEY_OUTPUT, 0x30));
-    for (int p = 0; p < 5; ++p) pedals[p].common.fill(static_cast<std::uint8_t>(0x30 + p));
-    LinkRig rig(Unit(pedals));
+TEST(FactoryReset, SendsTheFactoryTableAndKeepsTheOtherBytes) {
+    LinkRig rig(Unit(std::vector<PedalImage>(5)));
+    State().NumberOfPedals = 5;
+    for (int p = 0; p < 5; ++p) State().CommonData[p].fill(static_cast<std::uint8_t>(0x30 + p));
     Recorder rec;
     ScriptedPresenter boxes;
-    ASSERT_EQ(ReadUnit(rig.link, rec), ReadOutcome::Done);
-    rec.events.clear();
-    rig.unit.ClearTranscript();
-
     EXPECT_FALSE(FactoryReset(rig.link, rec));
     EXPECT_EQ(rec.events,
               (Texts{"pedal 0 mode 1", "pedal 1 mode 0", "pedal 2 mode 1", "pedal 3 mode 0", "pedal 4 mode 0"}));
-    const char* const records[] = {  // mode, then the common bytes
-        "01 01 30 30 30 30 30 30 30 30 30 30 30 30", "00 00 28 31 31 31 31 31 31 31 31 31 31 31",
-        "01 02 32 32 32 32 32 32 32 32 32 32 32 32", "00 00 50 33 33 33 33 33 33 33 33 33 33 33",
-        "00 00 4f 34 34 34 34 34 34 34 34 34 34 34"};
-    for (int p = 0; p < 5; ++p) {
-        const PedalImage& stored = rig.unit.Image().pedals[p];
-        QByteArray record(1, static_cast<char>(stored.mode));
-        record.append(reinterpret_cast<const char*>(stored.common.data()), NUMBER_OF_COMMON_DATA);
-        EXPECT_EQ(record, Hex(records[p])) << p;
-        EXPECT_EQ(State().OutputMode[p], stored.mode);
-        EXPECT_EQ(State().CommonData[p], stored.common);
-    }
-    EXPECT_EQ(rig.unit.LastParameters(), Hex("92 19 14 0f 0f 34 34 34 34 34 34 34 34 34 34 34"));
+    EXPECT_EQ(rig.Sent(), (std::vector<QByteArray>{Hex("94 00 01 01 30 30 30 30 30 30 30 30 30 30 30 30"),
+                                                   Hex("94 01 00 00 28 31 31 31 31 31 31 31 31 31 31 31"),
+                                                   Hex("94 02 01 02 32 32 32 32 32 32 32 32 32 32 32 32"),
+                                                   Hex("94 03 00 00 50 33 33 33 33 33 33 33 33 33 33 33"),
+                                                   Hex("94 04 00 00 4f 34 34 34 34 34 34 34 34 34 34 34"),
+                                                   Hex("92 19 14 0f 0f 34 34 34 34 34 34 34 34 34 34 34")}));
+    EXPECT_EQ(State().OutputMode[2], 1);
+    EXPECT_EQ(State().CommonData[2][0], 2);
     EXPECT_TRUE(boxes.All().empty());
 
     // Pedals outside the table are left alone.
