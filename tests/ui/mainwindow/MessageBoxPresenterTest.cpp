@@ -36,42 +36,37 @@ void AnswerNextBox(SeenBox& seen, std::function<void(QMessageBox&)> answer) {
     poll->start(5);
 }
 
-TEST(MessageBoxPresenterTest, MessageShowsItsLinesUnderAnEmptyTitleAndReturnAnswersOk) {
-    MessageBoxPresenter presenter;
-    SeenBox seen;
-    AnswerNextBox(seen, [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); });
-    EXPECT_EQ(presenter.ShowMessage("Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5\rend"), ALERT_FIRST_BUTTON);
-    EXPECT_EQ(seen.title, QString());
-    EXPECT_EQ(seen.text, QString());
-    EXPECT_EQ(seen.informative.toStdString(), "Oremba Tarvik Macアプリ\nバージョン: 2.2.5\nend");
-    EXPECT_EQ(seen.buttons, QStringList{"OK"});
-}
+void Press(QMessageBox& box, Qt::Key key) { QTest::keyClick(&box, key); }
 
-TEST(MessageBoxPresenterTest, ConfirmationDefaultsToCancelForReturnEnterAndClosing) {
+TEST(MessageBoxPresenterTest, BoxesShowTheirLinesAndAConfirmationDefaultsToCancel) {
     const struct {
         const char* what;
+        bool confirmation;
         std::function<void(QMessageBox&)> answer;
         int response;
     } cases[] = {
-        {"Return", [](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, ALERT_SECOND_BUTTON},
-        {"Enter", [](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Enter); }, ALERT_SECOND_BUTTON},
-        {"Escape", [](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Escape); }, ALERT_FIRST_BUTTON},
-        {"close button", [](QMessageBox& b) { b.close(); }, ALERT_SECOND_BUTTON},
-        {"click OK", [](QMessageBox& b) { b.findChild<QPushButton*>("alertButtonOK")->click(); }, ALERT_FIRST_BUTTON},
-        {"click キャンセル", [](QMessageBox& b) { b.findChild<QPushButton*>("alertButtonCancel")->click(); },
-         ALERT_SECOND_BUTTON},
+        {"message, Return", false, [](QMessageBox& b) { Press(b, Qt::Key_Return); }, ALERT_FIRST_BUTTON},
+        {"Return", true, [](QMessageBox& b) { Press(b, Qt::Key_Return); }, ALERT_SECOND_BUTTON},
+        {"Enter", true, [](QMessageBox& b) { Press(b, Qt::Key_Enter); }, ALERT_SECOND_BUTTON},
+        {"Escape", true, [](QMessageBox& b) { Press(b, Qt::Key_Escape); }, ALERT_FIRST_BUTTON},
+        {"close button", true, [](QMessageBox& b) { b.close(); }, ALERT_SECOND_BUTTON},
+        {"click OK", true, [](QMessageBox& b) { b.findChild<QPushButton*>("alertButtonOK")->click(); },
+         ALERT_FIRST_BUTTON},
     };
     MessageBoxPresenter presenter;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         SeenBox seen;
         AnswerNextBox(seen, c.answer);
-        EXPECT_EQ(presenter.Confirm("Oremba Tarvik", "一行目\r\n二行目"), c.response);
-        EXPECT_EQ(seen.title.toStdString(), "Oremba Tarvik");
-        EXPECT_EQ(seen.informative.toStdString(), "一行目\n二行目");
-        EXPECT_EQ(seen.buttons.size(), 2);
-        EXPECT_TRUE(seen.buttons.contains("OK"));
-        EXPECT_EQ(seen.defaultButton.toStdString(), "キャンセル");
+        const std::string lines = "Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5\rend";
+        EXPECT_EQ(c.confirmation ? presenter.Confirm("Oremba Tarvik", lines) : presenter.ShowMessage(lines), c.response);
+        EXPECT_EQ(seen.title.toStdString(), c.confirmation ? "Oremba Tarvik" : "");
+        EXPECT_EQ(seen.text, QString());
+        EXPECT_EQ(seen.informative.toStdString(), "Oremba Tarvik Macアプリ\nバージョン: 2.2.5\nend");
+        EXPECT_EQ(seen.buttons.join(u'|').toStdString(), c.confirmation ? "OK|キャンセル" : "OK");
+        if (c.confirmation) {
+            EXPECT_EQ(seen.defaultButton.toStdString(), "キャンセル");
+        }
     }
 }
 
