@@ -173,7 +173,6 @@ TEST(HidapiBackendIo, ReadErrorCountsAsOneRemoval) {
     ASSERT_TRUE(rig.WaitForLog());
     EXPECT_EQ(rig.log, QStringList{"removed /dev/hidraw7"});
     EXPECT_FALSE(rig.backend->IsOpen());
-    EXPECT_EQ(rig.backend->OpenPath(), QString());
     EXPECT_EQ(rig.backend->LastError(), QStringLiteral("/dev/hidraw7: read failed (fake device error)"));
     EXPECT_TRUE(device->closed);
 
@@ -193,9 +192,8 @@ TEST(HidapiBackendIo, CloseDropsResultsNotYetDelivered) {
         if (std::lock_guard<std::mutex> lock(device->mutex); device->reads.empty()) break;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+    // Neither the closed session nor a new one opened at once gets the old report.
     rig.backend->Close();
-    QCoreApplication::processEvents();
-    // Nor does a new session get the old one's report.
     rig.Open("/dev/hidraw7");
     QCoreApplication::processEvents();
     EXPECT_TRUE(rig.log.isEmpty()) << rig.log.join(u'|').toStdString();
@@ -220,7 +218,6 @@ TEST(HidapiBackendIo, OpenFailuresSayWhy) {
         rig.openFailure = why;
         EXPECT_EQ(rig.backend->Open("/dev/hidraw4"), why == OpenResult::Opened ? OpenResult::Failed : why);
         EXPECT_FALSE(rig.backend->IsOpen());
-        EXPECT_EQ(rig.backend->OpenPath(), QString());
         EXPECT_EQ(rig.backend->LastError(), QStringLiteral("cannot open /dev/hidraw4"));
     }
 }
