@@ -22,6 +22,21 @@ QString VersionNumber() {
     return QStringLiteral("%1.%2.%3").arg(Win_Major).arg(Win_Minor).arg(Win_Revision);
 }
 
+// Reads the unit file of a "--simulate=FILE"; on failure says why on standard error.
+bool LoadUnitFile(const QString& file, UnitImage& image) {
+    if (file.isEmpty()) {
+        Print(stderr, QStringLiteral("tarvik-config: --simulate=: no unit file given\n"));
+        return false;
+    }
+    QString error;
+    if (!ReadUnitFile(file, image, error)) {
+        // The reason names the file already.
+        Print(stderr, QStringLiteral("tarvik-config: %1\n").arg(error));
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool AsksForHelpOrVersion(const QStringList& arguments) {
@@ -37,18 +52,8 @@ bool AsksForHelpOrVersion(const QStringList& arguments) {
 int CheckUnitFileArgument(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (!arguments[i].startsWith(kSimulateWithFile)) continue;
-        const QString file = arguments[i].mid(kSimulateWithFile.size());
-        if (file.isEmpty()) {
-            Print(stderr, QStringLiteral("tarvik-config: --simulate=: no unit file given\n"));
-            return 2;
-        }
         UnitImage image;
-        QString error;
-        if (!ReadUnitFile(file, image, error)) {
-            // The reason names the file already.
-            Print(stderr, QStringLiteral("tarvik-config: %1\n").arg(error));
-            return 2;
-        }
+        if (!LoadUnitFile(arguments[i].mid(kSimulateWithFile.size()), image)) return 2;
     }
     return -1;
 }
@@ -105,17 +110,8 @@ int ParseCommandLine(const QStringList& arguments, StartOptions& options) {
     options.unitFile.clear();
     options.unitImage = DefaultUnitImage();
     if (fileGiven) {
-        if (file.isEmpty()) {
-            Print(stderr, QStringLiteral("tarvik-config: --simulate=: no unit file given\n"));
-            return 2;
-        }
-        QString error;
         UnitImage image;
-        if (!ReadUnitFile(file, image, error)) {
-            // The reason names the file already.
-            Print(stderr, QStringLiteral("tarvik-config: %1\n").arg(error));
-            return 2;
-        }
+        if (!LoadUnitFile(file, image)) return 2;
         options.unitFile = file;
         options.unitImage = std::move(image);
     }
