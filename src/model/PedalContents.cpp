@@ -5,6 +5,7 @@
 #include <span>
 
 #include "device/DeviceState.h"
+#include "model/ChordRecord.h"
 #include "model/ContentsGroups.h"
 #include "model/KeyTable.h"
 #include "model/PedalRecord.h"
@@ -144,21 +145,21 @@ std::string ContinuousClick(const CommonRecord& c) {
 
 std::string PluralSimultaneousKey(const CommonRecord& c, const AdditionalRecord& additional) {
     std::string text = Label("複数同時キー出力");
-    const unsigned onTime = c[0] + (c[2] & 0xF0u) * 16;
-    const unsigned offTime = c[1] + (c[2] & 0x0Fu) * 256;
-    const int outputs = c[3] & 0x7F;
+    const auto onTime = static_cast<unsigned>(chord::OnTime(c));
+    const auto offTime = static_cast<unsigned>(chord::OffTime(c));
+    const int outputs = chord::NumberOfOutputs(c);
     AddLine(text, "[オンの時間] " + Millis(onTime));
     AddLine(text, "[間の時間] " + Millis(offTime));
     AddLine(text, "[出力の数] " + std::to_string(outputs));
-    const unsigned repeats = IntoValue16(4);
+    const unsigned repeats = IntoValue16(chord::NUMBER_OF_REPEATS);
     if (repeats != 0) {
         AddLine(text, "[繰り返し数] " + std::to_string(repeats));
-        AddLine(text, std::string("[繰り返しの単位] ") + ((c[3] & 0x80) ? "組" : "出力"));
+        AddLine(text, std::string("[繰り返しの単位] ") + (chord::RepeatBySeries(c) ? "組" : "出力"));
     } else {
         AddLine(text, "[繰り返し] ペダルを離すまで");
     }
     const std::span<const std::uint8_t> common(c);
-    AddLine(text, "[1番目の出力] " + contents::ChordText(common.subspan(6, PSKO_OUTPUT_ENTRY_SIZE)));
+    AddLine(text, "[1番目の出力] " + contents::ChordText(common.subspan(chord::FIRST_ENTRY, PSKO_OUTPUT_ENTRY_SIZE)));
     // The record holds ten chords at most; a count beyond that (or 0) is the unit's error and
     // never leads past the additional bytes.
     const int listed = std::min(outputs, NUMBER_OF_PSKO_OUTPUT);

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "device/DeviceState.h"
+#include "model/ChordRecord.h"
 #include "model/PedalRecord.h"
 #include "ui/advanced/ChordKeyNames.h"
 
@@ -11,16 +12,6 @@ namespace tarvik::advanced {
 
 namespace {
 
-// Byte positions of the mode 9 record.
-constexpr int kOnTimeLow = 0;
-constexpr int kOffTimeLow = 1;
-constexpr int kHighNibbles = 2;
-constexpr int kCountAndSeries = 3;
-constexpr int kNumberOfRepeats = 4;
-constexpr int kFirstChord = 6;
-
-constexpr std::uint8_t kSeriesBit = 0x80;
-constexpr std::uint8_t kCountMask = 0x7F;
 constexpr int kRepairedTime = 10;
 constexpr int kRepairedCount = 2;
 // Keys 2..6 of a chord end at the first 0; the modifier and key 1 are always taken.
@@ -42,34 +33,34 @@ ChordTiming LoadPluralRecord(ChordModel& model, int p) {
     ChordTiming timing;
     auto& common = State().CommonData[p];
 
-    int onTime = common[kOnTimeLow] + ((common[kHighNibbles] & 0xF0) << 4);
+    int onTime = chord::OnTime(common);
     if (onTime == 0) {
-        common[kOnTimeLow] = kRepairedTime;
+        common[chord::ON_TIME_LOW] = kRepairedTime;
         onTime = kRepairedTime;
     }
     timing.onTime = onTime;
 
-    const int offTime = common[kOffTimeLow] + ((common[kHighNibbles] & 0x0F) << 8);
-    if (offTime == 0) common[kOffTimeLow] = kRepairedTime;
+    if (chord::OffTime(common) == 0) common[chord::OFF_TIME_LOW] = kRepairedTime;
 
-    model.PSKO_NumberOfOutput = common[kCountAndSeries] & kCountMask;
+    model.PSKO_NumberOfOutput = chord::NumberOfOutputs(common);
     if (model.PSKO_NumberOfOutput == 0 || model.PSKO_NumberOfOutput > NUMBER_OF_PSKO_OUTPUT) {
         model.PSKO_NumberOfOutput = kRepairedCount;
-        common[kCountAndSeries] = static_cast<std::uint8_t>((common[kCountAndSeries] & kSeriesBit) + kRepairedCount);
+        common[chord::COUNT_AND_SERIES] =
+            static_cast<std::uint8_t>((common[chord::COUNT_AND_SERIES] & chord::SERIES_BIT) + kRepairedCount);
     }
 
-    const int repeats = IntoValue16(kNumberOfRepeats);
+    const int repeats = IntoValue16(chord::NUMBER_OF_REPEATS);
     if (repeats != 0) {
         timing.untilRelease = false;
         timing.repeats = repeats;
-        timing.series = (common[kCountAndSeries] & kSeriesBit) != 0;
+        timing.series = chord::RepeatBySeries(common);
     } else {
         timing.untilRelease = true;
         timing.repeats = DEFAULT_NUMBER_OF_REPEATS;
         timing.series = false;
     }
 
-    DecodeChord(common, kFirstChord, model.PSKO_KeyData[0]);
+    DecodeChord(common, chord::FIRST_ENTRY, model.PSKO_KeyData[0]);
     model.PSKO_NumberOfKeys[0] = kFirstKeyOnly;
     model.PSKO_NumberOfKeysOriginal[0] = kFirstKeyOnly;
 

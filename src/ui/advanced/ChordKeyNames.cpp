@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstddef>
+#include <vector>
+
+#include "model/Utf8Text.h"
 
 namespace tarvik::advanced {
 
@@ -12,34 +15,6 @@ constexpr std::array<const char*, 3> kRecords{
     "Level:STANDARD Name:[b] Explanation:Shiftも押すとB",
     "Level:STANDARD Name:[c] Explanation:Shiftも押すとC",
 };
-
-bool IsContinuationByte(unsigned char c) { return (c & 0xC0) == 0x80; }
-
-// Byte offset of character `index` in UTF-8 text, or text.size() when the text is shorter.
-std::size_t ByteOffsetOfCharacter(const std::string& text, int index) {
-    std::size_t offset = 0;
-    for (int seen = 0; offset < text.size(); ++offset) {
-        if (IsContinuationByte(static_cast<unsigned char>(text[offset]))) continue;
-        if (seen == index) return offset;
-        ++seen;
-    }
-    return text.size();
-}
-
-// Characters [first, last) of UTF-8 text; empty when the range is empty or outside the text.
-std::string Characters(const std::string& text, int first, int last) {
-    if (first < 0 || last <= first) return {};
-    const std::size_t from = ByteOffsetOfCharacter(text, first);
-    const std::size_t to = ByteOffsetOfCharacter(text, last);
-    return text.substr(from, to - from);
-}
-
-int CharacterCount(const std::string& text) {
-    int count = 0;
-    for (unsigned char c : text)
-        if (!IsContinuationByte(c)) ++count;
-    return count;
-}
 
 }  // namespace
 
@@ -54,7 +29,7 @@ std::string GetKeyName(int UsageID) {
     const int name = IndexOf_4(record, "Name");
     const int close = IndexOf_4(record, "]");
     if (name < 0 || close < 0) return record;
-    return Characters(record, name + 6, close);
+    return utf8::CharRange(record, name + 6, close - 1);
 }
 
 std::string GetKeyExplanation(int UsageID) {
@@ -62,16 +37,14 @@ std::string GetKeyExplanation(int UsageID) {
     if (record == CHORD_KEY_ERROR) return record;
     const int explanation = IndexOf_4(record, "Explanation");
     if (explanation < 0) return record;
-    return Characters(record, explanation + 12, CharacterCount(record));
+    return utf8::CharRange(record, explanation + 12, static_cast<long>(utf8::CharCount(record)) - 1);
 }
 
 int IndexOf_4(const std::string& SearchFor, const std::string& Keyword) {
     if (Keyword.empty()) return 0;
-    int character = 0;
-    for (std::size_t offset = 0; offset < SearchFor.size(); ++offset) {
-        if (IsContinuationByte(static_cast<unsigned char>(SearchFor[offset]))) continue;
-        if (SearchFor.compare(offset, Keyword.size(), Keyword) == 0) return character;
-        ++character;
+    const std::vector<std::size_t> starts = utf8::CharStarts(SearchFor);
+    for (std::size_t character = 0; character + 1 < starts.size(); ++character) {
+        if (SearchFor.compare(starts[character], Keyword.size(), Keyword) == 0) return static_cast<int>(character);
     }
     return -1;
 }
