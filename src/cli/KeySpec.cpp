@@ -99,15 +99,15 @@ QString StandardKeyNames() {
     return names.join(QStringLiteral(", "));
 }
 
-bool ParseKeySpec(const QString& spec, KeyChoice& choice, QString& error) {
+bool ParseKeySpec(const QString& keys, KeyChoice& choice, QString& error) {
     KeyChoice result;
     // Modifiers are taken from the left while a '+' follows them; the rest names the key, so that
     // a key whose name holds a '+' ("キーパッド +") still works.
     int pos = 0;
     for (;;) {
-        const int plus = static_cast<int>(spec.indexOf(QLatin1Char('+'), pos));
+        const int plus = static_cast<int>(keys.indexOf(QLatin1Char('+'), pos));
         if (plus < 0) break;
-        const QString token = spec.mid(pos, plus - pos);
+        const QString token = keys.mid(pos, plus - pos);
         if (IsRightModifier(token)) {
             error = QStringLiteral("'%1': right-hand modifiers are outside the standard setting; use ctrl, shift, "
                                    "alt or cmd").arg(token);
@@ -118,10 +118,10 @@ bool ParseKeySpec(const QString& spec, KeyChoice& choice, QString& error) {
         result.modifiers |= static_cast<std::uint8_t>(bits);
         pos = plus + 1;
     }
-    const QString rest = spec.mid(pos);
+    const QString rest = keys.mid(pos);
     if (rest.trimmed().isEmpty()) {
-        error = spec.trimmed().isEmpty() ? QStringLiteral("empty KEYSPEC; name a key, e.g. a, enter, f5, ctrl+shift+a")
-                                         : QStringLiteral("'%1' ends with '+'; name the key after it").arg(spec);
+        error = keys.trimmed().isEmpty() ? QStringLiteral("empty KEYSPEC; name a key, e.g. a, enter, f5, ctrl+shift+a")
+                                         : QStringLiteral("'%1' ends with '+'; name the key after it").arg(keys);
         return false;
     }
     if (IsRightModifier(rest)) {

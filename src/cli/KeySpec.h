@@ -13,7 +13,7 @@ struct KeyChoice {
 };
 
 // True on success; otherwise `error` says what was wrong.
-bool ParseKeySpec(const QString& spec, KeyChoice& choice, QString& error);
+bool ParseKeySpec(const QString& keys, KeyChoice& choice, QString& error);
 
 // "a, b, …": every key the standard set offers, by its key-list name.
 QString StandardKeyNames();
