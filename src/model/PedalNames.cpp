@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "device/ProtocolConstants.h"
+#include "device/DeviceState.h"
 
 namespace tarvik {
 
@@ -20,16 +20,14 @@ constexpr std::array<std::array<const char*, NUMBER_OF_PEDALS_MAX>, NUMBER_OF_PE
     {"中央ペダル", "左ペダル", "右ペダル", "左端ペダル", "右端ペダル"},
 }};
 
-bool IsPedal(int pedal) { return pedal >= 0 && pedal < NUMBER_OF_PEDALS_MAX; }
-
 }  // namespace
 
 std::string DefaultPedalName(int pedal) {
-    return IsPedal(pedal) ? kDefaultNames[static_cast<std::size_t>(pedal)] : "";
+    return IsPedalIndex(pedal) ? kDefaultNames[static_cast<std::size_t>(pedal)] : "";
 }
 
 std::string PedalNameForCount(int count, int pedal) {
-    if (count < 1 || count > NUMBER_OF_PEDALS_MAX || !IsPedal(pedal)) return {};
+    if (count < 1 || count > NUMBER_OF_PEDALS_MAX || !IsPedalIndex(pedal)) return {};
     const char* name = kNamesByCount[static_cast<std::size_t>(count - 1)][static_cast<std::size_t>(pedal)];
     return name != nullptr ? name : "";
 }
