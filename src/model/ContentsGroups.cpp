@@ -37,6 +37,10 @@ void AddAccelerationGroup(std::string& text, std::uint8_t acceleration, unsigned
         AddLine(text, "[加速] なし");
         AddLine(text, "[加速指標] 0");
     }
+    AddRepeatLine(text, repeats);
+}
+
+void AddRepeatLine(std::string& text, unsigned repeats) {
     if (repeats != 0) {
         AddLine(text, "[繰り返し数] " + std::to_string(repeats));
     } else {
@@ -45,21 +49,16 @@ void AddAccelerationGroup(std::string& text, std::uint8_t acceleration, unsigned
 }
 
 void AddChangeOutputGroup(std::string& text, int usage, std::uint8_t modifiers) {
-    if (usage >= 1 && usage <= Max_KeyUsageID) {
-        AddLine(text, "[キー] " + GetKeyName(usage));
-        const std::string explanation = GetKeyExplanation(usage);
-        if (!explanation.empty()) AddLine(text, "[キー説明] " + explanation);
-    } else if (usage <= Max_UsageID) {
+    // Here 0 and the values between the last keyboard usage and Max_UsageID are mouse clicks;
+    // keys and invalid values read as in the key output modes.
+    const bool click = usage <= Max_UsageID && (usage < 1 || usage > Max_KeyUsageID);
+    if (click) {
         AddLine(text, "[クリック] " + GetKeyName(usage));
         AddLine(text, "[クリック説明] " + GetKeyExplanation(usage));
     } else {
-        AddLine(text, "[キー] ---");
+        AddKeyGroup(text, usage);
     }
-    if (modifiers != 0) {
-        AddLine(text, "[モディファイア] " + GetModifierName(modifiers));
-    } else {
-        AddLine(text, "[モディファイア] なし");
-    }
+    AddModifierGroup(text, modifiers);
 }
 
 std::string ChordText(std::span<const std::uint8_t> entry) {

@@ -16,6 +16,8 @@ void AddKeyGroup(std::string& text, int usage);
 void AddModifierGroup(std::string& text, std::uint8_t modifiers);
 // "[加速] …", "[加速指標] …" and the repeat line (the repeating modes).
 void AddAccelerationGroup(std::string& text, std::uint8_t acceleration, unsigned index, unsigned repeats);
+// "[繰り返し数] …", or "[繰り返し] ペダルを離すまで" for 0.
+void AddRepeatLine(std::string& text, unsigned repeats);
 // One output of an output-at-change setting: a key, a click or "---", then the modifiers.
 void AddChangeOutputGroup(std::string& text, int usage, std::uint8_t modifiers);
 

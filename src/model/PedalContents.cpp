@@ -5,6 +5,7 @@
 #include <span>
 
 #include "device/DeviceState.h"
+#include "device/Reports.h"
 #include "model/ChordRecord.h"
 #include "model/ContentsGroups.h"
 #include "model/KeyTable.h"
@@ -15,9 +16,6 @@ namespace tarvik {
 namespace {
 
 using contents::AddLine;
-
-using CommonRecord = std::array<std::uint8_t, NUMBER_OF_COMMON_DATA>;
-using AdditionalRecord = std::array<std::uint8_t, ADDITIONAL_DATA_ONE_PEDAL>;
 
 std::string Label(const char* function) { return std::string("[設定されている機能] ") + function; }
 
@@ -152,12 +150,8 @@ std::string PluralSimultaneousKey(const CommonRecord& c, const AdditionalRecord&
     AddLine(text, "[間の時間] " + Millis(offTime));
     AddLine(text, "[出力の数] " + std::to_string(outputs));
     const unsigned repeats = IntoValue16(chord::NUMBER_OF_REPEATS);
-    if (repeats != 0) {
-        AddLine(text, "[繰り返し数] " + std::to_string(repeats));
-        AddLine(text, std::string("[繰り返しの単位] ") + (chord::RepeatBySeries(c) ? "組" : "出力"));
-    } else {
-        AddLine(text, "[繰り返し] ペダルを離すまで");
-    }
+    contents::AddRepeatLine(text, repeats);
+    if (repeats != 0) AddLine(text, std::string("[繰り返しの単位] ") + (chord::RepeatBySeries(c) ? "組" : "出力"));
     const std::span<const std::uint8_t> common(c);
     AddLine(text, "[1番目の出力] " + contents::ChordText(common.subspan(chord::FIRST_ENTRY, PSKO_OUTPUT_ENTRY_SIZE)));
     // The record holds ten chords at most; a count beyond that (or 0) is the unit's error and
