@@ -67,9 +67,8 @@ int UnitSession::Prepare(const CliRequest& request) {
             return EXIT_USAGE;
         }
     }
-    auto sim = std::make_unique<SimulatedUnit>(image);
-    sim->SetAnswerDelayMs(image.answerDelayMs);
-    sim->SetSilentCommands(QSet<int>(image.silentCommands.begin(), image.silentCommands.end()));
+    // The image carries the answer delay and the silent commands along with the settings.
+    auto sim = std::make_unique<SimulatedUnit>(std::move(image));
     simTextAtStart_ = UnitFileText(sim->Image());
     sim_ = sim.get();
     backend_ = std::move(sim);
