@@ -17,11 +17,9 @@ int RunList(UnitSession& session) {
     for (const QString& path : units) {
         if (session.Attach(path) != EXIT_OK || session.Read() != EXIT_OK) {
             // The unit is there even when it cannot be read; the message above says why.
-            const DeviceState& s = State();
             std::string line = path.toStdString() + "\t";
-            if (s.VersionNumberMajor >= FIRST_UNSUPPORTED_FIRMWARE_MAJOR) {
-                line += "firmware " + std::to_string(s.VersionNumberMajor) + "." + std::to_string(s.VersionNumberMinor) +
-                        "." + std::to_string(s.VersionNumberRevision) + " (not supported)";
+            if (State().VersionNumberMajor >= FIRST_UNSUPPORTED_FIRMWARE_MAJOR) {
+                line += "firmware " + FirmwareText().toStdString() + " (not supported)";
             } else {
                 line += "not readable";
             }
@@ -29,10 +27,9 @@ int RunList(UnitSession& session) {
             status = EXIT_UNIT;
             continue;
         }
-        const DeviceState& s = State();
-        Out(path.toStdString() + "\tfirmware " + std::to_string(s.VersionNumberMajor) + "." +
-            std::to_string(s.VersionNumberMinor) + "." + std::to_string(s.VersionNumberRevision) + "\t" +
-            std::to_string(s.NumberOfPedals) + (s.NumberOfPedals == 1 ? " pedal" : " pedals") + "\n");
+        const int count = State().NumberOfPedals;
+        Out(path.toStdString() + "\tfirmware " + FirmwareText().toStdString() + "\t" + std::to_string(count) +
+            (count == 1 ? " pedal" : " pedals") + "\n");
     }
     session.Detach();
     return status;

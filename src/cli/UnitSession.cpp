@@ -23,12 +23,12 @@ QString Bytes(const std::array<std::uint8_t, NUMBER_OF_COMMON_DATA>& bytes) {
     return QString::fromStdString(HexBytes(bytes.data(), static_cast<int>(bytes.size())));
 }
 
+}  // namespace
+
 QString FirmwareText() {
     const DeviceState& s = State();
     return QStringLiteral("%1.%2.%3").arg(s.VersionNumberMajor).arg(s.VersionNumberMinor).arg(s.VersionNumberRevision);
 }
-
-}  // namespace
 
 WrittenPedal RecordOf(int p) {
     WrittenPedal w;

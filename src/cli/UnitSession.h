@@ -30,6 +30,8 @@ struct WrittenPedal {
 };
 // The record of pedal `p` in the shared state now.
 WrittenPedal RecordOf(int p);
+// "major.minor.revision" of the firmware version read from the unit.
+QString FirmwareText();
 
 class UnitSession {
 public:
