@@ -12,27 +12,30 @@ namespace {
 
 struct Alias {
     const char* english;
-    const char* name;
+    int count;  // the pedal name this stands for: ShownPedalName(count, pedal)
+    int pedal;
 };
 
-// English names for the positions the pedal names describe.
+// English names for the positions the pedal names describe; a five-pedal unit names every position.
 constexpr std::array<Alias, 9> kAliases{{
-    {"center", "中央ペダル"},
-    {"centre", "中央ペダル"},
-    {"middle", "中央ペダル"},
-    {"left", "左ペダル"},
-    {"right", "右ペダル"},
-    {"far-left", "左端ペダル"},
-    {"far-right", "右端ペダル"},
-    {"pedal", "ペダル"},
-    {"single", "ペダル"},
+    {"center", 5, 0},
+    {"centre", 5, 0},
+    {"middle", 5, 0},
+    {"left", 5, 1},
+    {"right", 5, 2},
+    {"far-left", 5, 3},
+    {"far-right", 5, 4},
+    {"pedal", 1, 0},
+    {"single", 1, 0},
 }};
+
+QString NameOf(const Alias& a) { return QString::fromStdString(ShownPedalName(a.count, a.pedal)); }
 
 const QString kSuffix = QStringLiteral("ペダル");
 
 QString EnglishFor(const QString& name) {
     for (const Alias& a : kAliases) {
-        if (name == QString::fromUtf8(a.name)) return QString::fromUtf8(a.english);
+        if (name == NameOf(a)) return QString::fromUtf8(a.english);
     }
     return {};
 }
@@ -41,10 +44,10 @@ QString EnglishFor(const QString& name) {
 QString JapaneseName(const QString& text) {
     const QString lower = text.trimmed().toLower();
     for (const Alias& a : kAliases) {
-        if (lower == QLatin1String(a.english)) return QString::fromUtf8(a.name);
+        if (lower == QLatin1String(a.english)) return NameOf(a);
     }
     for (const Alias& a : kAliases) {
-        const QString name = QString::fromUtf8(a.name);
+        const QString name = NameOf(a);
         if (text == name || (!text.isEmpty() && text + kSuffix == name)) return name;
     }
     return {};
