@@ -286,8 +286,10 @@ void HidapiBackend::Rescan() {
         if (!known_.contains(p)) came.append(p);
     known_ = now;
     for (const QString& p : std::as_const(gone)) {
-        if (IsOpen() && p == openPath_) Close();
-        emit removed(p);
+        if (IsOpen() && p == openPath_)
+            LoseOpenUnit(p);
+        else
+            emit removed(p);
     }
     for (const QString& p : std::as_const(came)) emit arrived(p);
 }
