@@ -1,6 +1,5 @@
 #include "cli/CliOutput.h"
 
-#include <cstdio>
 #include <iostream>
 
 #include "device/Console.h"
@@ -34,6 +33,8 @@ std::string HexBytes(const unsigned char* data, int size) {
     }
     return out;
 }
+
+QString HexDigits(int value, int width) { return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0')); }
 
 std::string TranscriptLine(bool sent, const QByteArray& report) {
     return std::string(sent ? "> " : "< ") +

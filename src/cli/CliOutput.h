@@ -24,6 +24,8 @@ void Out(const std::string& text);
 std::string TranscriptLine(bool sent, const QByteArray& report);
 // Lower-case hex bytes separated by blanks.
 std::string HexBytes(const unsigned char* data, int size);
+// `value` as at least `width` lower-case hex digits, zero-filled ("1209").
+QString HexDigits(int value, int width);
 
 // Messages go to standard error. Confirmations are asked by the commands themselves on the
 // terminal, so anything that still asks here gets the harmless answer.

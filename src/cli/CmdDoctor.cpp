@@ -12,16 +12,17 @@ namespace tarvik::cli {
 
 namespace {
 
-QString Hex(int value, int width) { return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0')); }
-
 QString NodeLine(const HidrawNodeInfo& n) {
     QStringList parts{n.devnode};
-    parts << (n.vendorId >= 0 ? Hex(n.vendorId, 4) + ":" + Hex(n.productId, 4) : QStringLiteral("????:????"));
+    parts << (n.vendorId >= 0 ? HexDigits(n.vendorId, 4) + ":" + HexDigits(n.productId, 4)
+                              : QStringLiteral("????:????"));
     if (n.interfaceNumber >= 0) parts << QStringLiteral("interface %1").arg(n.interfaceNumber);
     if (!n.productName.isEmpty()) parts << "\"" + n.productName + "\"";
     if (n.descriptorRead) {
         QStringList pages;
-        for (const std::uint32_t page : n.pages.topLevelUsagePages) pages << "0x" + Hex(static_cast<int>(page), 4);
+        for (const std::uint32_t page : n.pages.topLevelUsagePages) {
+            pages << "0x" + HexDigits(static_cast<int>(page), 4);
+        }
         parts << QStringLiteral("usage pages %1%2")
                      .arg(pages.isEmpty() ? QStringLiteral("none") : pages.join(QLatin1Char(' ')),
                           n.pages.malformed ? QStringLiteral(" (descriptor malformed)") : QString());
@@ -44,9 +45,9 @@ QString NodeLine(const HidrawNodeInfo& n) {
 int RunDoctor(const CliRequest& request) {
     if (request.simulate) Error(QStringLiteral("doctor looks at this computer's devices; --simulate is ignored"));
 
-    const QString usb = Hex(vendorID, 4) + ":" + Hex(productID, 4);
+    const QString usb = HexDigits(vendorID, 4) + ":" + HexDigits(productID, 4);
     std::string out = "Tarvik unit: USB " + usb.toStdString() + ", commands on usage page 0x" +
-                      Hex(VENDOR_USAGE_PAGE, 4).toStdString() + "\n";
+                      HexDigits(VENDOR_USAGE_PAGE, 4).toStdString() + "\n";
 
     const std::vector<HidrawNodeInfo> nodes = ListHidrawNodes();
     out += "hidraw nodes:\n";
@@ -73,7 +74,7 @@ int RunDoctor(const CliRequest& request) {
                ". Plug it in (try another cable or port if it is plugged in).\n";
     } else if (matching == 0) {
         out += "A device with the unit's USB ID is there, but none of its interfaces carries usage page 0x" +
-               Hex(VENDOR_USAGE_PAGE, 4).toStdString() + ", so it cannot be configured.\n";
+               HexDigits(VENDOR_USAGE_PAGE, 4).toStdString() + ", so it cannot be configured.\n";
     } else if (openable == 0) {
         out += rule.installed
                    ? "The udev rule is installed but the unit's node is not open to you. Apply the rule as root with\n"

@@ -17,8 +17,6 @@ namespace tarvik::cli {
 
 namespace {
 
-QString Hex4(int value) { return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')); }
-
 QString Bytes(const std::array<std::uint8_t, NUMBER_OF_COMMON_DATA>& bytes) {
     return QString::fromStdString(HexBytes(bytes.data(), static_cast<int>(bytes.size())));
 }
@@ -83,7 +81,7 @@ int UnitSession::Attach(const QString& path) {
     const QStringList units = Units();
     if (units.isEmpty()) {
         Error(QStringLiteral("no Tarvik unit found (USB %1:%2). Plug it in; `tarvikctl doctor` shows what this "
-                             "computer sees.").arg(Hex4(vendorID), Hex4(productID)));
+                             "computer sees.").arg(HexDigits(vendorID, 4), HexDigits(productID, 4)));
         return EXIT_UNIT;
     }
     if (target.isEmpty()) target = units.first();
