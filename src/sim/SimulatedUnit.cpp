@@ -35,11 +35,11 @@ struct SimulatedUnit::Impl {
 };
 
 SimulatedUnit::SimulatedUnit(UnitImage image, QObject* parent)
-    : HidBackend(parent), d_(new Impl), image_(std::move(image)) {
+    : HidBackend(parent), d_(std::make_unique<Impl>()), image_(std::move(image)) {
     d_->clock.start();
 }
 
-SimulatedUnit::~SimulatedUnit() { delete d_; }
+SimulatedUnit::~SimulatedUnit() = default;
 
 QStringList SimulatedUnit::Enumerate() { return d_->plugged ? QStringList{kPath} : QStringList{}; }
 

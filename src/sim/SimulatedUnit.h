@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QString>
 #include <QtGlobal>
+#include <memory>
 
 #include "device/HidBackend.h"
 #include "sim/UnitImage.h"
@@ -66,7 +67,7 @@ public:
 
 private:
     struct Impl;
-    Impl* d_;
+    std::unique_ptr<Impl> d_;
     UnitImage image_;
 };
 
