@@ -1,5 +1,7 @@
 #include "model/KeyRows.h"
 
+#include <array>
+
 namespace tarvik {
 
 namespace {

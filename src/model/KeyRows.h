@@ -1,8 +1,6 @@
 // The rows of the key usage table, one per keyboard usage ID 0..Max_KeyUsageID.
 #pragma once
 
-#include <array>
-
 #include "device/ProtocolConstants.h"
 
 namespace tarvik {
