@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QTimer>
-#include <cstdio>
 #include <iostream>
 
 #include "app/AppDelegate.h"

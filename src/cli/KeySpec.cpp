@@ -2,7 +2,6 @@
 
 #include <QStringList>
 #include <array>
-#include <utility>
 
 #include "device/ProtocolConstants.h"
 #include "model/KeyTable.h"
