@@ -77,6 +77,9 @@ QStringList UnitSession::Units() { return backend_ ? backend_->Enumerate() : QSt
 
 int UnitSession::Attach(const QString& path) {
     Detach();
+    // Every unit starts from a clean record set, as a newly attached unit does in the window; also
+    // when it cannot be taken, so that nothing read from the unit before is taken for its own.
+    State() = DeviceState{};
     QString target = path.isEmpty() ? request_.device : path;
     const QStringList units = Units();
     if (units.isEmpty()) {
@@ -90,8 +93,6 @@ int UnitSession::Attach(const QString& path) {
         return EXIT_UNIT;
     }
 
-    // Every unit starts from a clean record set, as a newly attached unit does in the window.
-    State() = DeviceState{};
     view_ = std::make_unique<SelectedUnitBackend>(*backend_, target);
     link_ = std::make_unique<HID_PnP>(*view_);
     if (request_.transcript) {

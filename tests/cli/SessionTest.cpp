@@ -71,6 +71,32 @@ TEST(CliSession, ListReadsEveryUnitAndDeviceAimsAtOne) {
     }
 }
 
+// unit-a has firmware 3.0.0; unit-b is pulled out while unit-a is being read.
+class SecondUnitGone : public TwoUnits {
+public:
+    QStringList Enumerate() override { return aOpened_ ? QStringList{"unit-a"} : TwoUnits::Enumerate(); }
+    OpenResult Open(const QString& path) override {
+        const OpenResult result = TwoUnits::Open(path);
+        if (path == "unit-a") {
+            aOpened_ = true;
+            Image().firmware = {3, 0, 0};
+        }
+        return result;
+    }
+
+private:
+    bool aOpened_ = false;
+};
+
+TEST(CliSession, ListGivesAUnitGoneBeforeItsTurnNothingOfTheUnitBefore) {
+    cli::UnitSession session;
+    session.PrepareWith(cli::CliRequest{}, std::make_unique<SecondUnitGone>());
+    StreamCapture out(std::cout);
+    StreamCapture err(std::cerr);
+    EXPECT_EQ(cli::RunList(session), cli::EXIT_UNIT);
+    EXPECT_EQ(out.Text(), "unit-a\tfirmware 3.0.0 (not supported)\nunit-b\tnot readable\n");
+}
+
 TEST(CliSession, APermissionProblemPointsToTheUdevRule) {
     auto unit = std::make_unique<SimulatedUnit>();
     unit->SetOpenResult(OpenResult::PermissionDenied);
