@@ -3,7 +3,8 @@
 #   ./dev.sh run    install what is missing, build, start tarvik-config (on the simulated unit
 #                   when no unit is plugged in)
 #   ./dev.sh test   install what is missing, build, run every test
-# Extra arguments after "run" go to tarvik-config.
+# Extra arguments after "run" go to tarvik-config; after "test", to cmake (e.g. -DTARVIK_VENDOR_ID=0x1234).
+# TARVIK_BUILD_DIR names the build folder (default: build).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -66,7 +67,7 @@ test)
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
     ;;
 *)
-    echo "usage: $0 run [tarvik-config arguments] | test" >&2
+    echo "usage: $0 run [tarvik-config arguments] | test [cmake options]" >&2
     exit 2
     ;;
 esac
