@@ -3,10 +3,9 @@
 #include <QRegularExpressionValidator>
 #include <QPointer>
 #include <QSignalBlocker>
-#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <initializer_list>
-#include <utility>
 
 #include "device/DeviceState.h"
 #include "device/HID_PnP.h"
@@ -204,15 +203,7 @@ void AdvancedSettingDialogViewController::LoadClickTab() {
     if (tab.leftBox) ui_->C_checkboxLeftClick->setChecked(true);
     if (tab.rightBox) ui_->C_checkboxRightClick->setChecked(true);
     if (tab.centerBox) ui_->C_checkboxCenterClick->setChecked(true);
-    if (!tab.radio) return;
-    switch (*tab.radio) {
-    case advanced::ClickRadio::Left: ui_->C_radiobuttonLeftClick->setChecked(true); break;
-    case advanced::ClickRadio::Right: ui_->C_radiobuttonRightClick->setChecked(true); break;
-    case advanced::ClickRadio::Center: ui_->C_radiobuttonCenterClick->setChecked(true); break;
-    case advanced::ClickRadio::LeftDouble: ui_->C_radiobuttonLeftDoubleClick->setChecked(true); break;
-    case advanced::ClickRadio::RightDouble: ui_->C_radiobuttonRightDoubleClick->setChecked(true); break;
-    case advanced::ClickRadio::CenterDouble: ui_->C_radiobuttonCenterDoubleClick->setChecked(true); break;
-    }
+    if (tab.radio) ClickRadios()[static_cast<std::size_t>(*tab.radio)]->setChecked(true);
 }
 
 void AdvancedSettingDialogViewController::LoadChordTab() {
@@ -240,6 +231,8 @@ void AdvancedSettingDialogViewController::LoadChordTab() {
 }
 
 // ---- Click tab ----
+
+static_assert(static_cast<std::size_t>(advanced::ClickRadio::CenterDouble) + 1 == 6);
 
 std::array<QAbstractButton*, 6> AdvancedSettingDialogViewController::ClickRadios() const {
     return {ui_->C_radiobuttonLeftClick, ui_->C_radiobuttonRightClick, ui_->C_radiobuttonCenterClick,
@@ -287,17 +280,10 @@ void AdvancedSettingDialogViewController::okButtonPressed_C() {
     tab.leftBox = ui_->C_checkboxLeftClick->isChecked();
     tab.rightBox = ui_->C_checkboxRightClick->isChecked();
     tab.centerBox = ui_->C_checkboxCenterClick->isChecked();
-    const std::pair<QRadioButton*, advanced::ClickRadio> radios[] = {
-        {ui_->C_radiobuttonLeftClick, advanced::ClickRadio::Left},
-        {ui_->C_radiobuttonRightClick, advanced::ClickRadio::Right},
-        {ui_->C_radiobuttonCenterClick, advanced::ClickRadio::Center},
-        {ui_->C_radiobuttonLeftDoubleClick, advanced::ClickRadio::LeftDouble},
-        {ui_->C_radiobuttonRightDoubleClick, advanced::ClickRadio::RightDouble},
-        {ui_->C_radiobuttonCenterDoubleClick, advanced::ClickRadio::CenterDouble},
-    };
-    for (const auto& [radio, which] : radios) {
-        if (radio->isChecked()) {
-            tab.radio = which;
+    const auto radios = ClickRadios();
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+        if (radios[i]->isChecked()) {
+            tab.radio = static_cast<advanced::ClickRadio>(i);
             break;
         }
     }
@@ -324,6 +310,8 @@ void AdvancedSettingDialogViewController::okButtonPressed_KO() {
 }
 
 // ---- Pointer move tab ----
+
+static_assert(static_cast<std::size_t>(advanced::Direction::UpperLeft) + 1 == 8);
 
 std::array<QAbstractButton*, 8> AdvancedSettingDialogViewController::DirectionRadios() const {
     return {ui_->PM_radiobuttonUp, ui_->PM_radiobuttonUpperRight, ui_->PM_radiobuttonRight,
@@ -434,20 +422,9 @@ void AdvancedSettingDialogViewController::PM_numericupdownNumberOfRepeats_steppe
 void AdvancedSettingDialogViewController::okButtonPressed_PM() {
     if (handingOver_) return;
     advanced::PointerMoveChoice choice;
-    const std::pair<advanced::Direction, QRadioButton*> radios[] = {
-        {advanced::Direction::Up, ui_->PM_radiobuttonUp},
-        {advanced::Direction::UpperRight, ui_->PM_radiobuttonUpperRight},
-        {advanced::Direction::Right, ui_->PM_radiobuttonRight},
-        {advanced::Direction::LowerRight, ui_->PM_radiobuttonLowerRight},
-        {advanced::Direction::Down, ui_->PM_radiobuttonDown},
-        {advanced::Direction::LowerLeft, ui_->PM_radiobuttonLowerLeft},
-        {advanced::Direction::Left, ui_->PM_radiobuttonLeft},
-        {advanced::Direction::UpperLeft, ui_->PM_radiobuttonUpperLeft},
-    };
+    const auto radios = DirectionRadios();
     for (const advanced::Direction direction : advanced::kDirectionEncodeOrder) {
-        const auto found = std::find_if(std::begin(radios), std::end(radios),
-                                        [direction](const auto& radio) { return radio.first == direction; });
-        if (found != std::end(radios) && found->second->isChecked()) {
+        if (radios[static_cast<std::size_t>(direction)]->isChecked()) {
             choice.direction = direction;
             break;
         }

@@ -115,6 +115,7 @@ private:
         QLineEdit* box;
         advanced::Stepper* stepper;
     };
+    // The radios in the order of advanced::ClickRadio and advanced::Direction: an enum value indexes them.
     std::array<QAbstractButton*, 6> ClickRadios() const;
     std::array<QAbstractButton*, 8> DirectionRadios() const;
     LogControls SpeedControls() const;
