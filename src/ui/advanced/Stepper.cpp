@@ -5,7 +5,6 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
-#include <limits>
 
 namespace tarvik::advanced {
 
