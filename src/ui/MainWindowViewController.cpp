@@ -149,27 +149,30 @@ void MainWindowViewController::SetShift(int shift) {
     }
 }
 
+void MainWindowViewController::ShowPedalName(int pedal, const std::string& name) {
+    NameLabel(pedal)->setText(QString::fromStdString(name));
+    StandardButton(pedal)->setText(ButtonTitle(name, text::StandardButtonSuffix));
+    AdvancedButton(pedal)->setText(ButtonTitle(name, text::AdvancedButtonSuffix));
+}
+
+void MainWindowViewController::ShowBlock(int pedal, bool shown) {
+    NameLabel(pedal)->setVisible(shown);
+    TextView(pedal)->setVisible(shown);
+    StandardButton(pedal)->setVisible(shown);
+}
+
 void MainWindowViewController::InitializeControls() {
     ShowNoUnitExplanation();
     for (int p = 0; p < NUMBER_OF_PEDALS_MAX; ++p) {
-        const std::string name = DefaultPedalName(p);
-        NameLabel(p)->setText(QString::fromStdString(name));
-        StandardButton(p)->setText(ButtonTitle(name, text::StandardButtonSuffix));
-        AdvancedButton(p)->setText(ButtonTitle(name, text::AdvancedButtonSuffix));
-    }
-    for (int p = 0; p < NUMBER_OF_PEDALS_MAX; ++p) {
+        ShowPedalName(p, DefaultPedalName(p));
         NameLabel(p)->setEnabled(false);
         TextView(p)->setVisible(false);
+        TextView(p)->clear();
         StandardButton(p)->setEnabled(false);
         AdvancedButton(p)->setEnabled(false);
-        TextView(p)->clear();
     }
     SetWindowWidth(WIDTH_THREE_COLUMNS);
-    for (int p = 3; p < NUMBER_OF_PEDALS_MAX; ++p) {
-        NameLabel(p)->setVisible(false);
-        TextView(p)->setVisible(false);
-        StandardButton(p)->setVisible(false);
-    }
+    for (int p = 3; p < NUMBER_OF_PEDALS_MAX; ++p) ShowBlock(p, false);
     SetShift(0);
 }
 
@@ -191,22 +194,15 @@ void MainWindowViewController::LayoutForPedalCount(int count) {
         const bool third = count >= 4;
         const bool fourth = count >= 5;
         SetWindowWidth(fourth ? WIDTH_FIVE_COLUMNS : third ? WIDTH_FOUR_COLUMNS : WIDTH_THREE_COLUMNS);
-        for (QWidget* w : {static_cast<QWidget*>(NameLabel(3)), static_cast<QWidget*>(TextView(3)),
-                           static_cast<QWidget*>(StandardButton(3))})
-            w->setVisible(third);
-        for (QWidget* w : {static_cast<QWidget*>(NameLabel(4)), static_cast<QWidget*>(TextView(4)),
-                           static_cast<QWidget*>(StandardButton(4))})
-            w->setVisible(fourth);
+        ShowBlock(3, third);
+        ShowBlock(4, fourth);
         shift = third ? COLUMN_SHIFT : 0;
     }
     SetShift(shift);
 
     for (int p = 0; p < NUMBER_OF_PEDALS_MAX; ++p) {
         const std::string name = PedalNameForCount(count, p);
-        if (name.empty()) continue;
-        NameLabel(p)->setText(QString::fromStdString(name));
-        StandardButton(p)->setText(ButtonTitle(name, text::StandardButtonSuffix));
-        AdvancedButton(p)->setText(ButtonTitle(name, text::AdvancedButtonSuffix));
+        if (!name.empty()) ShowPedalName(p, name);
     }
 }
 

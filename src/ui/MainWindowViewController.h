@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "device/HidBackend.h"
 #include "ui/DialogHost.h"
@@ -98,6 +99,10 @@ private:
     void OpenStandardDialog(int pedal);
     void SetWindowWidth(int width);
     void SetShift(int shift);
+    // Pedal `pedal`'s name on its label and both its buttons.
+    void ShowPedalName(int pedal, const std::string& name);
+    // Shows or hides the name, description and standard button of pedal `pedal`.
+    void ShowBlock(int pedal, bool shown);
     void SetExplanation(const char* text);
     void ShowNoUnitExplanation();
     void RefreshAccessHint();
