@@ -39,8 +39,6 @@ public:
     static constexpr int COLUMN_SHIFT = 225;
     static constexpr int ADVANCED_INDENT = 5;
     static constexpr std::array<int, 3> BLOCK_LEFT{240, 15, 465};  // pedals 0, 1, 2 with no shift
-    static constexpr int PEDAL3_LEFT = 15;
-    static constexpr int PEDAL4_LEFT = 15 + 4 * COLUMN_SHIFT;
     static constexpr int FORM_HEIGHT = 480;  // below the menu bar
     static constexpr int UPDATE_INTERVAL_MS = 100;
 
