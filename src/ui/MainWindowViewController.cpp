@@ -266,10 +266,7 @@ void MainWindowViewController::AttachSequence() {
     emit unitRead(true);
 }
 
-void MainWindowViewController::DetachSequence() {
-    ShowNoUnitExplanation();
-    InitializeControls();
-}
+void MainWindowViewController::DetachSequence() { InitializeControls(); }
 
 void MainWindowViewController::RunFactoryReset() {
     DeviceState& s = State();
