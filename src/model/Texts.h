@@ -73,6 +73,6 @@ inline constexpr const char* ConsoleOutOfStandardCancelled =
 // Main window explanation when a unit is present but may not be opened ("\r" alone breaks the line).
 inline constexpr const char* UnitAccessDenied =
     "Tarvikが接続されていますが、アクセス権がないため開くことができません。\r"
-    "udevルール packaging/70-tarvik.rules を /etc/udev/rules.d/ に置き（README参照）、Tarvikを挿し直して下さい。";
+    "ビルドフォルダの udevルール packaging/70-tarvik.rules を /etc/udev/rules.d/ に置き（README参照）、Tarvikを挿し直して下さい。";
 
 }  // namespace tarvik::text

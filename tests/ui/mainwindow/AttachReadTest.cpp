@@ -173,7 +173,7 @@ TEST_F(AttachReadTest, UnitThatMayNotBeOpenedPointsToTheUdevRuleUntilItCanBe) {
     unit->Plug();
     const std::string hint =
         "Tarvikが接続されていますが、アクセス権がないため開くことができません。\n"
-        "udevルール packaging/70-tarvik.rules を /etc/udev/rules.d/ に置き（README参照）、Tarvikを挿し直して下さい。";
+        "ビルドフォルダの udevルール packaging/70-tarvik.rules を /etc/udev/rules.d/ に置き（README参照）、Tarvikを挿し直して下さい。";
     ASSERT_TRUE(QTest::qWaitFor([&] { return Explanation() == hint; }, 3000)) << Explanation();
     EXPECT_FALSE(Standard(0)->isEnabled());
 
