@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
