@@ -51,7 +51,8 @@ void SettingDialogViewController::viewDidLoad() {
     timer2->start();
 
     auto& s = State();
-    const int p = s.SelectedPedalNo;
+    pedal_ = s.SelectedPedalNo;
+    const int p = pedal_;
     ui_->Label_PedalName->setText(Q(StandardTitleLine(s.NumberOfPedals, p)));
     setWindowTitle(Q(text::StandardDialogTitle));
 
@@ -321,7 +322,7 @@ void SettingDialogViewController::Change_buttonProgramTarvik_Enabled() {
 
 void SettingDialogViewController::buttonProgramTarvik_Click() {
     if (writing_) return;
-    const int p = State().SelectedPedalNo;
+    const int p = pedal_;
     if (!IsPedalIndex(p)) return;
     ui_->buttonProgramTarvik->setEnabled(false);
 
@@ -339,19 +340,20 @@ void SettingDialogViewController::buttonProgramTarvik_Click() {
 
     State().SettingEnabled = true;
     ui_->buttonProgramTarvik->setEnabled(true);
-
-    // The send waits for the unit while events run; any close asked for meanwhile waits for it,
-    // so the dialog is never taken down under its own write.
-    QPointer<SettingDialogViewController> self(this);
-    writing_ = true;
-    host_.SettingDialog_OK();
-    if (!self) return;
-    writing_ = false;
-    accept();
+    HandOver();
 }
 
 void SettingDialogViewController::okButtonPressed() {
     if (writing_) return;
+    HandOver();
+}
+
+void SettingDialogViewController::HandOver() {
+    // The main window sends pedal SelectedPedalNo. The dialog can open as soon as its pedal is
+    // read, while the read of the others moves SelectedPedalNo on: it names this dialog's pedal again.
+    if (IsPedalIndex(pedal_)) State().SelectedPedalNo = pedal_;
+    // The send waits for the unit while events run; any close asked for meanwhile waits for it,
+    // so the dialog is never taken down under its own write.
     QPointer<SettingDialogViewController> self(this);
     writing_ = true;
     host_.SettingDialog_OK();

@@ -72,6 +72,8 @@ private:
     KeyboardChoice CurrentKeyboardChoice() const;
     ClickChoice CurrentClickChoice() const;
 
+    // Hands the dialog's pedal to the main window's send, then closes.
+    void HandOver();
     void viewWillDisappear();
     void FinishPendingClose();
 
@@ -79,6 +81,7 @@ private:
     std::unique_ptr<Ui::SettingDialogViewController> ui_;
     QTimer* timer2 = nullptr;
 
+    int pedal_ = -1;  // the pedal the dialog edits: SelectedPedalNo when it opened
     StandardKeyList keys_;
     bool WithinStandard = false;
     bool K_buttonProgramTarvik_Enabled = false;

@@ -2,6 +2,10 @@
 #include "MainWindowFixture.h"
 #include "ui/SettingDialogViewController.h"
 
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+
 namespace tarvik::test {
 namespace {
 
@@ -95,6 +99,39 @@ TEST_F(WriteFlowTest, DialogRefusedWhileLoadingGoesAwayWithoutSending) {
     EXPECT_FALSE(State().StandardSettingDialogOpen);
     EXPECT_EQ(unit->Transcript().size(), 0);
     EXPECT_TRUE(Standard(2)->isEnabled());
+}
+
+TEST_F(WriteFlowTest, DialogOpenedWhileTheRestIsReadWritesItsOwnPedal) {
+    Start(Unit({Pedal(0, {0x02, 4}), Pedal(0, {0, 40}), Pedal(0, {0, 41})}));
+    unit->SetAnswerDelayMs(20);
+    // Pedal 0's button works as soon as pedal 0 is read; the click comes while pedal 1 is still read.
+    bool clicked = false;
+    QTimer clicker;
+    clicker.setInterval(2);
+    QObject::connect(&clicker, &QTimer::timeout, [&] {
+        if (clicked || !Standard(0)->isEnabled() || Standard(1)->isEnabled()) return;
+        clicked = true;
+        Standard(0)->click();
+    });
+    clicker.start();
+    ASSERT_TRUE(ReadEnds());
+    clicker.stop();
+    ASSERT_TRUE(clicked);
+    SettingDialogViewController* dialog = window->OpenSettingDialog();
+    ASSERT_NE(dialog, nullptr);
+
+    auto* tabs = dialog->findChild<QTabWidget*>(QStringLiteral("tabcontrolOutputMode"));
+    ASSERT_NE(tabs, nullptr);
+    tabs->setCurrentIndex(1);
+    dialog->findChild<QRadioButton*>(QStringLiteral("radiobuttonRightClick"))->click();
+    dialog->findChild<QPushButton*>(QStringLiteral("buttonProgramTarvik"))->click();
+
+    EXPECT_EQ(unit->Image().pedals[0].mode, SIMPLE_CLICK);
+    EXPECT_EQ(unit->Image().pedals[0].common[0], 2);
+    EXPECT_EQ(unit->Image().pedals[2].mode, SIMPLE_KEY_OUTPUT);
+    EXPECT_EQ(unit->Image().pedals[2].common[1], 41);
+    EXPECT_EQ(Text(0), "[設定されている機能] クリック\n[ボタン] 右");
+    EXPECT_EQ(presenter.Texts(), std::vector<std::string>{"Tarvikの中央ペダルの設定が正常に終わりました。"});
 }
 
 }  // namespace
