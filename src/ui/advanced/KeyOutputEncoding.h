@@ -20,8 +20,8 @@ std::uint8_t ModifierByteFromFlags(const ModifierFlags& flags);
 // The key list offers a, b, c and d; anything else, no selection included, is d.
 std::uint8_t UsageIdForKeyListIndex(int index);
 
-// Writes bytes 0 and 1 for `row` (-1 when no row is chosen: modifiers and key are both written).
-// Writes the modifier byte (0) and the key byte (1); the pedal's mode stays as it is.
+// Writes the modifier byte (0) and the key byte (1) for `row`; with no row chosen (-1) both are
+// written. The pedal's mode stays as it is.
 void EncodeKeyOutput(int row, const ModifierFlags& flags, int keyListIndex);
 
 }  // namespace tarvik::advanced
