@@ -9,6 +9,7 @@
 #include "device/DeviceState.h"
 #include "device/UnitFlows.h"
 #include "model/PedalNames.h"
+#include "model/StandardChoice.h"
 #include "model/Texts.h"
 
 namespace tarvik::cli {
@@ -17,9 +18,9 @@ namespace {
 
 // What the standard dialog's write button puts into the record; other bytes keep their values.
 struct Edit {
-    enum Kind { Key, Click, DoubleClick } kind = Key;
+    enum Kind { Key, Click } kind = Key;
     KeyChoice key;
-    std::uint8_t button = 0;
+    ClickChoice click = ClickChoice::None;
 };
 
 bool ParseEdit(const QStringList& args, Edit& edit, QString& error) {
@@ -31,40 +32,32 @@ bool ParseEdit(const QStringList& args, Edit& edit, QString& error) {
     if (what == QLatin1String("click")) {
         edit.kind = Edit::Click;
         const QString b = args.at(2).toLower();
-        if (b == QLatin1String("left")) edit.button = 1;
-        else if (b == QLatin1String("right")) edit.button = 2;
-        else if (b == QLatin1String("middle") || b == QLatin1String("center")) edit.button = 4;
+        if (b == QLatin1String("left")) edit.click = ClickChoice::Left;
+        else if (b == QLatin1String("right")) edit.click = ClickChoice::Right;
+        else if (b == QLatin1String("middle") || b == QLatin1String("center")) edit.click = ClickChoice::Center;
         else {
             error = QStringLiteral("click '%1': choose left, right or middle").arg(args.at(2));
             return false;
         }
         return true;
     }
-    edit.kind = Edit::DoubleClick;
+    edit.kind = Edit::Click;
+    edit.click = ClickChoice::Double;
     return true;
 }
 
 void ApplyEdit(int p, const Edit& edit) {
-    auto& mode = State().OutputMode[static_cast<std::size_t>(p)];
-    auto& common = State().CommonData[static_cast<std::size_t>(p)];
-    switch (edit.kind) {
-    case Edit::Key:
-        mode = SIMPLE_KEY_OUTPUT;
-        common[0] = edit.key.modifiers;
-        common[1] = edit.key.usageId;
-        break;
-    case Edit::Click:
-        mode = SIMPLE_CLICK;
-        common[0] = edit.button;
-        break;
-    case Edit::DoubleClick:
-        mode = SIMPLE_DOUBLE_CLICK;
-        common[0] = 1;                      // left button
-        common[1] = DOUBLE_CLICK_ON_TIME;   // first click, ms
-        common[2] = 0;                      // second click as long as the first
-        common[3] = DOUBLE_CLICK_OFF_TIME;  // between the clicks, ms
-        break;
+    if (edit.kind == Edit::Click) {
+        StoreClickChoice(edit.click, p);
+        return;
     }
+    KeyboardChoice choice;
+    choice.radio = edit.key.modifiers == 0 ? ModifierRadio::NoModifiers
+                   : edit.key.usageId == 0 ? ModifierRadio::OnlyModifiers
+                                           : ModifierRadio::WithModifiers;
+    choice.modifiers = edit.key.modifiers;
+    choice.usageID = edit.key.usageId;
+    StoreKeyboardChoice(choice, p);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "device/ProtocolConstants.h"
 #include "model/KeyTable.h"
+#include "model/StandardChoice.h"
 
 namespace tarvik::cli {
 
@@ -16,9 +17,10 @@ struct Named {
 };
 
 constexpr std::array<Named, 13> kModifiers{{
-    {"ctrl", 0x01}, {"control", 0x01}, {"shift", 0x02}, {"alt", 0x04}, {"option", 0x04}, {"opt", 0x04},
-    {"cmd", 0x08}, {"command", 0x08}, {"gui", 0x08}, {"super", 0x08}, {"win", 0x08}, {"windows", 0x08},
-    {"meta", 0x08},
+    {"ctrl", MODIFIER_CTRL},  {"control", MODIFIER_CTRL}, {"shift", MODIFIER_SHIFT}, {"alt", MODIFIER_ALT},
+    {"option", MODIFIER_ALT}, {"opt", MODIFIER_ALT},      {"cmd", MODIFIER_GUI},     {"command", MODIFIER_GUI},
+    {"gui", MODIFIER_GUI},    {"super", MODIFIER_GUI},    {"win", MODIFIER_GUI},     {"windows", MODIFIER_GUI},
+    {"meta", MODIFIER_GUI},
 }};
 
 // Right-hand modifiers exist on the unit but not in the standard set.

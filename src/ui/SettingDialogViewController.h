@@ -6,7 +6,7 @@
 #include <QString>
 #include <memory>
 
-#include "ui/standard/StandardChoice.h"
+#include "model/StandardChoice.h"
 #include "ui/standard/StandardKeyList.h"
 
 class QTimer;

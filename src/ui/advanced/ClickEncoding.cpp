@@ -4,14 +4,11 @@
 #include <cstdint>
 
 #include "device/DeviceState.h"
+#include "model/StandardChoice.h"
 
 namespace tarvik::advanced {
 
 namespace {
-
-constexpr std::uint8_t kLeft = 1;
-constexpr std::uint8_t kRight = 2;
-constexpr std::uint8_t kCenter = 4;
 
 // The click lengths and interval (bytes 1-3) stay as the pedal's record has them.
 void SetDoubleClick(std::uint8_t& mode, std::array<std::uint8_t, NUMBER_OF_COMMON_DATA>& common,
@@ -33,33 +30,33 @@ ClickTabState LoadClickTab() {
     switch (State().OutputMode[p]) {
     case SIMPLE_CLICK:
         switch (c0) {
-        case kLeft: tab.radio = ClickRadio::Left; break;
-        case kRight: tab.radio = ClickRadio::Right; break;
-        case kCenter: tab.radio = ClickRadio::Center; break;
-        case kLeft | kRight:
-        case kLeft | kCenter:
-        case kRight | kCenter:
-        case kLeft | kRight | kCenter:
+        case CLICK_LEFT: tab.radio = ClickRadio::Left; break;
+        case CLICK_RIGHT: tab.radio = ClickRadio::Right; break;
+        case CLICK_CENTER: tab.radio = ClickRadio::Center; break;
+        case CLICK_LEFT | CLICK_RIGHT:
+        case CLICK_LEFT | CLICK_CENTER:
+        case CLICK_RIGHT | CLICK_CENTER:
+        case CLICK_LEFT | CLICK_RIGHT | CLICK_CENTER:
             tab.plural = true;
-            tab.leftBox = (c0 & kLeft) != 0;
-            tab.rightBox = (c0 & kRight) != 0;
-            tab.centerBox = (c0 & kCenter) != 0;
+            tab.leftBox = (c0 & CLICK_LEFT) != 0;
+            tab.rightBox = (c0 & CLICK_RIGHT) != 0;
+            tab.centerBox = (c0 & CLICK_CENTER) != 0;
             tab.radio = ClickRadio::Left;
             break;
         default:
             tab.radio = ClickRadio::Left;
-            c0 = kLeft;
+            c0 = CLICK_LEFT;
             break;
         }
         break;
     case SIMPLE_DOUBLE_CLICK:
         switch (c0) {
-        case kLeft: tab.radio = ClickRadio::LeftDouble; break;
-        case kRight: tab.radio = ClickRadio::RightDouble; break;
-        case kCenter: tab.radio = ClickRadio::CenterDouble; break;
+        case CLICK_LEFT: tab.radio = ClickRadio::LeftDouble; break;
+        case CLICK_RIGHT: tab.radio = ClickRadio::RightDouble; break;
+        case CLICK_CENTER: tab.radio = ClickRadio::CenterDouble; break;
         default:
             tab.radio = ClickRadio::LeftDouble;
-            c0 = kLeft;
+            c0 = CLICK_LEFT;
             break;
         }
         break;
@@ -79,19 +76,19 @@ void EncodeClick(const ClickTabState& state) {
     if (state.plural) {
         mode = SIMPLE_CLICK;
         c0 = 0;
-        if (state.leftBox) c0 |= kLeft;
-        if (state.rightBox) c0 |= kRight;
-        if (state.centerBox) c0 |= kCenter;
+        if (state.leftBox) c0 |= CLICK_LEFT;
+        if (state.rightBox) c0 |= CLICK_RIGHT;
+        if (state.centerBox) c0 |= CLICK_CENTER;
         return;
     }
     if (!state.radio) return;
     switch (*state.radio) {
-    case ClickRadio::Left: mode = SIMPLE_CLICK; c0 = kLeft; break;
-    case ClickRadio::Right: mode = SIMPLE_CLICK; c0 = kRight; break;
-    case ClickRadio::Center: mode = SIMPLE_CLICK; c0 = kCenter; break;
-    case ClickRadio::LeftDouble: SetDoubleClick(mode, common, kLeft); break;
-    case ClickRadio::RightDouble: SetDoubleClick(mode, common, kRight); break;
-    case ClickRadio::CenterDouble: SetDoubleClick(mode, common, kCenter); break;
+    case ClickRadio::Left: mode = SIMPLE_CLICK; c0 = CLICK_LEFT; break;
+    case ClickRadio::Right: mode = SIMPLE_CLICK; c0 = CLICK_RIGHT; break;
+    case ClickRadio::Center: mode = SIMPLE_CLICK; c0 = CLICK_CENTER; break;
+    case ClickRadio::LeftDouble: SetDoubleClick(mode, common, CLICK_LEFT); break;
+    case ClickRadio::RightDouble: SetDoubleClick(mode, common, CLICK_RIGHT); break;
+    case ClickRadio::CenterDouble: SetDoubleClick(mode, common, CLICK_CENTER); break;
     }
 }
 

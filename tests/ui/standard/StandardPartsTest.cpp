@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "DialogFixture.h"
-#include "ui/standard/StandardChoice.h"
+#include "model/StandardChoice.h"
 #include "ui/standard/StandardKeyList.h"
 #include "ui/standard/StandardTitle.h"
 

@@ -1,4 +1,5 @@
-// What the standard dialog's controls stand for, and how a choice goes into the pedal's record.
+// The standard edits of one pedal (a key with left-hand modifiers, or a click) and how a choice goes
+// into the pedal's record: the standard dialog and tarvikctl write them the same way.
 // Only the bytes a choice names are stored; the rest of the record keeps its values.
 #pragma once
 

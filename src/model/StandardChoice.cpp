@@ -1,4 +1,4 @@
-#include "ui/standard/StandardChoice.h"
+#include "model/StandardChoice.h"
 
 #include "device/DeviceState.h"
 
