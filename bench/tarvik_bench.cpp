@@ -1,18 +1,24 @@
 // Timing figures of the device link, printed, never asserted: a full read of a five-pedal unit whose
 // pedals are all in the multi-chord mode, through the real connection manager and read flow, against
-// the simulated unit answering at once and after 1 ms.
+// the simulated unit answering at once and after 1 ms; the same read through the real hidapi backend
+// and its I/O thread on a kernel-like hidraw node; and what the program costs while it sits idle.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
+#include "KernelUnit.h"
 #include "device/DeviceState.h"
 #include "device/HID_PnP.h"
+#include "device/HidapiBackend.h"
 #include "device/UnitFlows.h"
 #include "sim/SimulatedUnit.h"
 
@@ -78,10 +84,94 @@ void PrintFullRead(int answerDelayMs) {
     std::printf("\nexchange overhead (answer delay %d ms): %.1f us\n", answerDelayMs, overheadUs);
 }
 
+// The real backend and connection manager on a kernel-like hidraw node of the same unit: every
+// report goes through the backend's I/O thread, and the node answers `answerDelayMs` after a write.
+struct HidrawRig {
+    bool fresh = (State() = DeviceState{}, true);
+    std::shared_ptr<test::KernelLikeNode> node;
+    HidapiBackend backend;
+    HID_PnP link;
+
+    explicit HidrawRig(int answerDelayMs)
+        : node(test::KernelLikeNode::Create(bench::ReadOnlyFirmware(FivePedalsMultiChord()))),
+          backend(bench::OptionsFor(node, QStringLiteral("/dev/hidraw-bench"))),
+          link(backend) {
+        node->SetAnswerDelay(std::chrono::milliseconds(answerDelayMs));
+    }
+};
+
+ReadFigures HidrawFullRead(int answerDelayMs) {
+    HidrawRig rig(answerDelayMs);
+    UnitFlowListener quiet;
+    QElapsedTimer clock;
+    clock.start();
+    const ReadOutcome outcome = ReadUnit(rig.link, quiet);
+    const qint64 totalNs = clock.nsecsElapsed();
+    if (outcome != ReadOutcome::Done) std::fprintf(stderr, "hidraw path full read failed\n");
+    ReadFigures f;
+    f.exchanges = rig.node->Writes();
+    f.totalMs = static_cast<double>(totalNs) / 1e6;
+    f.answerMs = answerDelayMs;  // the node makes each answer readable exactly this long after its write
+    return f;
+}
+
+ReadFigures MedianHidrawRead(int answerDelayMs, int runs) {
+    std::vector<ReadFigures> all;
+    for (int i = 0; i < runs; ++i) all.push_back(HidrawFullRead(answerDelayMs));
+    std::sort(all.begin(), all.end(), [](const ReadFigures& a, const ReadFigures& b) { return a.totalMs < b.totalMs; });
+    return all[all.size() / 2];
+}
+
+void PrintHidrawPath() {
+    const ReadFigures slow = MedianHidrawRead(1, 15);
+    const double unitMs = slow.answerMs * slow.exchanges;
+    std::printf("hidraw path full read (answer delay 1 ms): %d exchanges in %.2f ms, unit answer time %.3f ms, ratio %.2f\n",
+                slow.exchanges, slow.totalMs, slow.answerMs, unitMs > 0 ? slow.totalMs / unitMs : 0.0);
+    const ReadFigures fast = MedianHidrawRead(0, 15);
+    std::printf("hidraw path exchange overhead (answer delay 0 ms): %.1f us\n",
+                fast.exchanges > 0 ? fast.totalMs * 1000.0 / fast.exchanges : 0.0);
+
+    // Held after a full read, then left alone.
+    HidrawRig rig(0);
+    UnitFlowListener quiet;
+    ReadUnit(rig.link, quiet);
+    constexpr int idleMs = 2000;
+    const int before = rig.node->Reads();
+    QEventLoop loop;
+    QTimer::singleShot(idleMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    std::printf("hidraw path idle reads with a unit held: %.0f per second\n",
+                (rig.node->Reads() - before) * 1000.0 / idleMs);
+}
+
+QString Sibling(const char* name) { return QDir(QCoreApplication::applicationDirPath()).filePath(name); }
+
+// Context switches of the whole program (window, connection manager, backend) in a process of its
+// own, per second over ten seconds; -1 when it could not be measured.
+double IdleWakeups(const QString& mode) {
+    QProcess child;
+    child.start(Sibling("tarvik-idle-bench"), {mode});
+    if (!child.waitForFinished(60000) || child.exitCode() != 0) return -1;
+    double perSecond = -1;
+    for (const QByteArray& line : child.readAllStandardOutput().split('\n'))
+        if (line.startsWith("wakeups ")) perSecond = line.mid(8).toDouble();
+    return perSecond;
+}
+
+void PrintIdleWakeups() {
+    if (!QFileInfo(Sibling("tarvik-idle-bench")).isExecutable()) {
+        std::printf("idle wake-ups: not measured (tarvik-idle-bench was not built)\n");
+        return;
+    }
+    const double none = IdleWakeups(QStringLiteral("none"));
+    const double held = IdleWakeups(QStringLiteral("hidraw"));
+    std::printf("idle wake-ups: %.1f/s without a unit, %.1f/s with a unit held\n", none, held);
+}
+
 // The window's start-up is measured from process start, so it runs in processes of its own: the
 // window benchmark built beside this one.
 void PrintWindowShown() {
-    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath("tarvik-window-bench");
+    const QString program = Sibling("tarvik-window-bench");
     if (!QFileInfo(program).isExecutable()) {
         std::printf("window shown: not measured (tarvik-window-bench was not built)\n");
         return;
@@ -105,6 +195,8 @@ int main(int argc, char** argv) {
     const std::vector<std::function<void()>> cases = {
         [] { PrintFullRead(0); },
         [] { PrintFullRead(1); },
+        [] { PrintHidrawPath(); },
+        [] { PrintIdleWakeups(); },
         [] { PrintWindowShown(); },
     };
     for (const auto& run : cases) run();

@@ -1,0 +1,163 @@
+#include "KernelLikeChannel.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tarvik::test {
+
+class KernelLikeChannel final : public HidChannel {
+public:
+    explicit KernelLikeChannel(std::shared_ptr<KernelLikeNode> node) : node_(std::move(node)) {}
+    ~KernelLikeChannel() override { node_->Close(); }
+    KernelLikeChannel(const KernelLikeChannel&) = delete;
+    KernelLikeChannel& operator=(const KernelLikeChannel&) = delete;
+
+    int Write(const unsigned char* data, std::size_t length) override { return node_->Write(data, length); }
+    int ReadTimeout(unsigned char* data, std::size_t length, int milliseconds) override {
+        return node_->Read(data, length, milliseconds);
+    }
+    QString Error() override {
+        std::lock_guard<std::mutex> lock(node_->mutex_);
+        return node_->pulled_ ? QStringLiteral("No such device") : QStringLiteral("Input/output error");
+    }
+
+private:
+    std::shared_ptr<KernelLikeNode> node_;
+};
+
+std::shared_ptr<KernelLikeNode> KernelLikeNode::Create(Firmware firmware) {
+    std::shared_ptr<KernelLikeNode> node(new KernelLikeNode);
+    node->firmware_ = std::move(firmware);
+    return node;
+}
+
+std::unique_ptr<HidChannel> KernelLikeNode::Open() { return std::make_unique<KernelLikeChannel>(shared_from_this()); }
+
+void KernelLikeNode::SetFirmware(Firmware firmware) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    firmware_ = std::move(firmware);
+}
+
+void KernelLikeNode::SetAnswerDelay(std::chrono::microseconds delay) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    delay_ = delay;
+}
+
+void KernelLikeNode::SetWriteResult(std::optional<int> result) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    writeResult_ = result;
+}
+
+void KernelLikeNode::Queue(const QByteArray& report) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    Enqueue(lock, Clock::now(), report);
+}
+
+void KernelLikeNode::Pull() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    pulled_ = true;
+    changed_.notify_all();
+}
+
+// Reports become readable in the order they arrive; what the node cannot hold is lost, as in the kernel.
+void KernelLikeNode::Enqueue(std::unique_lock<std::mutex>&, Clock::time_point at, const QByteArray& bytes) {
+    if (pulled_ || queue_.size() >= kQueueLimit) return;
+    const auto later = std::find_if(queue_.begin(), queue_.end(), [&](const Pending& p) { return p.readableAt > at; });
+    queue_.insert(later, Pending{at, bytes});
+    changed_.notify_all();
+}
+
+int KernelLikeNode::Write(const unsigned char* data, std::size_t length) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    ++writes_;
+    threads_.insert(std::this_thread::get_id());
+    written_.emplace_back(reinterpret_cast<const char*>(data), qsizetype(length));
+    if (pulled_) return -1;
+    if (writeResult_ && *writeResult_ != int(length)) return *writeResult_;
+    // Report ID 0 means an unnumbered report: the unit gets the bytes after it.
+    const bool unnumbered = length > 0 && data[0] == 0;
+    const QByteArray report(reinterpret_cast<const char*>(data) + (unnumbered ? 1 : 0),
+                            qsizetype(length) - (unnumbered ? 1 : 0));
+    if (firmware_) {
+        if (const std::optional<QByteArray> answer = firmware_(report)) Enqueue(lock, Clock::now() + delay_, *answer);
+    }
+    return int(length);
+}
+
+int KernelLikeNode::Read(unsigned char* data, std::size_t length, int milliseconds) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    ++reads_;
+    threads_.insert(std::this_thread::get_id());
+    const bool untimed = milliseconds < 0;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(std::max(0, milliseconds));
+    for (;;) {
+        if (pulled_) return -1;
+        const Clock::time_point now = Clock::now();
+        if (!queue_.empty() && queue_.front().readableAt <= now) {
+            const QByteArray report = queue_.front().bytes;
+            queue_.pop_front();
+            const std::size_t n = std::min(length, std::size_t(report.size()));
+            std::memcpy(data, report.constData(), n);
+            return int(n);
+        }
+        if (!untimed && now >= deadline) return 0;
+        ++blockedReads_;
+        changed_.notify_all();
+        if (!queue_.empty() && (untimed || queue_.front().readableAt < deadline))
+            changed_.wait_until(lock, queue_.front().readableAt);
+        else if (untimed)
+            changed_.wait(lock);
+        else
+            changed_.wait_until(lock, deadline);
+        --blockedReads_;
+    }
+}
+
+void KernelLikeNode::Close() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    closed_ = true;
+    threads_.insert(std::this_thread::get_id());
+    changed_.notify_all();
+}
+
+int KernelLikeNode::Reads() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return reads_;
+}
+
+int KernelLikeNode::Writes() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return writes_;
+}
+
+std::vector<QByteArray> KernelLikeNode::Written() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return written_;
+}
+
+bool KernelLikeNode::Closed() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return closed_;
+}
+
+std::set<std::thread::id> KernelLikeNode::CallThreads() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return threads_;
+}
+
+bool KernelLikeNode::ReadInProgress() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return blockedReads_ > 0;
+}
+
+bool KernelLikeNode::WaitForBlockedRead(std::chrono::milliseconds limit) const {
+    std::unique_lock<std::mutex> lock(mutex_);
+    return changed_.wait_for(lock, limit, [this] { return blockedReads_ > 0; });
+}
+
+bool KernelLikeNode::WaitForClose(std::chrono::milliseconds limit) const {
+    std::unique_lock<std::mutex> lock(mutex_);
+    return changed_.wait_for(lock, limit, [this] { return closed_; });
+}
+
+}  // namespace tarvik::test

@@ -1,0 +1,92 @@
+// A hidraw node of the unit as the kernel presents it, behind the backend's HidChannel seam: a read
+// blocks until a report is there or its time-out passes; each write is answered after a delay the
+// test sets; reports keep their order and their length; the node can be pulled. Every call is
+// counted and noted with its thread. Used by the backend's tests and by tarvik-bench (no GoogleTest).
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <chrono>
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <thread>
+#include <vector>
+
+#include "device/HidapiBackend.h"
+
+namespace tarvik::test {
+
+class KernelLikeNode : public std::enable_shared_from_this<KernelLikeNode> {
+public:
+    // The unit's side: what it sends back for a report it took (without the report ID byte), or
+    // nothing. Runs on the thread that writes.
+    using Firmware = std::function<std::optional<QByteArray>(const QByteArray& report)>;
+
+    // The kernel keeps this many unread reports per open node and drops what comes on top.
+    static constexpr std::size_t kQueueLimit = 64;
+
+    static std::shared_ptr<KernelLikeNode> Create(Firmware firmware = {});
+
+    // A channel on this node, as HidapiBackendOptions::openChannel hands one out.
+    std::unique_ptr<HidChannel> Open();
+
+    void SetFirmware(Firmware firmware);
+    void SetAnswerDelay(std::chrono::microseconds delay);
+    // A write returns this instead of its length (e.g. -1 for a failed write, 5 for a short one).
+    void SetWriteResult(std::optional<int> result);
+    // A report the unit sends now, asked for or not.
+    void Queue(const QByteArray& report);
+    // The unit is gone: a read in progress and every later call fail.
+    void Pull();
+
+    int Reads() const;
+    int Writes() const;
+    // Reports written, report ID byte included.
+    std::vector<QByteArray> Written() const;
+    bool Closed() const;
+    // Every thread that called the channel, its close included.
+    std::set<std::thread::id> CallThreads() const;
+    // True while a read waits for a report.
+    bool ReadInProgress() const;
+    // Waits (up to `limit`) until a read waits for a report; true when one does.
+    bool WaitForBlockedRead(std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
+    // Waits (up to `limit`) until the channel is closed; true when it is.
+    bool WaitForClose(std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
+
+private:
+    friend class KernelLikeChannel;
+    KernelLikeNode() = default;
+
+    using Clock = std::chrono::steady_clock;
+    struct Pending {
+        Clock::time_point readableAt;
+        QByteArray bytes;
+    };
+
+    int Write(const unsigned char* data, std::size_t length);
+    int Read(unsigned char* data, std::size_t length, int milliseconds);
+    void Close();
+    void Enqueue(std::unique_lock<std::mutex>& lock, Clock::time_point at, const QByteArray& bytes);
+
+    mutable std::mutex mutex_;
+    mutable std::condition_variable changed_;
+    std::deque<Pending> queue_;
+    Firmware firmware_;
+    std::chrono::microseconds delay_{0};
+    std::optional<int> writeResult_;
+    bool pulled_ = false;
+    bool closed_ = false;
+    int reads_ = 0;
+    int writes_ = 0;
+    int blockedReads_ = 0;
+    std::vector<QByteArray> written_;
+    std::set<std::thread::id> threads_;
+};
+
+}  // namespace tarvik::test
