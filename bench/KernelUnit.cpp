@@ -8,8 +8,8 @@
 namespace tarvik::bench {
 
 test::KernelLikeNode::Firmware ReadOnlyFirmware(UnitImage image) {
-    return [image](const QByteArray& bytes) -> std::optional<QByteArray> {
-        if (bytes.size() < REPORT_SIZE) return std::nullopt;
+    return [image](const QByteArray& bytes) -> std::vector<QByteArray> {
+        if (bytes.size() < REPORT_SIZE) return {};
         Report request{};
         std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes.constData()), REPORT_SIZE, request.begin());
         Report answer{};
@@ -34,7 +34,7 @@ test::KernelLikeNode::Firmware ReadOnlyFirmware(UnitImage image) {
             default:
                 break;
         }
-        return QByteArray(reinterpret_cast<const char*>(answer.data()), REPORT_SIZE);
+        return {QByteArray(reinterpret_cast<const char*>(answer.data()), REPORT_SIZE)};
     };
 }
 

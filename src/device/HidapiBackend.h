@@ -1,32 +1,22 @@
-// The real unit, through hidapi's hidraw backend. One I/O thread per open unit makes every call on
-// its hid_device (write, read, close): hidapi 0.13 is not safe with a read on one thread and a write
-// on another. Input reports and write results are posted back to the thread that owns this object.
+// The real unit, through hidapi's hidraw backend. Each open unit gets one I/O thread that makes
+// every call on it (HidIoThread); it reads only while an answer is awaited, so an idle unit costs
+// nothing. Input reports and write results are posted back to the thread that owns this object.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <cstddef>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "device/HidBackend.h"
+#include "device/HidChannel.h"
+#include "device/HidIoThread.h"
 #include "device/HidMatch.h"
 #include "device/HotplugMonitor.h"
 
 namespace tarvik {
-
-// An open device as the I/O thread sees it. Every member, the destructor (which closes) included,
-// is called on the I/O thread only. Return values as hidapi's: bytes done, or -1 on error.
-class HidChannel {
-public:
-    virtual ~HidChannel() = default;
-    virtual int Write(const unsigned char* data, std::size_t length) = 0;
-    virtual int ReadTimeout(unsigned char* data, std::size_t length, int milliseconds) = 0;
-    // Why the last call failed.
-    virtual QString Error() = 0;
-};
 
 struct HidapiBackendOptions {
     // Lists HID interfaces; empty: hid_enumerate for our vendor and product ID.
@@ -34,13 +24,9 @@ struct HidapiBackendOptions {
     // Opens a device; on failure returns null and says why. Empty: hid_open_path.
     std::function<std::unique_ptr<HidChannel>(const QString& path, OpenResult& why, QString& error)> openChannel;
     HotplugOptions hotplug;
-    // Longest a queued write waits for the read in progress; also how soon Close() returns.
-    int readTimeoutMs = 20;
+    // The I/O thread's read slice, answer deadline and how long Close() waits for it.
+    HidIoTiming io;
 };
-
-// Why opening a node failed: `exists` and `isHidraw` from stat and sysfs, `openErrno` from the open,
-// `accessDenied` whether access(R_OK | W_OK) refused this user.
-OpenResult ClassifyOpenFailure(bool exists, bool isHidraw, int openErrno, bool accessDenied);
 
 class HidapiBackend : public HidBackend {
     Q_OBJECT
@@ -57,31 +43,35 @@ public:
     // NoUnit when the node is gone; Failed otherwise, also for anything that is not a hidraw node.
     // LastError() has the details.
     OpenResult Open(const QString& path) override;
-    // Stops the I/O thread and closes the device. Results not yet delivered are dropped.
+    // Stops the I/O thread and closes the device; returns within io.stopWaitMs even while a read or
+    // write is in progress (the thread then closes the device when that call returns). Nothing of
+    // the closed session is delivered afterwards.
     void Close() override;
     bool IsOpen() const override;
     QString OpenPath() const override;
-    // Queues the report for the I/O thread, which sends it with report ID 0 in front. A report of
-    // another length is padded with zeros or cut to 16 bytes. Without an open unit writeDone(false)
-    // is emitted at once.
+    // Queues the report for the I/O thread, which sends it with report ID 0 in front and then reads
+    // its answer. A report of another length is padded with zeros or cut to 16 bytes. Without an
+    // open unit writeDone(false) is emitted at once.
     void Write(const QByteArray& report) override;
     QString LastError() const override;
 
     HotplugMonitor& Monitor() { return *monitor_; }
 
 private:
-    struct IoThread;
-
+    HidIoEvents EventsFor(unsigned generation);
     void Rescan();
     void OnHidrawAdded(const QString& devnode);
     void OnHidrawRemoved(const QString& devnode);
-    void OnReadFailed(unsigned generation, const QString& error);
+    void OnReadFailed(const QString& error);
     // Closes and tells that the unit at `path` went away.
     void LoseOpenUnit(const QString& path);
+    // Runs `call` on this object's thread unless the session `generation` has ended by then.
+    template <class Call>
+    void Post(unsigned generation, Call call);
 
     HidapiBackendOptions options_;
     HotplugMonitor* monitor_ = nullptr;
-    std::unique_ptr<IoThread> io_;
+    std::unique_ptr<HidIoThread> io_;
     QString openPath_;
     QString lastError_;
     // Matching units as last seen, to tell arrivals and removals apart.

@@ -1,141 +1,37 @@
-// The hidapi backend through its seams: a scripted device behind the I/O thread, a scripted device
-// list behind hotplug, and the real hidapi on a machine without the unit.
+// The hidapi backend through its seams: kernel-like hidraw nodes behind the I/O thread, a scripted
+// device list behind hotplug, and the real hidapi on a machine without the unit.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QtCore/qtestsupport_core.h>
-#include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <condition_variable>
-#include <cstring>
-#include <deque>
-#include <map>
-#include <mutex>
-#include <set>
 #include <thread>
 
-#include "device/HidapiBackend.h"
+#include "BackendRig.h"
+#include "device/HidapiAccess.h"
 
-namespace tarvik {
+namespace tarvik::test {
 namespace {
 
-// A device that a test scripts: reads hand out queued reports or fail, writes are recorded, and
-// every call notes the thread it came from.
-struct FakeDevice {
-    std::mutex mutex;
-    std::condition_variable readable;
-    std::deque<QByteArray> reads;  // handed out one per read
-    bool failReads = false;        // reads fail from now on (the unit was pulled)
-    int writeResult = 0;           // 0: the length written; otherwise returned as is
-    std::vector<QByteArray> writes;
-    std::set<std::thread::id> callThreads;  // every call, the close included
-    bool closed = false;
+using Rig = BackendRig;
 
-    void Push(const QByteArray& bytes, bool fail = false) {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (fail) failReads = true;
-        else reads.push_back(bytes);
-        readable.notify_all();
-    }
-};
-
-class FakeChannel : public HidChannel {
-public:
-    explicit FakeChannel(std::shared_ptr<FakeDevice> device) : d_(std::move(device)) {}
-    ~FakeChannel() override {
-        std::lock_guard<std::mutex> lock(d_->mutex);
-        d_->closed = true;
-        d_->callThreads.insert(std::this_thread::get_id());
-    }
-    int Write(const unsigned char* data, std::size_t length) override {
-        std::lock_guard<std::mutex> lock(d_->mutex);
-        d_->callThreads.insert(std::this_thread::get_id());
-        d_->writes.emplace_back(reinterpret_cast<const char*>(data), qsizetype(length));
-        return d_->writeResult != 0 ? d_->writeResult : int(length);
-    }
-    int ReadTimeout(unsigned char* data, std::size_t length, int ms) override {
-        std::unique_lock<std::mutex> lock(d_->mutex);
-        d_->callThreads.insert(std::this_thread::get_id());
-        d_->readable.wait_for(lock, std::chrono::milliseconds(ms),
-                              [&] { return d_->failReads || !d_->reads.empty(); });
-        if (d_->failReads) return -1;
-        if (d_->reads.empty()) return 0;
-        const QByteArray next = d_->reads.front();
-        d_->reads.pop_front();
-        const std::size_t n = std::min(length, std::size_t(next.size()));
-        std::memcpy(data, next.constData(), n);
-        return int(n);
-    }
-    QString Error() override { return QStringLiteral("fake device error"); }
-
-private:
-    std::shared_ptr<FakeDevice> d_;
-};
-
-QByteArray Hex(const char* hex) { return QByteArray::fromHex(hex); }
-HidInterfaceInfo Vendor(const char* path) { return {path, vendorID, productID, 0xFF00, 1, 2}; }
-HidInterfaceInfo Keyboard(const char* path) { return {path, vendorID, productID, 0x0001, 6, 0}; }
-
-// A backend whose devices and device list the test owns. Every signal is logged as a line.
-struct Rig {
-    std::vector<HidInterfaceInfo> listed;
-    std::map<QString, std::shared_ptr<FakeDevice>> devices;
-    OpenResult openFailure = OpenResult::Failed;
-    QStringList log;
-    std::unique_ptr<HidapiBackend> backend;
-
-    explicit Rig(std::vector<HidInterfaceInfo> initial = {}) : listed(std::move(initial)) {
-        HidapiBackendOptions options;
-        options.listInterfaces = [this] { return listed; };
-        options.openChannel = [this](const QString& path, OpenResult& why, QString& error) {
-            std::unique_ptr<HidChannel> channel;
-            if (devices.count(path)) channel = std::make_unique<FakeChannel>(devices[path]);
-            why = channel ? OpenResult::Opened : openFailure;
-            if (!channel) error = "cannot open " + path;
-            return channel;
-        };
-        options.hotplug.forcePolling = true;
-        options.hotplug.pollIntervalMs = 24 * 3600 * 1000;  // the test ticks by hand
-        options.readTimeoutMs = 5;
-        backend = std::make_unique<HidapiBackend>(std::move(options));
-        HidBackend* b = backend.get();
-        QObject::connect(b, &HidBackend::arrived, [this](const QString& p) { log << "arrived " + p; });
-        QObject::connect(b, &HidBackend::removed, [this](const QString& p) { log << "removed " + p; });
-        QObject::connect(b, &HidBackend::writeDone,
-                         [this](bool ok) { log << QString::fromLatin1(ok ? "write ok" : "write failed"); });
-        QObject::connect(b, &HidBackend::inputReport,
-                         [this](const QByteArray& r) { log << "in " + QString::fromLatin1(r.toHex(' ')); });
-    }
-    // A device at `path`, opened.
-    std::shared_ptr<FakeDevice> Open(const QString& path) {
-        devices[path] = std::make_shared<FakeDevice>();
-        EXPECT_EQ(backend->Open(path), OpenResult::Opened);
-        return devices[path];
-    }
-    bool WaitForLog(int lines = 1) { return QTest::qWaitFor([&] { return log.size() >= lines; }); }
-};
-
-// Reads are polled all the while, so each case also shows every device call (close included) on one
-// thread that is not the GUI thread.
 TEST(HidapiBackendIo, WritesGoOutAsSixteenBytesWithReportIdZeroFromOneIoThread) {
     const struct {
         const char* report;
-        int writeResult;  // 0: all of it
+        std::optional<int> writeResult;
         const char *sent, *log, *error;
     } cases[] = {
-        {"90000102030405060708090a0b0c0d0e", 0, "0090000102030405060708090a0b0c0d0e", "write ok", ""},
-        {"9502", 0, "0095020000000000000000000000000000", "write ok", ""},
-        {"92191e0f0f0000000000000000000000ffff", 0, "0092191e0f0f0000000000000000000000", "write ok", ""},
-        {"", 0, "0000000000000000000000000000000000", "write ok", ""},
-        {"94", -1, "0094000000000000000000000000000000", "write failed", "write failed: fake device error"},
+        {"90000102030405060708090a0b0c0d0e", {}, "0090000102030405060708090a0b0c0d0e", "write ok", ""},
+        {"9502", {}, "0095020000000000000000000000000000", "write ok", ""},
+        {"92191e0f0f0000000000000000000000ffff", {}, "0092191e0f0f0000000000000000000000", "write ok", ""},
+        {"", {}, "0000000000000000000000000000000000", "write ok", ""},
+        {"94", -1, "0094000000000000000000000000000000", "write failed", "write failed: Input/output error"},
         {"94", 5, "0094000000000000000000000000000000", "write failed", "write failed: short write"},
     };
     for (const auto& c : cases) {
         Rig rig;
-        auto device = rig.Open("/dev/hidraw7");
-        device->writeResult = c.writeResult;
+        auto node = rig.Open("/dev/hidraw7");
+        node->SetWriteResult(c.writeResult);
         rig.backend->Write(Hex(c.report));
         ASSERT_TRUE(rig.WaitForLog()) << c.report;
         EXPECT_EQ(rig.log, QStringList{c.log}) << c.report;
@@ -143,55 +39,122 @@ TEST(HidapiBackendIo, WritesGoOutAsSixteenBytesWithReportIdZeroFromOneIoThread) 
             EXPECT_EQ(rig.backend->LastError(), c.error);
         }
         rig.backend->Close();
-        ASSERT_EQ(device->writes.size(), 1u) << c.report;
-        EXPECT_EQ(device->writes[0].toHex(), c.sent);
-        EXPECT_TRUE(device->closed);
-        ASSERT_EQ(device->callThreads.size(), 1u);
-        EXPECT_NE(*device->callThreads.begin(), std::this_thread::get_id());
+        ASSERT_TRUE(node->WaitForClose());
+        ASSERT_EQ(node->Written().size(), 1u) << c.report;
+        EXPECT_EQ(node->Written()[0].toHex(), c.sent);
+        // Every call, the close included, on one thread that is not this one.
+        const auto threads = node->CallThreads();
+        ASSERT_EQ(threads.size(), 1u);
+        EXPECT_NE(*threads.begin(), std::this_thread::get_id());
     }
 }
 
-TEST(HidapiBackendIo, InputReportsAreSixteenBytes) {
-    const struct { QByteArray read; const char* delivered; } cases[] = {
-        {Hex("00000201000000000000000000000000"), "in 00 00 02 01 00 00 00 00 00 00 00 00 00 00 00 00"},
-        {Hex("0000030a"), "in 00 00 03 0a 00 00 00 00 00 00 00 00 00 00 00 00"},
-        {QByteArray(64, '\x11'), "in 11 11 11 11 11 11 11 11 11 11 11 11 11 11 11 11"},
+TEST(HidapiBackendIo, ReportsAfterAWriteArriveWithTheirOwnLengthUntilTheAnswer) {
+    const struct {
+        const char* name;
+        std::vector<QByteArray> sent;
+        QStringList log;
+    } cases[] = {
+        {"the answer", {Hex("00000201000000000000000000000000")},
+         {"write ok", "in 00 00 02 01 00 00 00 00 00 00 00 00 00 00 00 00"}},
+        {"a short report, then the answer", {Hex("0000030a"), Hex("90000201000000000000000000000000")},
+         {"write ok", "in 00 00 03 0a", "in 90 00 02 01 00 00 00 00 00 00 00 00 00 00 00 00"}},
+        {"a long report, then the answer",
+         {Hex("1111111111111111111111111111111111"), Hex("90000201000000000000000000000000")},
+         {"write ok", "in 11 11 11 11 11 11 11 11 11 11 11 11 11 11 11 11 11",
+          "in 90 00 02 01 00 00 00 00 00 00 00 00 00 00 00 00"}},
     };
     for (const auto& c : cases) {
         Rig rig;
-        rig.Open("/dev/hidraw7")->Push(c.read);
-        ASSERT_TRUE(rig.WaitForLog()) << c.delivered;
-        EXPECT_EQ(rig.log, QStringList{c.delivered});
+        auto node = rig.Open("/dev/hidraw7", [&](const QByteArray&) { return c.sent; });
+        rig.backend->Write(Hex("90"));
+        ASSERT_TRUE(rig.WaitForLog(int(c.log.size()))) << c.name;
+        EXPECT_EQ(rig.log, c.log) << c.name;
     }
 }
 
-TEST(HidapiBackendIo, ReadErrorCountsAsOneRemoval) {
+TEST(HidapiBackendIo, NothingIsReadWhileNoAnswerIsAwaited) {
+    Rig rig;
+    auto node = rig.Open("/dev/hidraw7", EchoFirmware);
+    RunEventsFor(300);
+    EXPECT_EQ(node->Reads(), 0);
+
+    // One exchange reads until its answer, then nothing more.
+    rig.backend->Write(Hex("91"));
+    ASSERT_TRUE(rig.WaitForLog(2));
+    const int reads = node->Reads();
+    EXPECT_GE(reads, 1);
+    RunEventsFor(300);
+    EXPECT_EQ(node->Reads(), reads);
+    EXPECT_EQ(rig.log.size(), 2);
+}
+
+TEST(HidapiBackendIo, AReportThatCameWhileNobodyWaitedIsNeverDelivered) {
+    Rig rig;
+    auto node = rig.Open("/dev/hidraw7", EchoFirmware);
+    node->Queue(Hex("77000000000000000000000000000000"));
+    node->Queue(Hex("7700"));
+    rig.backend->Write(Hex("9502"));
+    ASSERT_TRUE(rig.WaitForLog(2));
+    EXPECT_EQ(rig.log, (QStringList{"write ok", "in 95 02 a5 00 00 00 00 00 00 00 00 00 00 00 00 00"}));
+    EXPECT_EQ(node->Unread(), 0);
+}
+
+TEST(HidapiBackendIo, PullingTheUnitDuringAReadIsOneRemoval) {
     Rig rig({Vendor("/dev/hidraw7")});
-    auto device = rig.Open("/dev/hidraw7");
-    device->Push({}, /*fail=*/true);
-    ASSERT_TRUE(rig.WaitForLog());
-    EXPECT_EQ(rig.log, QStringList{"removed /dev/hidraw7"});
+    auto node = rig.Open("/dev/hidraw7");
+    rig.backend->Write(Hex("90"));
+    ASSERT_TRUE(node->WaitForBlockedRead());
+    node->Pull();
+    ASSERT_TRUE(rig.WaitForLog(2));
+    EXPECT_EQ(rig.log, (QStringList{"write ok", "removed /dev/hidraw7"}));
     EXPECT_FALSE(rig.backend->IsOpen());
-    EXPECT_EQ(rig.backend->LastError(), QStringLiteral("/dev/hidraw7: read failed (fake device error)"));
-    EXPECT_TRUE(device->closed);
+    EXPECT_EQ(rig.backend->LastError(), QStringLiteral("/dev/hidraw7: read failed (No such device)"));
+    EXPECT_TRUE(node->WaitForClose());
 
     // The node's own removal event, coming later, is not a second removal.
     rig.listed.clear();
     emit rig.backend->Monitor().hidrawRemoved(QStringLiteral("/dev/hidraw7"));
     emit rig.backend->Monitor().pollTick();
-    EXPECT_EQ(rig.log, QStringList{"removed /dev/hidraw7"});
+    EXPECT_EQ(rig.log, (QStringList{"write ok", "removed /dev/hidraw7"}));
+}
+
+TEST(HidapiBackendIo, CloseDuringAReadReturnsAndNothingOfThatSessionIsDelivered) {
+    HidIoTiming longSlice;
+    longSlice.readSliceMs = 10000;
+    longSlice.answerTimeoutMs = 60000;
+    for (const HidIoTiming& timing : {HidIoTiming{}, longSlice}) {
+        Rig rig({}, timing);
+        auto node = rig.Open("/dev/hidraw7");
+        rig.backend->Write(Hex("90"));
+        ASSERT_TRUE(rig.WaitForLog());
+        ASSERT_TRUE(node->WaitForBlockedRead());
+        rig.backend->Close();
+        EXPECT_FALSE(rig.backend->IsOpen());
+        // With a ten-second slice the read is still waiting: Close() did not wait for it.
+        if (timing.readSliceMs == longSlice.readSliceMs) {
+            EXPECT_TRUE(node->ReadInProgress());
+        }
+
+        // The answer comes now; the thread takes it, closes the node and tells nobody, not even a
+        // session opened meanwhile on the same path.
+        auto reopened = rig.Open("/dev/hidraw7");
+        node->Queue(Hex("90000201000000000000000000000000"));
+        EXPECT_TRUE(node->WaitForClose());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(rig.log, QStringList{"write ok"}) << timing.readSliceMs;
+        EXPECT_EQ(node->CallThreads().size(), 1u);
+    }
 }
 
 TEST(HidapiBackendIo, CloseDropsResultsNotYetDelivered) {
     Rig rig;
-    auto device = rig.Open("/dev/hidraw7");
-    device->Push(Hex("00000201"));
-    // The I/O thread takes the report; no events run meanwhile, so its result cannot be delivered yet.
-    for (int ms = 0; ms < 5000; ++ms) {
-        if (std::lock_guard<std::mutex> lock(device->mutex); device->reads.empty()) break;
+    auto node = rig.Open("/dev/hidraw7", EchoFirmware);
+    rig.backend->Write(Hex("90"));
+    // The I/O thread writes and reads the answer; no events run meanwhile, so neither result can
+    // have been delivered yet.
+    for (int ms = 0; ms < 5000 && (node->Writes() == 0 || node->Unread() > 0); ++ms)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    // Neither the closed session nor a new one opened at once gets the old report.
     rig.backend->Close();
     rig.Open("/dev/hidraw7");
     QCoreApplication::processEvents();
@@ -202,12 +165,12 @@ TEST(HidapiBackendIo, AnotherOpenOrTheBackendGoingClosesTheUnit) {
     Rig rig;
     auto first = rig.Open("/dev/hidraw3");
     auto second = rig.Open("/dev/hidraw8");
-    EXPECT_TRUE(first->closed);
-    EXPECT_FALSE(second->closed);
+    EXPECT_TRUE(first->WaitForClose());
+    EXPECT_FALSE(second->Closed());
     EXPECT_EQ(rig.backend->OpenPath(), QStringLiteral("/dev/hidraw8"));
     rig.backend->Write(Hex("90"));
     rig.backend.reset();
-    EXPECT_TRUE(second->closed);
+    EXPECT_TRUE(second->WaitForClose());
 }
 
 TEST(HidapiBackendIo, OpenFailuresSayWhy) {
@@ -260,7 +223,7 @@ TEST(HidapiBackendHotplug, EventsAndRescansReportOurUnitsOnce) {
         EXPECT_EQ(rig.log, s.log) << s.name;
     }
     EXPECT_FALSE(rig.backend->IsOpen());
-    EXPECT_TRUE(open->closed);
+    EXPECT_TRUE(open->WaitForClose());
 }
 
 // The real hidapi, on a machine with no unit attached.
@@ -316,4 +279,4 @@ TEST(OpenFailure, PermissionDeniedOnlyForAnExistingHidrawNode) {
 }
 
 }  // namespace
-}  // namespace tarvik
+}  // namespace tarvik::test

@@ -79,7 +79,8 @@ int KernelLikeNode::Write(const unsigned char* data, std::size_t length) {
     const QByteArray report(reinterpret_cast<const char*>(data) + (unnumbered ? 1 : 0),
                             qsizetype(length) - (unnumbered ? 1 : 0));
     if (firmware_) {
-        if (const std::optional<QByteArray> answer = firmware_(report)) Enqueue(lock, Clock::now() + delay_, *answer);
+        const Clock::time_point at = Clock::now() + delay_;
+        for (const QByteArray& answer : firmware_(report)) Enqueue(lock, at, answer);
     }
     return int(length);
 }
@@ -123,6 +124,11 @@ void KernelLikeNode::Close() {
 int KernelLikeNode::Reads() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return reads_;
+}
+
+int KernelLikeNode::Unread() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return int(queue_.size());
 }
 
 int KernelLikeNode::Writes() const {

@@ -18,15 +18,15 @@
 #include <thread>
 #include <vector>
 
-#include "device/HidapiBackend.h"
+#include "device/HidChannel.h"
 
 namespace tarvik::test {
 
 class KernelLikeNode : public std::enable_shared_from_this<KernelLikeNode> {
 public:
-    // The unit's side: what it sends back for a report it took (without the report ID byte), or
-    // nothing. Runs on the thread that writes.
-    using Firmware = std::function<std::optional<QByteArray>(const QByteArray& report)>;
+    // The unit's side: the reports it sends back, in order, for a report it took (given without the
+    // report ID byte); none for a silent unit. Runs on the thread that writes, with the node locked.
+    using Firmware = std::function<std::vector<QByteArray>(const QByteArray& report)>;
 
     // The kernel keeps this many unread reports per open node and drops what comes on top.
     static constexpr std::size_t kQueueLimit = 64;
@@ -46,6 +46,8 @@ public:
     void Pull();
 
     int Reads() const;
+    // Reports the unit sent that nobody has read yet.
+    int Unread() const;
     int Writes() const;
     // Reports written, report ID byte included.
     std::vector<QByteArray> Written() const;

@@ -1,0 +1,76 @@
+// The hidapi backend with kernel-like hidraw nodes behind its I/O thread and a device list the test
+// owns behind hotplug. Every signal is logged as one line.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <QtCore/qtestsupport_core.h>
+#include <map>
+
+#include "KernelLikeChannel.h"
+#include "device/HidapiBackend.h"
+
+namespace tarvik::test {
+
+inline QByteArray Hex(const char* hex) { return QByteArray::fromHex(hex); }
+inline HidInterfaceInfo Vendor(const char* path) { return {path, vendorID, productID, 0xFF00, 1, 2}; }
+inline HidInterfaceInfo Keyboard(const char* path) { return {path, vendorID, productID, 0x0001, 6, 0}; }
+
+// Answers every report at once with its command byte, its second byte and A5 in a 16-byte report.
+inline std::vector<QByteArray> EchoFirmware(const QByteArray& report) {
+    QByteArray answer(16, '\0');
+    answer[0] = report.size() > 0 ? report[0] : char(0);
+    answer[1] = report.size() > 1 ? report[1] : char(0);
+    answer[2] = '\xa5';
+    return {answer};
+}
+inline std::vector<QByteArray> SilentFirmware(const QByteArray&) { return {}; }
+
+inline void RunEventsFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+struct BackendRig {
+    std::vector<HidInterfaceInfo> listed;
+    std::map<QString, std::shared_ptr<KernelLikeNode>> nodes;
+    OpenResult openFailure = OpenResult::Failed;
+    QStringList log;
+    std::unique_ptr<HidapiBackend> backend;
+
+    explicit BackendRig(std::vector<HidInterfaceInfo> initial = {}, HidIoTiming io = {}) : listed(std::move(initial)) {
+        HidapiBackendOptions options;
+        options.listInterfaces = [this] { return listed; };
+        options.openChannel = [this](const QString& path, OpenResult& why, QString& error) {
+            std::unique_ptr<HidChannel> channel;
+            if (nodes.count(path)) channel = nodes[path]->Open();
+            why = channel ? OpenResult::Opened : openFailure;
+            if (!channel) error = "cannot open " + path;
+            return channel;
+        };
+        options.hotplug.forcePolling = true;
+        options.hotplug.pollIntervalMs = 24 * 3600 * 1000;  // the test ticks by hand
+        options.io = io;
+        backend = std::make_unique<HidapiBackend>(std::move(options));
+        HidBackend* b = backend.get();
+        QObject::connect(b, &HidBackend::arrived, [this](const QString& p) { log << "arrived " + p; });
+        QObject::connect(b, &HidBackend::removed, [this](const QString& p) { log << "removed " + p; });
+        QObject::connect(b, &HidBackend::writeDone,
+                         [this](bool ok) { log << QString::fromLatin1(ok ? "write ok" : "write failed"); });
+        QObject::connect(b, &HidBackend::inputReport,
+                         [this](const QByteArray& r) { log << "in " + QString::fromLatin1(r.toHex(' ')); });
+    }
+    // A node at `path` with `firmware`, opened.
+    std::shared_ptr<KernelLikeNode> Open(const QString& path, KernelLikeNode::Firmware firmware = SilentFirmware) {
+        nodes[path] = KernelLikeNode::Create(std::move(firmware));
+        EXPECT_EQ(backend->Open(path), OpenResult::Opened);
+        return nodes[path];
+    }
+    bool WaitForLog(int lines = 1) { return QTest::qWaitFor([&] { return log.size() >= lines; }); }
+};
+
+}  // namespace tarvik::test
