@@ -15,7 +15,8 @@ test::KernelLikeNode::Firmware ReadOnlyFirmware(UnitImage image) {
         Report answer{};
         answer[pos::COMMAND] = request[pos::COMMAND];
         const int pedal = request[pos::PEDAL];
-        const PedalImage* stored = pedal < static_cast<int>(image.pedals.size()) ? &image.pedals[pedal] : nullptr;
+        const PedalImage* stored =
+            pedal < static_cast<int>(image.pedals.size()) ? &image.pedals[pedal] : nullptr;
         switch (request[pos::COMMAND]) {
             case GET_VERSION_NUMBER:
                 PutVersion(answer, {image.firmware[0], image.firmware[1], image.firmware[2]});

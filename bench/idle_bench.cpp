@@ -29,7 +29,8 @@ constexpr int kMeasureMs = 10000;
 // Voluntary and involuntary context switches of every thread of this process.
 long long ContextSwitches() {
     long long total = 0;
-    const QStringList tasks = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const QStringList tasks =
+        QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString& task : tasks) {
         std::ifstream status(QStringLiteral("/proc/self/task/%1/status").arg(task).toStdString());
         std::string line;
@@ -81,7 +82,8 @@ int main(int argc, char** argv) {
         backend = std::make_unique<HidapiBackend>();
     } else if (mode == "hidraw") {
         auto node = test::KernelLikeNode::Create(bench::ReadOnlyFirmware(FivePedals()));
-        backend = std::make_unique<HidapiBackend>(bench::OptionsFor(node, QStringLiteral("/dev/hidraw-bench")));
+        backend =
+            std::make_unique<HidapiBackend>(bench::OptionsFor(node, QStringLiteral("/dev/hidraw-bench")));
     } else {
         backend = std::make_unique<SimulatedUnit>(FivePedals());
     }
@@ -90,7 +92,8 @@ int main(int argc, char** argv) {
     {
         MainWindowViewController window(*backend);
         bool read = false;
-        QObject::connect(&window, &MainWindowViewController::unitRead, &app, [&](bool shown) { read = shown; });
+        QObject::connect(&window, &MainWindowViewController::unitRead, &app,
+                         [&](bool shown) { read = shown; });
         window.show();
         // Settled: the unit (if any) is read and the window painted.
         RunEventsFor(1000);

@@ -70,7 +70,8 @@ bool Exchange(HidIoShared& s, HidChannel& channel, const QByteArray& out) {
         if (n == 0) break;
     }
 
-    const int written = channel.Write(reinterpret_cast<const unsigned char*>(out.constData()), std::size_t(out.size()));
+    const int written =
+        channel.Write(reinterpret_cast<const unsigned char*>(out.constData()), std::size_t(out.size()));
     // Kernels count the report ID byte or not; either way all report bytes went out.
     const bool ok = written >= REPORT_SIZE;
     const QString error = ok ? QString() : (written < 0 ? channel.Error() : QStringLiteral("short write"));
@@ -126,7 +127,9 @@ HidIoThread::HidIoThread(std::unique_ptr<HidChannel> channel, HidIoTiming timing
     thread_ = std::thread(Run, shared_, std::move(channel));
 }
 
-HidIoThread::~HidIoThread() { Stop(); }
+HidIoThread::~HidIoThread() {
+    Stop();
+}
 
 bool HidIoThread::Queue(const QByteArray& report) {
     {
@@ -149,7 +152,8 @@ void HidIoThread::Stop() {
     bool done = false;
     {
         std::unique_lock<std::mutex> lock(shared_->mutex);
-        done = shared_->stopped.wait_for(lock, std::chrono::milliseconds(std::max(0, shared_->timing.stopWaitMs)),
+        done = shared_->stopped.wait_for(lock,
+                                         std::chrono::milliseconds(std::max(0, shared_->timing.stopWaitMs)),
                                          [this] { return shared_->done; });
     }
     // A read or write that is still running cannot be cut short through hidapi; the thread closes

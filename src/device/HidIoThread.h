@@ -31,7 +31,7 @@ struct HidIoTiming {
 // What the thread reports. Each is called on the I/O thread, never after Stop() has returned.
 struct HidIoEvents {
     std::function<void(bool ok, const QString& error)> writeDone;
-    std::function<void(const QByteArray& report)> input;  // as read, with its real length
+    std::function<void(const QByteArray& report)> input;   // as read, with its real length
     std::function<void(const QString& error)> readFailed;  // the thread has ended
 };
 
@@ -46,12 +46,13 @@ public:
     HidIoThread(const HidIoThread&) = delete;
     HidIoThread& operator=(const HidIoThread&) = delete;
 
-    // Queues one report exactly as it goes to the channel (report ID byte first). False when too
-    // many reports wait: the unit has stopped taking them.
+    // Queues one report exactly as it goes to the channel (report ID byte first). False when the
+    // thread has ended (the unit is gone) or too many reports wait (the unit stopped taking them).
     bool Queue(const QByteArray& report);
 
-    // No event is reported once this returns. Returns within timing.stopWaitMs even when the thread
-    // is inside a call on the channel; the thread then closes the channel when that call returns.
+    // No event is reported once this returns. Waits at most timing.stopWaitMs for the thread to
+    // close the channel; when the thread is still inside a read or write then, it is left to close
+    // the channel as soon as that call returns.
     void Stop();
 
 private:

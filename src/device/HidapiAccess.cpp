@@ -38,7 +38,9 @@ public:
     HidapiChannel(const HidapiChannel&) = delete;
     HidapiChannel& operator=(const HidapiChannel&) = delete;
 
-    int Write(const unsigned char* data, std::size_t length) override { return hid_write(dev_, data, length); }
+    int Write(const unsigned char* data, std::size_t length) override {
+        return hid_write(dev_, data, length);
+    }
     int ReadTimeout(unsigned char* data, std::size_t length, int milliseconds) override {
         return hid_read_timeout(dev_, data, length, milliseconds);
     }
@@ -65,7 +67,8 @@ QString CharDeviceSubsystem(const struct stat& st) {
 std::vector<HidInterfaceInfo> ListWithHidapi() {
     EnsureHidInit();
     std::vector<HidInterfaceInfo> list;
-    hid_device_info* all = hid_enumerate(static_cast<unsigned short>(vendorID), static_cast<unsigned short>(productID));
+    hid_device_info* all =
+        hid_enumerate(static_cast<unsigned short>(vendorID), static_cast<unsigned short>(productID));
     for (const hid_device_info* d = all; d; d = d->next) {
         if (!d->path) continue;
         list.push_back({QFile::decodeName(d->path), d->vendor_id, d->product_id, d->usage_page, d->usage,
@@ -99,7 +102,9 @@ std::unique_ptr<HidChannel> OpenWithHidapi(const QString& path, OpenResult& why,
     }
     why = ClassifyOpenFailure(exists, hidraw, openErrno, accessDenied);
     switch (why) {
-        case OpenResult::NoUnit: error = QStringLiteral("%1: no such device").arg(path); break;
+        case OpenResult::NoUnit:
+            error = QStringLiteral("%1: no such device").arg(path);
+            break;
         case OpenResult::PermissionDenied:
             error = QStringLiteral("%1: permission denied (read and write access is needed)").arg(path);
             break;

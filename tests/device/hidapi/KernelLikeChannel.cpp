@@ -14,7 +14,9 @@ namespace {
 // made as small as it goes for the wait and put back afterwards.
 class TightTimer {
 public:
-    TightTimer() : saved_(::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0)) { ::prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0); }
+    TightTimer() : saved_(::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0)) {
+        ::prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
+    }
     ~TightTimer() {
         if (saved_ > 0) ::prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(saved_), 0, 0, 0);
     }
@@ -53,7 +55,9 @@ std::shared_ptr<KernelLikeNode> KernelLikeNode::Create(Firmware firmware) {
     return node;
 }
 
-std::unique_ptr<HidChannel> KernelLikeNode::Open() { return std::make_unique<KernelLikeChannel>(shared_from_this()); }
+std::unique_ptr<HidChannel> KernelLikeNode::Open() {
+    return std::make_unique<KernelLikeChannel>(shared_from_this());
+}
 
 void KernelLikeNode::SetFirmware(Firmware firmware) {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -84,7 +88,8 @@ void KernelLikeNode::Pull() {
 // Reports become readable in the order they arrive; what the node cannot hold is lost, as in the kernel.
 void KernelLikeNode::Enqueue(std::unique_lock<std::mutex>&, Clock::time_point at, const QByteArray& bytes) {
     if (pulled_ || queue_.size() >= kQueueLimit) return;
-    const auto later = std::find_if(queue_.begin(), queue_.end(), [&](const Pending& p) { return p.readableAt > at; });
+    const auto later =
+        std::find_if(queue_.begin(), queue_.end(), [&](const Pending& p) { return p.readableAt > at; });
     queue_.insert(later, Pending{at, bytes});
     changed_.notify_all();
 }
