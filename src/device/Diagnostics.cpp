@@ -282,4 +282,28 @@ UdevRuleStatus FindUdevRule(const QStringList& dirs) {
     return status;
 }
 
+QStringList PrefixUdevRuleDirs() { return {QStringLiteral(TARVIK_PREFIX_UDEV_RULES_DIR)}; }
+
+InstalledRule FindInstalledRule(const QStringList& udevDirs, const QStringList& otherDirs) {
+    const QString name = QString::fromLatin1(UDEV_RULE_FILE_NAME);
+    for (const QString& dir : udevDirs) {
+        const QFileInfo file(QDir(dir).filePath(name));
+        if (!file.exists() && !file.isSymLink()) continue;
+        // This one masks any later one of the same name.
+        if (file.isFile() && file.size() > 0) return {text::AccessRule::Installed, file.filePath()};
+        return {};
+    }
+    for (const QString& dir : otherDirs) {
+        if (udevDirs.contains(QDir::cleanPath(dir))) continue;
+        const QFileInfo file(QDir(dir).filePath(name));
+        if (file.isFile() && file.size() > 0) return {text::AccessRule::NotReadByUdev, file.filePath()};
+    }
+    return {};
+}
+
+std::string UnitAccessDeniedExplanation() {
+    const InstalledRule rule = FindInstalledRule();
+    return text::UnitAccessDenied(rule.state, rule.path.toStdString());
+}
+
 }  // namespace tarvik

@@ -7,7 +7,10 @@
 #include <QStringList>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
+
+#include "model/Texts.h"
 
 namespace tarvik {
 
@@ -82,5 +85,22 @@ struct UdevRuleStatus {
 // Looks at every *.rules file in `dirs` for a rule line (not a comment) that names our vendor ID as
 // four hex digits, either case, e.g. ATTRS{idVendor}=="1209" or a HID_ID/MODALIAS match.
 UdevRuleStatus FindUdevRule(const QStringList& dirs = DefaultUdevRuleDirs());
+
+// Our rule file (UDEV_RULE_FILE_NAME) as installed on this machine.
+struct InstalledRule {
+    text::AccessRule state = text::AccessRule::Missing;
+    QString path;  // the file found; empty when Missing
+};
+// Looks in the folders udev reads, in their order of precedence (the first file of the name is the
+// one udev reads; an empty one or a link to /dev/null switches the rule off: Missing), then in
+// `otherDirs`, where an install under another prefix puts the rule but udev does not look.
+// The rules folder under the prefix this build installs to.
+QStringList PrefixUdevRuleDirs();
+InstalledRule FindInstalledRule(const QStringList& udevDirs = DefaultUdevRuleDirs(),
+                                const QStringList& otherDirs = PrefixUdevRuleDirs());
+
+// The main window's explanation for a unit that is there but may not be opened, naming what
+// applies on this machine.
+std::string UnitAccessDeniedExplanation();
 
 }  // namespace tarvik

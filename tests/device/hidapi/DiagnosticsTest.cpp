@@ -192,5 +192,67 @@ TEST_F(Doctor, UdevRuleFileInEtcMasksTheSameNameInLib) {
     EXPECT_EQ(status.files, QStringList{Path("etc/99-local.rules")});
 }
 
+TEST_F(Doctor, InstalledRuleIsTheFileUdevReadsElseTheOneUnderThePrefix) {
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("prefix")));
+    const QByteArray rule = "TAG+=\"uaccess\"\n";
+    const struct {
+        const char* name;
+        QList<QPair<const char*, QByteArray>> files;  // "@null" links to /dev/null
+        text::AccessRule state;
+        const char* found;
+    } cases[] = {
+        {"nowhere", {}, text::AccessRule::Missing, ""},
+        {"lib", {{"lib", rule}}, text::AccessRule::Installed, "lib"},
+        {"etc before lib", {{"lib", rule}, {"etc", rule}}, text::AccessRule::Installed, "etc"},
+        {"empty file in etc masks lib", {{"lib", rule}, {"etc", ""}}, text::AccessRule::Missing, ""},
+        {"link to /dev/null masks lib", {{"lib", rule}, {"etc", "@null"}}, text::AccessRule::Missing, ""},
+        {"only under the prefix", {{"prefix", rule}}, text::AccessRule::NotReadByUdev, "prefix"},
+        {"lib and the prefix", {{"prefix", rule}, {"lib", rule}}, text::AccessRule::Installed, "lib"},
+    };
+    for (const auto& c : cases) {
+        QStringList made;
+        for (const auto& [folder, contents] : c.files) {
+            const QString file = Path(QString::fromLatin1(folder) + "/70-tarvik.rules");
+            if (contents == "@null") {
+                ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), file));
+            } else {
+                WriteFile(file, contents);
+            }
+            made << file;
+        }
+        const InstalledRule found = FindInstalledRule({Path("etc"), Path("lib")}, {Path("prefix")});
+        EXPECT_EQ(found.state, c.state) << c.name;
+        EXPECT_EQ(found.path, *c.found ? Path(QString::fromLatin1(c.found) + "/70-tarvik.rules") : QString())
+            << c.name;
+        for (const QString& file : made) QFile::remove(file);
+    }
+}
+
+TEST(AccessDenied, NamesWhatApplies) {
+    const std::string head = "Tarvikが接続されていますが、アクセス権がないため開くことができません。\r";
+    const struct { text::AccessRule rule; const char* path; std::string window; std::string cli; } cases[] = {
+        {text::AccessRule::Missing, "",
+         head + "udevルール 70-tarvik.rules が導入されていません。README の「udev rule」に従って導入し、"
+                "Tarvikを挿し直して下さい。",
+         "Install the udev rule 70-tarvik.rules (see README, \"udev rule\") and plug the unit in again; "
+         "`tarvikctl doctor` checks the result."},
+        {text::AccessRule::Installed, "/usr/lib/udev/rules.d/70-tarvik.rules",
+         head + "udevルール /usr/lib/udev/rules.d/70-tarvik.rules は導入済みです。Tarvikを挿し直して下さい。"
+                "それでも開けない場合は README の「udev rule」を参照して下さい。",
+         "The udev rule /usr/lib/udev/rules.d/70-tarvik.rules is installed: plug the unit in again, or run "
+         "`udevadm control --reload && udevadm trigger` as root. The rule gives access to the user logged in at "
+         "the seat only, not to remote (ssh) sessions; `tarvikctl doctor` tells more."},
+        {text::AccessRule::NotReadByUdev, "/usr/local/lib/udev/rules.d/70-tarvik.rules",
+         head + "udevルール /usr/local/lib/udev/rules.d/70-tarvik.rules を /etc/udev/rules.d/ にコピーし"
+                "（README の「udev rule」参照）、Tarvikを挿し直して下さい。",
+         "The udev rule /usr/local/lib/udev/rules.d/70-tarvik.rules is installed where udev does not read rules: "
+         "copy it to /etc/udev/rules.d/ as root and plug the unit in again; `tarvikctl doctor` checks the result."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(text::UnitAccessDenied(c.rule, c.path), c.window);
+        EXPECT_EQ(text::UnitAccessDeniedAdvice(c.rule, c.path), c.cli);
+    }
+}
+
 }  // namespace
 }  // namespace tarvik
