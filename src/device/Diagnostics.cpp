@@ -202,6 +202,10 @@ HidrawNodeInfo DescribeHidrawNode(const HidrawNodeSource& source) {
         info.group = GroupName(st.st_gid);
         info.mode = unsigned(st.st_mode) & 07777u;
     }
+    if (source.udevInitialized) {
+        info.seatTag = source.tags.contains(QStringLiteral("uaccess")) ? HidrawNodeInfo::SeatTag::Tagged
+                                                                       : HidrawNodeInfo::SeatTag::NotTagged;
+    }
     return info;
 }
 
@@ -235,6 +239,12 @@ std::vector<HidrawNodeInfo> ListHidrawNodes() {
             bool ok = false;
             const int n = FromUdev(udev_device_get_sysattr_value(intf, "bInterfaceNumber")).trimmed().toInt(&ok, 16);
             if (ok) source.interfaceNumber = n;
+        }
+        // Current tags: those the rules gave at the last event, not ones left from earlier rules.
+        source.udevInitialized = udev_device_get_is_initialized(dev.get()) > 0;
+        udev_list_entry* tag = nullptr;
+        udev_list_entry_foreach(tag, udev_device_get_current_tags_list_entry(dev.get())) {
+            source.tags << FromUdev(udev_list_entry_get_name(tag));
         }
         nodes.push_back(DescribeHidrawNode(source));
     }
@@ -280,6 +290,23 @@ UdevRuleStatus FindUdevRule(const QStringList& dirs) {
     }
     status.installed = !status.files.isEmpty();
     return status;
+}
+
+DoctorFinding Diagnose(const std::vector<HidrawNodeInfo>& nodes, bool ruleInstalled) {
+    bool unit = false, command = false, tagged = false, recorded = false;
+    for (const HidrawNodeInfo& n : nodes) {
+        unit = unit || n.isUnitInterface;
+        if (!n.matchesUnit) continue;
+        command = true;
+        if (n.nodeExists && n.canReadWrite) return DoctorFinding::CanOpen;
+        tagged = tagged || n.seatTag == HidrawNodeInfo::SeatTag::Tagged;
+        recorded = recorded || n.seatTag != HidrawNodeInfo::SeatTag::NoRecord;
+    }
+    if (!unit) return DoctorFinding::NoUnit;
+    if (!command) return DoctorFinding::NoCommandInterface;
+    if (tagged) return DoctorFinding::TaggedButDenied;
+    if (!recorded) return DoctorFinding::UdevNoRecord;
+    return ruleInstalled ? DoctorFinding::RuleNotApplied : DoctorFinding::NoRule;
 }
 
 QStringList PrefixUdevRuleDirs() { return {QStringLiteral(TARVIK_PREFIX_UDEV_RULES_DIR)}; }

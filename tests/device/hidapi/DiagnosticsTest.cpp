@@ -254,5 +254,50 @@ TEST(AccessDenied, NamesWhatApplies) {
     }
 }
 
+TEST_F(Doctor, SeatTagIsWhatUdevRecorded) {
+    HidrawNodeSource source;
+    source.devnode = Path("hidraw0");
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NoRecord);
+    source.tags = {QStringLiteral("uaccess")};  // tags without a record do not count
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NoRecord);
+    source.udevInitialized = true;
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::Tagged);
+    source.tags = {QStringLiteral("seat"), QStringLiteral("uaccessx")};
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NotTagged);
+}
+
+TEST(DoctorFindings, TheTagOnTheCommandInterfaceDecidesOverTheRuleFiles) {
+    using Tag = HidrawNodeInfo::SeatTag;
+    const auto node = [](bool unit, bool command, bool open, Tag tag) {
+        HidrawNodeInfo n;
+        n.isUnitInterface = unit;
+        n.matchesUnit = command;
+        n.nodeExists = true;
+        n.canReadWrite = open;
+        n.seatTag = tag;
+        return n;
+    };
+    const HidrawNodeInfo other = node(false, false, true, Tag::Tagged);
+    const HidrawNodeInfo keyboard = node(true, false, true, Tag::Tagged);  // opens, but is not the one
+    const struct {
+        const char* name;
+        std::vector<HidrawNodeInfo> nodes;
+        bool rule;
+        DoctorFinding finding;
+    } cases[] = {
+        {"nothing", {}, true, DoctorFinding::NoUnit},
+        {"another device", {other}, true, DoctorFinding::NoUnit},
+        {"no command interface", {other, keyboard}, true, DoctorFinding::NoCommandInterface},
+        {"opens", {keyboard, node(true, true, true, Tag::NotTagged)}, false, DoctorFinding::CanOpen},
+        {"tagged, closed", {node(true, true, false, Tag::Tagged)}, false, DoctorFinding::TaggedButDenied},
+        {"rule, no tag", {node(true, true, false, Tag::NotTagged)}, true, DoctorFinding::RuleNotApplied},
+        {"no rule, no tag", {node(true, true, false, Tag::NotTagged)}, false, DoctorFinding::NoRule},
+        {"no udev", {node(true, true, false, Tag::NoRecord)}, true, DoctorFinding::UdevNoRecord},
+        {"second unit opens", {node(true, true, false, Tag::Tagged), node(true, true, true, Tag::Tagged)}, true,
+         DoctorFinding::CanOpen},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Diagnose(c.nodes, c.rule), c.finding) << c.name;
+}
+
 }  // namespace
 }  // namespace tarvik
