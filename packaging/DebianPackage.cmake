@@ -32,6 +32,10 @@ if(GZIP)
   install(FILES ${changelog_gz} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
 
+# Each override says why.
+install(FILES debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME tarvik-config)
+
 set(CPACK_PACKAGE_NAME tarvik-config)
 set(CPACK_PACKAGE_VENDOR "Oremba")
 set(CPACK_PACKAGE_CONTACT "${TARVIK_MAINTAINER}")
