@@ -85,16 +85,14 @@ inline std::string UnitAccessDenied(AccessRule rule, const std::string& rulePath
     std::string text = "Tarvikが接続されていますが、アクセス権がないため開くことができません。\r";
     switch (rule) {
     case AccessRule::Installed:
-        return text + "udevルール " + rulePath +
-               " は導入済みです。Tarvikを挿し直して下さい。それでも開けない場合は README の「udev rule」を参照して下さい。";
+        return text + "udevルール " + rulePath + " は導入済みです。Tarvikを挿し直して下さい（README「udev rule」参照）。";
     case AccessRule::NotReadByUdev:
-        return text + "udevルール " + rulePath +
-               " を /etc/udev/rules.d/ にコピーし（README の「udev rule」参照）、Tarvikを挿し直して下さい。";
+        return text + "udevルール " + rulePath + " を /etc/udev/rules.d/ にコピーし（README「udev rule」参照）、"
+                      "Tarvikを挿し直して下さい。";
     case AccessRule::Missing:
         break;
     }
-    return text + "udevルール 70-tarvik.rules が導入されていません。README の「udev rule」に従って導入し、"
-                  "Tarvikを挿し直して下さい。";
+    return text + "udevルール 70-tarvik.rules を導入し（README「udev rule」参照）、Tarvikを挿し直して下さい。";
 }
 
 // tarvikctl's advice after "the Tarvik unit at PATH is there, but you may not open it (permission

@@ -232,19 +232,18 @@ TEST(AccessDenied, NamesWhatApplies) {
     const std::string head = "Tarvikが接続されていますが、アクセス権がないため開くことができません。\r";
     const struct { text::AccessRule rule; const char* path; std::string window; std::string cli; } cases[] = {
         {text::AccessRule::Missing, "",
-         head + "udevルール 70-tarvik.rules が導入されていません。README の「udev rule」に従って導入し、"
-                "Tarvikを挿し直して下さい。",
+         head + "udevルール 70-tarvik.rules を導入し（README「udev rule」参照）、Tarvikを挿し直して下さい。",
          "Install the udev rule 70-tarvik.rules (see README, \"udev rule\") and plug the unit in again; "
          "`tarvikctl doctor` checks the result."},
         {text::AccessRule::Installed, "/usr/lib/udev/rules.d/70-tarvik.rules",
-         head + "udevルール /usr/lib/udev/rules.d/70-tarvik.rules は導入済みです。Tarvikを挿し直して下さい。"
-                "それでも開けない場合は README の「udev rule」を参照して下さい。",
+         head + "udevルール /usr/lib/udev/rules.d/70-tarvik.rules は導入済みです。Tarvikを挿し直して下さい"
+                "（README「udev rule」参照）。",
          "The udev rule /usr/lib/udev/rules.d/70-tarvik.rules is installed: plug the unit in again, or run "
          "`udevadm control --reload && udevadm trigger` as root. The rule gives access to the user logged in at "
          "the seat only, not to remote (ssh) sessions; `tarvikctl doctor` tells more."},
         {text::AccessRule::NotReadByUdev, "/usr/local/lib/udev/rules.d/70-tarvik.rules",
          head + "udevルール /usr/local/lib/udev/rules.d/70-tarvik.rules を /etc/udev/rules.d/ にコピーし"
-                "（README の「udev rule」参照）、Tarvikを挿し直して下さい。",
+                "（README「udev rule」参照）、Tarvikを挿し直して下さい。",
          "The udev rule /usr/local/lib/udev/rules.d/70-tarvik.rules is installed where udev does not read rules: "
          "copy it to /etc/udev/rules.d/ as root and plug the unit in again; `tarvikctl doctor` checks the result."},
     };
