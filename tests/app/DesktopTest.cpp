@@ -48,7 +48,10 @@ TEST(Desktop, GuideIsTheFirstCopyThatExists) {
     ASSERT_GE(candidates.size(), 3);
     EXPECT_TRUE(candidates.contains(QStringLiteral("/usr/share/tarvik-config/quickstart.html")));
     EXPECT_TRUE(candidates.last().endsWith(QStringLiteral("/docs/quickstart.html")));
-    for (const QString& path : candidates) EXPECT_FALSE(path.contains(QStringLiteral("/doc/"))) << path.toStdString();
+    // Not under share/doc, which minimal installs may strip.
+    for (const QString& path : candidates) {
+        EXPECT_FALSE(path.contains(QStringLiteral("/share/doc/"))) << path.toStdString();
+    }
 }
 
 TEST(Desktop, GuideCommandOpensTheGuideAndStillSaysWhereItIs) {
