@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the configured udev rule: the unit's IDs in udev's spelling, hidraw only, removal skipped,
 # and nothing granted but the seat user's access.
 file(READ "${RULE}" text)

@@ -1,9 +1,10 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QtGlobal>
 #include <cstdio>
 
+#include "device/ProtocolConstants.h"
 #include "sim/UnitFile.h"
 
 namespace tarvik {
@@ -13,6 +14,20 @@ namespace {
 const QString kSimulate = QStringLiteral("simulate");
 const QString kSimulateWithFile = QStringLiteral("--simulate=");
 
+// Options QGuiApplication, QApplication and the platform plugins take out of argv themselves.
+// They are read with one or two leading dashes.
+const QStringList kQtOptionsWithValue{
+    QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"),   QStringLiteral("qwindowgeometry"),    QStringLiteral("geometry"),
+    QStringLiteral("qwindowtitle"), QStringLiteral("title"),          QStringLiteral("qwindowicon"),
+    QStringLiteral("icon"),     QStringLiteral("session"),            QStringLiteral("display"),
+    QStringLiteral("name"),     QStringLiteral("visual"),             QStringLiteral("style"),
+    QStringLiteral("stylesheet")};
+const QStringList kQtFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+                           QStringLiteral("dograb"),  QStringLiteral("sync"),        QStringLiteral("testability")};
+// Also taken in the attached form "-style=fusion"; the debugger only so.
+const QStringList kQtAttached{QStringLiteral("style"), QStringLiteral("stylesheet"), QStringLiteral("qmljsdebugger")};
+
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
@@ -20,6 +35,13 @@ void Print(std::FILE* stream, const QString& text) {
 
 QString VersionNumber() {
     return QStringLiteral("%1.%2.%3").arg(Win_Major).arg(Win_Minor).arg(Win_Revision);
+}
+
+// "-platform" or "--platform" -> "platform"; empty for anything that is not an option word.
+QString OptionWord(const QString& argument) {
+    if (argument.startsWith(QLatin1String("--"))) return argument.mid(2);
+    if (argument.startsWith(QLatin1Char('-'))) return argument.mid(1);
+    return {};
 }
 
 // Reads the unit file of a "--simulate=FILE"; on failure says why on standard error.
@@ -37,25 +59,33 @@ bool LoadUnitFile(const QString& file, UnitImage& image) {
     return true;
 }
 
-}  // namespace
-
-bool AsksForHelpOrVersion(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
-        if (a == QLatin1String("--help") || a == QLatin1String("-h") || a == QLatin1String("-?") ||
-            a == QLatin1String("--version") || a == QLatin1String("-v"))
-            return true;
-    }
-    return false;
+int UsageError(const QString& what) {
+    Print(stderr, QStringLiteral("tarvik-config: %1\n%2\nTry 'tarvik-config --help' for more.\n")
+                      .arg(what, QString::fromUtf8(kUsageLine)));
+    return 2;
 }
 
-int CheckUnitFileArgument(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (!arguments[i].startsWith(kSimulateWithFile)) continue;
-        UnitImage image;
-        if (!LoadUnitFile(arguments[i].mid(kSimulateWithFile.size()), image)) return 2;
+}  // namespace
+
+QStringList WithoutQtOptions(const QStringList& arguments) {
+    QStringList out;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString word = i > 0 ? OptionWord(arguments[i]) : QString();
+        if (word.isEmpty()) {
+            out << arguments[i];
+            continue;
+        }
+        const qsizetype equals = word.indexOf(QLatin1Char('='));
+        const QString name = equals < 0 ? word : word.left(equals);
+        if (equals >= 0 && kQtAttached.contains(name)) continue;
+        if (equals < 0 && kQtFlags.contains(name)) continue;
+        if (equals < 0 && kQtOptionsWithValue.contains(name)) {
+            ++i;  // and its value
+            continue;
+        }
+        out << arguments[i];
     }
-    return -1;
+    return out;
 }
 
 int ParseCommandLine(const QStringList& arguments, StartOptions& options) {
@@ -63,8 +93,9 @@ int ParseCommandLine(const QStringList& arguments, StartOptions& options) {
     QStringList args;
     QString file;
     bool fileGiven = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
+    const QStringList ours = WithoutQtOptions(arguments);
+    for (qsizetype i = 0; i < ours.size(); ++i) {
+        const QString& a = ours[i];
         if (i > 0 && a.startsWith(kSimulateWithFile)) {
             file = a.mid(kSimulateWithFile.size());
             fileGiven = true;
@@ -82,19 +113,20 @@ int ParseCommandLine(const QStringList& arguments, StartOptions& options) {
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(QCommandLineOption(kSimulate));
-    if (!parser.parse(args)) {
-        Print(stderr, QStringLiteral("tarvik-config: %1\nTry 'tarvik-config --help'.\n").arg(parser.errorText()));
-        return 2;
-    }
+    if (!parser.parse(args)) return UsageError(parser.errorText());
     if (parser.isSet(help)) {
-        Print(stdout, QStringLiteral(
-                          "Usage: tarvik-config [--simulate[=FILE]]\n"
-                          "Configures the Tarvik USB foot-pedal unit.\n"
+        Print(stdout, QString::fromUtf8(kUsageLine) + QStringLiteral(
                           "\n"
+                          "Configures the Tarvik USB foot-pedal unit: shows what each pedal sends and sets it.\n"
+                          "\n"
+                          "Options:\n"
                           "  --simulate         Run on a built-in simulated three-pedal unit instead of USB.\n"
                           "  --simulate=FILE    Run on the simulated unit described by the JSON unit file FILE.\n"
                           "  -h, --help         Display this help.\n"
-                          "  -v, --version      Display the version.\n"));
+                          "  -v, --version      Display the version.\n"
+                          "\n"
+                          "Qt's own options (-platform NAME, -style NAME, -reverse, ...) are accepted too.\n"
+                          "The command-line tool tarvikctl does the same without a window.\n"));
         return 0;
     }
     if (parser.isSet(version)) {
@@ -102,8 +134,7 @@ int ParseCommandLine(const QStringList& arguments, StartOptions& options) {
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        Print(stderr, QStringLiteral("tarvik-config: unexpected argument '%1'\n").arg(parser.positionalArguments().first()));
-        return 2;
+        return UsageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
 
     options.simulate = parser.isSet(kSimulate);
@@ -116,6 +147,17 @@ int ParseCommandLine(const QStringList& arguments, StartOptions& options) {
         options.unitImage = std::move(image);
     }
     return -1;
+}
+
+bool DisplayAvailable(const QStringList& arguments) {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(variable)) return true;
+    }
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString word = OptionWord(arguments[i]);
+        if (word == QLatin1String("platform")) return true;
+    }
+    return false;
 }
 
 }  // namespace tarvik

@@ -14,15 +14,21 @@ struct StartOptions {
     UnitImage unitImage;  // the simulated unit to run on, read from unitFile when given
 };
 
-// True when the arguments ask for help or the version, which need no display.
-bool AsksForHelpOrVersion(const QStringList& arguments);
+// The first line of the help, and what a usage error repeats.
+inline constexpr const char* kUsageLine = "Usage: tarvik-config [--simulate[=FILE]]";
 
-// Reads the unit file named by a "--simulate=FILE" among `arguments`, if any, before anything else
-// starts. Returns -1 to go on, else the exit status after the error on standard error.
-int CheckUnitFileArgument(const QStringList& arguments);
+// `arguments` (program name first) without the options Qt's application object takes for itself
+// (-platform NAME, -style=NAME, -reverse, ...), which are none of our business.
+QStringList WithoutQtOptions(const QStringList& arguments);
 
-// Parses `arguments` (program name first) and reads the unit file. Returns -1 to go on, otherwise
-// the exit status after help, version (on standard output) or an error (on standard error).
+// Parses `arguments` (program name first; Qt's own options are skipped) and reads the unit file.
+// Needs no application object and no display, so it runs before either exists. Returns -1 to go
+// on, otherwise the exit status after help, version (on standard output) or an error (on standard
+// error).
 int ParseCommandLine(const QStringList& arguments, StartOptions& options);
+
+// Whether Qt can be expected to find a display: DISPLAY or WAYLAND_DISPLAY is set, or a platform is
+// chosen (QT_QPA_PLATFORM, -platform). Without one Qt aborts; the caller explains instead.
+bool DisplayAvailable(const QStringList& arguments);
 
 }  // namespace tarvik

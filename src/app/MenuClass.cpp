@@ -50,7 +50,11 @@ void MenuClass::ExitToolStripMenuItem_Click() { exit_(0); }
 // The reset itself, with its confirmation, runs on the main window's next update tick.
 void MenuClass::InitialStateToolStripMenuItem_Click() { State().InitialState = true; }
 
-void MenuClass::QuickStartGuideToolStripMenuItem_Click() { alertBox(QuickStartGuideText()); }
+// The guide opens in the browser; the message with its address stays for a desktop that cannot.
+void MenuClass::QuickStartGuideToolStripMenuItem_Click() {
+    OpenQuickStartGuide();
+    alertBox(QuickStartGuideText());
+}
 
 void MenuClass::VersionToolStripMenuItem_Click() { alertBox(VersionText()); }
 

@@ -1,9 +1,11 @@
 // tarvik-config: configures the Tarvik USB foot-pedal unit.
 #include <QApplication>
 #include <QStringList>
+#include <cstdio>
 
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
+#include "app/DesktopIdentity.h"
 #include "ui/MainWindowViewController.h"
 
 namespace {
@@ -17,15 +19,20 @@ QStringList RawArguments(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The whole command line is answered before Qt looks for a display: help, version, a usage error
+    // and a bad unit file all work without one (help2man and scripts run so).
     tarvik::StartOptions options;
-    // Help, version and a bad unit file need no display: they are answered before the GUI starts.
     const QStringList raw = RawArguments(argc, argv);
-    if (tarvik::AsksForHelpOrVersion(raw)) return tarvik::ParseCommandLine(raw, options);
-    if (const int status = tarvik::CheckUnitFileArgument(raw); status >= 0) return status;
+    if (const int status = tarvik::ParseCommandLine(raw, options); status >= 0) return status;
+    if (!tarvik::DisplayAvailable(raw)) {
+        std::fputs("tarvik-config: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                   "Without a display, the command-line tool works: tarvikctl --help\n",
+                   stderr);
+        return 1;
+    }
 
     QApplication app(argc, argv);
-    // Qt's own options (-platform, …) are gone from arguments() now.
-    if (const int status = tarvik::ParseCommandLine(QApplication::arguments(), options); status >= 0) return status;
+    tarvik::ApplyDesktopIdentity();
 
     tarvik::AppDelegate delegate(options);
     QApplication::setQuitOnLastWindowClosed(delegate.applicationShouldTerminateAfterLastWindowClosed());

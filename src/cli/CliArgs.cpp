@@ -15,6 +15,7 @@ const char* const kCommands =
     "  show [--json]               every pedal: index, name, description of its setting\n"
     "  set PEDAL key KEYSPEC       one standard key with left-hand modifiers\n"
     "  set PEDAL click left|right|middle\n"
+    "                              one click of the left, right or middle button\n"
     "  set PEDAL double-click      left double click (15 ms click, 15 ms apart)\n"
     "  reset [--yes]               factory setting for every pedal (asks first unless --yes)\n"
     "  dump [FILE]                 snapshot of the unit as a unit file (standard output without FILE)\n"

@@ -1,4 +1,5 @@
-// doctor: what stands between the user and the unit, from the hidraw nodes to the udev rule.
+// doctor: what stands between the user and the unit, from the hidraw nodes and their udev tags to
+// the udev rule.
 #include <QStringList>
 #include <string>
 
@@ -35,6 +36,11 @@ QString NodeLine(const HidrawNodeInfo& n) {
     } else {
         parts << QStringLiteral("no device file");
     }
+    switch (n.seatTag) {
+    case HidrawNodeInfo::SeatTag::Tagged: parts << QStringLiteral("uaccess tag"); break;
+    case HidrawNodeInfo::SeatTag::NotTagged: parts << QStringLiteral("no uaccess tag"); break;
+    case HidrawNodeInfo::SeatTag::NoRecord: parts << QStringLiteral("unknown to udev"); break;
+    }
     if (n.matchesUnit) parts << QStringLiteral("<- the unit's command interface");
     else if (n.isUnitInterface) parts << QStringLiteral("(another interface of the unit)");
     return "  " + parts.join(QStringLiteral("  "));
@@ -52,43 +58,53 @@ int RunDoctor(const CliRequest& request) {
     const std::vector<HidrawNodeInfo> nodes = ListHidrawNodes();
     out += "hidraw nodes:\n";
     if (nodes.empty()) out += "  none\n";
-    int unitInterfaces = 0;
-    int matching = 0;
-    int openable = 0;
-    for (const HidrawNodeInfo& n : nodes) {
-        out += NodeLine(n).toStdString() + "\n";
-        unitInterfaces += n.isUnitInterface ? 1 : 0;
-        matching += n.matchesUnit ? 1 : 0;
-        openable += (n.matchesUnit && n.nodeExists && n.canReadWrite) ? 1 : 0;
-    }
+    for (const HidrawNodeInfo& n : nodes) out += NodeLine(n).toStdString() + "\n";
 
     const UdevRuleStatus rule = FindUdevRule();
+    const InstalledRule elsewhere = FindInstalledRule();
+    const bool unread = !rule.installed && elsewhere.state == text::AccessRule::NotReadByUdev;
     out += "udev rule: ";
     out += rule.installed ? "installed: " + rule.files.join(QStringLiteral(", ")).toStdString()
                           : "not installed (looked in " + rule.searchedDirs.join(QStringLiteral(", ")).toStdString() + ")";
+    if (unread) out += "; " + elsewhere.path.toStdString() + " is where udev does not read it";
     out += "\n\n";
 
+    const std::string reload = "  udevadm control --reload && udevadm trigger\n";
     int status = EXIT_UNIT;
-    if (unitInterfaces == 0) {
+    switch (Diagnose(nodes, rule.installed)) {
+    case DoctorFinding::NoUnit:
         out += "No Tarvik unit is plugged in: no hidraw node has USB ID " + usb.toStdString() +
                ". Plug it in (try another cable or port if it is plugged in).\n";
-    } else if (matching == 0) {
+        break;
+    case DoctorFinding::NoCommandInterface:
         out += "A device with the unit's USB ID is there, but none of its interfaces carries usage page 0x" +
                HexDigits(VENDOR_USAGE_PAGE, 4).toStdString() + ", so it cannot be configured.\n";
-    } else if (openable == 0) {
-        out += rule.installed
-                   ? "The udev rule is installed but the unit's node is not open to you. Apply the rule as root with\n"
-                     "  udevadm control --reload && udevadm trigger\n"
-                     "and plug the unit in again. The rule gives access to the user logged in at the seat, not to\n"
-                     "remote (ssh) sessions.\n"
-                   : "The unit's node is not open to you. Install the udev rule 70-tarvik.rules (the package does;\n"
-                     "from source: cmake --install), then as root run\n"
-                     "  udevadm control --reload && udevadm trigger\n"
-                     "and plug the unit in again.\n";
-    } else {
+        break;
+    case DoctorFinding::CanOpen:
         out += "The unit can be opened: tarvik-config and tarvikctl will find it.\n";
         if (!rule.installed) out += "(The udev rule is not installed: your access comes from elsewhere, e.g. root.)\n";
         status = EXIT_OK;
+        break;
+    case DoctorFinding::TaggedButDenied:
+        out += "udev gave the unit's node the uaccess tag, but it is not open to you. logind opens it to the user\n"
+               "logged in at the seat (the desktop session) only, not to remote (ssh) sessions or another seat:\n"
+               "run the programs in the desktop session (loginctl list-sessions shows the sessions).\n";
+        break;
+    case DoctorFinding::RuleNotApplied:
+        out += "The udev rule is installed, but udev has not tagged the unit's node with uaccess yet. Apply the\n"
+               "rule as root with\n" + reload + "and plug the unit in again.\n";
+        break;
+    case DoctorFinding::NoRule:
+        out += unread ? "The unit's node is not open to you, and the udev rule is where udev does not read it. As\n"
+                        "root, copy " + elsewhere.path.toStdString() + " to /etc/udev/rules.d/, run\n"
+                      : "The unit's node is not open to you and carries no uaccess tag. Install the udev rule\n"
+                        "70-tarvik.rules (the package does; from source see README, \"udev rule\"), then as root run\n";
+        out += reload + "and plug the unit in again.\n";
+        break;
+    case DoctorFinding::UdevNoRecord:
+        out += "udev has no record of the unit's node, so no udev rule gives you access here (udev is not\n"
+               "running, as in most containers). Start udev, or run as root.\n";
+        break;
     }
     Out(out);
     return status;

@@ -155,4 +155,21 @@ bool ParseKeySpec(const QString& keys, KeyChoice& choice, QString& error) {
     return true;
 }
 
+QStringList ModifierWords() {
+    QStringList words;
+    for (const Named& m : kModifiers) words << QString::fromUtf8(m.name);
+    return words;
+}
+
+QStringList StandardKeyWords() {
+    QStringList words;
+    for (const Named& a : kKeyAliases) {
+        if (IsStandardKey(a.value)) words << QString::fromUtf8(a.name);
+    }
+    for (int u = 0; u <= Max_KeyUsageID; ++u) {
+        if (IsStandardKey(u) && !words.contains(KeyName(u))) words << KeyName(u);
+    }
+    return words;
+}
+
 }  // namespace tarvik::cli

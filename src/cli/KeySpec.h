@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 namespace tarvik::cli {
@@ -17,5 +18,10 @@ bool ParseKeySpec(const QString& keys, KeyChoice& choice, QString& error);
 
 // "a, b, …": every key the standard set offers, by its key-list name.
 QString StandardKeyNames();
+
+// What shell completion offers for a KEYSPEC: the modifier names, and the keys of the standard set
+// by alias and by key-list name.
+QStringList ModifierWords();
+QStringList StandardKeyWords();
 
 }  // namespace tarvik::cli

@@ -101,4 +101,17 @@ int ResolvePedal(const QString& text, int count, QString& error) {
     return -1;
 }
 
+QStringList PedalWords() {
+    QStringList words;
+    for (int p = 0; p < NUMBER_OF_PEDALS_MAX; ++p) words << QString::number(p);
+    for (const Alias& a : kAliases) words << QString::fromUtf8(a.english);
+    for (int count = 1; count <= NUMBER_OF_PEDALS_MAX; ++count) {
+        for (int p = 0; p < count; ++p) {
+            const QString name = QString::fromStdString(ShownPedalName(count, p));
+            if (!name.isEmpty() && !words.contains(name)) words << name;
+        }
+    }
+    return words;
+}
+
 }  // namespace tarvik::cli

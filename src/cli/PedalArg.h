@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tarvik::cli {
 
@@ -14,5 +15,9 @@ int ResolvePedal(const QString& text, int count, QString& error);
 
 // "0 中央ペダル (center), 1 左ペダル (left), …" for a unit with `count` pedals.
 QString PedalList(int count);
+
+// Every word that names a pedal on some unit: the indexes, the English aliases and the Japanese
+// names (what shell completion offers).
+QStringList PedalWords();
 
 }  // namespace tarvik::cli

@@ -6,6 +6,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/SelectedUnitBackend.h"
 #include "device/DeviceState.h"
+#include "device/Diagnostics.h"
 #include "device/HID_PnP.h"
 #include "device/UnitFlows.h"
 #include "model/PedalNames.h"
@@ -103,12 +104,12 @@ int UnitSession::Attach(const QString& path) {
     if (link_->HasDevice()) return EXIT_OK;
 
     switch (link_->LastOpenResult()) {
-    case OpenResult::PermissionDenied:
-        Error(QStringLiteral("the Tarvik unit at %1 is there, but you may not open it (permission denied). "
-                             "Install the udev rule 70-tarvik.rules (see README, \"udev rule\"), run "
-                             "`udevadm control --reload && udevadm trigger` as root and plug the unit in again; "
-                             "`tarvikctl doctor` checks the result.").arg(target));
+    case OpenResult::PermissionDenied: {
+        const InstalledRule rule = FindInstalledRule();
+        Error(QStringLiteral("the Tarvik unit at %1 is there, but you may not open it (permission denied). %2")
+                  .arg(target, QString::fromStdString(text::UnitAccessDeniedAdvice(rule.state, rule.path.toStdString()))));
         break;
+    }
     case OpenResult::Failed: {
         const QString why = backend_->LastError();
         Error(QStringLiteral("cannot open the Tarvik unit at %1%2").arg(target, why.isEmpty() ? QString() : ": " + why));

@@ -202,6 +202,10 @@ HidrawNodeInfo DescribeHidrawNode(const HidrawNodeSource& source) {
         info.group = GroupName(st.st_gid);
         info.mode = unsigned(st.st_mode) & 07777u;
     }
+    if (source.udevInitialized) {
+        info.seatTag = source.tags.contains(QStringLiteral("uaccess")) ? HidrawNodeInfo::SeatTag::Tagged
+                                                                       : HidrawNodeInfo::SeatTag::NotTagged;
+    }
     return info;
 }
 
@@ -235,6 +239,12 @@ std::vector<HidrawNodeInfo> ListHidrawNodes() {
             bool ok = false;
             const int n = FromUdev(udev_device_get_sysattr_value(intf, "bInterfaceNumber")).trimmed().toInt(&ok, 16);
             if (ok) source.interfaceNumber = n;
+        }
+        // Current tags: those the rules gave at the last event, not ones left from earlier rules.
+        source.udevInitialized = udev_device_get_is_initialized(dev.get()) > 0;
+        udev_list_entry* tag = nullptr;
+        udev_list_entry_foreach(tag, udev_device_get_current_tags_list_entry(dev.get())) {
+            source.tags << FromUdev(udev_list_entry_get_name(tag));
         }
         nodes.push_back(DescribeHidrawNode(source));
     }
@@ -280,6 +290,47 @@ UdevRuleStatus FindUdevRule(const QStringList& dirs) {
     }
     status.installed = !status.files.isEmpty();
     return status;
+}
+
+DoctorFinding Diagnose(const std::vector<HidrawNodeInfo>& nodes, bool ruleInstalled) {
+    bool unit = false, command = false, tagged = false, recorded = false;
+    for (const HidrawNodeInfo& n : nodes) {
+        unit = unit || n.isUnitInterface;
+        if (!n.matchesUnit) continue;
+        command = true;
+        if (n.nodeExists && n.canReadWrite) return DoctorFinding::CanOpen;
+        tagged = tagged || n.seatTag == HidrawNodeInfo::SeatTag::Tagged;
+        recorded = recorded || n.seatTag != HidrawNodeInfo::SeatTag::NoRecord;
+    }
+    if (!unit) return DoctorFinding::NoUnit;
+    if (!command) return DoctorFinding::NoCommandInterface;
+    if (tagged) return DoctorFinding::TaggedButDenied;
+    if (!recorded) return DoctorFinding::UdevNoRecord;
+    return ruleInstalled ? DoctorFinding::RuleNotApplied : DoctorFinding::NoRule;
+}
+
+QStringList PrefixUdevRuleDirs() { return {QStringLiteral(TARVIK_PREFIX_UDEV_RULES_DIR)}; }
+
+InstalledRule FindInstalledRule(const QStringList& udevDirs, const QStringList& otherDirs) {
+    const QString name = QString::fromLatin1(UDEV_RULE_FILE_NAME);
+    for (const QString& dir : udevDirs) {
+        const QFileInfo file(QDir(dir).filePath(name));
+        if (!file.exists() && !file.isSymLink()) continue;
+        // This one masks any later one of the same name.
+        if (file.isFile() && file.size() > 0) return {text::AccessRule::Installed, file.filePath()};
+        return {};
+    }
+    for (const QString& dir : otherDirs) {
+        if (udevDirs.contains(QDir::cleanPath(dir))) continue;
+        const QFileInfo file(QDir(dir).filePath(name));
+        if (file.isFile() && file.size() > 0) return {text::AccessRule::NotReadByUdev, file.filePath()};
+    }
+    return {};
+}
+
+std::string UnitAccessDeniedExplanation() {
+    const InstalledRule rule = FindInstalledRule();
+    return text::UnitAccessDenied(rule.state, rule.path.toStdString());
 }
 
 }  // namespace tarvik

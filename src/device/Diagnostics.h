@@ -7,7 +7,10 @@
 #include <QStringList>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
+
+#include "model/Texts.h"
 
 namespace tarvik {
 
@@ -48,6 +51,10 @@ struct HidrawNodeInfo {
     QString owner;               // user name, or the numeric uid when it has no name
     QString group;               // group name, or the numeric gid
     unsigned mode = 0;           // permission bits, e.g. 0660
+
+    // udev's "uaccess" tag, which has logind give the user at the seat access to the node.
+    enum class SeatTag { NoRecord, Tagged, NotTagged };
+    SeatTag seatTag = SeatTag::NoRecord;  // NoRecord: udev has not seen the node (not running?)
 };
 
 // Every hidraw node the kernel has, in devnode order ("hidraw2" before "hidraw10"). Empty when there
@@ -63,6 +70,8 @@ struct HidrawNodeSource {
     QString hidName;            // HID_NAME of the parent
     QString descriptorPath;     // .../device/report_descriptor
     int interfaceNumber = -1;
+    bool udevInitialized = false;  // udev has processed the node; `tags` are its current tags
+    QStringList tags;
 };
 HidrawNodeInfo DescribeHidrawNode(const HidrawNodeSource& source);
 
@@ -82,5 +91,35 @@ struct UdevRuleStatus {
 // Looks at every *.rules file in `dirs` for a rule line (not a comment) that names our vendor ID as
 // four hex digits, either case, e.g. ATTRS{idVendor}=="1209" or a HID_ID/MODALIAS match.
 UdevRuleStatus FindUdevRule(const QStringList& dirs = DefaultUdevRuleDirs());
+
+// Our rule file (UDEV_RULE_FILE_NAME) as installed on this machine.
+struct InstalledRule {
+    text::AccessRule state = text::AccessRule::Missing;
+    QString path;  // the file found; empty when Missing
+};
+// Looks in the folders udev reads, in their order of precedence (the first file of the name is the
+// one udev reads; an empty one or a link to /dev/null switches the rule off: Missing), then in
+// `otherDirs`, where an install under another prefix puts the rule but udev does not look.
+// The rules folder under the prefix this build installs to.
+QStringList PrefixUdevRuleDirs();
+InstalledRule FindInstalledRule(const QStringList& udevDirs = DefaultUdevRuleDirs(),
+                                const QStringList& otherDirs = PrefixUdevRuleDirs());
+
+// What stands between the user and the unit, from the nodes and whether a rule file names our
+// vendor ID. The uaccess tag on the unit's node decides over the rule files: it is what udev did.
+enum class DoctorFinding {
+    NoUnit,              // no node has the unit's USB ID
+    NoCommandInterface,  // the unit is there, but no interface carries the command usage page
+    CanOpen,             // the command interface opens for this user
+    TaggedButDenied,     // tagged, yet closed: this user is not the one at the seat (ssh, another seat)
+    RuleNotApplied,      // a rule file is there, but udev has not tagged the node (reload, replug)
+    NoRule,              // untagged, and no rule file names the unit
+    UdevNoRecord,        // udev has no record of the node: udev is not running here
+};
+DoctorFinding Diagnose(const std::vector<HidrawNodeInfo>& nodes, bool ruleInstalled);
+
+// The main window's explanation for a unit that is there but may not be opened, naming what
+// applies on this machine.
+std::string UnitAccessDeniedExplanation();
 
 }  // namespace tarvik

@@ -2,6 +2,8 @@
 // The GUI and the CLI both take them from here. Line breaks are part of the texts.
 #pragma once
 
+#include <string>
+
 namespace tarvik::text {
 
 // Device link.
@@ -70,9 +72,47 @@ inline constexpr const char* ConsoleOutOfStandardKept =
 inline constexpr const char* ConsoleOutOfStandardCancelled =
     " is out of the Standard, and the user selected canceling.";
 
-// Main window explanation when a unit is present but may not be opened ("\r" alone breaks the line).
-inline constexpr const char* UnitAccessDenied =
-    "Tarvikが接続されていますが、アクセス権がないため開くことができません。\r"
-    "ビルドフォルダの udevルール packaging/70-tarvik.rules を /etc/udev/rules.d/ に置き（README参照）、Tarvikを挿し直して下さい。";
+// A unit is present but may not be opened: what stands in the way is the udev rule that gives the
+// user at the seat access. What the user can do depends on where (whether) the rule is installed.
+enum class AccessRule {
+    Missing,        // no rule file found
+    Installed,      // in a folder udev reads rules from
+    NotReadByUdev,  // installed under a prefix udev does not read (e.g. /usr/local)
+};
+
+// Main window explanation ("\r" alone breaks the line). `rulePath` names the file found.
+inline std::string UnitAccessDenied(AccessRule rule, const std::string& rulePath) {
+    std::string text = "Tarvikが接続されていますが、アクセス権がないため開くことができません。\r";
+    switch (rule) {
+    case AccessRule::Installed:
+        return text + "udevルール " + rulePath + " は導入済みです。Tarvikを挿し直して下さい（README「udev rule」参照）。";
+    case AccessRule::NotReadByUdev:
+        return text + "udevルール " + rulePath + " を /etc/udev/rules.d/ にコピーし（README「udev rule」参照）、"
+                      "Tarvikを挿し直して下さい。";
+    case AccessRule::Missing:
+        break;
+    }
+    return text + "udevルール 70-tarvik.rules を導入し（README「udev rule」参照）、Tarvikを挿し直して下さい。";
+}
+
+// tarvikctl's advice after "the Tarvik unit at PATH is there, but you may not open it (permission
+// denied)."
+inline std::string UnitAccessDeniedAdvice(AccessRule rule, const std::string& rulePath) {
+    switch (rule) {
+    case AccessRule::Installed:
+        return "The udev rule " + rulePath +
+               " is installed: plug the unit in again, or run `udevadm control --reload && udevadm trigger` "
+               "as root. The rule gives access to the user logged in at the seat only, not to remote (ssh) "
+               "sessions; `tarvikctl doctor` tells more.";
+    case AccessRule::NotReadByUdev:
+        return "The udev rule " + rulePath +
+               " is installed where udev does not read rules: copy it to /etc/udev/rules.d/ as root and plug "
+               "the unit in again; `tarvikctl doctor` checks the result.";
+    case AccessRule::Missing:
+        break;
+    }
+    return "Install the udev rule 70-tarvik.rules (see README, \"udev rule\") and plug the unit in again; "
+           "`tarvikctl doctor` checks the result.";
+}
 
 }  // namespace tarvik::text

@@ -10,6 +10,7 @@
 #include "device/Alert.h"
 #include "device/Console.h"
 #include "device/DeviceState.h"
+#include "device/Diagnostics.h"
 #include "device/HID_PnP.h"
 #include "device/UnitFlows.h"
 #include "model/PedalContents.h"
@@ -127,7 +128,7 @@ void MainWindowViewController::SetExplanation(const char* text) {
 }
 
 void MainWindowViewController::ShowNoUnitExplanation() {
-    SetExplanation(accessDenied_ ? text::UnitAccessDenied : text::ExplanationNoUnit);
+    SetExplanation(accessDenied_ ? UnitAccessDeniedExplanation().c_str() : text::ExplanationNoUnit);
 }
 
 void MainWindowViewController::SetWindowWidth(int width) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "device/DeviceState.h"
+#include "support/OpenedUrls.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    tarvik::test::CatchOpenedUrls();
     testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
     return RUN_ALL_TESTS();
 }

@@ -192,5 +192,111 @@ TEST_F(Doctor, UdevRuleFileInEtcMasksTheSameNameInLib) {
     EXPECT_EQ(status.files, QStringList{Path("etc/99-local.rules")});
 }
 
+TEST_F(Doctor, InstalledRuleIsTheFileUdevReadsElseTheOneUnderThePrefix) {
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("prefix")));
+    const QByteArray rule = "TAG+=\"uaccess\"\n";
+    const struct {
+        const char* name;
+        QList<QPair<const char*, QByteArray>> files;  // "@null" links to /dev/null
+        text::AccessRule state;
+        const char* found;
+    } cases[] = {
+        {"nowhere", {}, text::AccessRule::Missing, ""},
+        {"lib", {{"lib", rule}}, text::AccessRule::Installed, "lib"},
+        {"etc before lib", {{"lib", rule}, {"etc", rule}}, text::AccessRule::Installed, "etc"},
+        {"empty file in etc masks lib", {{"lib", rule}, {"etc", ""}}, text::AccessRule::Missing, ""},
+        {"link to /dev/null masks lib", {{"lib", rule}, {"etc", "@null"}}, text::AccessRule::Missing, ""},
+        {"only under the prefix", {{"prefix", rule}}, text::AccessRule::NotReadByUdev, "prefix"},
+        {"lib and the prefix", {{"prefix", rule}, {"lib", rule}}, text::AccessRule::Installed, "lib"},
+    };
+    for (const auto& c : cases) {
+        QStringList made;
+        for (const auto& [folder, contents] : c.files) {
+            const QString file = Path(QString::fromLatin1(folder) + "/70-tarvik.rules");
+            if (contents == "@null") {
+                ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), file));
+            } else {
+                WriteFile(file, contents);
+            }
+            made << file;
+        }
+        const InstalledRule found = FindInstalledRule({Path("etc"), Path("lib")}, {Path("prefix")});
+        EXPECT_EQ(found.state, c.state) << c.name;
+        EXPECT_EQ(found.path, *c.found ? Path(QString::fromLatin1(c.found) + "/70-tarvik.rules") : QString())
+            << c.name;
+        for (const QString& file : made) QFile::remove(file);
+    }
+}
+
+TEST(AccessDenied, NamesWhatApplies) {
+    const std::string head = "Tarvikが接続されていますが、アクセス権がないため開くことができません。\r";
+    const struct { text::AccessRule rule; const char* path; std::string window; std::string cli; } cases[] = {
+        {text::AccessRule::Missing, "",
+         head + "udevルール 70-tarvik.rules を導入し（README「udev rule」参照）、Tarvikを挿し直して下さい。",
+         "Install the udev rule 70-tarvik.rules (see README, \"udev rule\") and plug the unit in again; "
+         "`tarvikctl doctor` checks the result."},
+        {text::AccessRule::Installed, "/usr/lib/udev/rules.d/70-tarvik.rules",
+         head + "udevルール /usr/lib/udev/rules.d/70-tarvik.rules は導入済みです。Tarvikを挿し直して下さい"
+                "（README「udev rule」参照）。",
+         "The udev rule /usr/lib/udev/rules.d/70-tarvik.rules is installed: plug the unit in again, or run "
+         "`udevadm control --reload && udevadm trigger` as root. The rule gives access to the user logged in at "
+         "the seat only, not to remote (ssh) sessions; `tarvikctl doctor` tells more."},
+        {text::AccessRule::NotReadByUdev, "/usr/local/lib/udev/rules.d/70-tarvik.rules",
+         head + "udevルール /usr/local/lib/udev/rules.d/70-tarvik.rules を /etc/udev/rules.d/ にコピーし"
+                "（README「udev rule」参照）、Tarvikを挿し直して下さい。",
+         "The udev rule /usr/local/lib/udev/rules.d/70-tarvik.rules is installed where udev does not read rules: "
+         "copy it to /etc/udev/rules.d/ as root and plug the unit in again; `tarvikctl doctor` checks the result."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(text::UnitAccessDenied(c.rule, c.path), c.window);
+        EXPECT_EQ(text::UnitAccessDeniedAdvice(c.rule, c.path), c.cli);
+    }
+}
+
+TEST_F(Doctor, SeatTagIsWhatUdevRecorded) {
+    HidrawNodeSource source;
+    source.devnode = Path("hidraw0");
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NoRecord);
+    source.tags = {QStringLiteral("uaccess")};  // tags without a record do not count
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NoRecord);
+    source.udevInitialized = true;
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::Tagged);
+    source.tags = {QStringLiteral("seat"), QStringLiteral("uaccessx")};
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NotTagged);
+}
+
+TEST(DoctorFindings, TheTagOnTheCommandInterfaceDecidesOverTheRuleFiles) {
+    using Tag = HidrawNodeInfo::SeatTag;
+    const auto node = [](bool unit, bool command, bool open, Tag tag) {
+        HidrawNodeInfo n;
+        n.isUnitInterface = unit;
+        n.matchesUnit = command;
+        n.nodeExists = true;
+        n.canReadWrite = open;
+        n.seatTag = tag;
+        return n;
+    };
+    const HidrawNodeInfo other = node(false, false, true, Tag::Tagged);
+    const HidrawNodeInfo keyboard = node(true, false, true, Tag::Tagged);  // opens, but is not the one
+    const struct {
+        const char* name;
+        std::vector<HidrawNodeInfo> nodes;
+        bool rule;
+        DoctorFinding finding;
+    } cases[] = {
+        {"nothing", {}, true, DoctorFinding::NoUnit},
+        {"another device", {other}, true, DoctorFinding::NoUnit},
+        {"no command interface", {other, keyboard}, true, DoctorFinding::NoCommandInterface},
+        {"opens", {keyboard, node(true, true, true, Tag::NotTagged)}, false, DoctorFinding::CanOpen},
+        {"tagged, closed", {node(true, true, false, Tag::Tagged)}, false, DoctorFinding::TaggedButDenied},
+        {"rule, no tag", {node(true, true, false, Tag::NotTagged)}, true, DoctorFinding::RuleNotApplied},
+        {"no rule, no tag", {node(true, true, false, Tag::NotTagged)}, false, DoctorFinding::NoRule},
+        {"no udev", {node(true, true, false, Tag::NoRecord)}, true, DoctorFinding::UdevNoRecord},
+        {"second unit opens", {node(true, true, false, Tag::Tagged), node(true, true, true, Tag::Tagged)}, true,
+         DoctorFinding::CanOpen},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Diagnose(c.nodes, c.rule), c.finding) << c.name;
+}
+
 }  // namespace
 }  // namespace tarvik

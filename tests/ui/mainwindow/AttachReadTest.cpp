@@ -171,10 +171,9 @@ TEST_F(AttachReadTest, UnitThatMayNotBeOpenedPointsToTheUdevRuleUntilItCanBe) {
     Start(Unit({Pedal(1, {1})}), false);
     unit->SetOpenResult(OpenResult::PermissionDenied);
     unit->Plug();
-    const std::string hint =
-        "Tarvikが接続されていますが、アクセス権がないため開くことができません。\n"
-        "ビルドフォルダの udevルール packaging/70-tarvik.rules を /etc/udev/rules.d/ に置き（README参照）、Tarvikを挿し直して下さい。";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Explanation() == hint; }, 3000)) << Explanation();
+    // The second line names the rule as this machine has it (tested with made-up folders elsewhere).
+    const std::string hint = "Tarvikが接続されていますが、アクセス権がないため開くことができません。\nudevルール ";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Explanation().starts_with(hint); }, 3000)) << Explanation();
     EXPECT_FALSE(Standard(0)->isEnabled());
 
     unit->Unplug();

@@ -1,4 +1,4 @@
-// The menu commands, the simulated mode's menu and the command line.
+// The menu commands, the simulated mode's menu, and the simulated mode on a unit file.
 #include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,7 +7,6 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
 #include "app/MenuClass.h"
-#include "app/QuickStartGuide.h"
 
 namespace tarvik::test {
 namespace {
@@ -76,47 +75,10 @@ TEST_F(MenuTest, EveryCommandDoesItsOneThing) {
     EXPECT_EQ(exitStatus, 0);
 }
 
-TEST_F(MenuTest, GuideAddressPrefersTheFirstExistingCopy) {
-    QTemporaryDir dir;
-    const QString missing = dir.filePath("missing.html");
-    const QString present = WriteFile(dir, "quickstart.html", "");
-    EXPECT_EQ(QuickStartGuideAddress({missing, present}), QUrl::fromLocalFile(present).toString());
-    EXPECT_EQ(QuickStartGuideAddress({missing}), QUrl::fromLocalFile(missing).toString());
-}
-
-TEST_F(MenuTest, CommandLineTakesAUnitFileAndRefusesABadOne) {
+TEST_F(MenuTest, SimulatedModeRunsOnTheUnitFile) {
     QTemporaryDir dir;
     const QString good = WriteFile(dir, "good.json", R"({"firmware": [2, 0, 1], "pedals": [{"mode": 1,
         "common": "02 00 00 00 00 00 00 00 00 00 00 00 00"}]})");
-    const QString bad = WriteFile(dir, "bad.json", R"({"pedals": [{"mode": 1, "common": "02 00"}]})");
-
-    const struct {
-        QStringList arguments;
-        int status;  // -1: the program goes on
-    } cases[] = {
-        {{"tarvik-config"}, -1},
-        {{"tarvik-config", "--simulate"}, -1},
-        {{"tarvik-config", "--simulate=" + good}, -1},
-        {{"tarvik-config", "--simulate=" + bad}, 2},
-        {{"tarvik-config", "--simulate="}, 2},
-        {{"tarvik-config", "--frobnicate"}, 2},
-        {{"tarvik-config", "extra"}, 2},
-        {{"tarvik-config", "--version"}, 0},
-    };
-    for (const auto& c : cases) {
-        StartOptions parsed;
-        EXPECT_EQ(ParseCommandLine(c.arguments, parsed), c.status) << c.arguments.join(' ').toStdString();
-        if (c.status == -1) {
-            EXPECT_EQ(parsed.simulate, c.arguments.size() > 1) << c.arguments.join(' ').toStdString();
-        }
-    }
-    // A bad file is refused before the GUI would start.
-    EXPECT_EQ(CheckUnitFileArgument({"tarvik-config", "--simulate=" + bad}), 2);
-    EXPECT_EQ(CheckUnitFileArgument({"tarvik-config", "--simulate=" + good}), -1);
-    EXPECT_TRUE(AsksForHelpOrVersion({"tarvik-config", "--help"}));
-    EXPECT_FALSE(AsksForHelpOrVersion({"tarvik-config", "--simulate"}));
-
-    // The simulated mode runs on the file's unit.
     StartApp({"tarvik-config", "--simulate=" + good});
     auto* text0 = app->Window().findChild<QPlainTextEdit*>("textboxPedal0Contents");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !text0->toPlainText().isEmpty(); }, 3000));

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Completes command lines with the built tarvikctl completion, as bash does at a Tab, and compares.
+#   test-completion.sh COMPLETION-FILE
+set -u
+export LC_ALL=C.UTF-8
+source /usr/share/bash-completion/bash_completion
+source "$1"
+# Outside a real completion there is nothing to set options on.
+compopt() { :; }
+
+failures=0
+# expect "WORDS OF THE LINE, the last being completed" "OFFERED WORDS, sorted, one blank apart"
+expect() {
+    local line=$1 want=$2
+    read -ra COMP_WORDS <<<"$line"
+    [[ $line == *" " ]] && COMP_WORDS+=("")
+    COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+    COMP_LINE=$line
+    COMP_POINT=${#line}
+    COMPREPLY=()
+    _tarvikctl tarvikctl "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
+    local got
+    got=$(printf '%s\n' "${COMPREPLY[@]}" | sort | paste -sd ' ')
+    if [[ $got != "$want" ]]; then
+        echo "FAIL: '$line'"
+        echo "  want: $want"
+        echo "  got:  $got"
+        failures=$((failures + 1))
+    fi
+}
+
+expect "tarvikctl s" "set show"
+expect "tarvikctl --device /dev/hidraw0 d" "doctor dump"
+expect "tarvikctl --tr" "--transcript"
+expect "tarvikctl --sim" "--simulate --simulate="
+expect "tarvikctl show --j" "--json"
+expect "tarvikctl reset --j" ""
+expect "tarvikctl set far" "far-left far-right"
+expect "tarvikctl set 左" "左ペダル 左端ペダル"
+expect "tarvikctl set left c" "click"
+expect "tarvikctl set left d" "double-click"
+expect "tarvikctl set 0 click " "left middle right"
+expect "tarvikctl set 0 click r" "right"
+expect "tarvikctl set 0 key ent" "enter"
+expect "tarvikctl set 0 key ctrl+sh" "ctrl+shift+"
+expect "tarvikctl set 0 key ctrl+shift+pageu" "ctrl+shift+pageup"
+expect "tarvikctl set 0 key F1" "F1 F10 F11 F12"
+expect "tarvikctl set 0 double-click " ""
+
+if ((failures)); then
+    echo "$failures completion(s) wrong"
+    exit 1
+fi
+echo "all completions as expected"
