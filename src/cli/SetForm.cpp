@@ -274,7 +274,7 @@ const std::vector<Form>& Forms() {
           "repeat-click left --rate 5 --repeats 3"},
          {"BUTTON"}, 1, {"--rate", "--repeats", "--accelerate"}, BuildRepeatClick},
         {{"chord", "chord KEYSPEC [--on-ms N] [--off-ms N] [--repeats N] [--count chords|series]",
-          "chord ctrl+alt+delete --on-ms 100"},
+          "chord shift+a+b --on-ms 100 --repeats 3"},
          {"KEYSPEC"}, 1, {"--on-ms", "--off-ms", "--repeats", "--count"}, BuildChord},
         {{"on-change", "on-change [--press OUTPUT] [--release OUTPUT]", "on-change --press f13 --release f14"},
          {}, 0, {"--press", "--release"}, BuildOnChange},

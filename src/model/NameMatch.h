@@ -2,7 +2,6 @@
 // other non-ASCII characters of a name match as they are.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 namespace tarvik {
@@ -15,12 +14,6 @@ constexpr bool SameName(std::string_view a, std::string_view b) {
         if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
     }
     return true;
-}
-
-inline std::string AsciiLowered(std::string_view text) {
-    std::string lowered(text);
-    for (char& c : lowered) c = AsciiLower(c);
-    return lowered;
 }
 
 }  // namespace tarvik

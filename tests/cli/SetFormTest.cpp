@@ -259,6 +259,21 @@ TEST(SetForm, EveryFormsExampleWritesItsMode) {
     }
 }
 
+TEST(SetForm, AnyArgumentsGiveAChoiceOrOneLine) {
+    const QStringList soup{"key", "chord", "on-change", "pointer", "wheel", "double-click", "--rate", "--repeats",
+                           "--accelerate", "--press", "--on-ms=", "--", "---", "+", "++", "ctrl+", "a+b+c",
+                           "キーパッド +", "0x", "0xfff", "2.5", "-1", "99999999999999999999", "left+left", "none",
+                           QString(300, 'z'), QString(200, '+'), "\u00e9", " ", ""};
+    std::mt19937 rng(11);
+    for (int n = 0; n < 5000; ++n) {
+        QStringList args;
+        for (int k = static_cast<int>(rng() % 6); k > 0; --k) args << soup[static_cast<qsizetype>(rng() % soup.size())];
+        const SetFormResult result = ParseSetForm(args);
+        EXPECT_NE(result.choice.has_value(), !result.error.isEmpty()) << args.join(' ').toStdString();
+        EXPECT_FALSE(result.error.contains('\n')) << args.join(' ').toStdString();
+    }
+}
+
 // A choice of `mode` drawn from everything its form takes.
 ModeChoice RandomChoice(int mode, std::mt19937& rng) {
     const auto in = [&rng](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
