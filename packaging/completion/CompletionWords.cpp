@@ -105,7 +105,7 @@ QString CompletionScript(const QString& scriptTemplate, const CompletionWords& w
     block += QStringLiteral(" )\n");
     block += Array(QStringLiteral("_tarvikctl_pedals"), PedalWords());
     block += Array(QStringLiteral("_tarvikctl_modifiers"), ModifierWords());
-    block += Array(QStringLiteral("_tarvikctl_keys"), StandardKeyWords());
+    block += Array(QStringLiteral("_tarvikctl_keys"), KeyWords());
     QString script = scriptTemplate;
     script.replace(QStringLiteral("@TARVIKCTL_WORDS@\n"), block);
     return script;

@@ -45,7 +45,7 @@ expect "tarvikctl set 0 click r" "right"
 expect "tarvikctl set 0 key ent" "enter"
 expect "tarvikctl set 0 key ctrl+sh" "ctrl+shift+"
 expect "tarvikctl set 0 key ctrl+shift+pageu" "ctrl+shift+pageup"
-expect "tarvikctl set 0 key F1" "F1 F10 F11 F12"
+expect "tarvikctl set 0 key F1" "F1 F10 F11 F12 F13 F14 F15 F16 F17 F18 F19"
 expect "tarvikctl set 0 double-click " ""
 
 if ((failures)); then

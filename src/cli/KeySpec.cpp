@@ -1,173 +1,272 @@
 #include "cli/KeySpec.h"
 
 #include <QStringList>
-#include <array>
+#include <algorithm>
 
+#include "cli/Suggest.h"
 #include "device/ProtocolConstants.h"
+#include "model/KeyNames.h"
 #include "model/KeyTable.h"
-#include "model/StandardChoice.h"
+#include "model/OutputCodes.h"
 
 namespace tarvik::cli {
 
 namespace {
 
-struct Named {
-    const char* name;
-    int value;
-};
+using Problem = KeySpecSplit::Problem;
 
-constexpr std::array<Named, 13> kModifiers{{
-    {"ctrl", MODIFIER_CTRL},  {"control", MODIFIER_CTRL}, {"shift", MODIFIER_SHIFT}, {"alt", MODIFIER_ALT},
-    {"option", MODIFIER_ALT}, {"opt", MODIFIER_ALT},      {"cmd", MODIFIER_GUI},     {"command", MODIFIER_GUI},
-    {"gui", MODIFIER_GUI},    {"super", MODIFIER_GUI},    {"win", MODIFIER_GUI},     {"windows", MODIFIER_GUI},
-    {"meta", MODIFIER_GUI},
-}};
-
-// Right-hand modifiers exist on the unit but not in the standard set.
-constexpr std::array<const char*, 12> kRightModifiers{
-    "rctrl", "rshift", "ralt", "rcmd", "right-ctrl", "right-shift", "right-alt", "right-cmd",
-    "rcontrol", "roption", "rgui", "right-gui"};
-
-// Names people type for keys whose key-list name is awkward to type.
-constexpr std::array<Named, 30> kKeyAliases{{
-    {"enter", 40},     {"return", 40},   {"esc", 41},       {"backspace", 42}, {"bs", 42},
-    {"space", 44},     {"minus", 45},    {"hyphen", 45},    {"caret", 46},     {"at", 47},
-    {"lbracket", 48},  {"rbracket", 50}, {"semicolon", 51}, {"colon", 52},     {"grave", 53},
-    {"backquote", 53}, {"comma", 54},    {"period", 55},    {"dot", 55},       {"slash", 56},
-    {"pageup", 75},    {"pgup", 75},     {"forward-delete", 76}, {"pagedown", 78}, {"pgdn", 78},
-    {"right", 79},     {"left", 80},     {"down", 81},      {"up", 82},        {"insert", 98},
-}};
-
-int ModifierBits(const QString& token) {
-    const QString t = token.trimmed().toLower();
-    for (const Named& m : kModifiers) {
-        if (t == QLatin1String(m.name)) return m.value;
-    }
-    return 0;
-}
-
-bool IsRightModifier(const QString& token) {
-    const QString t = token.trimmed().toLower();
-    for (const char* r : kRightModifiers) {
-        if (t == QLatin1String(r)) return true;
-    }
-    return false;
-}
-
-QString KeyName(int usage) { return QString::fromStdString(GetKeyName(usage)); }
-
-// -1 when the text names no key. Standard keys win over advanced keys of the same name
-// ("clear" is both).
-int FindKey(const QString& text, bool& isStandard) {
-    const QString t = text.trimmed();
-    const QString lower = t.toLower();
-    if (lower.startsWith(QLatin1String("0x"))) {
-        bool ok = false;
-        const int value = lower.mid(2).toInt(&ok, 16);
-        if (!ok || value < 0 || value > 0xFF) return -1;
-        isStandard = IsStandardKey(value);
-        return value;
-    }
-    for (const Named& a : kKeyAliases) {
-        if (lower == QLatin1String(a.name)) {
-            isStandard = IsStandardKey(a.value);
-            return a.value;
-        }
-    }
-    int advanced = -1;
-    for (int u = 0; u <= Max_KeyUsageID; ++u) {
-        const QString name = KeyName(u);
-        if (name.compare(t, Qt::CaseInsensitive) != 0) continue;
-        if (IsStandardKey(u)) {
-            isStandard = true;
-            return u;
-        }
-        if (advanced < 0) advanced = u;
-    }
-    isStandard = false;
-    return advanced;
-}
+QString TableName(int usage) { return QString::fromStdString(GetKeyName(usage)); }
 
 QString Hex(int value) { return QStringLiteral("0x%1").arg(value, 2, 16, QLatin1Char('0')); }
 
+// How many '+'-separated pieces a key name can span: "キーパッド +" spans two.
+int LongestJoin() {
+    static const int longest = [] {
+        qsizetype most = 0;
+        for (const KeyName& k : KnownKeyNames()) most = std::max(most, QString::fromStdString(k.name).count('+'));
+        return static_cast<int>(most) + 1;
+    }();
+    return longest;
+}
+
+// "0x" and hex digits: 0..0xff, or -1.
+int HexUsage(const QString& text) {
+    if (!text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) return -1;
+    const QString digits = text.mid(2);
+    if (digits.isEmpty() || digits.size() > 8) return -1;
+    for (const QChar c : digits) {
+        if (!c.isDigit() && !QStringLiteral("abcdefABCDEF").contains(c)) return -1;
+    }
+    const unsigned value = digits.toUInt(nullptr, 16);
+    return value <= 0xFF ? static_cast<int>(value) : -1;
+}
+
+// The part `candidate` names; Unknown when none, Ambiguous when several keys share the name.
+Problem Classify(const QString& candidate, bool single, KeySpecPart& part, std::vector<int>& usages) {
+    part.text = candidate;
+    const std::string utf8 = candidate.toStdString();
+    if (single) {
+        if (const auto bit = ModifierByName(utf8)) {
+            part.modifier = true;
+            part.value = *bit;
+            return Problem::None;
+        }
+    }
+    const KeyNameMatch match = FindKeyByName(utf8);
+    if (match.kind == KeyNameMatch::Kind::Found) {
+        part.value = match.usage;
+        return Problem::None;
+    }
+    if (match.kind == KeyNameMatch::Kind::Ambiguous) {
+        usages = match.usages;
+        return Problem::Ambiguous;
+    }
+    if (single) {
+        if (const int usage = HexUsage(candidate); usage >= 0) {
+            part.value = usage;
+            return Problem::None;
+        }
+    }
+    return Problem::Unknown;
+}
+
+QStringList SuggestionNames(bool keys) {
+    QStringList names;
+    for (const ModifierBit& m : kModifierBits) names << QString::fromLatin1(m.name);
+    if (keys) {
+        for (const KeyName& k : KnownKeyNames()) names << QString::fromStdString(k.name);
+    }
+    return names;
+}
+
+QString HexList(const std::vector<int>& usages) {
+    QStringList listed;
+    for (std::size_t i = 0; i < usages.size() && i < 3; ++i) listed << Hex(usages[i]);
+    if (usages.size() > 3) listed << QStringLiteral("…");
+    return listed.join(QStringLiteral(", "));
+}
+
+// Modifiers first, then the keys, as typed.
+QString InOrder(const std::vector<KeySpecPart>& parts) {
+    QStringList modifiers;
+    QStringList keys;
+    for (const KeySpecPart& p : parts) (p.modifier ? modifiers : keys) << p.text;
+    return (modifiers + keys).join(QLatin1Char('+'));
+}
+
+bool Fail(QString& error, const QString& line) {
+    error = line;
+    return false;
+}
+
 }  // namespace
+
+KeySpecSplit SplitKeySpec(const QString& text) {
+    KeySpecSplit split;
+    if (text.trimmed().isEmpty()) {
+        split.problem = Problem::Empty;
+        return split;
+    }
+    const QStringList pieces = text.split(QLatin1Char('+'));
+    const auto n = static_cast<int>(pieces.size());
+    std::vector<qsizetype> start(static_cast<std::size_t>(n) + 1, 0);
+    for (int k = 0; k < n; ++k) start[k + 1] = start[k] + pieces[k].size() + 1;
+
+    for (int i = 0; i < n;) {
+        bool taken = false;
+        // The longest run of pieces that names something wins, so "キーパッド +" is not read as
+        // "キーパッド" and an empty name.
+        for (int length = std::min(LongestJoin(), n - i); length >= 1 && !taken; --length) {
+            const QString candidate = text.mid(start[i], start[i + length] - 1 - start[i]).trimmed();
+            if (candidate.isEmpty()) continue;
+            KeySpecPart part;
+            const Problem problem = Classify(candidate, length == 1, part, split.usages);
+            if (problem == Problem::Ambiguous) {
+                split.problem = problem;
+                split.token = candidate;
+                return split;
+            }
+            if (problem == Problem::None) {
+                split.parts.push_back(part);
+                i += length;
+                taken = true;
+            }
+        }
+        if (taken) continue;
+        const QString piece = pieces[i].trimmed();
+        if (piece.isEmpty()) {
+            split.problem = i == n - 1 ? Problem::TrailingPlus : Problem::EmptyPart;
+            return split;
+        }
+        split.problem = Problem::Unknown;
+        split.token = piece;
+        split.tokenStart = start[i] + pieces[i].indexOf(piece);
+        split.tokenLength = piece.size();
+        return split;
+    }
+    return split;
+}
+
+bool ParseFormKeys(const QString& argument, const QString& text, const KeyRule& rule, ParsedKeys& keys,
+                   QString& error) {
+    const QString head = QStringLiteral("%1 '%2': ").arg(argument, text);
+    const QString allowed = QStringLiteral("; allowed ") + QLatin1String(rule.allowed);
+    const bool takesKeys = rule.maxKeys > 0;
+    const KeySpecSplit split = SplitKeySpec(text);
+    switch (split.problem) {
+        case Problem::None: break;
+        case Problem::Empty: return Fail(error, head + QStringLiteral("empty") + allowed);
+        case Problem::EmptyPart: return Fail(error, head + QStringLiteral("empty name between two '+'") + allowed);
+        case Problem::TrailingPlus: return Fail(error, head + QStringLiteral("ends with '+'") + allowed);
+        case Problem::Ambiguous:
+            return Fail(error, head + QStringLiteral("'%1' names several keys (%2); give its usage ID in hex")
+                                          .arg(split.token, HexList(split.usages)));
+        case Problem::Unknown: {
+            QStringList suggestions;
+            for (const QString& name : NearestNames(split.token, SuggestionNames(takesKeys)))
+                suggestions << QString(text).replace(split.tokenStart, split.tokenLength, name);
+            const QString what = takesKeys ? QStringLiteral("key") : QStringLiteral("modifier");
+            const QString hint = suggestions.isEmpty()
+                                     ? allowed + (takesKeys ? QStringLiteral("; a key by its name or its usage ID in "
+                                                                             "hex, 0x01..0xe7")
+                                                            : QString())
+                                     : DidYouMean(suggestions);
+            return Fail(error, head + QStringLiteral("unknown %1 '%2'").arg(what, split.token) + hint);
+        }
+    }
+
+    ParsedKeys result;
+    bool keySeen = false;
+    for (const KeySpecPart& part : split.parts) {
+        if (part.modifier) {
+            if (keySeen) {
+                return Fail(error, head + QStringLiteral("modifiers come before the keys") +
+                                       DidYouMean({InOrder(split.parts)}));
+            }
+            result.modifiers |= static_cast<std::uint8_t>(part.value);
+            continue;
+        }
+        keySeen = true;
+        if (!takesKeys) return Fail(error, head + QStringLiteral("'%1' is no modifier").arg(part.text) + allowed);
+        if (part.value < 1 || part.value > Max_KeyUsageID) {
+            return Fail(error, head + QStringLiteral("%1 is no key of the key table; allowed usage IDs 0x01..0xe7")
+                                          .arg(Hex(part.value)));
+        }
+        result.keys.push_back(static_cast<std::uint8_t>(part.value));
+    }
+    const auto count = static_cast<int>(result.keys.size());
+    if (count < rule.minKeys) return Fail(error, head + QStringLiteral("no key") + allowed);
+    if (count > rule.maxKeys) return Fail(error, head + QStringLiteral("%1 keys").arg(count) + allowed);
+    keys = result;
+    return true;
+}
 
 QString StandardKeyNames() {
     QStringList names;
     for (int u = 0; u <= Max_KeyUsageID; ++u) {
-        if (IsStandardKey(u)) names << KeyName(u);
+        if (IsStandardKey(u)) names << TableName(u);
     }
     return names.join(QStringLiteral(", "));
 }
 
 bool ParseKeySpec(const QString& keys, KeyChoice& choice, QString& error) {
+    const KeySpecSplit split = SplitKeySpec(keys);
+    switch (split.problem) {
+        case Problem::None: break;
+        case Problem::Empty:
+            return Fail(error, QStringLiteral("empty KEYSPEC; name a key, e.g. a, enter, f5, ctrl+shift+a"));
+        case Problem::TrailingPlus:
+            return Fail(error, QStringLiteral("'%1' ends with '+'; name the key after it").arg(keys));
+        case Problem::EmptyPart:
+        case Problem::Unknown:
+        case Problem::Ambiguous:
+            return Fail(error, QStringLiteral("unknown key '%1'. Keys of the standard set: %2. Or give the HID usage "
+                                              "ID in hex, e.g. 0x28.")
+                                   .arg(split.token.isEmpty() ? keys.trimmed() : split.token, StandardKeyNames()));
+    }
     KeyChoice result;
-    // Modifiers are taken from the left while a '+' follows them; the rest names the key, so that
-    // a key whose name holds a '+' ("キーパッド +") still works.
-    int pos = 0;
-    for (;;) {
-        const int plus = static_cast<int>(keys.indexOf(QLatin1Char('+'), pos));
-        if (plus < 0) break;
-        const QString token = keys.mid(pos, plus - pos);
-        if (IsRightModifier(token)) {
-            error = QStringLiteral("'%1': right-hand modifiers are outside the standard setting; use ctrl, shift, "
-                                   "alt or cmd").arg(token);
-            return false;
+    int keyCount = 0;
+    for (const KeySpecPart& part : split.parts) {
+        if (part.modifier && (part.value & RIGHT_HAND_MODIFIERS) != 0) {
+            return Fail(error, QStringLiteral("'%1': right-hand modifiers are outside the standard setting; use "
+                                              "ctrl, shift, alt or cmd")
+                                   .arg(part.text));
         }
-        const int bits = ModifierBits(token);
-        if (bits == 0) break;
-        result.modifiers |= static_cast<std::uint8_t>(bits);
-        pos = plus + 1;
+        if (part.modifier && keyCount > 0) {
+            return Fail(error, QStringLiteral("'%1': modifiers come before the key").arg(keys));
+        }
+        if (part.modifier) {
+            result.modifiers |= static_cast<std::uint8_t>(part.value);
+            continue;
+        }
+        if (++keyCount > 1) {
+            return Fail(error, QStringLiteral("'%1' names more than one key; the standard setting writes one")
+                                   .arg(keys));
+        }
+        if (!IsStandardKey(part.value)) {
+            const QString name = TableName(part.value);
+            return Fail(error, QStringLiteral("key %1%2 is not in the standard set, which is all the standard "
+                                              "setting writes")
+                                   .arg(Hex(part.value), name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
+        }
+        result.usageId = static_cast<std::uint8_t>(part.value);
     }
-    const QString rest = keys.mid(pos);
-    if (rest.trimmed().isEmpty()) {
-        error = keys.trimmed().isEmpty() ? QStringLiteral("empty KEYSPEC; name a key, e.g. a, enter, f5, ctrl+shift+a")
-                                         : QStringLiteral("'%1' ends with '+'; name the key after it").arg(keys);
-        return false;
-    }
-    if (IsRightModifier(rest)) {
-        error = QStringLiteral("'%1': right-hand modifiers are outside the standard setting; use ctrl, shift, alt "
-                               "or cmd").arg(rest);
-        return false;
-    }
-    if (const int bits = ModifierBits(rest); bits != 0) {
-        // Modifiers only: the unit sends them without a key.
-        result.modifiers |= static_cast<std::uint8_t>(bits);
-        result.usageId = 0;
-        choice = result;
-        return true;
-    }
-    bool standard = false;
-    const int usage = FindKey(rest, standard);
-    if (usage < 0) {
-        error = QStringLiteral("unknown key '%1'. Keys of the standard set: %2. Or give the HID usage ID in hex, "
-                               "e.g. 0x28.").arg(rest.trimmed(), StandardKeyNames());
-        return false;
-    }
-    if (!standard) {
-        const QString name = KeyName(usage);
-        error = QStringLiteral("key %1%2 is not in the standard set, which is all the standard setting writes")
-                    .arg(Hex(usage), name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name));
-        return false;
-    }
-    result.usageId = static_cast<std::uint8_t>(usage);
     choice = result;
     return true;
 }
 
 QStringList ModifierWords() {
     QStringList words;
-    for (const Named& m : kModifiers) words << QString::fromUtf8(m.name);
+    for (const ModifierBit& m : kModifierBits) words << QString::fromUtf8(m.name);
     return words;
 }
 
-QStringList StandardKeyWords() {
+QStringList KeyWords() {
     QStringList words;
-    for (const Named& a : kKeyAliases) {
-        if (IsStandardKey(a.value)) words << QString::fromUtf8(a.name);
-    }
-    for (int u = 0; u <= Max_KeyUsageID; ++u) {
-        if (IsStandardKey(u) && !words.contains(KeyName(u))) words << KeyName(u);
+    for (const KeyName& k : KnownKeyNames()) {
+        const QString word = QString::fromStdString(k.name);
+        // A name with a blank in it would need quoting at the prompt; its hex ID serves instead.
+        if (!word.contains(QLatin1Char(' ')) && !words.contains(word)) words << word;
     }
     return words;
 }

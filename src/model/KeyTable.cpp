@@ -1,9 +1,9 @@
 #include "model/KeyTable.h"
 
-#include <array>
 
 #include "device/ProtocolConstants.h"
 #include "model/KeyRows.h"
+#include "model/OutputCodes.h"
 #include "model/Utf8Text.h"
 
 namespace tarvik {
@@ -11,12 +11,6 @@ namespace tarvik {
 namespace {
 
 constexpr const char* kNoRecord = "Error at GetKeyContentsJ()";
-
-// Prefix texts of the modifier bits, bit 0 first.
-constexpr std::array<const char*, 8> kModifierPrefixes{
-    "(左)control+", "(左)shift+", "(左)option+", "(左)command+",
-    "右control+",   "右shift+",   "右option+",   "右command+",
-};
 
 }  // namespace
 
@@ -67,8 +61,8 @@ std::string GetKeyExplanation(int UsageID) {
 
 std::string GetModifierName(std::uint8_t ModifierByte) {
     std::string name;
-    for (std::size_t bit = 0; bit < kModifierPrefixes.size(); ++bit) {
-        if (ModifierByte & (1u << bit)) name += kModifierPrefixes[bit];
+    for (const ModifierBit& m : kModifierBits) {
+        if (ModifierByte & m.bit) name += m.prefix;
     }
     if (!name.empty()) name.pop_back();  // the last "+" is ASCII, one byte
     return name;

@@ -21,8 +21,9 @@ bool StoreKeyboardChoice(const KeyboardChoice& choice, int pedal) {
     auto& s = State();
     const auto p = static_cast<std::size_t>(pedal);
     s.OutputMode[p] = SIMPLE_KEY_OUTPUT;
-    s.CommonData[p][MODIFIER_BYTE] =
-        choice.radio == ModifierRadio::NoModifiers ? 0 : static_cast<std::uint8_t>(choice.modifiers & 0x0F);
+    s.CommonData[p][MODIFIER_BYTE] = choice.radio == ModifierRadio::NoModifiers
+                                         ? 0
+                                         : static_cast<std::uint8_t>(choice.modifiers & LEFT_HAND_MODIFIERS);
     s.CommonData[p][USAGE_ID_BYTE] =
         choice.radio == ModifierRadio::OnlyModifiers ? 0 : static_cast<std::uint8_t>(choice.usageID);
     return true;

@@ -5,14 +5,16 @@
 
 #include <cstdint>
 
+#include "model/OutputCodes.h"
+
 namespace tarvik {
 
 // Left-hand modifier bits of the ModifierByte that the dialog offers, and the right-hand ones it cannot show.
-inline constexpr std::uint8_t MODIFIER_CTRL = 0x01;
-inline constexpr std::uint8_t MODIFIER_SHIFT = 0x02;
-inline constexpr std::uint8_t MODIFIER_ALT = 0x04;
-inline constexpr std::uint8_t MODIFIER_GUI = 0x08;
-inline constexpr std::uint8_t MODIFIERS_RIGHT_HAND = 0xF0;
+inline constexpr std::uint8_t MODIFIER_CTRL = kModifierBits[0].bit;
+inline constexpr std::uint8_t MODIFIER_SHIFT = kModifierBits[1].bit;
+inline constexpr std::uint8_t MODIFIER_ALT = kModifierBits[2].bit;
+inline constexpr std::uint8_t MODIFIER_GUI = kModifierBits[3].bit;
+inline constexpr std::uint8_t MODIFIERS_RIGHT_HAND = RIGHT_HAND_MODIFIERS;
 
 // Record bytes the dialog owns.
 inline constexpr int MODIFIER_BYTE = 0;
@@ -23,9 +25,9 @@ inline constexpr int SECOND_CLICK_LENGTH_BYTE = 2;
 inline constexpr int CLICK_INTERVAL_BYTE = 3;
 
 // Mouse button codes and the standard double click.
-inline constexpr std::uint8_t CLICK_LEFT = 1;
-inline constexpr std::uint8_t CLICK_RIGHT = 2;
-inline constexpr std::uint8_t CLICK_CENTER = 4;
+inline constexpr std::uint8_t CLICK_LEFT = BUTTON_LEFT;
+inline constexpr std::uint8_t CLICK_RIGHT = BUTTON_RIGHT;
+inline constexpr std::uint8_t CLICK_CENTER = BUTTON_MIDDLE;
 inline constexpr std::uint8_t DOUBLE_CLICK_FIRST_LENGTH = 15;
 inline constexpr std::uint8_t DOUBLE_CLICK_SECOND_LENGTH = 0;  // as long as the first
 inline constexpr std::uint8_t DOUBLE_CLICK_INTERVAL = 15;

@@ -1,0 +1,390 @@
+// The setting forms of `tarvikctl set PEDAL FORM`: the bytes each form writes over a record whose
+// every byte is known (C0 C1 ... CC, mode EE), so a byte written by mistake shows as well as a byte
+// missed; the refusals; and show's "set" arguments written back.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "cli/SetForm.h"
+#include "model/ModeDecoder.h"
+#include "model/ModeEncoders.h"
+
+namespace tarvik::cli {
+namespace {
+
+using namespace modes;
+
+std::string HexBytes(std::uint8_t mode, const CommonBytes& common) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text{kDigits[mode >> 4], kDigits[mode & 15], ' ', '|'};
+    for (const std::uint8_t b : common) text += std::string{' ', kDigits[b >> 4], kDigits[b & 15]};
+    return text;
+}
+
+// "mode | 13 common bytes" after the form is written over the known record, or the refusal.
+std::string Written(const QStringList& args) {
+    const SetFormResult result = ParseSetForm(args);
+    if (!result.choice) return "refused: " + result.error.toStdString();
+    std::uint8_t mode = 0xEE;
+    CommonBytes common;
+    for (std::size_t i = 0; i < common.size(); ++i) common[i] = static_cast<std::uint8_t>(0xC0 + i);
+    Encode(*result.choice, {mode, common});
+    return HexBytes(mode, common);
+}
+
+struct Case {
+    QStringList args;
+    std::string bytes;
+};
+
+void ExpectWritten(const std::vector<Case>& cases) {
+    for (const Case& c : cases) EXPECT_EQ(Written(c.args), c.bytes) << c.args.join(' ').toStdString();
+}
+
+TEST(SetForm, KeyWritesModifiersAndKey) {
+    ExpectWritten({
+        {{"key", "a"}, "00 | 00 04 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"key", "ctrl+shift+a"}, "00 | 03 04 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"key", "rctrl+rshift+ralt+rcmd+F24"}, "00 | f0 73 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"key", "ctrl+alt"}, "00 | 05 00 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"key", "0x01"}, "00 | 00 01 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"key", "cmd+0XE7"}, "00 | 08 e7 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        // Names with a '+' of their own, names several rows share, and easier spellings.
+        {{"key", "shift+キーパッド +"}, "00 | 02 57 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"key", "キーパッド +/-"}, "00 | 00 d7 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"key", "]"}, "00 | 00 32 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"key", "Return"}, "00 | 00 28 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"key", " Control + Page Up "}, "00 | 01 4b c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+    });
+}
+
+TEST(SetForm, ClickWritesTheButtonBits) {
+    ExpectWritten({
+        {{"click", "left"}, "01 | 01 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"click", "right"}, "01 | 02 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"click", "center"}, "01 | 04 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"click", "left+right"}, "01 | 03 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"click", "middle+left"}, "01 | 05 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"click", "right+middle"}, "01 | 06 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"click", "Left+Right+Middle"}, "01 | 07 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+    });
+}
+
+TEST(SetForm, DoubleClickWritesButtonAndTiming) {
+    ExpectWritten({
+        {{"double-click"}, "02 | 01 0f 00 0f c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"double-click", "right", "--second", "hold"}, "02 | 02 0f 01 0f c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"double-click", "--first-ms", "1", "middle", "--interval-ms", "255"},
+         "02 | 04 01 00 ff c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"double-click", "--first-ms=255", "--second=same", "--interval-ms=1"},
+         "02 | 01 ff 00 01 c4 c5 c6 c7 c8 c9 ca cb cc"},
+    });
+}
+
+TEST(SetForm, ModifierClickWritesModifiersAndButton) {
+    ExpectWritten({
+        {{"modifier-click", "ctrl+shift", "left"}, "03 | 03 01 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"modifier-click", "rcmd", "right"}, "03 | 80 02 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"modifier-click", "ctrl+alt+cmd+rshift", "middle"}, "03 | 2d 04 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+    });
+}
+
+TEST(SetForm, ModifierDoubleClickKeepsByteTwo) {
+    ExpectWritten({
+        {{"modifier-double-click", "cmd", "left"}, "04 | 08 01 c2 0f 00 0f c6 c7 c8 c9 ca cb cc"},
+        {{"modifier-double-click", "shift", "right", "--second", "hold", "--first-ms", "255", "--interval-ms", "1"},
+         "04 | 02 02 c2 ff 01 01 c6 c7 c8 c9 ca cb cc"},
+    });
+}
+
+TEST(SetForm, RepeatKeyWritesRateInTenthsRepeatsAndAcceleration) {
+    ExpectWritten({
+        {{"repeat-key", "a"}, "05 | 00 04 c2 c3 c4 c5 00 00 00 00 64 00 00"},
+        {{"repeat-key", "ctrl+down", "--rate", "2.5", "--repeats", "20", "--accelerate", "3"},
+         "05 | 01 51 c2 c3 c4 c5 01 00 14 00 19 00 03"},
+        {{"repeat-key", "shift", "--rate", "0.1", "--repeats", "65535"}, "05 | 02 00 c2 c3 c4 c5 00 ff ff 00 01 00 00"},
+        {{"repeat-key", "F13", "--rate", "6553.5", "--accelerate", "65535"},
+         "05 | 00 68 c2 c3 c4 c5 01 00 00 ff ff ff ff"},
+        {{"repeat-key", "a", "--rate", "007"}, "05 | 00 04 c2 c3 c4 c5 00 00 00 00 46 00 00"},
+    });
+}
+
+TEST(SetForm, PointerWritesEveryByteAsTheDialogDoes) {
+    ExpectWritten({
+        // Not accelerating: divisor 1000 and index 1, as the advanced dialog writes it.
+        {{"pointer", "down-left"}, "06 | ff 01 00 64 03 e8 00 00 00 00 64 00 01"},
+        {{"pointer", "up", "--speed", "1", "--repeats", "65534", "--accelerate", "3"},
+         "06 | 00 ff 00 01 01 4d 01 ff fe 00 01 00 03"},
+        {{"pointer", "right", "--speed", "65535", "--accelerate", "1000"}, "06 | 01 00 ff ff 00 01 01 00 00 ff ff 03 e8"},
+        {{"pointer", "down-right", "--accelerate", "16"}, "06 | 01 01 00 64 00 3f 01 00 00 00 64 00 10"},
+        {{"pointer", "up-right", "--accelerate", "1"}, "06 | 01 ff 00 64 03 e8 01 00 00 00 64 00 01"},
+        {{"pointer", "left"}, "06 | ff 00 00 64 03 e8 00 00 00 00 64 00 01"},
+        {{"pointer", "up-left"}, "06 | ff ff 00 64 03 e8 00 00 00 00 64 00 01"},
+        {{"pointer", "down"}, "06 | 00 01 00 64 03 e8 00 00 00 00 64 00 01"},
+    });
+}
+
+TEST(SetForm, WheelWritesTheLowerFieldsAndKeepsTheGap) {
+    ExpectWritten({
+        {{"wheel", "forward"}, "07 | 01 c1 c2 c3 c4 00 00 00 00 0a 00 00 cc"},
+        {{"wheel", "backward", "--rate", "65535", "--repeats", "1", "--accelerate", "2"},
+         "07 | ff c1 c2 c3 c4 01 00 01 ff ff 00 02 cc"},
+        {{"wheel", "Forward", "--rate", "1"}, "07 | 01 c1 c2 c3 c4 00 00 00 00 01 00 00 cc"},
+    });
+}
+
+TEST(SetForm, RepeatClickWritesTheLowerFields) {
+    ExpectWritten({
+        {{"repeat-click", "left"}, "08 | 01 c1 c2 c3 c4 00 00 00 00 64 00 00 cc"},
+        {{"repeat-click", "middle", "--rate", "0.5", "--repeats", "3", "--accelerate", "7"},
+         "08 | 04 c1 c2 c3 c4 01 00 03 00 05 00 07 cc"},
+    });
+}
+
+TEST(SetForm, ChordWritesOneChordWithTwelveBitTimes) {
+    ExpectWritten({
+        {{"chord", "a"}, "09 | 32 32 00 81 00 01 00 04 00 00 00 00 00"},
+        {{"chord", "ctrl+alt+delete"}, "09 | 32 32 00 81 00 01 05 2a 00 00 00 00 00"},
+        {{"chord", "shift+a+b+c+d+e+f", "--on-ms", "4095", "--off-ms", "0", "--repeats", "0", "--count", "chords"},
+         "09 | ff 00 f0 01 00 00 02 04 05 06 07 08 09"},
+        {{"chord", "a", "--on-ms", "300", "--off-ms", "10", "--count", "series"},
+         "09 | 2c 0a 10 81 00 01 00 04 00 00 00 00 00"},
+        {{"chord", "rcmd+F13+キーパッド +", "--repeats", "65535", "--on-ms", "0", "--off-ms", "4095"},
+         "09 | 00 ff 0f 81 ff ff 80 68 57 00 00 00 00"},
+    });
+}
+
+TEST(SetForm, OnChangeWritesFlagsAndBothOutputs) {
+    ExpectWritten({
+        {{"on-change"}, "0a | 00 00 00 00 00 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"on-change", "--press", "a"}, "0a | 01 00 04 00 00 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"on-change", "--release", "ctrl+F24"}, "0a | 02 00 00 01 73 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"on-change", "--press", "shift+a", "--release", "none"}, "0a | 01 02 04 00 00 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"on-change", "--press=None", "--release", "rcmd+0x28"}, "0a | 02 00 00 80 28 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"on-change", "--release", "b", "--press", "a"}, "0a | 03 00 04 00 05 c5 c6 c7 c8 c9 ca cb cc"},
+    });
+}
+
+TEST(SetForm, RefusalsNameTheArgumentAndWhatItAllows) {
+    const struct {
+        QStringList args;
+        const char* says;
+    } cases[] = {
+        {{}, "FORM missing; allowed key, click, double-click, modifier-click, modifier-double-click, repeat-key, "
+             "pointer, wheel, repeat-click, chord, on-change"},
+        {{"clik", "left"}, "FORM 'clik': unknown; did you mean click?"},
+        {{"frobnicate"}, "FORM 'frobnicate': unknown; allowed key, click, double-click, modifier-click, "
+                         "modifier-double-click, repeat-key, pointer, wheel, repeat-click, chord, on-change"},
+        {{"key"}, "key: KEYSPEC missing; usage: key KEYSPEC"},
+        {{"key", "a", "b"}, "key: unexpected argument 'b'; usage: key KEYSPEC"},
+        {{"key", "a", "--rate", "2"}, "key: unknown option '--rate'; key takes no options"},
+        {{"key", "ctrl+aa"}, "KEYSPEC 'ctrl+aa': unknown key 'aa'; did you mean ctrl+a or ctrl+at?"},
+        {{"key", "crtl+a"}, "KEYSPEC 'crtl+a': unknown key 'crtl'; did you mean ctrl+a?"},
+        {{"key", "ctrl+zzzzzzzz"},
+         "KEYSPEC 'ctrl+zzzzzzzz': unknown key 'zzzzzzzz'; allowed modifiers and one key joined by '+' "
+         "(ctrl+shift+a), or modifiers alone; a key by its name or its usage ID in hex, 0x01..0xe7"},
+        {{"key", "a+b"}, "KEYSPEC 'a+b': 2 keys; allowed modifiers and one key joined by '+' (ctrl+shift+a), or "
+                         "modifiers alone"},
+        {{"key", "a+ctrl"}, "KEYSPEC 'a+ctrl': modifiers come before the keys; did you mean ctrl+a?"},
+        {{"key", ""}, "KEYSPEC '': empty; allowed modifiers and one key joined by '+' (ctrl+shift+a), or modifiers "
+                      "alone"},
+        {{"key", "ctrl+"}, "KEYSPEC 'ctrl+': ends with '+'; allowed modifiers and one key joined by '+' "
+                           "(ctrl+shift+a), or modifiers alone"},
+        {{"key", "ctrl++a"}, "KEYSPEC 'ctrl++a': empty name between two '+'; allowed modifiers and one key joined "
+                             "by '+' (ctrl+shift+a), or modifiers alone"},
+        {{"key", "0x00"}, "KEYSPEC '0x00': 0x00 is no key of the key table; allowed usage IDs 0x01..0xe7"},
+        {{"key", "0xe8"}, "KEYSPEC '0xe8': 0xe8 is no key of the key table; allowed usage IDs 0x01..0xe7"},
+        {{"key", "---"}, "key: unknown option '---'; key takes no options"},
+        {{"key", "a+---"}, "KEYSPEC 'a+---': '---' names several keys (0xa5, 0xa6, 0xa7, …); give its usage ID in hex"},
+        {{"click", "left+left"},
+         "BUTTONS 'left+left': 'left' twice; allowed left, right, middle, or several joined by '+' (left+right)"},
+        {{"click", "lfet"}, "BUTTONS 'lfet': unknown button 'lfet'; allowed left, right, middle, or several joined "
+                            "by '+' (left+right); did you mean left?"},
+        {{"double-click", "left+right"}, "BUTTON 'left+right': allowed left, right or middle"},
+        {{"double-click", "--first-ms", "0"}, "--first-ms '0': allowed 1..255 ms"},
+        {{"double-click", "--interval-ms", "256"}, "--interval-ms '256': allowed 1..255 ms"},
+        {{"double-click", "--second", "long"}, "--second 'long': allowed same or hold"},
+        {{"double-click", "--first-ms"}, "--first-ms: value missing; usage: double-click [BUTTON] [--first-ms N] "
+                                         "[--second same|hold] [--interval-ms N]"},
+        {{"double-click", "--first-ms", "9", "--first-ms", "9"}, "--first-ms: given twice"},
+        {{"double-click", "--frist-ms", "9"}, "double-click: unknown option '--frist-ms'; options: --first-ms, "
+                                              "--second, --interval-ms; did you mean --first-ms?"},
+        {{"modifier-click", "a", "left"}, "MODIFIERS 'a': 'a' is no modifier; allowed ctrl, shift, alt, cmd, rctrl, "
+                                          "rshift, ralt or rcmd, several joined by '+'"},
+        {{"modifier-click", "ctrl"}, "modifier-click: BUTTON missing; usage: modifier-click MODIFIERS BUTTON"},
+        {{"repeat-key", "a", "--rate", "0"}, "--rate '0': allowed 0.1..6553.5 per second, at most one decimal"},
+        {{"repeat-key", "a", "--rate", "2.55"}, "--rate '2.55': allowed 0.1..6553.5 per second, at most one decimal"},
+        {{"repeat-key", "a", "--rate", "6553.6"},
+         "--rate '6553.6': allowed 0.1..6553.5 per second, at most one decimal"},
+        {{"repeat-key", "a", "--rate", "-1"}, "--rate '-1': allowed 0.1..6553.5 per second, at most one decimal"},
+        {{"repeat-key", "a", "--repeats", "65536"},
+         "--repeats '65536': allowed 0..65535 (0: until the pedal is released)"},
+        {{"repeat-key", "a", "--accelerate", "0"}, "--accelerate '0': allowed 1..65535"},
+        {{"repeat-key", "a", "--speed", "3"}, "repeat-key: unknown option '--speed'; options: --rate, --repeats, "
+                                              "--accelerate"},
+        {{"pointer", "upleft"}, "DIRECTION 'upleft': allowed right, left, down, up, down-right, up-right, up-left "
+                                "or down-left; did you mean up-left?"},
+        {{"pointer", "up", "--speed", "0"}, "--speed '0': allowed 1..65535 dots per second"},
+        {{"pointer", "up", "--accelerate", "1001"}, "--accelerate '1001': allowed 1..1000"},
+        {{"pointer", "up", "--repeats", "65535"},
+         "--repeats '65535': allowed 0..65534 (0: until the pedal is released)"},
+        {{"wheel", "up"}, "DIRECTION 'up': allowed forward or backward"},
+        {{"wheel", "forward", "--rate", "2.5"}, "--rate '2.5': allowed 1..65535 per second, whole numbers"},
+        {{"repeat-click", "left+right"}, "BUTTON 'left+right': allowed left, right or middle"},
+        {{"chord", "ctrl"}, "KEYSPEC 'ctrl': no key; allowed modifiers and 1 to 6 keys joined by '+' (ctrl+a+b)"},
+        {{"chord", "a+b+c+d+e+f+g"},
+         "KEYSPEC 'a+b+c+d+e+f+g': 7 keys; allowed modifiers and 1 to 6 keys joined by '+' (ctrl+a+b)"},
+        {{"chord", "a", "--on-ms", "4096"}, "--on-ms '4096': allowed 0..4095 ms"},
+        {{"chord", "a", "--count", "serie"}, "--count 'serie': allowed chords or series; did you mean series?"},
+        {{"on-change", "--press", "ctrl"},
+         "--press 'ctrl': no key; allowed none, or modifiers and one key joined by '+' (ctrl+a)"},
+        {{"on-change", "--release", "a+b"},
+         "--release 'a+b': 2 keys; allowed none, or modifiers and one key joined by '+' (ctrl+a)"},
+        {{"on-change", "a"}, "on-change: unexpected argument 'a'; usage: on-change [--press OUTPUT] [--release OUTPUT]"},
+    };
+    for (const auto& c : cases) {
+        const SetFormResult result = ParseSetForm(c.args);
+        EXPECT_FALSE(result.choice.has_value()) << c.args.join(' ').toStdString();
+        EXPECT_EQ(result.error.toStdString(), c.says) << c.args.join(' ').toStdString();
+    }
+}
+
+TEST(SetForm, EveryFormsExampleWritesItsMode) {
+    const auto& forms = SetForms();
+    ASSERT_EQ(forms.size(), std::size_t{OUTPUT_AT_CHANGE + 1});
+    for (std::size_t mode = 0; mode < forms.size(); ++mode) {
+        const SetFormResult result = ParseSetForm(QString::fromUtf8(forms[mode].example).split(' '));
+        ASSERT_TRUE(result.choice.has_value()) << forms[mode].example << ": " << result.error.toStdString();
+        EXPECT_EQ(ModeOf(*result.choice), static_cast<int>(mode)) << forms[mode].example;
+    }
+}
+
+TEST(SetForm, AnyArgumentsGiveAChoiceOrOneLine) {
+    const QStringList soup{"key", "chord", "on-change", "pointer", "wheel", "double-click", "--rate", "--repeats",
+                           "--accelerate", "--press", "--on-ms=", "--", "---", "+", "++", "ctrl+", "a+b+c",
+                           "キーパッド +", "0x", "0xfff", "2.5", "-1", "99999999999999999999", "left+left", "none",
+                           QString(300, 'z'), QString(200, '+'), "\u00e9", " ", ""};
+    std::mt19937 rng(11);
+    for (int n = 0; n < 5000; ++n) {
+        QStringList args;
+        for (int k = static_cast<int>(rng() % 6); k > 0; --k) args << soup[static_cast<qsizetype>(rng() % soup.size())];
+        const SetFormResult result = ParseSetForm(args);
+        EXPECT_NE(result.choice.has_value(), !result.error.isEmpty()) << args.join(' ').toStdString();
+        EXPECT_FALSE(result.error.contains('\n')) << args.join(' ').toStdString();
+    }
+}
+
+// A choice of `mode` drawn from everything its form takes.
+ModeChoice RandomChoice(int mode, std::mt19937& rng) {
+    const auto in = [&rng](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
+    const auto byte = [&] { return static_cast<std::uint8_t>(in(0, 255)); };
+    const auto u16 = [&](int low) { return static_cast<std::uint16_t>(in(low, 65535)); };
+    const auto key = [&] { return static_cast<std::uint8_t>(in(1, Max_KeyUsageID)); };
+    const auto button = [&] { return std::array<std::uint8_t, 3>{1, 2, 4}[static_cast<std::size_t>(in(0, 2))]; };
+    const auto keyOutput = [&] {
+        KeyOutput k{byte(), in(0, 3) == 0 ? std::uint8_t{0} : key()};
+        if (k.usage == 0 && k.modifiers == 0) k.modifiers = 1;
+        return k;
+    };
+    const auto timing = [&] {
+        return DoubleClickTiming{static_cast<std::uint8_t>(in(1, 255)), static_cast<std::uint8_t>(in(0, 1)),
+                                 static_cast<std::uint8_t>(in(1, 255))};
+    };
+    const auto repetition = [&] {
+        Repetition r{u16(0), {}};
+        if (in(0, 1) == 1) r.accelerate = u16(1);
+        return r;
+    };
+    const auto modifiers = [&] { return static_cast<std::uint8_t>(in(1, 255)); };
+    switch (mode) {
+        case 0: return keyOutput();
+        case 1: return Click{static_cast<std::uint8_t>(in(1, 7))};
+        case 2: return DoubleClick{button(), timing()};
+        case 3: return ModifierClick{modifiers(), button()};
+        case 4: return ModifierDoubleClick{modifiers(), button(), timing()};
+        case 5: return RepeatKey{keyOutput(), u16(1), repetition()};
+        case 6: {
+            PointerMoveChoice p;
+            p.direction = kDirections[static_cast<std::size_t>(in(0, 7))].direction;
+            p.speedIndex = in(1, 65535);
+            p.setNumber = true;
+            p.repeats = in(0, PM_MAX_REPEATS);
+            p.accelerated = in(0, 1) == 1;
+            p.accelerationIndex = p.accelerated ? in(1, 1000) : 0;
+            return p;
+        }
+        case 7: return Wheel{static_cast<std::uint8_t>(in(0, 1) == 0 ? 1 : 255), u16(1), repetition()};
+        case 8: return RepeatClick{button(), u16(1), repetition()};
+        case 9: {
+            Chord c{static_cast<std::uint16_t>(in(0, 4095)), static_cast<std::uint16_t>(in(0, 4095)), u16(0),
+                    in(0, 1) == 1, byte(), {}};
+            const int keys = in(1, CHORD_KEYS_MAX);
+            for (int k = 0; k < keys; ++k) c.keys[static_cast<std::size_t>(k)] = key();
+            return c;
+        }
+        default: {
+            OnChange c;
+            if (in(0, 2) > 0) c.press = KeyOutput{byte(), key()};
+            if (in(0, 2) > 0) c.release = KeyOutput{byte(), key()};
+            return c;
+        }
+    }
+}
+
+void RandomBytes(CommonBytes& common, std::mt19937& rng) {
+    for (std::uint8_t& b : common) b = static_cast<std::uint8_t>(rng() & 0xFF);
+}
+
+// The bytes a mode's form writes; the others as "--".
+std::string NamedBytes(std::uint8_t mode, const CommonBytes& common, std::uint16_t named) {
+    std::string text = HexBytes(mode, common);
+    for (std::size_t i = 0; i < common.size(); ++i) {
+        if ((named & (1u << i)) == 0) text.replace(5 + 3 * i, 2, "--");
+    }
+    return text;
+}
+
+// Writes show's "set" arguments over other bytes and compares the bytes the mode's form writes.
+void ExpectSameRecord(std::uint8_t mode, const CommonBytes& common, const std::vector<std::string>& set,
+                      std::mt19937& rng) {
+    QStringList args;
+    for (const std::string& a : set) args << QString::fromStdString(a);
+    const SetFormResult parsed = ParseSetForm(args);
+    ASSERT_TRUE(parsed.choice.has_value()) << args.join(' ').toStdString() << ": " << parsed.error.toStdString();
+    std::uint8_t writtenMode = 0xEE;
+    CommonBytes written;
+    RandomBytes(written, rng);
+    Encode(*parsed.choice, {writtenMode, written});
+    const std::uint16_t named = WrittenBytes(mode);
+    EXPECT_EQ(NamedBytes(writtenMode, written, named), NamedBytes(mode, common, named)) << args.join(' ').toStdString();
+}
+
+TEST(SetForm, ShowsSetArgumentsWriteTheRecordBackForRandomRecordsOfEveryMode) {
+    std::mt19937 rng(20240611);
+    for (int mode = 0; mode <= OUTPUT_AT_CHANGE; ++mode) {
+        for (int n = 0; n < 400; ++n) {
+            std::uint8_t m = 0;
+            CommonBytes common;
+            RandomBytes(common, rng);
+            Encode(RandomChoice(mode, rng), {m, common});
+            const auto set = SetArgs(m, common);
+            ASSERT_TRUE(set.has_value()) << "mode " << mode << ": " << HexBytes(m, common);
+            ExpectSameRecord(m, common, *set, rng);
+        }
+    }
+    // Any bytes at all: where show offers arguments, they write the same record.
+    int offered = 0;
+    for (int n = 0; n < 20000; ++n) {
+        const auto mode = static_cast<std::uint8_t>(rng() % 13);
+        CommonBytes common;
+        RandomBytes(common, rng);
+        if (const auto set = SetArgs(mode, common)) {
+            ++offered;
+            ExpectSameRecord(mode, common, *set, rng);
+        }
+    }
+    EXPECT_GT(offered, 1000);
+}
+
+}  // namespace
+}  // namespace tarvik::cli

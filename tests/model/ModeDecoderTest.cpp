@@ -1,0 +1,136 @@
+// From a record back to its setting form, and field by field.
+#include <gtest/gtest.h>
+
+#include "RecordText.h"
+#include "model/ModeDecoder.h"
+#include "model/ModeFields.h"
+
+namespace tarvik::modes {
+namespace {
+
+std::string SetText(const std::string& record) {
+    const test::RecordText r = test::ParseRecord(record);
+    const auto args = SetArgs(r.mode, r.common);
+    if (!args) return "null";
+    std::string text;
+    for (const std::string& a : *args) text += (text.empty() ? "" : " ") + a;
+    return text;
+}
+
+TEST(ModeDecoder, GivesTheFormThatWritesTheRecordOrNone) {
+    const struct {
+        const char* record;
+        const char* set;
+    } cases[] = {
+        {"00 | 03 04 55 55 55 55 55 55 55 55 55 55 55", "key ctrl+shift+a"},
+        {"00 | 00 28", "key enter"},
+        {"00 | f5 00", "key ctrl+alt+rctrl+rshift+ralt+rcmd"},
+        {"00 | 00 57", "key キーパッド +"},
+        {"00 | 00 9e", "key 0x9e"},  // "Return" is the easy name of 0x28
+        {"00 | 00 a5", "key 0xa5"},  // one of the reserved rows, all named "---"
+        {"00 | 00 00", "null"},
+        {"00 | 00 e8", "null"},
+        {"01 | 05", "click left+middle"},
+        {"01 | 00", "null"},
+        {"01 | 08", "null"},
+        {"02 | 01 0f 00 0f", "double-click"},
+        {"02 | 02 0f 01 1e", "double-click right --second hold --interval-ms 30"},
+        {"02 | 01 00 00 0f", "null"},
+        {"02 | 01 0f 02 0f", "null"},
+        {"03 | 11 04", "modifier-click ctrl+rctrl middle"},
+        {"03 | 00 01", "null"},
+        {"04 | 08 01 77 0f 00 0f", "modifier-double-click cmd left"},
+        {"04 | 08 03 77 0f 00 0f", "null"},
+        {"05 | 01 04 77 77 77 77 01 00 14 00 19 00 03", "repeat-key ctrl+a --rate 2.5 --repeats 20 --accelerate 3"},
+        {"05 | 00 04 77 77 77 77 00 00 00 00 64 00 05", "null"},  // an index without acceleration
+        {"05 | 00 04 77 77 77 77 00 00 00 00 00 00 00", "null"},  // rate 0
+        {"06 | ff 01 00 64 03 e8 00 00 00 00 64 00 01", "pointer down-left"},
+        {"06 | 00 ff 00 01 01 4d 01 ff fe 00 01 00 03", "pointer up --speed 1 --repeats 65534 --accelerate 3"},
+        {"06 | ff 01 00 64 03 e8 00 00 00 00 64 00 00", "null"},  // the form writes index 1
+        {"06 | ff 01 00 64 03 e8 01 00 00 00 64 05 dc", "null"},  // index 1500 keeps an old divisor
+        {"06 | ff 01 00 65 03 e8 00 00 00 00 64 00 01", "null"},  // speed copy differs
+        {"06 | 02 01 00 64 03 e8 00 00 00 00 64 00 01", "null"},
+        {"07 | 01 77 77 77 77 00 00 00 00 0a 00 00 77", "wheel forward"},
+        {"07 | ff 77 77 77 77 01 00 01 ff ff 00 02 77", "wheel backward --rate 65535 --repeats 1 --accelerate 2"},
+        {"07 | 02 77 77 77 77 00 00 00 00 0a 00 00 77", "null"},
+        {"08 | 04 77 77 77 77 01 00 03 00 05 00 07 77", "repeat-click middle --rate 0.5 --repeats 3 --accelerate 7"},
+        {"08 | 03 77 77 77 77 00 00 00 00 05 00 00 77", "null"},
+        {"09 | 32 32 00 81 00 01 00 04", "chord a"},
+        {"09 | ff 00 f0 01 00 00 02 04 05 06 07 08 09",
+         "chord shift+a+b+c+d+e+f --on-ms 4095 --off-ms 0 --repeats 0 --count chords"},
+        {"09 | 2c 0a 10 83 00 05 00 04", "null"},           // three chords
+        {"09 | 32 32 00 81 00 01 00 04 00 06", "null"},     // a key after the end of the chord
+        {"09 | 32 32 00 81 00 01 00 00 05", "null"},        // no first key
+        {"0a | 03 00 04 02 05", "on-change --press a --release shift+b"},
+        {"0a | 00 00 00 00 00", "on-change"},
+        {"0a | 01 00 e9 00 00", "null"},  // a click code
+        {"0a | 05 00 04 00 00", "null"},
+        {"0a | 01 00 04 07 09", "null"},  // bytes of an output that is off
+        {"0b | 00", "null"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SetText(c.record), c.set) << c.record;
+}
+
+std::string FieldsText(const std::string& record, const AdditionalBytes& additional = {}) {
+    struct Show {
+        std::string operator()(std::monostate) const { return "null"; }
+        std::string operator()(bool b) const { return b ? "true" : "false"; }
+        std::string operator()(long long v) const { return std::to_string(v); }
+        std::string operator()(double v) const {
+            std::ostringstream out;
+            out << v;
+            return out.str();
+        }
+        std::string operator()(const std::string& s) const { return s; }
+        std::string operator()(const std::vector<std::string>& list) const {
+            std::string text;
+            for (const std::string& s : list) text += (text.empty() ? "" : ", ") + s;
+            return "[" + text + "]";
+        }
+    };
+    const test::RecordText r = test::ParseRecord(record);
+    std::string text;
+    for (const Field& f : DecodeFields(r.mode, r.common, additional))
+        text += (text.empty() ? "" : " ") + f.name + "=" + std::visit(Show{}, f.value);
+    return text;
+}
+
+TEST(ModeFields, NamesWhatTheTablesKnowAndGivesTheRestAsNumbers) {
+    const struct {
+        const char* record;
+        const char* fields;
+    } cases[] = {
+        {"00 | 11 00", "mode=0 modifiers=[ctrl, rctrl] key=null usage_id=0"},
+        {"01 | 09", "mode=1 buttons=9"},
+        {"02 | 04 0f 05 1e", "mode=2 button=middle first_ms=15 second=5 interval_ms=30"},
+        {"04 | 02 01 77 0f 01 0f", "mode=4 modifiers=[shift] button=left first_ms=15 second=hold interval_ms=15"},
+        {"05 | 00 e8 77 77 77 77 02 00 14 00 19 00 03",
+         "mode=5 modifiers=[] key=0xe8 usage_id=232 rate=2.5 repeats=20 acceleration=true acceleration_index=3"},
+        {"06 | 07 01 00 64 01 4d 01 00 00 00 64 00 03",
+         "mode=6 direction=null speed=100 repeats=0 acceleration=true acceleration_index=3 acceleration_divisor=333"},
+        {"07 | ff 77 77 77 77 00 00 00 00 0a 00 00",
+         "mode=7 direction=backward rate=10 repeats=0 acceleration=false acceleration_index=0"},
+        {"08 | 02 77 77 77 77 00 00 00 00 05 00 00", "mode=8 button=right rate=0.5 repeats=0 acceleration=false "
+                                                     "acceleration_index=0"},
+        {"0a | 02 01 04 80 28", "mode=10 press=null release=rcmd+enter"},
+        {"0c | 01 02 03", "mode=12"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FieldsText(c.record), c.fields) << c.record;
+}
+
+TEST(ModeFields, ChordsBeyondTheFirstComeFromTheAdditionalBytesAndStopAtTen) {
+    AdditionalBytes additional{};
+    additional[0] = 0x02;  // chord 2: shift+b+c
+    additional[1] = 0x05;
+    additional[2] = 0x06;
+    additional[7 + 1] = 0x00;  // chord 3: a key byte of 0 is still the chord's first key
+    additional[8 * 7 + 1] = 0x1d;  // chord 10: z
+    EXPECT_EQ(FieldsText("09 | 2c 0a 10 83 00 05 01 04 00 06", additional),
+              "mode=9 on_ms=300 off_ms=10 chords=3 repeats=5 count=series outputs=[ctrl+a, shift+b+c, 0x00]");
+    EXPECT_EQ(FieldsText("09 | 00 00 00 7f 00 00 00 04", additional),
+              "mode=9 on_ms=0 off_ms=0 chords=127 repeats=0 count=chords "
+              "outputs=[a, shift+b+c, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, z]");
+}
+
+}  // namespace
+}  // namespace tarvik::modes
