@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "device/HID_PnP.h"
 #include "device/UnitFlows.h"
 #include "sim/SimulatedUnit.h"
@@ -47,7 +47,7 @@ ReadFigures FullRead(int answerDelayMs) {
     UnitFlowListener quiet;
     QElapsedTimer clock;
     clock.start();
-    const ReadOutcome outcome = ReadUnit(link, quiet);
+    const ReadOutcome outcome = ReadUnit(link, State(), quiet);
     const qint64 totalNs = clock.nsecsElapsed();
     if (outcome != ReadOutcome::Done) std::fprintf(stderr, "full read failed\n");
     ReadFigures f;

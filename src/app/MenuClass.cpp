@@ -8,7 +8,7 @@
 
 #include "app/QuickStartGuide.h"
 #include "device/Alert.h"
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "model/Texts.h"
 
 namespace tarvik {

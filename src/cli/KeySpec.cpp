@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <array>
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 #include "model/KeyTable.h"
 #include "model/StandardChoice.h"
 

@@ -20,7 +20,7 @@
 #include <thread>
 #include <utility>
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 

@@ -1,6 +1,6 @@
 #include "model/ContentsGroups.h"
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 #include "model/KeyTable.h"
 
 namespace tarvik::contents {

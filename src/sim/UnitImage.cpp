@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "device/UnitFlows.h"
 
 namespace tarvik {

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <initializer_list>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "device/HID_PnP.h"
 #include "model/Texts.h"
 #include "ui/DialogHost.h"

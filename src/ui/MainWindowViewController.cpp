@@ -9,7 +9,7 @@
 
 #include "device/Alert.h"
 #include "device/Console.h"
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "device/HID_PnP.h"
 #include "device/UnitFlows.h"
 #include "model/PedalContents.h"
@@ -37,7 +37,10 @@ public:
         window_.WritePedalContents();
         window_.ActivatePedal(pedal);
     }
-    void ExchangeFailed() override { window_.InitializeControls(); }
+    void ExchangeFailed(ExchangeEnding ending) override {
+        AlertExchangeFailure(ending);
+        window_.InitializeControls();
+    }
 
 private:
     MainWindowViewController& window_;
@@ -48,7 +51,10 @@ class MainWindowViewController::ResetListener : public UnitFlowListener {
 public:
     explicit ResetListener(MainWindowViewController& window) : window_(window) {}
     void PedalRecordReady(int /*pedal*/) override { window_.WritePedalContents(); }
-    void ExchangeFailed() override { window_.InitializeControls(); }
+    void ExchangeFailed(ExchangeEnding ending) override {
+        AlertExchangeFailure(ending);
+        window_.InitializeControls();
+    }
 
 private:
     MainWindowViewController& window_;
@@ -248,7 +254,7 @@ void MainWindowViewController::AttachSequence() {
     InitializeControls();
     SetExplanation(text::ExplanationConnected);
     ReadListener listener(*this);
-    const ReadOutcome outcome = ReadUnit(*plugNPlay_, listener);
+    const ReadOutcome outcome = ReadUnit(*plugNPlay_, State(), listener);
     if (outcome == ReadOutcome::Unsupported) {
         InitializeControls();
         alertBox(text::UnsupportedFirmware);
@@ -289,7 +295,9 @@ void MainWindowViewController::RunFactoryReset() {
         return;
     }
     ResetListener listener(*this);
-    FactoryReset(*plugNPlay_, listener);
+    // A pedal that did not take its factory setting leaves the reset unfinished: say so, rather
+    // than let the user take the unit for reset.
+    if (FactoryReset(*plugNPlay_, State(), listener) != ExchangeEnding::Answered) alertBox(text::ResetFailed);
 }
 
 // ---- Edit flow ---------------------------------------------------------------------------------
@@ -335,7 +343,9 @@ void MainWindowViewController::SettingDialog_OK() {
     DeviceState& s = State();
     if (!s.SettingEnabled) return;
     WritePedalContents();
-    if (WriteSelectedPedal(*plugNPlay_)) {
+    const ExchangeEnding ending = WritePedal(*plugNPlay_, s, s.SelectedPedalNo);
+    if (ending != ExchangeEnding::Answered) {
+        AlertExchangeFailure(ending);
         InitializeControls();
         return;
     }

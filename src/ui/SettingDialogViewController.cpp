@@ -7,7 +7,7 @@
 
 #include "device/Alert.h"
 #include "device/Console.h"
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "model/KeyTable.h"
 #include "model/Texts.h"
 #include "ui/DialogHost.h"
@@ -326,19 +326,24 @@ void SettingDialogViewController::buttonProgramTarvik_Click() {
     if (!IsPedalIndex(p)) return;
     ui_->buttonProgramTarvik->setEnabled(false);
 
+    auto& s = State();
+    std::uint8_t& mode = s.OutputMode[static_cast<std::size_t>(p)];
+    CommonRecord& common = s.CommonData[static_cast<std::size_t>(p)];
     const QString id = SelectedTabIdentifier();
     if (id == TabKeyboardId) {
         // A key setting that is not complete would write a missing key: store and send nothing.
-        if (!StoreKeyboardChoice(CurrentKeyboardChoice(), p)) {
+        const KeyboardChoice choice = CurrentKeyboardChoice();
+        if (!IsComplete(choice)) {
             Change_buttonProgramTarvik_Enabled();
             return;
         }
+        StoreKeyboardChoice(choice, mode, common);
     } else if (id == TabMouseId) {
         // No click chosen (a loaded combination of buttons): the record is sent as it is.
-        StoreClickChoice(CurrentClickChoice(), p);
+        StoreClickChoice(CurrentClickChoice(), mode, common);
     }
 
-    State().SettingEnabled = true;
+    s.SettingEnabled = true;
     ui_->buttonProgramTarvik->setEnabled(true);
     HandOver();
 }

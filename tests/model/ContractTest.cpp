@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <string>
 
-#include "device/DeviceState.h"
-#include "device/ProtocolConstants.h"
+#include "model/DeviceState.h"
+#include "model/ProtocolConstants.h"
 #include "model/KeyTable.h"
 #include "model/PedalContents.h"
 #include "model/PedalRecord.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 
 class ModelTest : public ::testing::Test {
 protected:

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "model/ChordRecord.h"
 #include "model/PedalRecord.h"
 #include "ui/advanced/ChordKeyNames.h"

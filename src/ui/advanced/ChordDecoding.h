@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik::advanced {
 

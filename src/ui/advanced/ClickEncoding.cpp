@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "model/StandardChoice.h"
 
 namespace tarvik::advanced {

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 
 namespace tarvik::advanced {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "model/PedalRecord.h"
 
 namespace tarvik::advanced {

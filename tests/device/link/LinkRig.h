@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <vector>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "device/HID_PnP.h"
 #include "sim/SimulatedUnit.h"
 

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "model/PedalRecord.h"
 #include "ui/advanced/ChordDecoding.h"
 #include "ui/advanced/ClickEncoding.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "device/HID_PnP.h"
 #include "sim/SimulatedUnit.h"
 #include "support/ScriptedPresenter.h"

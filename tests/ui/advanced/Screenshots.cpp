@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "device/HID_PnP.h"
 #include "sim/SimulatedUnit.h"
 #include "ui/AdvancedSettingDialogViewController.h"

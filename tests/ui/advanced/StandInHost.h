@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "device/HID_PnP.h"
 #include "sim/SimulatedUnit.h"
 #include "ui/AdvancedSettingDialogViewController.h"

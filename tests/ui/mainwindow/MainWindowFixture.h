@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "device/HID_PnP.h"
 #include "sim/SimulatedUnit.h"
 #include "support/ScriptedPresenter.h"

@@ -18,9 +18,9 @@
 #include <string_view>
 #include <vector>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "device/HID_PnP.h"
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 #include "sim/SimulatedUnit.h"
 #include "support/ScriptedPresenter.h"
 #include "ui/DialogHost.h"

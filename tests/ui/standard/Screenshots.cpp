@@ -6,7 +6,7 @@
 #include <QTabWidget>
 #include <cstdio>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "device/HID_PnP.h"
 #include "sim/SimulatedUnit.h"
 #include "ui/DialogHost.h"

@@ -49,34 +49,31 @@ TEST(StandardTitleLine, NamesThePedalForTwoToFivePedals) {
     }
 }
 
-TEST(StandardChoice, OnlyACompleteChoiceForAPedalInRangeIsStored) {
+TEST(StandardChoice, OnlyACompleteChoiceIsStored) {
     using enum ModifierRadio;
     const struct {
         KeyboardChoice choice;
-        int pedal;
         bool stored;
     } cases[] = {
-        {{NoModifiers, 0x0F, 4}, 1, true},  {{WithModifiers, 0x01, 4}, 1, true}, {{OnlyModifiers, 0x04, -1}, 1, true},
-        {{NoModifiers, 0, -1}, 1, false},   {{NoModifiers, 0, 238}, 1, false},   {{WithModifiers, 0, 4}, 1, false},
-        {{WithModifiers, 0x08, -1}, 1, false}, {{OnlyModifiers, 0, 4}, 1, false}, {{None, 0x01, 4}, 1, false},
-        {{NoModifiers, 0, 4}, 5, false},    {{NoModifiers, 0, 4}, -1, false},
+        {{NoModifiers, 0x0F, 4}, true},  {{WithModifiers, 0x01, 4}, true}, {{OnlyModifiers, 0x04, -1}, true},
+        {{NoModifiers, 0, -1}, false},   {{NoModifiers, 0, 238}, false},   {{WithModifiers, 0, 4}, false},
+        {{WithModifiers, 0x08, -1}, false}, {{OnlyModifiers, 0, 4}, false}, {{None, 0x01, 4}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << int(c.choice.radio) << " " << int(c.choice.modifiers) << " "
-                                        << c.choice.usageID << " pedal " << c.pedal);
-        State() = DeviceState{};
-        for (auto& common : State().CommonData) common = Marked();
-        EXPECT_EQ(IsComplete(c.choice), c.stored || c.pedal != 1);
-        EXPECT_EQ(StoreKeyboardChoice(c.choice, c.pedal), c.stored);
-        EXPECT_EQ(State().CommonData[1] != Marked(), c.stored);
+                                        << c.choice.usageID);
+        std::uint8_t mode = 9;
+        Common common = Marked();
+        EXPECT_EQ(IsComplete(c.choice), c.stored);
+        StoreKeyboardChoice(c.choice, mode, common);
+        EXPECT_EQ(common != Marked(), c.stored);
+        EXPECT_EQ(mode, c.stored ? 0 : 9);
     }
-    for (auto [choice, pedal] : {std::pair{ClickChoice::Left, 5}, {ClickChoice::Left, -1}, {ClickChoice::None, 0}}) {
-        EXPECT_FALSE(StoreClickChoice(choice, pedal));
-    }
-    for (std::size_t p = 0; p < NUMBER_OF_PEDALS_MAX; ++p) {
-        EXPECT_EQ(State().OutputMode[p], 0);
-        EXPECT_EQ(State().CommonData[p], Marked());
-    }
+    std::uint8_t mode = 9;
+    Common common = Marked();
+    StoreClickChoice(ClickChoice::None, mode, common);
+    EXPECT_EQ(mode, 9);
+    EXPECT_EQ(common, Marked());
 }
 
 }  // namespace
