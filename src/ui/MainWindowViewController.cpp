@@ -5,13 +5,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QTimer>
 
 #include "device/Alert.h"
 #include "device/Console.h"
-#include "model/DeviceState.h"
 #include "device/HID_PnP.h"
 #include "device/UnitFlows.h"
+#include "model/DeviceState.h"
 #include "model/PedalContents.h"
 #include "model/PedalNames.h"
 #include "model/Texts.h"
@@ -98,15 +97,13 @@ MainWindowViewController::MainWindowViewController(HidBackend& backend, QWidget*
     InitializeControls();
 
     plugNPlay_ = std::make_unique<HID_PnP>(backend);
-
-    updateTimer_ = new QTimer(this);
-    updateTimer_->setInterval(UPDATE_INTERVAL_MS);
-    connect(updateTimer_, &QTimer::timeout, this, &MainWindowViewController::UpdateAppWindow);
-    updateTimer_->start();
+    connect(plugNPlay_.get(), &HID_PnP::unitAttached, this, &MainWindowViewController::ConnectionChanged);
+    connect(plugNPlay_.get(), &HID_PnP::unitRemoved, this, &MainWindowViewController::ConnectionChanged);
+    // The probe has already found a unit or none: that is the first change to handle.
+    ConnectionChanged();
 }
 
 MainWindowViewController::~MainWindowViewController() {
-    updateTimer_->stop();
     // Dialogs still open refer to this window; they go first.
     delete settingDialog_.data();
 }
@@ -222,24 +219,57 @@ void MainWindowViewController::ActivatePedal(int pedal) {
 void MainWindowViewController::WritePedalContents() {
     const int p = State().SelectedPedalNo;
     if (!IsPedalIndex(p)) return;
-    TextView(p)->setPlainText(ForDisplay(PedalContentsText()));
+    TextView(p)->setPlainText(ForDisplay(PedalContentsText(State(), p)));
 }
 
-// ---- Update loop -------------------------------------------------------------------------------
+// ---- Steps -------------------------------------------------------------------------------------
+
+void MainWindowViewController::ConnectionChanged() {
+    connectionChanged_ = true;
+    ScheduleSteps();
+}
+
+void MainWindowViewController::RequestFactoryReset() {
+    resetRequested_ = true;
+    ScheduleSteps();
+}
+
+// Queued, not run from inside the signal: an attach read waits for the unit, and the code that
+// reported the unit (the backend's hotplug handling) must not be held in that wait.
+void MainWindowViewController::ScheduleSteps() {
+    if (stepsScheduled_) return;
+    stepsScheduled_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            stepsScheduled_ = false;
+            UpdateAppWindow();
+        },
+        Qt::QueuedConnection);
+}
 
 void MainWindowViewController::UpdateAppWindow() {
-    RefreshAccessHint();
-    DeviceState& s = State();
-    if (s.DeviceDetectedChanged) {
-        s.DeviceDetectedChanged = false;
-        if (s.DeviceDetected) {
-            AttachSequence();
+    if (stepRunning_ || exiting_) return;
+    stepRunning_ = true;
+    for (;;) {
+        RefreshAccessHint();
+        if (connectionChanged_) {
+            connectionChanged_ = false;
+            State().DeviceDetectedChanged = false;
+            if (plugNPlay_->HasDevice()) {
+                AttachSequence();
+            } else {
+                DetachSequence();
+            }
+        } else if (resetRequested_) {
+            resetRequested_ = false;
+            RunFactoryReset();
         } else {
-            DetachSequence();
+            break;
         }
-        return;
+        if (exiting_) break;
     }
-    if (s.InitialState) RunFactoryReset();
+    stepRunning_ = false;
 }
 
 void MainWindowViewController::RefreshAccessHint() {
@@ -259,6 +289,7 @@ void MainWindowViewController::AttachSequence() {
         InitializeControls();
         alertBox(text::UnsupportedFirmware);
         emit unitRead(false);
+        exiting_ = true;
         exit_(0);
         return;
     }
@@ -339,17 +370,23 @@ AdvancedSettingDialogViewController* MainWindowViewController::SetPedal2Advanced
     return dialog;
 }
 
+// The write is a step of its own: what is asked for while it waits for the unit runs after it.
 void MainWindowViewController::SettingDialog_OK() {
     DeviceState& s = State();
     if (!s.SettingEnabled) return;
+    const bool outermost = !stepRunning_;
+    stepRunning_ = true;
     WritePedalContents();
     const ExchangeEnding ending = WritePedal(*plugNPlay_, s, s.SelectedPedalNo);
     if (ending != ExchangeEnding::Answered) {
         AlertExchangeFailure(ending);
         InitializeControls();
-        return;
+    } else {
+        alertBox(text::SettingDoneBefore + s.PedalName + text::SettingDoneAfter);
     }
-    alertBox(text::SettingDoneBefore + s.PedalName + text::SettingDoneAfter);
+    if (!outermost) return;
+    stepRunning_ = false;
+    if (connectionChanged_ || resetRequested_) ScheduleSteps();
 }
 
 }  // namespace tarvik

@@ -3,10 +3,10 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <QSignalBlocker>
-#include <QTimer>
 
 #include "device/Alert.h"
 #include "device/Console.h"
+#include "device/HID_PnP.h"
 #include "model/DeviceState.h"
 #include "model/KeyTable.h"
 #include "model/Texts.h"
@@ -18,7 +18,6 @@ namespace tarvik {
 
 namespace {
 
-constexpr int TIMER2_INTERVAL_MS = 100;
 constexpr int TAB_KEYBOARD = 0;
 constexpr int TAB_MOUSE = 1;
 const QString TabKeyboardId = QStringLiteral("Tab_Keyboard");
@@ -44,11 +43,8 @@ SettingDialogViewController::~SettingDialogViewController() { viewWillDisappear(
 
 void SettingDialogViewController::viewDidLoad() {
     ui_->setupUi(this);
-
-    timer2 = new QTimer(this);
-    timer2->setInterval(TIMER2_INTERVAL_MS);
-    connect(timer2, &QTimer::timeout, this, &SettingDialogViewController::UpdateAppWindow2);
-    timer2->start();
+    // Also while the out-of-standard warning below is up.
+    connect(&host_.plugNPlay(), &HID_PnP::unitRemoved, this, &SettingDialogViewController::UnitRemoved);
 
     auto& s = State();
     pedal_ = s.SelectedPedalNo;
@@ -371,14 +367,11 @@ void SettingDialogViewController::cancelButtonPressed() { reject(); }
 
 // Closing.
 
-void SettingDialogViewController::UpdateAppWindow2() {
+void SettingDialogViewController::UnitRemoved() {
     auto& s = State();
-    if (s.timer2state || !s.CloseStandardSetting) return;
-    s.timer2state = true;
     s.StandardSettingDialogOpen = false;
     s.CloseStandardSetting = false;
     reject();
-    s.timer2state = false;
 }
 
 void SettingDialogViewController::done(int result) {
@@ -406,7 +399,6 @@ void SettingDialogViewController::viewWillDisappear() {
     if (disappeared_) return;
     disappeared_ = true;
     State().StandardSettingDialogOpen = false;
-    if (timer2) timer2->stop();
 }
 
 }  // namespace tarvik

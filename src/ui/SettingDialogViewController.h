@@ -9,7 +9,6 @@
 #include "model/StandardChoice.h"
 #include "ui/standard/StandardKeyList.h"
 
-class QTimer;
 class QRadioButton;
 
 namespace Ui {
@@ -50,7 +49,8 @@ private slots:
     void buttonProgramTarvik_Click();
     void okButtonPressed();
     void cancelButtonPressed();
-    void UpdateAppWindow2();
+    // The unit went away: the dialog closes at once, writing nothing.
+    void UnitRemoved();
 
 private:
     // Loading, in the order the pedal's record is read.
@@ -79,7 +79,6 @@ private:
 
     DialogHost& host_;
     std::unique_ptr<Ui::SettingDialogViewController> ui_;
-    QTimer* timer2 = nullptr;
 
     int pedal_ = -1;  // the pedal the dialog edits: SelectedPedalNo when it opened
     StandardKeyList keys_;

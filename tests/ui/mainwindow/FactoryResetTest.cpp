@@ -21,7 +21,7 @@ protected:
         unit->ClearTranscript();
     }
     void RequestReset() {
-        State().InitialState = true;
+        window->RequestFactoryReset();
         const auto before = presenter.All().size();
         ASSERT_TRUE(QTest::qWaitFor([&] { return presenter.All().size() > before; }, 3000));
         QTest::qWait(150);
@@ -102,14 +102,15 @@ TEST_F(FactoryResetTest, ResetThatCannotReachTheUnitEndsWithTheFailureText) {
 
 TEST_F(FactoryResetTest, ResetAskedForWhileAUnitArrivesRunsOnceAfterTheRead) {
     Start(Unit({Pedal(1, {1})}));
-    State().InitialState = true;  // the attach is pending: the reset waits for the tick after the read
+    window->RequestFactoryReset();  // the attach is pending: the reset waits until the read has ended
+    window->RequestFactoryReset();
     presenter.QueueResponse(ALERT_FIRST_BUTTON);
     ASSERT_TRUE(ReadEnds());
-    EXPECT_TRUE(presenter.All().empty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !presenter.All().empty(); }, 3000));
-    QTest::qWait(300);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return unit->CommandCount(SET_PARAMETERS) > 0; }, 3000));
+    QTest::qWait(50);
     EXPECT_EQ(presenter.All().size(), 1u);
     EXPECT_EQ(unit->CommandCount(SET_PARAMETERS), 1);
+    EXPECT_EQ(unit->Transcript()[6].bytes.at(0), char(SET_OUTPUT_MODE_AND_DATA)) << "after the three reads";
 }
 
 }  // namespace

@@ -89,16 +89,14 @@ public:
         calls.push_back({s.SettingEnabled, s.OutputMode[static_cast<std::size_t>(s.SelectedPedalNo)]});
         if (whileSending) whileSending();
     }
-    HID_PnP& plugNPlay() override {
-        ADD_FAILURE() << "the standard dialog reaches the unit only through SettingDialog_OK";
-        return link_;
-    }
+    // The dialog listens to it for the unit's removal; it sends nothing through it.
+    HID_PnP& plugNPlay() override { return link_; }
 
     std::vector<Call> calls;
     std::function<void()> whileSending;  // runs inside SettingDialog_OK, as a running exchange's events would
+    SimulatedUnit unit_;
 
 private:
-    SimulatedUnit unit_;
     HID_PnP link_{unit_};
 };
 
@@ -108,6 +106,8 @@ public:
     // what the main window sets before it opens the dialog.
     void SetRecord(int pedal, std::uint8_t mode, const Common& common, int count = 3) {
         State() = DeviceState{};
+        State().selfRef = &host_.plugNPlay();  // the stand-in's link hears its unit
+        if (!host_.unit_.IsPlugged()) host_.unit_.Plug();
         presenter_.Clear();
         host_.calls.clear();
         auto& s = State();

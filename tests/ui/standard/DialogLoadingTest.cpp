@@ -145,8 +145,7 @@ TEST_F(StandardDialogTest, WarningAnswersDecideWhetherTheDialogStays) {
         if (c.response) presenter_.QueueResponse(c.response);
         presenter_.SetWhileShown([&](const ScriptedPresenter::Shown&) {
             if (!c.unplugWhileAsked) return;
-            State().CloseStandardSetting = true;
-            QTest::qWait(250);
+            host_.unit_.Unplug();
         });
         // Not deleted on close, so that a dialog closed while loading is seen to finish once.
         auto d = Open(/*deleteOnClose=*/false);
