@@ -349,7 +349,7 @@ void MainWindowViewController::OpenStandardDialog(int pedal) {
     button->setEnabled(true);
     s.StandardSettingDialogOpen = true;
 
-    auto* dialog = new SettingDialogViewController(*this, this);
+    auto* dialog = new SettingDialogViewController(*this, s, pedal, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     settingDialog_ = dialog;
@@ -363,7 +363,7 @@ AdvancedSettingDialogViewController* MainWindowViewController::SetPedal2Advanced
     // the send.
     s.SelectedPedalNo = pedal;
     s.PedalName = NameLabel(pedal)->text().toStdString();
-    auto* dialog = new AdvancedSettingDialogViewController(*this, this);
+    auto* dialog = new AdvancedSettingDialogViewController(*this, s, pedal, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->open();

@@ -28,8 +28,13 @@ QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
-SettingDialogViewController::SettingDialogViewController(DialogHost& host, QWidget* parent)
-    : QDialog(parent), host_(host), ui_(std::make_unique<Ui::SettingDialogViewController>()) {
+SettingDialogViewController::SettingDialogViewController(DialogHost& host, DeviceState& state, int pedal,
+                                                         QWidget* parent)
+    : QDialog(parent),
+      host_(host),
+      state_(state),
+      ui_(std::make_unique<Ui::SettingDialogViewController>()),
+      pedal_(pedal) {
     viewDidLoad();
     loading_ = false;
     // Closing during loading (the warning's キャンセル, or the unit pulled out while the warning was
@@ -46,8 +51,7 @@ void SettingDialogViewController::viewDidLoad() {
     // Also while the out-of-standard warning below is up.
     connect(&host_.plugNPlay(), &HID_PnP::unitRemoved, this, &SettingDialogViewController::UnitRemoved);
 
-    auto& s = State();
-    pedal_ = s.SelectedPedalNo;
+    const auto& s = state_;
     const int p = pedal_;
     ui_->Label_PedalName->setText(Q(StandardTitleLine(s.NumberOfPedals, p)));
     setWindowTitle(Q(text::StandardDialogTitle));
@@ -119,7 +123,7 @@ void SettingDialogViewController::LoadKeyList() {
 }
 
 void SettingDialogViewController::LoadKeyboardTab(int p) {
-    const auto& s = State();
+    const auto& s = state_;
     const auto pedal = static_cast<std::size_t>(p);
     if (s.OutputMode[pedal] != SIMPLE_KEY_OUTPUT) {
         ui_->radiobuttonNoModifiers->setChecked(true);
@@ -155,7 +159,7 @@ void SettingDialogViewController::LoadKeyboardTab(int p) {
 }
 
 void SettingDialogViewController::LoadMouseTab(int p) {
-    const auto& s = State();
+    const auto& s = state_;
     const auto pedal = static_cast<std::size_t>(p);
     const int mode = s.OutputMode[pedal];
     const int button = s.CommonData[pedal][CLICK_BUTTON_BYTE];
@@ -322,7 +326,7 @@ void SettingDialogViewController::buttonProgramTarvik_Click() {
     if (!IsPedalIndex(p)) return;
     ui_->buttonProgramTarvik->setEnabled(false);
 
-    auto& s = State();
+    auto& s = state_;
     std::uint8_t& mode = s.OutputMode[static_cast<std::size_t>(p)];
     CommonRecord& common = s.CommonData[static_cast<std::size_t>(p)];
     const QString id = SelectedTabIdentifier();
@@ -352,7 +356,7 @@ void SettingDialogViewController::okButtonPressed() {
 void SettingDialogViewController::HandOver() {
     // The main window sends pedal SelectedPedalNo. The dialog can open as soon as its pedal is
     // read, while the read of the others moves SelectedPedalNo on: it names this dialog's pedal again.
-    if (IsPedalIndex(pedal_)) State().SelectedPedalNo = pedal_;
+    if (IsPedalIndex(pedal_)) state_.SelectedPedalNo = pedal_;
     // The send waits for the unit while events run; any close asked for meanwhile waits for it,
     // so the dialog is never taken down under its own write.
     QPointer<SettingDialogViewController> self(this);
@@ -368,9 +372,8 @@ void SettingDialogViewController::cancelButtonPressed() { reject(); }
 // Closing.
 
 void SettingDialogViewController::UnitRemoved() {
-    auto& s = State();
-    s.StandardSettingDialogOpen = false;
-    s.CloseStandardSetting = false;
+    state_.StandardSettingDialogOpen = false;
+    state_.CloseStandardSetting = false;
     reject();
 }
 
@@ -398,7 +401,7 @@ void SettingDialogViewController::setVisible(bool visible) {
 void SettingDialogViewController::viewWillDisappear() {
     if (disappeared_) return;
     disappeared_ = true;
-    State().StandardSettingDialogOpen = false;
+    state_.StandardSettingDialogOpen = false;
 }
 
 }  // namespace tarvik
