@@ -11,9 +11,9 @@
 #include <functional>
 #include <vector>
 
-#include "model/DeviceState.h"
 #include "device/HID_PnP.h"
 #include "device/UnitFlows.h"
+#include "model/DeviceState.h"
 #include "sim/SimulatedUnit.h"
 
 namespace {

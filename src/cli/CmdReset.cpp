@@ -11,8 +11,8 @@
 #include "cli/UnitSession.h"
 #include "device/Alert.h"
 #include "device/Console.h"
-#include "model/DeviceState.h"
 #include "device/UnitFlows.h"
+#include "model/DeviceState.h"
 #include "model/Texts.h"
 
 namespace tarvik::cli {

@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <array>
 
-#include "model/ProtocolConstants.h"
 #include "model/KeyTable.h"
+#include "model/ProtocolConstants.h"
 #include "model/StandardChoice.h"
 
 namespace tarvik::cli {

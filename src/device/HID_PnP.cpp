@@ -4,9 +4,8 @@
 #include <algorithm>
 
 #include "device/Alert.h"
-#include "model/DeviceState.h"
 #include "device/Reports.h"
-#include "model/Texts.h"
+#include "model/DeviceState.h"
 
 namespace tarvik {
 

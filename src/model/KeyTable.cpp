@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "model/ProtocolConstants.h"
 #include "model/KeyRows.h"
+#include "model/ProtocolConstants.h"
 #include "model/Utf8Text.h"
 
 namespace tarvik {

@@ -4,9 +4,9 @@
 #include <array>
 #include <span>
 
-#include "model/DeviceState.h"
 #include "model/ChordRecord.h"
 #include "model/ContentsGroups.h"
+#include "model/DeviceState.h"
 #include "model/KeyTable.h"
 #include "model/PedalRecord.h"
 

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "model/DeviceState.h"
-#include "model/ProtocolConstants.h"
 #include "model/KeyTable.h"
 #include "model/PedalContents.h"
 #include "model/PedalRecord.h"
+#include "model/ProtocolConstants.h"
 
 int main() {
     void (*into)(int, int) = &tarvik::IntoTwoCommonData;
