@@ -372,6 +372,7 @@ void SettingDialogViewController::cancelButtonPressed() { reject(); }
 // Closing.
 
 void SettingDialogViewController::UnitRemoved() {
+    if (disappeared_) return;  // closed already; only the deletion is still to come
     state_.StandardSettingDialogOpen = false;
     state_.CloseStandardSetting = false;
     reject();

@@ -1,14 +1,14 @@
-// The advanced dialog as a user meets it: each tab's OK writes what its controls show and hands
-// over once, the coupled controls follow one another, and from the main window it sends only when
-// a standard edit has armed the send.
+// The advanced dialog as the main window opens it: each tab's OK writes what its controls show and
+// hands over once, sending only when a standard edit armed the send; the coupled controls follow
+// one another; the multi-chord tab shows the record read from the unit.
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QSlider>
 
 #include "WindowFixture.h"
 #include "ui/AdvancedSettingDialogViewController.h"
-#include "ui/DialogHost.h"
 #include "ui/advanced/Stepper.h"
 
 namespace tarvik::test {
@@ -16,27 +16,18 @@ namespace {
 
 using advanced::Stepper;
 
-class StandInHost : public DialogHost {
-public:
-    StandInHost() : link(unit) { link.SetTickIntervalMs(1); }  // a silent unit times out in 30 ms
-    void SettingDialog_OK() override {
-        ++okCalls;
-        if (whileOk) whileOk();
-    }
-    HID_PnP& plugNPlay() override { return link; }
-    SimulatedUnit unit;
-    HID_PnP link;
-    int okCalls = 0;
-    std::function<void()> whileOk;
-};
-
-class AdvancedDialogTest : public testing::Test {
+class AdvancedDialogTest : public WindowTest {
 protected:
-    AdvancedSettingDialogViewController& Open(int mode, const CommonRecord& common, int pedal = 1) {
-        State().OutputMode[pedal] = static_cast<std::uint8_t>(mode);
-        State().CommonData[pedal] = common;
-        dialog = std::make_unique<AdvancedSettingDialogViewController>(host, State(), pedal, nullptr);
-        return *dialog;
+    // Reads a unit whose pedal 1 holds the record and opens pedal 1's dialog; the transcript is
+    // cleared first.
+    void OpenOn(int mode, const CommonRecord& common, std::initializer_list<int> additional = {}) {
+        PedalImage pedal = Pedal(mode, {}, additional);
+        pedal.common = common;
+        Start(Unit({Pedal(1, {1}), pedal, Pedal(1, {2})}));
+        ASSERT_TRUE(ReadEnds());
+        unit->ClearTranscript();
+        dialog = window->SetPedal2Advanced_clicked(1);
+        ASSERT_TRUE(dialog);
     }
     std::vector<std::string> Lines(const char* name) {
         std::vector<std::string> lines;
@@ -44,11 +35,10 @@ protected:
         for (int i = 0; list && i < list->count(); ++i) lines.push_back(list->itemText(i).toStdString());
         return lines;
     }
-    StandInHost host;
-    std::unique_ptr<AdvancedSettingDialogViewController> dialog;
+    QPointer<AdvancedSettingDialogViewController> dialog;
 };
 
-TEST_F(AdvancedDialogTest, EachOkWritesWhatItsTabShowsAndHandsOverOnce) {
+TEST_F(AdvancedDialogTest, EachOkWritesWhatItsTabShowsAndSendsItOnceWhenArmed) {
     const struct {
         const char* name;
         int mode;
@@ -57,44 +47,47 @@ TEST_F(AdvancedDialogTest, EachOkWritesWhatItsTabShowsAndHandsOverOnce) {
         CommonRecord common;
     } cases[] = {
         {"click loaded from the record", 1, {"C_buttonOK"}, 1, Marked({4})},
-        {"center double click", 1, {"C_radiobuttonCenterDoubleClick", "C_buttonOK"}, 2, Marked({4})},
         {"several buttons", 0,
          {"C_checkboxPluralButtonSimultaneousClick", "C_checkboxLeftClick", "C_checkboxRightClick", "C_buttonOK"}, 1,
          Marked({3})},
-        {"key with left Ctrl and right Shift, twice-ticked Alt off", 5,
+        {"left Ctrl and right Shift, Alt ticked twice", 5,
          {"KO_checkboxLeftCtrl", "KO_checkboxRightShift", "KO_checkboxLeftAlt", "KO_checkboxLeftAlt", "KO_buttonOK"}, 5,
          Marked({33, 4})},
-        {"modifiers only", 1, {"KO_radioModifiersOnly", "KO_checkboxRightAlt", "KO_buttonOK"}, 1, Marked({64, 0})},
-        {"pointer up-left, the right radio chosen first", 0,
-         {"PM_radiobuttonRight", "PM_radiobuttonUpperLeft", "PM_buttonOK"}, POINTER_MOVE,
-         {255, 255, 0, 0, 3, 232, 0, 0, 0, 0, 0, 0, 1}},
+        {"pointer up-left, right chosen first", 0, {"PM_radiobuttonRight", "PM_radiobuttonUpperLeft", "PM_buttonOK"},
+         POINTER_MOVE, {255, 255, 0, 0, 3, 232, 0, 0, 0, 0, 0, 0, 1}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        State() = DeviceState{};
-        host.okCalls = 0;
-        Open(c.mode, Marked({4}));
+        OpenOn(c.mode, Marked({4}));
+        State().SettingEnabled = true;  // as a standard edit leaves it
         for (const std::string& name : c.clicks) Click(*dialog, name);
-        EXPECT_EQ(State().OutputMode[1], c.modeAfter);
-        EXPECT_EQ(State().CommonData[1], c.common);
-        EXPECT_EQ(host.okCalls, 1);
-        EXPECT_EQ(dialog->result(), QDialog::Accepted);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 2000)) << "closed and deleted";
+        EXPECT_EQ(unit->Image().pedals[1].mode, c.modeAfter);
+        EXPECT_EQ(unit->Image().pedals[1].common, c.common);
+        EXPECT_EQ(unit->CommandCount(SET_OUTPUT_MODE_AND_DATA), 1);
+        EXPECT_EQ(presenter.Texts(), std::vector<std::string>{"Tarvikの左ペダルの設定が正常に終わりました。"});
     }
-    // An OK during the hand-over is ignored; a dialog deleted meanwhile is not touched again.
-    host.okCalls = 0;
-    Open(0, Marked());
-    host.whileOk = [&] {
-        Click(*dialog, "PM_buttonOK");
-        dialog.reset();
-    };
+
+    // Unarmed, OK writes the record and sends nothing; an OK while the send of another waits is
+    // ignored, and a dialog deleted meanwhile is not touched again.
+    OpenOn(0, Marked());
     Click(*dialog, "C_buttonOK");
-    host.whileOk = nullptr;
-    EXPECT_EQ(host.okCalls, 1);
+    EXPECT_EQ(State().OutputMode[1], SIMPLE_CLICK);
+    EXPECT_EQ(unit->CommandCount(SET_OUTPUT_MODE_AND_DATA), 0);
+    dialog = window->SetPedal2Advanced_clicked(1);
+    State().SettingEnabled = true;
+    QObject::connect(&window->plugNPlay(), &HID_PnP::reportSent, unit.get(), [&] {
+        if (!dialog) return;
+        Click(*dialog, "PM_buttonOK");
+        delete dialog.data();
+    });
+    Click(*dialog, "KO_buttonOK");
+    EXPECT_EQ(unit->CommandCount(SET_OUTPUT_MODE_AND_DATA), 1);
     EXPECT_EQ(State().OutputMode[1], SIMPLE_CLICK) << "the pointer move OK wrote nothing";
 }
 
 TEST_F(AdvancedDialogTest, CoupledControlsFollowOneAnotherAndNothingIsWrittenWithoutOk) {
-    Open(PLURAL_SIMULTANEOUS_KEY_OUTPUT, {10, 10, 0, 0x02});  // two chords until release
+    OpenOn(PLURAL_SIMULTANEOUS_KEY_OUTPUT, {10, 10, 0, 0x02});  // two chords until release
     auto* slider = Find<QSlider>(*dialog, "PM_hscrollbarThousandLogSpeedIndex");
     auto* stepper = Find<Stepper>(*dialog, "PM_numericupdownSpeedIndex_stepper");
     const struct {
@@ -119,9 +112,8 @@ TEST_F(AdvancedDialogTest, CoupledControlsFollowOneAnotherAndNothingIsWrittenWit
     }
     // The repeat count and its unit are usable only with a set number, on both tabs.
     for (const std::string tab : {"PM_", "PSKO_"}) {
-        const std::string setNumber = tab == "PM_" ? "PM_radiobutttonSetNumber" : "PSKO_radiobuttonSetNumber";
         EXPECT_FALSE(Enabled(*dialog, tab + "numericupdownNumberOfRepeats_textbox")) << tab;
-        Click(*dialog, setNumber);
+        Click(*dialog, tab == "PM_" ? "PM_radiobutttonSetNumber" : "PSKO_radiobuttonSetNumber");
         EXPECT_TRUE(Enabled(*dialog, tab + "numericupdownNumberOfRepeats_stepper")) << tab;
         Find<Stepper>(*dialog, tab + "numericupdownNumberOfRepeats_stepper")->stepBy(3);
         EXPECT_EQ(Text(*dialog, tab + "numericupdownNumberOfRepeats_textbox"), "13") << tab;
@@ -136,7 +128,6 @@ TEST_F(AdvancedDialogTest, CoupledControlsFollowOneAnotherAndNothingIsWrittenWit
     EXPECT_FALSE(Enabled(*dialog, "C_radiobuttonRightDoubleClick"));
 
     // Return in a number box takes the number and keeps the dialog open.
-    dialog->show();
     auto* box = Find<QLineEdit>(*dialog, "PM_numericupdownSpeedIndex_textbox");
     box->setFocus();
     box->setText("42");
@@ -145,21 +136,23 @@ TEST_F(AdvancedDialogTest, CoupledControlsFollowOneAnotherAndNothingIsWrittenWit
     EXPECT_EQ(stepper->value(), 42);
     EXPECT_TRUE(dialog->isVisible());
     Find<QDialogButtonBox>(*dialog, "buttonBoxClose")->button(QDialogButtonBox::Close)->click();
-    EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_EQ(State().CommonData[1], (CommonRecord{10, 10, 0, 0x02})) << "without OK nothing is written";
-    EXPECT_EQ(host.okCalls, 0);
+    EXPECT_EQ(unit->Transcript().size(), 2) << "only the additional-data request and its answer";
 }
 
-TEST_F(AdvancedDialogTest, TheChordTabShowsTheRecordAndASilentOrMissingUnitStillOpensIt) {
-    for (const bool plugged : {true, false}) {
-        SCOPED_TRACE(plugged);
-        State() = DeviceState{};
-        ScriptedPresenter presenter;
-        if (plugged) host.unit.SetSilent(true);
-        else host.unit.Unplug();
-        Open(PLURAL_SIMULTANEOUS_KEY_OUTPUT, {0x2C, 0x0A, 0x10, 0x83, 0, 5, 0, 1});
+TEST_F(AdvancedDialogTest, TheChordTabShowsTheRecordReadAndOpensOnASilentUnitWithoutABox) {
+    for (const bool silent : {false, true}) {
+        SCOPED_TRACE(silent);
+        OpenOn(PLURAL_SIMULTANEOUS_KEY_OUTPUT, {0x2C, 0x0A, 0x10, 0x83, 0, 5, 0, 1}, {0, 2});
+        if (silent) {
+            dialog->reject();
+            unit->SetSilent(true);
+            dialog = window->SetPedal2Advanced_clicked(1);
+        }
+        EXPECT_EQ(dialog->windowTitle().toStdString(), "高度な設定 左ペダル");
+        EXPECT_EQ(unit->CommandCount(GET_ADDITIONAL_DATA), silent ? 2 : 1);
         EXPECT_EQ(Lines("PSKO_listboxOutput"),
-                  (std::vector<std::string>{"[テスト用modifier名] + [b]", "[テスト用modifier名] + [a]",
+                  (std::vector<std::string>{"[テスト用modifier名] + [b]", "[テスト用modifier名] + [c]",
                                             "[テスト用modifier名] + [a]"}));
         EXPECT_EQ(Lines("PSKO_listboxKeys").size(), 232u);
         EXPECT_EQ(Text(*dialog, "PSKO_numericupdownOnTime_textbox"), "300");
@@ -168,40 +161,6 @@ TEST_F(AdvancedDialogTest, TheChordTabShowsTheRecordAndASilentOrMissingUnitStill
         EXPECT_TRUE(presenter.All().empty());
         EXPECT_FALSE(State().Flag_send);
     }
-}
-
-class AdvancedFromMainWindow : public WindowTest {};
-
-TEST_F(AdvancedFromMainWindow, ShowsTheChordsReadAndSendsOnlyWhenArmed) {
-    UnitImage image = DefaultUnitImage();
-    image.pedals[1] = Pedal(PLURAL_SIMULTANEOUS_KEY_OUTPUT, {0x2C, 0x0A, 0x10, 0x82, 0, 5, 0, 1}, {0, 2});
-    Start(image);
-    ASSERT_TRUE(ReadEnds());
-    unit->ClearTranscript();
-
-    // Unarmed: the chords come from the unit, OK closes and deletes the dialog and sends nothing.
-    QPointer<AdvancedSettingDialogViewController> d = window->SetPedal2Advanced_clicked(1);
-    ASSERT_TRUE(d);
-    EXPECT_EQ(d->windowTitle().toStdString(), "高度な設定 左ペダル");
-    EXPECT_EQ(unit->CommandCount(GET_ADDITIONAL_DATA), 1);
-    EXPECT_EQ(Text(*d, "PSKO_listboxOutput"), "[テスト用modifier名] + [b]");
-    EXPECT_EQ(Find<QComboBox>(*d, "PSKO_listboxOutput")->itemText(1).toStdString(), "[テスト用modifier名] + [c]");
-    Click(*d, "C_buttonOK");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return d.isNull(); }, 3000)) << "closed and deleted";
-    EXPECT_EQ(State().OutputMode[1], SIMPLE_CLICK);
-    EXPECT_EQ(unit->CommandCount(SET_OUTPUT_MODE_AND_DATA), 0);
-
-    // Armed as a standard edit would have left it: OK writes the unit and confirms.
-    d = window->SetPedal2Advanced_clicked(2);
-    ASSERT_TRUE(d);
-    State().SettingEnabled = true;
-    Click(*d, "PM_radiobuttonUpperLeft");
-    Click(*d, "PM_buttonOK");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return d.isNull(); }, 3000));
-    EXPECT_EQ(unit->Image().pedals[2].mode, POINTER_MOVE);
-    EXPECT_EQ(unit->Image().pedals[2].common, (CommonRecord{255, 255, 0, 0, 3, 232, 0, 0, 0, 0, 0, 0, 1}));
-    EXPECT_EQ(unit->Image().pedals[1].mode, PLURAL_SIMULTANEOUS_KEY_OUTPUT) << "the unarmed OK sent nothing";
-    EXPECT_EQ(presenter.Texts(), std::vector<std::string>{"Tarvikの右ペダルの設定が正常に終わりました。"});
 }
 
 }  // namespace
