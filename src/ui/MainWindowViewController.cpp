@@ -112,8 +112,6 @@ HID_PnP& MainWindowViewController::plugNPlay() { return *plugNPlay_; }
 
 void MainWindowViewController::SetExitHandler(ExitHandler handler) { exit_ = std::move(handler); }
 
-SettingDialogViewController* MainWindowViewController::OpenSettingDialog() const { return settingDialog_.data(); }
-
 void MainWindowViewController::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // First appearance only: a window restored from the task bar keeps what it shows, and a unit

@@ -81,9 +81,6 @@ public:
     using ExitHandler = std::function<void(int status)>;
     void SetExitHandler(ExitHandler handler);
 
-    // The dialog opened by the last standard button click, while it is open.
-    SettingDialogViewController* OpenSettingDialog() const;
-
 signals:
     // The attach read ended: `shown` is true when every pedal of the unit is shown.
     void unitRead(bool shown);

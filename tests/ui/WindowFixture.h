@@ -17,6 +17,7 @@
 #include "support/ScriptedPresenter.h"
 #include "support/Widgets.h"
 #include "ui/MainWindowViewController.h"
+#include "ui/SettingDialogViewController.h"
 
 namespace tarvik::test {
 
@@ -61,7 +62,9 @@ protected:
     // Clicks pedal `p`'s standard button; the dialog it opened, if it is still open.
     SettingDialogViewController* OpenStandard(int p) {
         Click(*window, "buttonSetPedal" + std::to_string(p) + "Standard");
-        return window->OpenSettingDialog();
+        for (auto* dialog : window->findChildren<SettingDialogViewController*>())
+            if (dialog->isVisible()) return dialog;
+        return nullptr;
     }
 
     std::string PedalText(int p) const { return Text(*window, "textboxPedal" + std::to_string(p) + "Contents"); }

@@ -2,7 +2,6 @@
 #include <QTabWidget>
 
 #include "WindowFixture.h"
-#include "ui/SettingDialogViewController.h"
 
 namespace tarvik::test {
 namespace {
@@ -71,20 +70,6 @@ TEST_F(WriteFlowTest, FailedExchangeResetsTheWindowWithoutTheSuccessText) {
         ExpectNoUnitLook();
         EXPECT_EQ(State().OutputMode[0], SIMPLE_CLICK) << "the edit stays in the records";
     }
-}
-
-TEST_F(WriteFlowTest, DialogRefusedWhileLoadingGoesAwayWithoutSending) {
-    // Pedal 2 holds a wheel setting, beyond what the standard dialog edits.
-    Start(Unit({Pedal(1, {1}), Pedal(0, {0, 40}), Pedal(7, {1})}));
-    ASSERT_TRUE(ReadEnds());
-    unit->ClearTranscript();
-    OpenStandard(2);  // the warning is answered with the default, キャンセル
-    ASSERT_EQ(presenter.All().size(), 1u);
-    EXPECT_TRUE(presenter.All().front().confirmation);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->OpenSettingDialog() == nullptr; }, 3000));
-    EXPECT_FALSE(State().StandardSettingDialogOpen);
-    EXPECT_EQ(unit->Transcript().size(), 0);
-    EXPECT_TRUE(Standard(2)->isEnabled());
 }
 
 TEST_F(WriteFlowTest, DialogOpenedWhileTheRestIsReadWritesItsOwnPedal) {

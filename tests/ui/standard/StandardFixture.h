@@ -5,7 +5,6 @@
 #include <QTabWidget>
 
 #include "WindowFixture.h"
-#include "ui/SettingDialogViewController.h"
 
 namespace tarvik::test {
 
