@@ -6,7 +6,7 @@ namespace tarvik {
 
 enum class ExchangeEnding {
     Answered,    // the unit answered; the only success
-    NoUnit,      // no unit held (or it went away, or another took its place, before the exchange)
+    NoUnit,      // no unit held; in a flow also: not the unit the flow began with
     SendFailed,  // the unit did not take the report
     TimedOut,    // no answer within the time-out, or the unit went away while it was awaited
     Abandoned,   // the program is quitting and the wait was given up

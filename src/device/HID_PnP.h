@@ -1,7 +1,7 @@
 // The connection manager: holds at most one unit, follows its arrival and removal, and runs the
 // command exchange with it. It never calls upward: it emits unitAttached() and unitRemoved() for
 // whoever listens, returns how each exchange ended, and keeps the shared flags of DeviceState
-// (DeviceDetected, DeviceDetectedChanged, CloseStandardSetting, the handshake) written as before.
+// (DeviceDetected, DeviceDetectedChanged, CloseStandardSetting, the handshake) up to date.
 #pragma once
 
 #include <QByteArray>
