@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 #include "device/Reports.h"
 
 namespace tarvik::bench {

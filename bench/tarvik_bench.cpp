@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "KernelUnit.h"
-#include "device/DeviceState.h"
 #include "device/HID_PnP.h"
 #include "device/HidapiBackend.h"
 #include "device/UnitFlows.h"
+#include "model/DeviceState.h"
 #include "sim/SimulatedUnit.h"
 
 namespace {
@@ -53,7 +53,7 @@ ReadFigures FullRead(int answerDelayMs) {
     UnitFlowListener quiet;
     QElapsedTimer clock;
     clock.start();
-    const ReadOutcome outcome = ReadUnit(link, quiet);
+    const ReadOutcome outcome = ReadUnit(link, State(), quiet);
     const qint64 totalNs = clock.nsecsElapsed();
     if (outcome != ReadOutcome::Done) std::fprintf(stderr, "full read failed\n");
     ReadFigures f;
@@ -105,7 +105,7 @@ ReadFigures HidrawFullRead(int answerDelayMs) {
     UnitFlowListener quiet;
     QElapsedTimer clock;
     clock.start();
-    const ReadOutcome outcome = ReadUnit(rig.link, quiet);
+    const ReadOutcome outcome = ReadUnit(rig.link, State(), quiet);
     const qint64 totalNs = clock.nsecsElapsed();
     if (outcome != ReadOutcome::Done) std::fprintf(stderr, "hidraw path full read failed\n");
     ReadFigures f;
@@ -134,7 +134,7 @@ void PrintHidrawPath() {
     // Held after a full read, then left alone.
     HidrawRig rig(0);
     UnitFlowListener quiet;
-    ReadUnit(rig.link, quiet);
+    ReadUnit(rig.link, State(), quiet);
     constexpr int idleMs = 2000;
     const int before = rig.node->Reads();
     QEventLoop loop;

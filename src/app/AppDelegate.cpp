@@ -27,6 +27,7 @@ AppDelegate::AppDelegate(const StartOptions& options, QObject* parent) : QObject
     window_ = std::make_unique<MainWindowViewController>(*backend_);
     presenter_->SetWindow(window_.get());
     menu_ = new MenuClass(*window_->menuBar(), this);
+    connect(menu_, &MenuClass::factoryResetRequested, window_.get(), &MainWindowViewController::RequestFactoryReset);
     if (simulated_) simulationMenu_ = new SimulationMenu(*window_->menuBar(), *simulated_, this);
     // The menu bar has its items now; the window's fixed height includes it.
     window_->InitializeControls();

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/CommandLine.h"
+#include "model/DeviceState.h"
 
 namespace tarvik {
 
@@ -33,6 +34,9 @@ public:
     SimulatedUnit* Simulated() { return simulated_; }
 
 private:
+    // The program's one device state: everything below reaches it through State().
+    DeviceState state_;
+    StateScope stateScope_{state_};
     std::unique_ptr<HidBackend> backend_;
     SimulatedUnit* simulated_ = nullptr;
     std::unique_ptr<MessageBoxPresenter> presenter_;

@@ -4,7 +4,7 @@
 #include <QtGlobal>
 #include <cstdio>
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 #include "sim/UnitFile.h"
 
 namespace tarvik {

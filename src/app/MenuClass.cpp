@@ -8,7 +8,7 @@
 
 #include "app/QuickStartGuide.h"
 #include "device/Alert.h"
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "model/Texts.h"
 
 namespace tarvik {
@@ -47,8 +47,11 @@ MenuClass::MenuClass(QMenuBar& bar, QObject* parent) : QObject(parent) {
 
 void MenuClass::ExitToolStripMenuItem_Click() { exit_(0); }
 
-// The reset itself, with its confirmation, runs on the main window's next update tick.
-void MenuClass::InitialStateToolStripMenuItem_Click() { State().InitialState = true; }
+// The reset itself, with its confirmation, is the main window's step.
+void MenuClass::InitialStateToolStripMenuItem_Click() {
+    State().InitialState = true;
+    emit factoryResetRequested();
+}
 
 // The guide opens in the browser; the message with its address stays for a desktop that cannot.
 void MenuClass::QuickStartGuideToolStripMenuItem_Click() {

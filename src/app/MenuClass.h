@@ -1,5 +1,5 @@
-// The menu and its commands. They reach the rest of the program only through the InitialState flag
-// and the alert box.
+// The menu and its commands. They reach the rest of the program only through their signals (and the
+// InitialState flag the design keeps) and the alert box.
 #pragma once
 
 #include <QObject>
@@ -27,6 +27,10 @@ public:
 
     static std::string VersionText();
     static std::string QuickStartGuideText();
+
+signals:
+    // The user chose the factory reset; the main window confirms and runs it.
+    void factoryResetRequested();
 
 private:
     ExitHandler exit_;

@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik::cli {
 

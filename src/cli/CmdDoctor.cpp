@@ -7,7 +7,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "device/Diagnostics.h"
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik::cli {
 

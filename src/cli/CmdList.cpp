@@ -5,7 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/UnitSession.h"
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 
 namespace tarvik::cli {
 

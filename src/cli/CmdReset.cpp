@@ -9,9 +9,10 @@
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/UnitSession.h"
+#include "device/Alert.h"
 #include "device/Console.h"
-#include "device/DeviceState.h"
 #include "device/UnitFlows.h"
+#include "model/DeviceState.h"
 #include "model/Texts.h"
 
 namespace tarvik::cli {
@@ -51,8 +52,12 @@ int RunReset(UnitSession& session, const CliRequest& request) {
         return EXIT_UNIT;
     }
     ConsoleLine(text::ConsoleResetting);
-    UnitFlowListener quiet;
-    const bool failed = FactoryReset(session.Link(), quiet);
+    // A failed exchange is told as it happens; the reset goes on with the next pedal.
+    class Telling : public UnitFlowListener {
+        void ExchangeFailed(ExchangeEnding ending) override { AlertExchangeFailure(ending); }
+    } telling;
+    const bool failed = FactoryReset(session.Link(), State(), telling) != ExchangeEnding::Answered;
+    if (failed) alertBox(text::ResetFailed);
 
     std::vector<WrittenPedal> written;
     for (int p = 0; p < count; ++p) written.push_back(RecordOf(p));

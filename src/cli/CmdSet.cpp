@@ -6,8 +6,7 @@
 #include "cli/KeySpec.h"
 #include "cli/PedalArg.h"
 #include "cli/UnitSession.h"
-#include "device/DeviceState.h"
-#include "device/UnitFlows.h"
+#include "model/DeviceState.h"
 #include "model/PedalNames.h"
 #include "model/StandardChoice.h"
 #include "model/Texts.h"
@@ -47,8 +46,10 @@ bool ParseEdit(const QStringList& args, Edit& edit, QString& error) {
 }
 
 void ApplyEdit(int p, const Edit& edit) {
+    std::uint8_t& mode = State().OutputMode[static_cast<std::size_t>(p)];
+    CommonRecord& common = State().CommonData[static_cast<std::size_t>(p)];
     if (edit.kind == Edit::Click) {
-        StoreClickChoice(edit.click, p);
+        StoreClickChoice(edit.click, mode, common);
         return;
     }
     KeyboardChoice choice;
@@ -57,7 +58,7 @@ void ApplyEdit(int p, const Edit& edit) {
                                            : ModifierRadio::WithModifiers;
     choice.modifiers = edit.key.modifiers;
     choice.usageID = edit.key.usageId;
-    StoreKeyboardChoice(choice, p);
+    StoreKeyboardChoice(choice, mode, common);
 }
 
 }  // namespace
@@ -82,7 +83,7 @@ int RunSet(UnitSession& session, const CliRequest& request) {
     ApplyEdit(p, edit);
     State().SelectedPedalNo = p;
     const WrittenPedal written = RecordOf(p);
-    if (WriteSelectedPedal(session.Link())) {
+    if (session.Write(p) != EXIT_OK) {
         Error(QStringLiteral("writing pedal %1 failed (see above)").arg(p));
         return EXIT_UNIT;
     }

@@ -6,7 +6,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/JsonText.h"
 #include "cli/UnitSession.h"
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "model/PedalContents.h"
 #include "model/PedalNames.h"
 

@@ -3,8 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/UnitSession.h"
-#include "device/DeviceState.h"
-#include "device/UnitFlows.h"
+#include "model/DeviceState.h"
 #include "model/PedalNames.h"
 #include "sim/UnitFile.h"
 #include "sim/UnitImage.h"
@@ -70,7 +69,7 @@ int RunRestore(UnitSession& session, const CliRequest& request) {
         State().OutputMode[i] = pedal.mode;
         State().CommonData[i] = pedal.common;
         written.push_back(RecordOf(p));
-        if (WriteSelectedPedal(session.Link())) {
+        if (session.Write(p) != EXIT_OK) {
             Error(QStringLiteral("writing pedal %1 (%2) failed (see above); the pedals after it were not written")
                       .arg(p).arg(name));
             return EXIT_UNIT;

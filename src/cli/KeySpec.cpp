@@ -4,10 +4,10 @@
 #include <algorithm>
 
 #include "cli/Suggest.h"
-#include "device/ProtocolConstants.h"
 #include "model/KeyNames.h"
 #include "model/KeyTable.h"
 #include "model/OutputCodes.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik::cli {
 

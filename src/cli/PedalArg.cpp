@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <array>
 
-#include "device/ProtocolConstants.h"
 #include "model/PedalNames.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik::cli {
 

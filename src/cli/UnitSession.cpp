@@ -5,10 +5,11 @@
 #include "cli/CliOutput.h"
 #include "cli/ExitStatus.h"
 #include "cli/SelectedUnitBackend.h"
-#include "device/DeviceState.h"
+#include "device/Alert.h"
 #include "device/Diagnostics.h"
 #include "device/HID_PnP.h"
 #include "device/UnitFlows.h"
+#include "model/DeviceState.h"
 #include "model/PedalNames.h"
 #include "model/Texts.h"
 #include "sim/SimulatedUnit.h"
@@ -21,6 +22,12 @@ namespace {
 QString Bytes(const std::array<std::uint8_t, NUMBER_OF_COMMON_DATA>& bytes) {
     return QString::fromStdString(HexBytes(bytes.data(), static_cast<int>(bytes.size())));
 }
+
+// The read tells a failed exchange as the window does, on standard error.
+class TellingListener : public UnitFlowListener {
+public:
+    void ExchangeFailed(ExchangeEnding ending) override { AlertExchangeFailure(ending); }
+};
 
 }  // namespace
 
@@ -132,8 +139,8 @@ void UnitSession::Detach() {
 HID_PnP& UnitSession::Link() { return *link_; }
 
 int UnitSession::Read() {
-    UnitFlowListener quiet;
-    switch (ReadUnit(*link_, quiet)) {
+    TellingListener listener;
+    switch (ReadUnit(*link_, State(), listener)) {
     case ReadOutcome::Done:
         return EXIT_OK;
     case ReadOutcome::Unsupported:
@@ -146,6 +153,12 @@ int UnitSession::Read() {
     }
     Error(QStringLiteral("reading the unit failed (see above); check the cable and try again"));
     return EXIT_UNIT;
+}
+
+int UnitSession::Write(int p) {
+    const ExchangeEnding ending = WritePedal(*link_, State(), p);
+    AlertExchangeFailure(ending);
+    return ending == ExchangeEnding::Answered ? EXIT_OK : EXIT_UNIT;
 }
 
 int UnitSession::VerifyWritten(const std::vector<WrittenPedal>& written) {

@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "cli/CliArgs.h"
-#include "device/ProtocolConstants.h"
+#include "model/DeviceState.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 class HidBackend;
@@ -54,6 +55,9 @@ public:
 
     // The same read as the window's attach read. EXIT_OK when every pedal was read.
     int Read();
+    // Writes pedal `p` as the window does (its record, then the timing parameters). EXIT_OK when
+    // the unit took both; else the exchange's failure has been told.
+    int Write(int p);
     // Reads the unit again and compares each written pedal with what the unit now stores.
     int VerifyWritten(const std::vector<WrittenPedal>& written);
     // A simulated unit kept in a file: writes the file when the unit's settings changed.
@@ -62,6 +66,9 @@ public:
     HID_PnP& Link();
 
 private:
+    // The session's one device state: the commands reach it through State().
+    DeviceState state_;
+    StateScope stateScope_{state_};
     CliRequest request_;
     std::unique_ptr<HidBackend> backend_;
     SimulatedUnit* sim_ = nullptr;  // backend_ when simulating

@@ -46,6 +46,22 @@ void alertBox(const std::string& Message) {
     }
 }
 
+void AlertExchangeFailure(ExchangeEnding ending) {
+    switch (ending) {
+    case ExchangeEnding::SendFailed:
+        alertBox(text::SendError);
+        return;
+    case ExchangeEnding::TimedOut:
+        alertBox(text::Timeout);
+        ConsoleLine(text::ConsoleTimeout);
+        return;
+    case ExchangeEnding::Answered:
+    case ExchangeEnding::NoUnit:
+    case ExchangeEnding::Abandoned:
+        return;
+    }
+}
+
 int ConfirmBox(const std::string& title, const std::string& message) {
     return CurrentAlertPresenter().Confirm(title, message);
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "device/ExchangeEnding.h"
+
 namespace tarvik {
 
 // Response codes of a modal box: first button, second button.
@@ -26,6 +28,9 @@ AlertPresenter& CurrentAlertPresenter();
 
 // Shows `Message` and writes "alert_OK_pushed" or "その他:" + response as a console line.
 void alertBox(const std::string& Message);
+// What an exchange's ending means to the user: "送信エラー" for a send the unit did not take,
+// "タイムアウト" and the console line "timeout" for an answer that never came; nothing otherwise.
+void AlertExchangeFailure(ExchangeEnding ending);
 // Asks through the presenter; returns the response code. Writes no console line.
 int ConfirmBox(const std::string& title, const std::string& message);
 

@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "device/HidMatch.h"
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 

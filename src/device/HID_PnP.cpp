@@ -4,14 +4,12 @@
 #include <algorithm>
 
 #include "device/Alert.h"
-#include "device/Console.h"
-#include "device/DeviceState.h"
 #include "device/Reports.h"
-#include "model/Texts.h"
+#include "model/DeviceState.h"
 
 namespace tarvik {
 
-struct HID_PnP::Exchange {
+struct HID_PnP::InFlight {
     enum class Phase { Sending, Awaiting, Done };
     Phase phase = Phase::Sending;
     Ending ending = Ending::TimedOut;
@@ -84,6 +82,7 @@ void HID_PnP::NewDeviceDetected() {
     auto& s = State();
     s.DeviceDetected = true;
     s.DeviceDetectedChanged = true;
+    emit unitAttached();
 }
 
 void HID_PnP::DeviceRemoved() {
@@ -103,6 +102,7 @@ void HID_PnP::DeviceRemoved() {
         Finish(Ending::TimedOut);
     }
     WakeWaits();
+    emit unitRemoved();
 }
 
 void HID_PnP::PacketReceived() { State().Flag_input = true; }
@@ -113,7 +113,7 @@ void HID_PnP::InputArrived(const QByteArray& report) {
     // A report of another length is damaged; it is never taken as an answer.
     if (report.size() != REPORT_SIZE) return;
     // Only the answer awaited now counts: a report nobody waits for must not end a later exchange.
-    if (active_ == nullptr || active_->phase != Exchange::Phase::Awaiting || !State().Flag_send) return;
+    if (active_ == nullptr || active_->phase != InFlight::Phase::Awaiting || !State().Flag_send) return;
     std::copy_n(reinterpret_cast<const std::uint8_t*>(report.constData()), REPORT_SIZE, active_->answer.begin());
     PacketReceived();
     check_INPUT();  // ends the wait at once, not at the next tick
@@ -167,7 +167,7 @@ void HID_PnP::WakeWaits() {
 
 void HID_PnP::Finish(Ending ending) {
     if (active_ == nullptr) return;
-    active_->phase = Exchange::Phase::Done;
+    active_->phase = InFlight::Phase::Done;
     active_->ending = ending;
     active_ = nullptr;
     tick_.stop();
@@ -175,7 +175,7 @@ void HID_PnP::Finish(Ending ending) {
 }
 
 void HID_PnP::WriteFinished(bool ok) {
-    if (active_ == nullptr || active_->phase != Exchange::Phase::Sending) return;
+    if (active_ == nullptr || active_->phase != InFlight::Phase::Sending) return;
     if (!ok) {
         Finish(Ending::SendFailed);
         return;
@@ -186,7 +186,7 @@ void HID_PnP::WriteFinished(bool ok) {
     s.Flag_input = false;
     s.Count_timeout = 0;
     s.Flag_send = true;
-    active_->phase = Exchange::Phase::Awaiting;
+    active_->phase = InFlight::Phase::Awaiting;
 }
 
 void HID_PnP::check_INPUT() {
@@ -204,7 +204,7 @@ void HID_PnP::check_INPUT() {
             s.Count_timeout = 0;
             Finish(Ending::TimedOut);
         }
-    } else if (active_ != nullptr && active_->phase == Exchange::Phase::Sending) {
+    } else if (active_ != nullptr && active_->phase == InFlight::Phase::Sending) {
         // A backend that never reports the write must not hold the program either.
         if (++active_->sendTicks >= EXCHANGE_TIMEOUT_TICKS) {
             s.Flag_timeout = true;
@@ -213,24 +213,24 @@ void HID_PnP::check_INPUT() {
     }
 }
 
-HID_PnP::Ending HID_PnP::RunExchange(std::uint8_t command, Report& answer) {
+HID_PnP::Ending HID_PnP::RunExchange(std::uint8_t command, Report& outgoing, Report& answer) {
     auto& s = State();
     // The request is taken now: whatever runs while it waits its turn must not change it.
-    s.OutputPacketBuffer[pos::COMMAND] = command;
-    const Report request = s.OutputPacketBuffer;
+    outgoing[pos::COMMAND] = command;
+    const Report request = outgoing;
 
     // One request on the wire at a time; an exchange started inside another's wait goes after it.
     if (!WaitUntil([this] { return active_ == nullptr || !HasDevice(); })) return Ending::Abandoned;
     if (!HasDevice()) return Ending::NoUnit;
 
-    Exchange ex;
+    InFlight ex;
     active_ = &ex;
     s.Count_timeout = 0;
     tick_.start(tickMs_);
     const QByteArray bytes(reinterpret_cast<const char*>(request.data()), REPORT_SIZE);
     emit reportSent(bytes);
     if (active_ == &ex) backend_.Write(bytes);  // may report its result before it returns
-    const bool waited = WaitUntil([&ex] { return ex.phase == Exchange::Phase::Done; });
+    const bool waited = WaitUntil([&ex] { return ex.phase == InFlight::Phase::Done; });
     if (!waited && active_ == &ex) {
         s.Flag_send = false;
         s.Flag_input = false;
@@ -238,31 +238,22 @@ HID_PnP::Ending HID_PnP::RunExchange(std::uint8_t command, Report& answer) {
     }
 
     // Between exchanges the caller sees the report it sent, whatever ran inside the wait.
-    s.OutputPacketBuffer = request;
+    outgoing = request;
     if (ex.ending == Ending::Answered) answer = ex.answer;
     return ex.ending;
 }
 
+ExchangeEnding HID_PnP::Exchange(std::uint8_t command, Report& outgoing, Report& answer) {
+    if (!HasDevice()) return Ending::NoUnit;
+    return RunExchange(command, outgoing, answer);
+}
+
 bool HID_PnP::Communicate(std::uint8_t CommunicationCommand, bool MessageOn) {
     (void)MessageOn;  // every caller wants failures reported, and they are
-    if (!HasDevice()) return true;
-    Report answer{};
-    switch (RunExchange(CommunicationCommand, answer)) {
-        case Ending::Answered:
-            State().InputPacketBuffer = answer;
-            return false;
-        case Ending::SendFailed:
-            alertBox(text::SendError);
-            return true;
-        case Ending::TimedOut:
-            alertBox(text::Timeout);
-            ConsoleLine(text::ConsoleTimeout);
-            return true;
-        case Ending::NoUnit:
-        case Ending::Abandoned:
-            break;
-    }
-    return true;
+    auto& s = State();
+    const ExchangeEnding ending = Exchange(CommunicationCommand, s.OutputPacketBuffer, s.InputPacketBuffer);
+    AlertExchangeFailure(ending);
+    return ending != Ending::Answered;
 }
 
 void HID_PnP::Communicate_AdditionalData() {
@@ -271,7 +262,7 @@ void HID_PnP::Communicate_AdditionalData() {
     FillAdditionalDataRequest(s.OutputPacketBuffer, s.SelectedPedalNo, s.DataNo);
     // Waited for so that its answer cannot end a later exchange; nobody reads it.
     Report discarded{};
-    RunExchange(static_cast<std::uint8_t>(GET_ADDITIONAL_DATA), discarded);
+    RunExchange(static_cast<std::uint8_t>(GET_ADDITIONAL_DATA), s.OutputPacketBuffer, discarded);
 }
 
 }  // namespace tarvik

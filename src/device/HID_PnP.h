@@ -1,6 +1,7 @@
 // The connection manager: holds at most one unit, follows its arrival and removal, and runs the
-// command exchange with it. It never calls upward; it raises the shared flags of DeviceState
-// (DeviceDetected, DeviceDetectedChanged, CloseStandardSetting, Flag_input) that the windows poll.
+// command exchange with it. It never calls upward: it emits unitAttached() and unitRemoved() for
+// whoever listens, returns how each exchange ended, and keeps the shared flags of DeviceState
+// (DeviceDetected, DeviceDetectedChanged, CloseStandardSetting, the handshake) up to date.
 #pragma once
 
 #include <QByteArray>
@@ -11,8 +12,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "device/ExchangeEnding.h"
 #include "device/HidBackend.h"
-#include "device/ProtocolConstants.h"
+#include "device/Reports.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 
@@ -34,9 +37,13 @@ public:
     // An input report has arrived.
     void PacketReceived();
 
-    // One command exchange: sends OutputPacketBuffer with `CommunicationCommand` in byte 0 and waits
-    // (the event loop keeps running) until the answer arrives or the time-out passes. True on
-    // failure. On success InputPacketBuffer holds this exchange's own answer.
+    // One command exchange: puts `command` into byte 0 of `outgoing`, sends it and waits (the event
+    // loop keeps running) until the answer arrives or the time-out passes. Shows nothing. Only when
+    // it returns Answered does `answer` receive this exchange's own answer. Afterwards `outgoing`
+    // holds the report sent, whatever ran meanwhile. Without a unit nothing is touched.
+    ExchangeEnding Exchange(std::uint8_t command, Report& outgoing, Report& answer);
+    // The same over OutputPacketBuffer and InputPacketBuffer of State(), telling the user of a send
+    // error or a time-out (AlertExchangeFailure). True on failure.
     bool Communicate(std::uint8_t CommunicationCommand, bool MessageOn);
     // One tick of the handshake; run by the exchange's tick timer.
     void check_INPUT();
@@ -59,6 +66,10 @@ public:
     int TickIntervalMs() const { return tickMs_; }
 
 signals:
+    // A unit was taken (DeviceDetected is now true), or the held one went away or none could be
+    // taken (DeviceDetected is false). Each is one change of DeviceDetectedChanged.
+    void unitAttached();
+    void unitRemoved();
     // Every report as it goes out and comes in (for the CLI's transcript and for tests).
     void reportSent(const QByteArray& report);
     void reportReceived(const QByteArray& report);
@@ -68,11 +79,11 @@ private:
 
     // One exchange from send to answer. It lives on its caller's stack, so an exchange started
     // inside another's wait keeps its own answer.
-    struct Exchange;
+    struct InFlight;
     struct Wait;
-    enum class Ending { Answered, NoUnit, SendFailed, TimedOut, Abandoned };
+    using Ending = ExchangeEnding;
 
-    Ending RunExchange(std::uint8_t command, std::array<std::uint8_t, REPORT_SIZE>& answer);
+    Ending RunExchange(std::uint8_t command, Report& outgoing, Report& answer);
     void InputArrived(const QByteArray& report);
     void WriteFinished(bool ok);
     void Finish(Ending ending);
@@ -89,7 +100,7 @@ private:
     int tickMs_ = EXCHANGE_TICK_MS;
 
     QTimer tick_;
-    Exchange* active_ = nullptr;  // the exchange on the wire; at most one
+    InFlight* active_ = nullptr;  // the exchange on the wire; at most one
     std::vector<Wait*> waits_;    // nested waits, innermost last
 };
 

@@ -7,7 +7,7 @@
 #include <mutex>
 
 #include "device/HidChannel.h"
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 

@@ -11,7 +11,7 @@
 #include <memory>
 #include <thread>
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 

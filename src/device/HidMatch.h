@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 

@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <mutex>
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "device/HidapiAccess.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 

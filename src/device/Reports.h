@@ -7,13 +7,12 @@
 #include <array>
 #include <cstdint>
 
-#include "device/ProtocolConstants.h"
+#include "model/PedalRecord.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 
 using Report = std::array<std::uint8_t, REPORT_SIZE>;
-using CommonRecord = std::array<std::uint8_t, NUMBER_OF_COMMON_DATA>;
-using AdditionalRecord = std::array<std::uint8_t, ADDITIONAL_DATA_ONE_PEDAL>;
 
 namespace pos {
 

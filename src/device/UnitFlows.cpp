@@ -1,14 +1,12 @@
 #include "device/UnitFlows.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
-#include "device/Alert.h"
 #include "device/Console.h"
-#include "device/DeviceState.h"
 #include "device/HID_PnP.h"
 #include "device/Reports.h"
-#include "model/Texts.h"
 
 namespace tarvik {
 
@@ -28,32 +26,32 @@ constexpr std::array<FactoryRow, NUMBER_OF_PEDALS_MAX> kFactorySetting{{
     {SIMPLE_KEY_OUTPUT, 0, 0x4F},   // Right Arrow
 }};
 
-// One exchange of a flow that belongs to one attached unit: it fails as well when the unit went
+// The exchanges of a flow that belongs to one attached unit: one fails as well when the unit went
 // away or another took its place while it waited, so nothing of a different unit gets mixed in.
 class FlowLink {
 public:
-    explicit FlowLink(HID_PnP& link) : link_(link), serial_(link.ConnectionSerial()) {}
+    FlowLink(HID_PnP& link, DeviceState& state)
+        : link_(link), state_(state), serial_(link.ConnectionSerial()) {}
     bool SameUnit() const { return link_.HasDevice() && link_.ConnectionSerial() == serial_; }
-    // True on success, unlike Communicate.
-    bool Exchange(int command) {
-        if (!SameUnit()) return false;
-        if (link_.Communicate(static_cast<std::uint8_t>(command), MESSAGE_ON)) return false;
-        return SameUnit();
+    ExchangeEnding Exchange(int command) {
+        if (!SameUnit()) return ExchangeEnding::NoUnit;
+        const ExchangeEnding ending =
+            link_.Exchange(static_cast<std::uint8_t>(command), state_.OutputPacketBuffer, state_.InputPacketBuffer);
+        if (ending == ExchangeEnding::Answered && !SameUnit()) return ExchangeEnding::NoUnit;
+        return ending;
     }
 
 private:
     HID_PnP& link_;
+    DeviceState& state_;
     const int serial_;
 };
 
-ReadOutcome ReadFailed(UnitFlowListener& listener) {
-    listener.ExchangeFailed();
-    return ReadOutcome::Failed;
-}
+bool Failed(ExchangeEnding ending) { return ending != ExchangeEnding::Answered; }
 
 }  // namespace
 
-void ApplyFactorySetting(int pedal, std::uint8_t& mode, std::array<std::uint8_t, NUMBER_OF_COMMON_DATA>& common) {
+void ApplyFactorySetting(int pedal, std::uint8_t& mode, CommonRecord& common) {
     if (!IsPedalIndex(pedal)) return;
     const FactoryRow& row = kFactorySetting[static_cast<std::size_t>(pedal)];
     mode = row.mode;
@@ -61,26 +59,22 @@ void ApplyFactorySetting(int pedal, std::uint8_t& mode, std::array<std::uint8_t,
     if (row.byte1 >= 0) common[1] = static_cast<std::uint8_t>(row.byte1);
 }
 
-void ApplyFactorySetting(int pedal) {
-    if (!IsPedalIndex(pedal)) return;
-    auto& s = State();
-    const auto p = static_cast<std::size_t>(pedal);
-    ApplyFactorySetting(pedal, s.OutputMode[p], s.CommonData[p]);
-}
-
-ReadOutcome ReadUnit(HID_PnP& link, UnitFlowListener& listener) {
-    auto& s = State();
-    FlowLink unit(link);
+ReadOutcome ReadUnit(HID_PnP& link, DeviceState& s, UnitFlowListener& listener) {
+    FlowLink unit(link, s);
     const Report& in = s.InputPacketBuffer;
+    const auto failed = [&listener](ExchangeEnding ending) {
+        listener.ExchangeFailed(ending);
+        return ReadOutcome::Failed;
+    };
 
-    if (!unit.Exchange(GET_VERSION_NUMBER)) return ReadFailed(listener);
+    if (const ExchangeEnding e = unit.Exchange(GET_VERSION_NUMBER); Failed(e)) return failed(e);
     const FirmwareVersion version = TakeVersion(in);
     s.VersionNumberMajor = version.major;
     s.VersionNumberMinor = version.minor;
     s.VersionNumberRevision = version.revision;
     if (version.major >= FIRST_UNSUPPORTED_FIRMWARE_MAJOR) return ReadOutcome::Unsupported;
 
-    if (!unit.Exchange(GET_NUMBER_OF_PEDALS)) return ReadFailed(listener);
+    if (const ExchangeEnding e = unit.Exchange(GET_NUMBER_OF_PEDALS); Failed(e)) return failed(e);
     const int reported = TakePedalCount(in);
     const int count = std::min(reported, NUMBER_OF_PEDALS_MAX);
     if (reported > count) {
@@ -93,7 +87,7 @@ ReadOutcome ReadUnit(HID_PnP& link, UnitFlowListener& listener) {
     for (int p = 0; p < count; ++p) {
         s.SelectedPedalNo = p;
         FillGetOutputModeAndData(s.OutputPacketBuffer, p);
-        if (!unit.Exchange(GET_OUTPUT_MODE_AND_DATA)) return ReadFailed(listener);
+        if (const ExchangeEnding e = unit.Exchange(GET_OUTPUT_MODE_AND_DATA); Failed(e)) return failed(e);
 
         // The pedal's record is kept aside until every exchange for it has succeeded.
         std::uint8_t mode = 0;
@@ -104,7 +98,7 @@ ReadOutcome ReadUnit(HID_PnP& link, UnitFlowListener& listener) {
         if (mode == PLURAL_SIMULTANEOUS_KEY_OUTPUT) {
             for (int block = 0; block < ADDITIONAL_DATA_BLOCKS; ++block) {
                 FillGetAdditionalData(s.OutputPacketBuffer, p, block);
-                if (!unit.Exchange(GET_ADDITIONAL_DATA)) return ReadFailed(listener);
+                if (const ExchangeEnding e = unit.Exchange(GET_ADDITIONAL_DATA); Failed(e)) return failed(e);
                 TakeAdditionalBlock(in, block, additional);
             }
         }
@@ -117,46 +111,37 @@ ReadOutcome ReadUnit(HID_PnP& link, UnitFlowListener& listener) {
     return ReadOutcome::Done;
 }
 
-bool WriteSelectedPedal(HID_PnP& link) {
-    auto& s = State();
-    const int p = s.SelectedPedalNo;
-    if (!IsPedalIndex(p)) return true;
-    FlowLink unit(link);
-    const auto i = static_cast<std::size_t>(p);
-    FillSetOutputModeAndData(s.OutputPacketBuffer, p, s.OutputMode[i], s.CommonData[i]);
-    if (!unit.Exchange(SET_OUTPUT_MODE_AND_DATA)) return true;
+ExchangeEnding WritePedal(HID_PnP& link, DeviceState& s, int pedal) {
+    if (!IsPedalIndex(pedal)) return ExchangeEnding::NoUnit;
+    FlowLink unit(link, s);
+    const auto i = static_cast<std::size_t>(pedal);
+    FillSetOutputModeAndData(s.OutputPacketBuffer, pedal, s.OutputMode[i], s.CommonData[i]);
+    if (const ExchangeEnding e = unit.Exchange(SET_OUTPUT_MODE_AND_DATA); Failed(e)) return e;
     // Bytes after the parameters still carry the pedal's record from the report before.
     FillSetParameters(s.OutputPacketBuffer);
-    return !unit.Exchange(SET_PARAMETERS);
+    return unit.Exchange(SET_PARAMETERS);
 }
 
-bool FactoryReset(HID_PnP& link, UnitFlowListener& listener) {
-    auto& s = State();
+ExchangeEnding FactoryReset(HID_PnP& link, DeviceState& s, UnitFlowListener& listener) {
     // The reset was confirmed for the unit attached now; it is never carried on to another one.
-    FlowLink unit(link);
-    bool failed = false;
+    FlowLink unit(link, s);
+    ExchangeEnding outcome = ExchangeEnding::Answered;
+    const auto note = [&](ExchangeEnding ending) {
+        listener.ExchangeFailed(ending);
+        if (!Failed(outcome)) outcome = ending;
+    };
     const int count = std::clamp(s.NumberOfPedals, 0, NUMBER_OF_PEDALS_MAX);
     for (int p = 0; p < count; ++p) {
         const auto i = static_cast<std::size_t>(p);
         s.SelectedPedalNo = p;
-        ApplyFactorySetting(p);
+        ApplyFactorySetting(p, s.OutputMode[i], s.CommonData[i]);
         listener.PedalRecordReady(p);
         FillSetOutputModeAndData(s.OutputPacketBuffer, p, s.OutputMode[i], s.CommonData[i]);
-        if (!unit.Exchange(SET_OUTPUT_MODE_AND_DATA)) {
-            failed = true;
-            listener.ExchangeFailed();
-        }
+        if (const ExchangeEnding e = unit.Exchange(SET_OUTPUT_MODE_AND_DATA); Failed(e)) note(e);
     }
     FillSetParameters(s.OutputPacketBuffer);
-    if (!unit.Exchange(SET_PARAMETERS)) {
-        listener.ExchangeFailed();
-        alertBox(text::ResetFailed);
-        return true;
-    }
-    // A pedal that did not take its factory setting leaves the reset unfinished: say so, rather
-    // than let the user take the unit for reset.
-    if (failed) alertBox(text::ResetFailed);
-    return failed;
+    if (const ExchangeEnding e = unit.Exchange(SET_PARAMETERS); Failed(e)) note(e);
+    return outcome;
 }
 
 }  // namespace tarvik

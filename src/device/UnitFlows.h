@@ -1,12 +1,13 @@
 // The conversations with the unit that both programs run: reading the whole unit after it is
 // attached, writing one pedal, and the factory reset. The GUI and the CLI share them; they differ
-// only in what they do between the steps (the listener).
+// only in what they do between the steps (the listener) and in how they tell the outcome. The flows
+// show nothing themselves.
 #pragma once
 
-#include <array>
 #include <cstdint>
 
-#include "device/ProtocolConstants.h"
+#include "device/ExchangeEnding.h"
+#include "model/DeviceState.h"
 
 namespace tarvik {
 
@@ -18,11 +19,12 @@ public:
     // Read: the pedal count is known (already bounded to NUMBER_OF_PEDALS_MAX); `reported` is what
     // the unit said.
     virtual void PedalCountKnown(int count, int reported) { (void)count; (void)reported; }
-    // Read: pedal SelectedPedalNo's record has been stored. Factory reset: its factory setting has
-    // been put into the record, before it is sent.
+    // Read: pedal `pedal`'s record has been stored. Factory reset: its factory setting has been put
+    // into the record, before it is sent.
     virtual void PedalRecordReady(int pedal) { (void)pedal; }
-    // An exchange of the flow failed; the GUI puts its window back into the no-unit look here.
-    virtual void ExchangeFailed() {}
+    // An exchange of the flow was not answered (`ending` says why). The read stops after it; the
+    // factory reset goes on with the next pedal.
+    virtual void ExchangeFailed(ExchangeEnding ending) { (void)ending; }
 };
 
 enum class ReadOutcome {
@@ -32,24 +34,23 @@ enum class ReadOutcome {
 };
 
 // Version, pedal count, then every pedal's mode and common data (and its additional data in the
-// multi-chord mode). Stops at the first failed exchange or when the unit was removed or replaced.
-// NumberOfPedals is bounded to NUMBER_OF_PEDALS_MAX (a console line names a larger reported count).
-ReadOutcome ReadUnit(HID_PnP& link, UnitFlowListener& listener);
+// multi-chord mode), into `state`. Stops at the first failed exchange or when the unit was removed
+// or replaced. NumberOfPedals is bounded to NUMBER_OF_PEDALS_MAX (a console line names a larger
+// reported count). SelectedPedalNo is left at the last pedal read.
+ReadOutcome ReadUnit(HID_PnP& link, DeviceState& state, UnitFlowListener& listener);
 
-// Sends pedal SelectedPedalNo's mode and common data, then the timing parameters. True on failure
-// (the second exchange is not made when the first fails).
-bool WriteSelectedPedal(HID_PnP& link);
+// Sends pedal `pedal`'s mode and common data, then the timing parameters (the second exchange is
+// not made when the first fails). Answered when both were answered, else the first failure's
+// ending; a pedal outside 0..4 sends nothing and gives NoUnit.
+ExchangeEnding WritePedal(HID_PnP& link, DeviceState& state, int pedal);
 
 // Writes the factory setting of every pedal into the records and the unit, then the timing
-// parameters. A failed pedal calls ExchangeFailed() and the next pedal is still reset. A failed
-// parameter exchange calls ExchangeFailed(); any failure ends with the reset failure text. True on
-// failure.
-bool FactoryReset(HID_PnP& link, UnitFlowListener& listener);
+// parameters. A pedal whose exchange fails is reported to the listener and the next pedal is still
+// reset. Answered when every exchange was answered, else the first failure's ending.
+ExchangeEnding FactoryReset(HID_PnP& link, DeviceState& state, UnitFlowListener& listener);
 
-// Puts the factory setting of pedal p into OutputMode[p] and CommonData[p] (only the bytes it names).
-void ApplyFactorySetting(int pedal);
-// The same for a record held elsewhere (the simulated unit's factory state). Pedals outside 0..4
-// are left alone.
-void ApplyFactorySetting(int pedal, std::uint8_t& mode, std::array<std::uint8_t, NUMBER_OF_COMMON_DATA>& common);
+// Puts the factory setting of pedal `pedal` into a mode and common record (only the bytes it names).
+// Pedals outside 0..4 are left alone.
+void ApplyFactorySetting(int pedal, std::uint8_t& mode, CommonRecord& common);
 
 }  // namespace tarvik

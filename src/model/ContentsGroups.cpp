@@ -1,7 +1,7 @@
 #include "model/ContentsGroups.h"
 
-#include "device/ProtocolConstants.h"
 #include "model/KeyTable.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik::contents {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 #include "model/KeyRows.h"
 #include "model/NameMatch.h"
 #include "model/OutputCodes.h"

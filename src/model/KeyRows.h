@@ -1,7 +1,7 @@
 // The rows of the key usage table, one per keyboard usage ID 0..Max_KeyUsageID.
 #pragma once
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 

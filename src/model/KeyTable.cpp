@@ -1,9 +1,9 @@
 #include "model/KeyTable.h"
 
 
-#include "device/ProtocolConstants.h"
 #include "model/KeyRows.h"
 #include "model/OutputCodes.h"
+#include "model/ProtocolConstants.h"
 #include "model/Utf8Text.h"
 
 namespace tarvik {
@@ -11,6 +11,8 @@ namespace tarvik {
 namespace {
 
 constexpr const char* kNoRecord = "Error at GetKeyContentsJ()";
+// What the name cut-out has always made of kNoRecord.
+constexpr const char* kNoRecordName = " at GetKeyContentsJ(";
 
 }  // namespace
 
@@ -42,21 +44,18 @@ int IndexOf(const std::string& SearchFor, const std::string& Keyword) {
     return 0;
 }
 
+// The name and the explanation have always been what a cut-out of the record gives: the text
+// between "Name:[" and the "]" before the blanks, and the text after "Explanation:". Taken from the
+// row, they are the same; the record's error text, cut the same way, names the usage IDs no row has.
 std::string GetKeyName(int UsageID) {
     if (UsageID > Max_UsageID) return {};
-    const std::string record = GetKeyContents(UsageID);
-    const long start = IndexOf(record, "Name:[") + 6;
-    long end = IndexOf(record, "] ") - 1;
-    if (end == -2) end = static_cast<long>(utf8::CharCount(record)) - 2;
-    return utf8::CharRange(record, start, end);
+    const KeyRow* row = FindKeyRow(UsageID);
+    return row != nullptr ? row->name : kNoRecordName;
 }
 
 std::string GetKeyExplanation(int UsageID) {
-    if (UsageID > Max_UsageID) return {};
-    const std::string record = GetKeyContents(UsageID);
-    const long start = IndexOf(record, "Explanation:") + 12;
-    if (start == 11) return {};
-    return utf8::CharRange(record, start, static_cast<long>(utf8::CharCount(record)) - 1);
+    const KeyRow* row = FindKeyRow(UsageID);
+    return row != nullptr ? row->explanation : "";
 }
 
 std::string GetModifierName(std::uint8_t ModifierByte) {

@@ -9,12 +9,13 @@ namespace tarvik {
 
 // "Level:… Name:[…]  Explanation:…" for 0..Max_KeyUsageID, else "Error at GetKeyContentsJ()".
 std::string GetKeyContents(int UsageID);
-// The name cut out of the record; empty above Max_UsageID.
+// The key's display name: the name of its row; " at GetKeyContentsJ(" for a usage ID without a
+// row up to Max_UsageID; empty above it.
 std::string GetKeyName(int UsageID);
-// The explanation cut out of the record; empty when there is none or above Max_UsageID.
+// The key's explanation; empty when it has none or no row.
 std::string GetKeyExplanation(int UsageID);
 // Character (code point) position of Keyword in SearchFor, or -1. A keyword that ends at the last
-// character is not found; an empty SearchFor gives 0. The name and explanation cut-outs rely on it.
+// character is not found; an empty SearchFor gives 0.
 int IndexOf(const std::string& SearchFor, const std::string& Keyword);
 // The prefix texts of the set bits in bit order, without the final "+"; empty for 0.
 std::string GetModifierName(std::uint8_t ModifierByte);

@@ -9,7 +9,7 @@
 #include <type_traits>
 #include <variant>
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 #include "model/OutputCodes.h"
 #include "model/PointerMove.h"
 

@@ -4,10 +4,9 @@
 #include <array>
 #include <span>
 
-#include "device/DeviceState.h"
-#include "device/Reports.h"
 #include "model/ChordRecord.h"
 #include "model/ContentsGroups.h"
+#include "model/DeviceState.h"
 #include "model/KeyTable.h"
 #include "model/PedalRecord.h"
 
@@ -99,8 +98,8 @@ std::string ContinuousKey(const CommonRecord& c) {
     std::string text = Label("連続キー出力");
     contents::AddKeyGroup(text, c[1]);
     contents::AddModifierGroup(text, c[0]);
-    AddLine(text, "[速度] " + contents::Tenths(IntoValue16(9)) + " 回/秒");
-    contents::AddAccelerationGroup(text, c[6], IntoValue16(11), IntoValue16(7));
+    AddLine(text, "[速度] " + contents::Tenths(Value16(c, 9)) + " 回/秒");
+    contents::AddAccelerationGroup(text, c[6], Value16(c, 11), Value16(c, 7));
     return text;
 }
 
@@ -119,8 +118,8 @@ const char* Direction(std::uint8_t x, std::uint8_t y) {
 std::string PointerMove(const CommonRecord& c) {
     std::string text = Label("マウスポインタ移動");
     AddLine(text, std::string("[移動方向] ") + Direction(c[0], c[1]));
-    AddLine(text, "[速度] " + std::to_string(IntoValue16(9)) + " ドット/秒");
-    contents::AddAccelerationGroup(text, c[6], IntoValue16(11), IntoValue16(7));
+    AddLine(text, "[速度] " + std::to_string(Value16(c, 9)) + " ドット/秒");
+    contents::AddAccelerationGroup(text, c[6], Value16(c, 11), Value16(c, 7));
     return text;
 }
 
@@ -128,16 +127,16 @@ std::string WheelRotation(const CommonRecord& c) {
     std::string text = Label("ホイール回転");
     const char* direction = c[0] == 1 ? "前方" : c[0] == 255 ? "後方" : "-----";
     AddLine(text, std::string("[回転方向] ") + direction);
-    AddLine(text, "[速度] " + std::to_string(IntoValue16(8)) + " 回/秒");
-    contents::AddAccelerationGroup(text, c[5], IntoValue16(10), IntoValue16(6));
+    AddLine(text, "[速度] " + std::to_string(Value16(c, 8)) + " 回/秒");
+    contents::AddAccelerationGroup(text, c[5], Value16(c, 10), Value16(c, 6));
     return text;
 }
 
 std::string ContinuousClick(const CommonRecord& c) {
     std::string text = Label("連続クリック");
     if (const char* single = SingleButton(c[0])) AddLine(text, single);
-    AddLine(text, "[速度] " + contents::Tenths(IntoValue16(8)) + " 回/秒");
-    contents::AddAccelerationGroup(text, c[5], IntoValue16(10), IntoValue16(6));
+    AddLine(text, "[速度] " + contents::Tenths(Value16(c, 8)) + " 回/秒");
+    contents::AddAccelerationGroup(text, c[5], Value16(c, 10), Value16(c, 6));
     return text;
 }
 
@@ -149,7 +148,7 @@ std::string PluralSimultaneousKey(const CommonRecord& c, const AdditionalRecord&
     AddLine(text, "[オンの時間] " + Millis(onTime));
     AddLine(text, "[間の時間] " + Millis(offTime));
     AddLine(text, "[出力の数] " + std::to_string(outputs));
-    const unsigned repeats = IntoValue16(chord::NUMBER_OF_REPEATS);
+    const unsigned repeats = Value16(c, chord::NUMBER_OF_REPEATS);
     contents::AddRepeatLine(text, repeats);
     if (repeats != 0) AddLine(text, std::string("[繰り返しの単位] ") + (chord::RepeatBySeries(c) ? "組" : "出力"));
     const std::span<const std::uint8_t> common(c);
@@ -189,10 +188,9 @@ std::string OutputAtChange(const CommonRecord& c) {
 
 }  // namespace
 
-std::string PedalContentsText() {
-    const DeviceState& state = State();
-    if (!IsPedalIndex(state.SelectedPedalNo)) return {};
-    const auto p = static_cast<std::size_t>(state.SelectedPedalNo);
+std::string PedalContentsText(const DeviceState& state, int pedal) {
+    if (!IsPedalIndex(pedal)) return {};
+    const auto p = static_cast<std::size_t>(pedal);
     const CommonRecord& c = state.CommonData[p];
     switch (state.OutputMode[p]) {
         case SIMPLE_KEY_OUTPUT: return SimpleKey(c);
@@ -209,5 +207,7 @@ std::string PedalContentsText() {
         default: return "default";
     }
 }
+
+std::string PedalContentsText() { return PedalContentsText(State(), State().SelectedPedalNo); }
 
 }  // namespace tarvik

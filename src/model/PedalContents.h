@@ -5,8 +5,12 @@
 
 namespace tarvik {
 
-// The description of pedal SelectedPedalNo: UTF-8, lines joined by CR LF. Empty when
-// SelectedPedalNo names no pedal.
+struct DeviceState;
+
+// The description of pedal `pedal` in `state`: UTF-8, lines joined by CR LF. Empty when `pedal`
+// names no pedal.
+std::string PedalContentsText(const DeviceState& state, int pedal);
+// The same for pedal SelectedPedalNo of State().
 std::string PedalContentsText();
 
 }  // namespace tarvik

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 
 namespace tarvik {
 

@@ -1,33 +1,38 @@
 #include "model/PedalRecord.h"
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 
 namespace tarvik {
 
 namespace {
 
-// A 16-bit field needs bytes i and i + 1 inside the 13-byte record of an existing pedal.
-bool IsFieldInRecord(int i) {
-    return IsPedalIndex(State().SelectedPedalNo) && i >= 0 && i + 1 < NUMBER_OF_COMMON_DATA;
+bool IsFieldInRecord(int i) { return i >= 0 && i + 1 < NUMBER_OF_COMMON_DATA; }
+
+CommonRecord* SelectedRecord() {
+    DeviceState& s = State();
+    return IsPedalIndex(s.SelectedPedalNo) ? &s.CommonData[static_cast<std::size_t>(s.SelectedPedalNo)] : nullptr;
 }
 
 }  // namespace
 
-// A call outside the record or with a value that does not fit 16 bits changes nothing: writing
-// part of it, or a truncated value, would corrupt a setting that is later sent to the unit.
-void IntoTwoCommonData(int value16, int i) {
+void PutValue16(CommonRecord& common, int i, int value16) {
     if (!IsFieldInRecord(i) || value16 < 0 || value16 > 0xFFFF) return;
-    auto& record = State().CommonData[static_cast<std::size_t>(State().SelectedPedalNo)];
-    record[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value16 >> 8);
-    record[static_cast<std::size_t>(i) + 1] = static_cast<std::uint8_t>(value16 & 0xFF);
+    common[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value16 >> 8);
+    common[static_cast<std::size_t>(i) + 1] = static_cast<std::uint8_t>(value16 & 0xFF);
 }
 
-// Outside the record there is no field to read: 0.
-std::uint16_t IntoValue16(int i) {
+std::uint16_t Value16(const CommonRecord& common, int i) {
     if (!IsFieldInRecord(i)) return 0;
-    const auto& record = State().CommonData[static_cast<std::size_t>(State().SelectedPedalNo)];
-    return static_cast<std::uint16_t>(record[static_cast<std::size_t>(i)] << 8 |
-                                      record[static_cast<std::size_t>(i) + 1]);
+    return static_cast<std::uint16_t>(common[static_cast<std::size_t>(i)] << 8 | common[static_cast<std::size_t>(i) + 1]);
+}
+
+void IntoTwoCommonData(int value16, int i) {
+    if (CommonRecord* common = SelectedRecord()) PutValue16(*common, i, value16);
+}
+
+std::uint16_t IntoValue16(int i) {
+    const CommonRecord* common = SelectedRecord();
+    return common ? Value16(*common, i) : 0;
 }
 
 }  // namespace tarvik

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 

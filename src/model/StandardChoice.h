@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "model/OutputCodes.h"
+#include "model/PedalRecord.h"
 
 namespace tarvik {
 
@@ -43,13 +44,13 @@ struct KeyboardChoice {
 // True when the choice can be written: a key where the radio needs one, a modifier where it needs one.
 bool IsComplete(const KeyboardChoice& choice);
 
-// Stores a complete choice as a key output into pedal `pedal`'s record. False (and nothing stored)
-// when the choice is incomplete or the pedal is out of range.
-bool StoreKeyboardChoice(const KeyboardChoice& choice, int pedal);
+// Stores a complete choice as a key output into a pedal's mode and common record; an incomplete
+// choice stores nothing.
+void StoreKeyboardChoice(const KeyboardChoice& choice, std::uint8_t& mode, CommonRecord& common);
 
 enum class ClickChoice { None, Left, Right, Center, Double };
 
-// Stores a click into pedal `pedal`'s record. None stores nothing. False when nothing was stored.
-bool StoreClickChoice(ClickChoice choice, int pedal);
+// Stores a click into a pedal's mode and common record. None stores nothing.
+void StoreClickChoice(ClickChoice choice, std::uint8_t& mode, CommonRecord& common);
 
 }  // namespace tarvik

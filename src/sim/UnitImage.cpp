@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "device/DeviceState.h"
 #include "device/UnitFlows.h"
+#include "model/DeviceState.h"
 
 namespace tarvik {
 

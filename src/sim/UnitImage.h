@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 

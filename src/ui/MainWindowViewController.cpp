@@ -5,14 +5,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QTimer>
 
 #include "device/Alert.h"
 #include "device/Console.h"
-#include "device/DeviceState.h"
 #include "device/Diagnostics.h"
 #include "device/HID_PnP.h"
 #include "device/UnitFlows.h"
+#include "model/DeviceState.h"
 #include "model/PedalContents.h"
 #include "model/PedalNames.h"
 #include "model/Texts.h"
@@ -38,7 +37,10 @@ public:
         window_.WritePedalContents();
         window_.ActivatePedal(pedal);
     }
-    void ExchangeFailed() override { window_.InitializeControls(); }
+    void ExchangeFailed(ExchangeEnding ending) override {
+        AlertExchangeFailure(ending);
+        window_.InitializeControls();
+    }
 
 private:
     MainWindowViewController& window_;
@@ -49,7 +51,10 @@ class MainWindowViewController::ResetListener : public UnitFlowListener {
 public:
     explicit ResetListener(MainWindowViewController& window) : window_(window) {}
     void PedalRecordReady(int /*pedal*/) override { window_.WritePedalContents(); }
-    void ExchangeFailed() override { window_.InitializeControls(); }
+    void ExchangeFailed(ExchangeEnding ending) override {
+        AlertExchangeFailure(ending);
+        window_.InitializeControls();
+    }
 
 private:
     MainWindowViewController& window_;
@@ -93,15 +98,13 @@ MainWindowViewController::MainWindowViewController(HidBackend& backend, QWidget*
     InitializeControls();
 
     plugNPlay_ = std::make_unique<HID_PnP>(backend);
-
-    updateTimer_ = new QTimer(this);
-    updateTimer_->setInterval(UPDATE_INTERVAL_MS);
-    connect(updateTimer_, &QTimer::timeout, this, &MainWindowViewController::UpdateAppWindow);
-    updateTimer_->start();
+    connect(plugNPlay_.get(), &HID_PnP::unitAttached, this, &MainWindowViewController::ConnectionChanged);
+    connect(plugNPlay_.get(), &HID_PnP::unitRemoved, this, &MainWindowViewController::ConnectionChanged);
+    // The probe has already found a unit or none: that is the first change to handle.
+    ConnectionChanged();
 }
 
 MainWindowViewController::~MainWindowViewController() {
-    updateTimer_->stop();
     // Dialogs still open refer to this window; they go first.
     delete settingDialog_.data();
 }
@@ -109,8 +112,6 @@ MainWindowViewController::~MainWindowViewController() {
 HID_PnP& MainWindowViewController::plugNPlay() { return *plugNPlay_; }
 
 void MainWindowViewController::SetExitHandler(ExitHandler handler) { exit_ = std::move(handler); }
-
-SettingDialogViewController* MainWindowViewController::OpenSettingDialog() const { return settingDialog_.data(); }
 
 void MainWindowViewController::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -217,24 +218,57 @@ void MainWindowViewController::ActivatePedal(int pedal) {
 void MainWindowViewController::WritePedalContents() {
     const int p = State().SelectedPedalNo;
     if (!IsPedalIndex(p)) return;
-    TextView(p)->setPlainText(ForDisplay(PedalContentsText()));
+    TextView(p)->setPlainText(ForDisplay(PedalContentsText(State(), p)));
 }
 
-// ---- Update loop -------------------------------------------------------------------------------
+// ---- Steps -------------------------------------------------------------------------------------
+
+void MainWindowViewController::ConnectionChanged() {
+    connectionChanged_ = true;
+    ScheduleSteps();
+}
+
+void MainWindowViewController::RequestFactoryReset() {
+    resetRequested_ = true;
+    ScheduleSteps();
+}
+
+// Queued, not run from inside the signal: an attach read waits for the unit, and the code that
+// reported the unit (the backend's hotplug handling) must not be held in that wait.
+void MainWindowViewController::ScheduleSteps() {
+    if (stepsScheduled_) return;
+    stepsScheduled_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            stepsScheduled_ = false;
+            UpdateAppWindow();
+        },
+        Qt::QueuedConnection);
+}
 
 void MainWindowViewController::UpdateAppWindow() {
-    RefreshAccessHint();
-    DeviceState& s = State();
-    if (s.DeviceDetectedChanged) {
-        s.DeviceDetectedChanged = false;
-        if (s.DeviceDetected) {
-            AttachSequence();
+    if (stepRunning_ || exiting_) return;
+    stepRunning_ = true;
+    for (;;) {
+        RefreshAccessHint();
+        if (connectionChanged_) {
+            connectionChanged_ = false;
+            State().DeviceDetectedChanged = false;
+            if (plugNPlay_->HasDevice()) {
+                AttachSequence();
+            } else {
+                DetachSequence();
+            }
+        } else if (resetRequested_) {
+            resetRequested_ = false;
+            RunFactoryReset();
         } else {
-            DetachSequence();
+            break;
         }
-        return;
+        if (exiting_) break;
     }
-    if (s.InitialState) RunFactoryReset();
+    stepRunning_ = false;
 }
 
 void MainWindowViewController::RefreshAccessHint() {
@@ -249,11 +283,12 @@ void MainWindowViewController::AttachSequence() {
     InitializeControls();
     SetExplanation(text::ExplanationConnected);
     ReadListener listener(*this);
-    const ReadOutcome outcome = ReadUnit(*plugNPlay_, listener);
+    const ReadOutcome outcome = ReadUnit(*plugNPlay_, State(), listener);
     if (outcome == ReadOutcome::Unsupported) {
         InitializeControls();
         alertBox(text::UnsupportedFirmware);
         emit unitRead(false);
+        exiting_ = true;
         exit_(0);
         return;
     }
@@ -290,7 +325,9 @@ void MainWindowViewController::RunFactoryReset() {
         return;
     }
     ResetListener listener(*this);
-    FactoryReset(*plugNPlay_, listener);
+    // A pedal that did not take its factory setting leaves the reset unfinished: say so, rather
+    // than let the user take the unit for reset.
+    if (FactoryReset(*plugNPlay_, State(), listener) != ExchangeEnding::Answered) alertBox(text::ResetFailed);
 }
 
 // ---- Edit flow ---------------------------------------------------------------------------------
@@ -311,7 +348,7 @@ void MainWindowViewController::OpenStandardDialog(int pedal) {
     button->setEnabled(true);
     s.StandardSettingDialogOpen = true;
 
-    auto* dialog = new SettingDialogViewController(*this, this);
+    auto* dialog = new SettingDialogViewController(*this, s, pedal, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     settingDialog_ = dialog;
@@ -325,22 +362,30 @@ AdvancedSettingDialogViewController* MainWindowViewController::SetPedal2Advanced
     // the send.
     s.SelectedPedalNo = pedal;
     s.PedalName = NameLabel(pedal)->text().toStdString();
-    auto* dialog = new AdvancedSettingDialogViewController(*this, this);
+    auto* dialog = new AdvancedSettingDialogViewController(*this, s, pedal, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->open();
     return dialog;
 }
 
+// The write is a step of its own: what is asked for while it waits for the unit runs after it.
 void MainWindowViewController::SettingDialog_OK() {
     DeviceState& s = State();
     if (!s.SettingEnabled) return;
+    const bool outermost = !stepRunning_;
+    stepRunning_ = true;
     WritePedalContents();
-    if (WriteSelectedPedal(*plugNPlay_)) {
+    const ExchangeEnding ending = WritePedal(*plugNPlay_, s, s.SelectedPedalNo);
+    if (ending != ExchangeEnding::Answered) {
+        AlertExchangeFailure(ending);
         InitializeControls();
-        return;
+    } else {
+        alertBox(text::SettingDoneBefore + s.PedalName + text::SettingDoneAfter);
     }
-    alertBox(text::SettingDoneBefore + s.PedalName + text::SettingDoneAfter);
+    if (!outermost) return;
+    stepRunning_ = false;
+    if (connectionChanged_ || resetRequested_) ScheduleSteps();
 }
 
 }  // namespace tarvik

@@ -1,6 +1,6 @@
 // The main window: one block per pedal (name, description, standard and advanced buttons), laid out
-// for the unit's pedal count, and the 0.1 s update that reads an attached unit, clears the window
-// when it goes, and runs the factory reset the menu asked for.
+// for the unit's pedal count. It reads a unit when the connection manager says one is attached,
+// clears itself when it goes, and runs the factory reset the menu asks for.
 #pragma once
 
 #include <QMainWindow>
@@ -16,7 +16,6 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class QTimer;
 
 namespace Ui {
 class MainWindowViewController;
@@ -40,10 +39,10 @@ public:
     static constexpr int ADVANCED_INDENT = 5;
     static constexpr std::array<int, 3> BLOCK_LEFT{240, 15, 465};  // pedals 0, 1, 2 with no shift
     static constexpr int FORM_HEIGHT = 480;  // below the menu bar
-    static constexpr int UPDATE_INTERVAL_MS = 100;
 
     // `backend` is not owned and must outlive the window. The connection manager is created over it
-    // here (it probes once for a unit already plugged in); the update timer starts here too.
+    // here (it probes once for a unit already plugged in); what the probe found is handled as soon
+    // as the event loop runs.
     explicit MainWindowViewController(HidBackend& backend, QWidget* parent = nullptr);
     ~MainWindowViewController() override;
 
@@ -60,8 +59,13 @@ public:
     // Pedal `pedal` has been read: its name, description and standard button become usable.
     void ActivatePedal(int pedal);
 
-    // The timer's action: at most one of attach read, detach, factory reset per tick.
+    // Runs the steps asked for since it last ran, in this order: the attach read or the detach
+    // (whichever fits the connection now), then the factory reset. Never inside another step: a
+    // request that arrives while a step runs (in its exchanges' or boxes' waits) is kept and run
+    // when that step has returned.
     void UpdateAppWindow();
+    // The menu asked for the factory reset.
+    void RequestFactoryReset();
 
     // Actions of the five standard buttons.
     void buttonSetPedal0Standard_Clicked();
@@ -77,9 +81,6 @@ public:
     using ExitHandler = std::function<void(int status)>;
     void SetExitHandler(ExitHandler handler);
 
-    // The dialog opened by the last standard button click, while it is open.
-    SettingDialogViewController* OpenSettingDialog() const;
-
 signals:
     // The attach read ended: `shown` is true when every pedal of the unit is shown.
     void unitRead(bool shown);
@@ -91,6 +92,10 @@ private:
     class ReadListener;
     class ResetListener;
 
+    // A unit came or went (or the probe found none): the attach or detach step is due.
+    void ConnectionChanged();
+    // Runs UpdateAppWindow once the event loop gets to it.
+    void ScheduleSteps();
     void AttachSequence();
     void DetachSequence();
     void RunFactoryReset();
@@ -112,7 +117,6 @@ private:
 
     std::unique_ptr<Ui::MainWindowViewController> ui_;
     std::unique_ptr<HID_PnP> plugNPlay_;
-    QTimer* updateTimer_ = nullptr;
     std::array<QLabel*, 5> names_{};
     std::array<QPlainTextEdit*, 5> texts_{};
     std::array<QPushButton*, 5> standard_{};
@@ -121,6 +125,12 @@ private:
     bool appeared_ = false;
     bool attachRan_ = false;
     bool accessDenied_ = false;
+    // Steps asked for and not yet run, and whether one runs now.
+    bool connectionChanged_ = false;
+    bool resetRequested_ = false;
+    bool stepRunning_ = false;
+    bool stepsScheduled_ = false;
+    bool exiting_ = false;
     QPointer<SettingDialogViewController> settingDialog_;
 };
 

@@ -3,11 +3,11 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <QSignalBlocker>
-#include <QTimer>
 
 #include "device/Alert.h"
 #include "device/Console.h"
-#include "device/DeviceState.h"
+#include "device/HID_PnP.h"
+#include "model/DeviceState.h"
 #include "model/KeyTable.h"
 #include "model/Texts.h"
 #include "ui/DialogHost.h"
@@ -18,7 +18,6 @@ namespace tarvik {
 
 namespace {
 
-constexpr int TIMER2_INTERVAL_MS = 100;
 constexpr int TAB_KEYBOARD = 0;
 constexpr int TAB_MOUSE = 1;
 const QString TabKeyboardId = QStringLiteral("Tab_Keyboard");
@@ -29,8 +28,13 @@ QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
-SettingDialogViewController::SettingDialogViewController(DialogHost& host, QWidget* parent)
-    : QDialog(parent), host_(host), ui_(std::make_unique<Ui::SettingDialogViewController>()) {
+SettingDialogViewController::SettingDialogViewController(DialogHost& host, DeviceState& state, int pedal,
+                                                         QWidget* parent)
+    : QDialog(parent),
+      host_(host),
+      state_(state),
+      ui_(std::make_unique<Ui::SettingDialogViewController>()),
+      pedal_(pedal) {
     viewDidLoad();
     loading_ = false;
     // Closing during loading (the warning's キャンセル, or the unit pulled out while the warning was
@@ -44,14 +48,10 @@ SettingDialogViewController::~SettingDialogViewController() { viewWillDisappear(
 
 void SettingDialogViewController::viewDidLoad() {
     ui_->setupUi(this);
+    // Also while the out-of-standard warning below is up.
+    connect(&host_.plugNPlay(), &HID_PnP::unitRemoved, this, &SettingDialogViewController::UnitRemoved);
 
-    timer2 = new QTimer(this);
-    timer2->setInterval(TIMER2_INTERVAL_MS);
-    connect(timer2, &QTimer::timeout, this, &SettingDialogViewController::UpdateAppWindow2);
-    timer2->start();
-
-    auto& s = State();
-    pedal_ = s.SelectedPedalNo;
+    const auto& s = state_;
     const int p = pedal_;
     ui_->Label_PedalName->setText(Q(StandardTitleLine(s.NumberOfPedals, p)));
     setWindowTitle(Q(text::StandardDialogTitle));
@@ -123,7 +123,7 @@ void SettingDialogViewController::LoadKeyList() {
 }
 
 void SettingDialogViewController::LoadKeyboardTab(int p) {
-    const auto& s = State();
+    const auto& s = state_;
     const auto pedal = static_cast<std::size_t>(p);
     if (s.OutputMode[pedal] != SIMPLE_KEY_OUTPUT) {
         ui_->radiobuttonNoModifiers->setChecked(true);
@@ -159,7 +159,7 @@ void SettingDialogViewController::LoadKeyboardTab(int p) {
 }
 
 void SettingDialogViewController::LoadMouseTab(int p) {
-    const auto& s = State();
+    const auto& s = state_;
     const auto pedal = static_cast<std::size_t>(p);
     const int mode = s.OutputMode[pedal];
     const int button = s.CommonData[pedal][CLICK_BUTTON_BYTE];
@@ -326,19 +326,24 @@ void SettingDialogViewController::buttonProgramTarvik_Click() {
     if (!IsPedalIndex(p)) return;
     ui_->buttonProgramTarvik->setEnabled(false);
 
+    auto& s = state_;
+    std::uint8_t& mode = s.OutputMode[static_cast<std::size_t>(p)];
+    CommonRecord& common = s.CommonData[static_cast<std::size_t>(p)];
     const QString id = SelectedTabIdentifier();
     if (id == TabKeyboardId) {
         // A key setting that is not complete would write a missing key: store and send nothing.
-        if (!StoreKeyboardChoice(CurrentKeyboardChoice(), p)) {
+        const KeyboardChoice choice = CurrentKeyboardChoice();
+        if (!IsComplete(choice)) {
             Change_buttonProgramTarvik_Enabled();
             return;
         }
+        StoreKeyboardChoice(choice, mode, common);
     } else if (id == TabMouseId) {
         // No click chosen (a loaded combination of buttons): the record is sent as it is.
-        StoreClickChoice(CurrentClickChoice(), p);
+        StoreClickChoice(CurrentClickChoice(), mode, common);
     }
 
-    State().SettingEnabled = true;
+    s.SettingEnabled = true;
     ui_->buttonProgramTarvik->setEnabled(true);
     HandOver();
 }
@@ -351,7 +356,7 @@ void SettingDialogViewController::okButtonPressed() {
 void SettingDialogViewController::HandOver() {
     // The main window sends pedal SelectedPedalNo. The dialog can open as soon as its pedal is
     // read, while the read of the others moves SelectedPedalNo on: it names this dialog's pedal again.
-    if (IsPedalIndex(pedal_)) State().SelectedPedalNo = pedal_;
+    if (IsPedalIndex(pedal_)) state_.SelectedPedalNo = pedal_;
     // The send waits for the unit while events run; any close asked for meanwhile waits for it,
     // so the dialog is never taken down under its own write.
     QPointer<SettingDialogViewController> self(this);
@@ -366,14 +371,11 @@ void SettingDialogViewController::cancelButtonPressed() { reject(); }
 
 // Closing.
 
-void SettingDialogViewController::UpdateAppWindow2() {
-    auto& s = State();
-    if (s.timer2state || !s.CloseStandardSetting) return;
-    s.timer2state = true;
-    s.StandardSettingDialogOpen = false;
-    s.CloseStandardSetting = false;
+void SettingDialogViewController::UnitRemoved() {
+    if (disappeared_) return;  // closed already; only the deletion is still to come
+    state_.StandardSettingDialogOpen = false;
+    state_.CloseStandardSetting = false;
     reject();
-    s.timer2state = false;
 }
 
 void SettingDialogViewController::done(int result) {
@@ -400,8 +402,7 @@ void SettingDialogViewController::setVisible(bool visible) {
 void SettingDialogViewController::viewWillDisappear() {
     if (disappeared_) return;
     disappeared_ = true;
-    State().StandardSettingDialogOpen = false;
-    if (timer2) timer2->stop();
+    state_.StandardSettingDialogOpen = false;
 }
 
 }  // namespace tarvik

@@ -1,5 +1,5 @@
-// The standard setting dialog: one key with left-hand modifiers, or one click, for pedal
-// SelectedPedalNo. Opened window-modal over the main window.
+// The standard setting dialog: one key with left-hand modifiers, or one click, for one pedal.
+// Opened window-modal over the main window.
 #pragma once
 
 #include <QDialog>
@@ -9,7 +9,6 @@
 #include "model/StandardChoice.h"
 #include "ui/standard/StandardKeyList.h"
 
-class QTimer;
 class QRadioButton;
 
 namespace Ui {
@@ -19,12 +18,14 @@ class SettingDialogViewController;
 namespace tarvik {
 
 class DialogHost;
+struct DeviceState;
 
 class SettingDialogViewController : public QDialog {
     Q_OBJECT
 public:
-    // Loads the pedal's record into the controls (the out-of-standard warning may already close it).
-    SettingDialogViewController(DialogHost& host, QWidget* parent);
+    // Loads pedal `pedal`'s record of `state` into the controls (the out-of-standard warning may
+    // already close it). A pedal outside 0..4 shows nothing and can write nothing.
+    SettingDialogViewController(DialogHost& host, DeviceState& state, int pedal, QWidget* parent);
     ~SettingDialogViewController() override;
 
     // Every way of closing ends here (write, OK, cancel, Escape, the window's close button, the
@@ -50,7 +51,8 @@ private slots:
     void buttonProgramTarvik_Click();
     void okButtonPressed();
     void cancelButtonPressed();
-    void UpdateAppWindow2();
+    // The unit went away: the dialog closes at once, writing nothing.
+    void UnitRemoved();
 
 private:
     // Loading, in the order the pedal's record is read.
@@ -78,10 +80,10 @@ private:
     void FinishPendingClose();
 
     DialogHost& host_;
+    DeviceState& state_;
     std::unique_ptr<Ui::SettingDialogViewController> ui_;
-    QTimer* timer2 = nullptr;
 
-    int pedal_ = -1;  // the pedal the dialog edits: SelectedPedalNo when it opened
+    const int pedal_;  // the pedal the dialog edits
     StandardKeyList keys_;
     bool WithinStandard = false;
     bool K_buttonProgramTarvik_Enabled = false;

@@ -9,7 +9,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/UnitSession.h"
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "sim/SimulatedUnit.h"
 
 namespace tarvik::test {

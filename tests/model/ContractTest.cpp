@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <string>
 
-#include "device/DeviceState.h"
-#include "device/ProtocolConstants.h"
+#include "model/DeviceState.h"
 #include "model/KeyTable.h"
 #include "model/PedalContents.h"
 #include "model/PedalRecord.h"
+#include "model/ProtocolConstants.h"
 
 int main() {
     void (*into)(int, int) = &tarvik::IntoTwoCommonData;

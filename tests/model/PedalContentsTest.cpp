@@ -3,12 +3,13 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "model/DeviceState.h"
 #include "model/PedalContents.h"
-#include "ModelFixture.h"
 
 namespace {
 
-using tarvik::State;
 using Bytes = std::vector<std::uint8_t>;
 
 struct Setting {
@@ -22,20 +23,21 @@ struct Case {
     const char* expected;
 };
 
-class PedalContentsTest : public ModelTest {
+class PedalContentsTest : public testing::Test {
 protected:
     // Puts the setting into `pedal` and junk into every other pedal, so reading the wrong one shows.
     static std::string Describe(const Setting& s, int pedal = 3) {
+        tarvik::DeviceState state;
         for (int p = 0; p < tarvik::NUMBER_OF_PEDALS_MAX; ++p) {
-            State().OutputMode[p] = tarvik::PLURAL_SIMULTANEOUS_KEY_OUTPUT;
-            State().CommonData[p].fill(p == pedal ? 0 : 0xEE);
-            State().AdditionalData[p].fill(p == pedal ? 0 : 0xEE);
+            state.OutputMode[p] = tarvik::PLURAL_SIMULTANEOUS_KEY_OUTPUT;
+            state.CommonData[p].fill(p == pedal ? 0 : 0xEE);
+            state.AdditionalData[p].fill(p == pedal ? 0 : 0xEE);
         }
-        State().OutputMode[pedal] = static_cast<std::uint8_t>(s.mode);
-        for (std::size_t i = 0; i < s.common.size(); ++i) State().CommonData[pedal].at(i) = s.common[i];
-        for (std::size_t i = 0; i < s.additional.size(); ++i) State().AdditionalData[pedal].at(i) = s.additional[i];
-        State().SelectedPedalNo = pedal;
-        return tarvik::PedalContentsText();
+        state.OutputMode[pedal] = static_cast<std::uint8_t>(s.mode);
+        for (std::size_t i = 0; i < s.common.size(); ++i) state.CommonData[pedal].at(i) = s.common[i];
+        for (std::size_t i = 0; i < s.additional.size(); ++i) state.AdditionalData[pedal].at(i) = s.additional[i];
+        state.SelectedPedalNo = (pedal + 1) % tarvik::NUMBER_OF_PEDALS_MAX;  // the pedal is named, not selected
+        return tarvik::PedalContentsText(state, pedal);
     }
 
     // Each case in the next pedal along.
@@ -189,12 +191,10 @@ TEST_F(PedalContentsTest, PluralSimultaneousKeyOutputListsAtMostTheTenChordsTheR
     }
 }
 
-TEST_F(PedalContentsTest, NoPedalSelectedGivesEmptyTextAndAFreshStateNoKey) {
-    EXPECT_EQ(tarvik::PedalContentsText(), "[設定されている機能] キー出力\r\n[キー] なし\r\n[モディファイア] なし");
-    for (int pedal : {-1, 5, 1000}) {
-        State().SelectedPedalNo = pedal;
-        EXPECT_EQ(tarvik::PedalContentsText(), "") << pedal;
-    }
+TEST_F(PedalContentsTest, NoPedalGivesEmptyTextAndAFreshStateNoKey) {
+    tarvik::DeviceState state;
+    EXPECT_EQ(tarvik::PedalContentsText(state, 0), "[設定されている機能] キー出力\r\n[キー] なし\r\n[モディファイア] なし");
+    for (int pedal : {-1, 5, 1000}) EXPECT_EQ(tarvik::PedalContentsText(state, pedal), "") << pedal;
 }
 
 // Whatever bytes the unit sends, every mode gives its description and any other mode "default"

@@ -1,39 +1,52 @@
-// 16-bit fields of the selected pedal's record, including calls that fall outside it.
+// 16-bit fields of a pedal's record, high byte first, including calls that fall outside it.
+#include <gtest/gtest.h>
+
+#include "model/DeviceState.h"
 #include "model/PedalRecord.h"
-#include "ModelFixture.h"
 
 namespace {
 
-using tarvik::State;
+using tarvik::CommonRecord;
 
-using PedalRecordTest = ModelTest;
-
-TEST_F(PedalRecordTest, HighByteFirstInTheSelectedPedalAndNothingOutsideTheRecord) {
+TEST(PedalRecord, HighByteFirstAndNothingOutsideTheRecord) {
+    const CommonRecord pattern{0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B, 0x1C};
     const struct {
-        int pedal, value, index;
+        int index, value;
         int high, low;  // -1: nothing is written
         int read;
     } cases[] = {
-        {1, 1000, 4, 0x03, 0xE8, 1000}, {0, 0, 0, 0x00, 0x00, 0}, {4, 65535, 11, 0xFF, 0xFF, 65535},
-        {3, 0x1234, 9, 0x12, 0x34, 0x1234}, {0, 256, 5, 0x01, 0x00, 256},
+        {4, 1000, 0x03, 0xE8, 1000}, {0, 0, 0x00, 0x00, 0}, {11, 65535, 0xFF, 0xFF, 65535}, {5, 256, 0x01, 0x00, 256},
         // Outside the record: no field, reads 0. A value outside 16 bits leaves the field as it was.
-        {0, 5, -1, -1, -1, 0}, {0, 5, 12, -1, -1, 0}, {1, 5, 1 << 30, -1, -1, 0}, {-1, 5, 3, -1, -1, 0},
-        {5, 5, 3, -1, -1, 0}, {1, -1, 3, -1, -1, 0x1314}, {1, 65536, 3, -1, -1, 0x1314},
+        {-1, 5, -1, -1, 0}, {12, 5, -1, -1, 0}, {1 << 30, 5, -1, -1, 0}, {3, -1, -1, -1, 0x1314},
+        {3, 65536, -1, -1, 0x1314},
     };
     for (const auto& c : cases) {
-        // Every pedal holds a distinct pattern (pedal 1: 10 11 12 ...), so a write to the wrong place shows.
-        for (int p = 0; p < tarvik::NUMBER_OF_PEDALS_MAX; ++p)
-            for (int i = 0; i < tarvik::NUMBER_OF_COMMON_DATA; ++i) State().CommonData[p][i] = 0x10 * p + i;
-        State().SelectedPedalNo = c.pedal;
-        auto expected = State().CommonData;
+        CommonRecord record = pattern;
+        CommonRecord expected = pattern;
         if (c.high >= 0) {
-            expected[c.pedal][c.index] = c.high;
-            expected[c.pedal][c.index + 1] = c.low;
+            expected[c.index] = c.high;
+            expected[c.index + 1] = c.low;
         }
-        tarvik::IntoTwoCommonData(c.value, c.index);
-        EXPECT_EQ(State().CommonData, expected) << "pedal " << c.pedal << " value " << c.value << " at " << c.index;
-        EXPECT_EQ(tarvik::IntoValue16(c.index), c.read) << "pedal " << c.pedal << " at " << c.index;
+        tarvik::PutValue16(record, c.index, c.value);
+        EXPECT_EQ(record, expected) << c.value << " at " << c.index;
+        EXPECT_EQ(tarvik::Value16(record, c.index), c.read) << c.index;
     }
+}
+
+TEST(PedalRecord, TheContractFunctionsWorkOnTheSelectedPedal) {
+    auto& s = tarvik::State();
+    s = tarvik::DeviceState{};
+    s.SelectedPedalNo = 3;
+    tarvik::IntoTwoCommonData(0x1234, 9);
+    EXPECT_EQ(s.CommonData[3][9], 0x12);
+    EXPECT_EQ(s.CommonData[3][10], 0x34);
+    EXPECT_EQ(tarvik::IntoValue16(9), 0x1234);
+    for (int pedal : {-1, 5}) {
+        s.SelectedPedalNo = pedal;
+        tarvik::IntoTwoCommonData(7, 0);
+        EXPECT_EQ(tarvik::IntoValue16(9), 0);
+    }
+    for (int p : {0, 1, 2, 4}) EXPECT_EQ(s.CommonData[p], CommonRecord{}) << p;
 }
 
 }  // namespace

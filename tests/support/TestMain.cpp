@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "support/OpenedUrls.h"
 
 namespace {

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "device/DeviceState.h"
 #include "model/ChordRecord.h"
-#include "model/PedalRecord.h"
 #include "ui/advanced/ChordKeyNames.h"
 
 namespace tarvik::advanced {
@@ -29,9 +27,8 @@ void DecodeChord(const Bytes& record, std::size_t start, ChordEntry& entry) {
     }
 }
 
-ChordTiming LoadPluralRecord(ChordModel& model, int p) {
+ChordTiming LoadPluralRecord(ChordModel& model, CommonRecord& common, const AdditionalRecord& additional) {
     ChordTiming timing;
-    auto& common = State().CommonData[p];
 
     int onTime = chord::OnTime(common);
     if (onTime == 0) {
@@ -49,7 +46,7 @@ ChordTiming LoadPluralRecord(ChordModel& model, int p) {
             static_cast<std::uint8_t>((common[chord::COUNT_AND_SERIES] & chord::SERIES_BIT) + kRepairedCount);
     }
 
-    const int repeats = IntoValue16(chord::NUMBER_OF_REPEATS);
+    const int repeats = Value16(common, chord::NUMBER_OF_REPEATS);
     if (repeats != 0) {
         timing.untilRelease = false;
         timing.repeats = repeats;
@@ -64,7 +61,6 @@ ChordTiming LoadPluralRecord(ChordModel& model, int p) {
     model.PSKO_NumberOfKeys[0] = kFirstKeyOnly;
     model.PSKO_NumberOfKeysOriginal[0] = kFirstKeyOnly;
 
-    const auto& additional = State().AdditionalData[p];
     for (int k = 1; k < model.PSKO_NumberOfOutput; ++k) {
         const auto start = static_cast<std::size_t>((k - 1) * PSKO_OUTPUT_ENTRY_SIZE);
         DecodeChord(additional, start, model.PSKO_KeyData[static_cast<std::size_t>(k)]);
@@ -98,12 +94,10 @@ void ResetChordModel(ChordModel& model) {
     model.PSKO_NewOutputCharacter = 4;
 }
 
-ChordTiming LoadChords(ChordModel& model) {
+ChordTiming LoadChords(ChordModel& model, std::uint8_t mode, CommonRecord& common, const AdditionalRecord& additional) {
     ResetChordModel(model);
-    const int p = State().SelectedPedalNo;
-    ChordTiming timing = IsPedalIndex(p) && State().OutputMode[p] == PLURAL_SIMULTANEOUS_KEY_OUTPUT
-                             ? LoadPluralRecord(model, p)
-                             : LoadExample(model);
+    ChordTiming timing = mode == PLURAL_SIMULTANEOUS_KEY_OUTPUT ? LoadPluralRecord(model, common, additional)
+                                                                : LoadExample(model);
     model.PSKO_SelectedOutput = 0;
     return timing;
 }

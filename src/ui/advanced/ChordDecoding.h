@@ -1,5 +1,5 @@
 // The multi-chord tab's model: up to ten chords (a modifier byte and up to six keys each) decoded
-// from a mode 9 record of pedal SelectedPedalNo, and the text lines that list them.
+// from a mode 9 record, and the text lines that list them.
 #pragma once
 
 #include <array>
@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "device/ProtocolConstants.h"
+#include "model/PedalRecord.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik::advanced {
 
@@ -37,10 +38,10 @@ struct ChordTiming {
 
 void ResetChordModel(ChordModel& model);
 
-// Decodes the pedal's record into `model` (after a reset). For a mode 9 record it repairs in place
-// an on time or off time of 0 (to 10 ms) and a chord count outside 1..10 (to 2, bit 7 kept);
-// any other mode gets a three-chord example.
-ChordTiming LoadChords(ChordModel& model);
+// Decodes a pedal's record into `model` (after a reset). For a mode 9 record it repairs `common` in
+// place: an on time or off time of 0 (to 10 ms) and a chord count outside 1..10 (to 2, bit 7
+// kept); any other mode gets a three-chord example.
+ChordTiming LoadChords(ChordModel& model, std::uint8_t mode, CommonRecord& common, const AdditionalRecord& additional);
 
 // One line per chord: "[modifier] + [key]", then " + [key]" for keys 2..n when the chord counts n ≥ 2.
 std::vector<std::string> ChordListLines(const ChordModel& model);

@@ -1,33 +1,12 @@
 #include "ui/advanced/ClickEncoding.h"
 
-#include <array>
-#include <cstdint>
-
-#include "device/DeviceState.h"
 #include "model/StandardChoice.h"
 
 namespace tarvik::advanced {
 
-namespace {
-
-// The click lengths and interval (bytes 1-3) stay as the pedal's record has them.
-void SetDoubleClick(std::uint8_t& mode, std::array<std::uint8_t, NUMBER_OF_COMMON_DATA>& common,
-                    std::uint8_t button) {
-    mode = SIMPLE_DOUBLE_CLICK;
-    common[0] = button;
-}
-
-}  // namespace
-
-ClickTabState LoadClickTab() {
+ClickTabState LoadClickTab(std::uint8_t mode, std::uint8_t& c0) {
     ClickTabState tab;
-    const int p = State().SelectedPedalNo;
-    if (!IsPedalIndex(p)) {
-        tab.radio = ClickRadio::Left;
-        return tab;
-    }
-    std::uint8_t& c0 = State().CommonData[p][0];
-    switch (State().OutputMode[p]) {
+    switch (mode) {
     case SIMPLE_CLICK:
         switch (c0) {
         case CLICK_LEFT: tab.radio = ClickRadio::Left; break;
@@ -67,12 +46,8 @@ ClickTabState LoadClickTab() {
     return tab;
 }
 
-void EncodeClick(const ClickTabState& state) {
-    const int p = State().SelectedPedalNo;
-    if (!IsPedalIndex(p)) return;
-    std::uint8_t& mode = State().OutputMode[p];
-    auto& common = State().CommonData[p];
-    std::uint8_t& c0 = common[0];
+void EncodeClick(const ClickTabState& state, std::uint8_t& mode, CommonRecord& common) {
+    std::uint8_t& c0 = common[CLICK_BUTTON_BYTE];
     if (state.plural) {
         mode = SIMPLE_CLICK;
         c0 = 0;
@@ -86,9 +61,10 @@ void EncodeClick(const ClickTabState& state) {
     case ClickRadio::Left: mode = SIMPLE_CLICK; c0 = CLICK_LEFT; break;
     case ClickRadio::Right: mode = SIMPLE_CLICK; c0 = CLICK_RIGHT; break;
     case ClickRadio::Center: mode = SIMPLE_CLICK; c0 = CLICK_CENTER; break;
-    case ClickRadio::LeftDouble: SetDoubleClick(mode, common, CLICK_LEFT); break;
-    case ClickRadio::RightDouble: SetDoubleClick(mode, common, CLICK_RIGHT); break;
-    case ClickRadio::CenterDouble: SetDoubleClick(mode, common, CLICK_CENTER); break;
+    // A double click keeps the click lengths and interval (bytes 1-3) the record has.
+    case ClickRadio::LeftDouble: mode = SIMPLE_DOUBLE_CLICK; c0 = CLICK_LEFT; break;
+    case ClickRadio::RightDouble: mode = SIMPLE_DOUBLE_CLICK; c0 = CLICK_RIGHT; break;
+    case ClickRadio::CenterDouble: mode = SIMPLE_DOUBLE_CLICK; c0 = CLICK_CENTER; break;
     }
 }
 

@@ -1,17 +1,6 @@
 #include "ui/advanced/KeyOutputEncoding.h"
 
-#include <cstddef>
-
-#include "device/DeviceState.h"
-
 namespace tarvik::advanced {
-
-std::uint8_t ModifierByteFromFlags(const ModifierFlags& flags) {
-    std::uint8_t byte = 0;
-    for (std::size_t bit = 0; bit < flags.size(); ++bit)
-        if (flags[bit]) byte |= static_cast<std::uint8_t>(1u << bit);
-    return byte;
-}
 
 std::uint8_t UsageIdForKeyListIndex(int index) {
     switch (index) {
@@ -22,11 +11,8 @@ std::uint8_t UsageIdForKeyListIndex(int index) {
     }
 }
 
-void EncodeKeyOutput(int row, const ModifierFlags& flags, int keyListIndex) {
-    const int p = State().SelectedPedalNo;
-    if (!IsPedalIndex(p)) return;
-    auto& common = State().CommonData[p];
-    common[0] = row == KO_ROW_KEY_ONLY ? 0 : ModifierByteFromFlags(flags);
+void EncodeKeyOutput(int row, std::uint8_t modifiers, int keyListIndex, CommonRecord& common) {
+    common[0] = row == KO_ROW_KEY_ONLY ? 0 : modifiers;
     common[1] = row == KO_ROW_MODIFIERS_ONLY ? 0 : UsageIdForKeyListIndex(keyListIndex);
     // The mode stays: this tab only ever writes the modifier and key bytes.
 }

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "device/DeviceState.h"
-#include "model/PedalRecord.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik::advanced {
 
@@ -39,13 +38,9 @@ MoveStep DirectionStep(Direction direction) {
     return {0, 0};
 }
 
-int EncodePointerMove(const PointerMoveChoice& choice) {
-    const int p = State().SelectedPedalNo;
+void EncodePointerMove(const PointerMoveChoice& choice, std::uint8_t& mode, CommonRecord& common) {
     int accelerationIndex = std::clamp(choice.accelerationIndex, 0, kMaxField);
-    if (!IsPedalIndex(p)) return accelerationIndex;
-    auto& common = State().CommonData[p];
-
-    State().OutputMode[p] = POINTER_MOVE;
+    mode = POINTER_MOVE;
     if (choice.direction) {
         const MoveStep step = DirectionStep(*choice.direction);
         common[kMoveX] = step.x;
@@ -53,31 +48,30 @@ int EncodePointerMove(const PointerMoveChoice& choice) {
     }
 
     const int speed = std::clamp(choice.speedIndex, 0, kMaxField);
-    IntoTwoCommonData(speed, kSpeedCopy);
+    PutValue16(common, kSpeedCopy, speed);
 
     if (choice.accelerated) {
         if (accelerationIndex == 0) accelerationIndex = 1;
         // Above 1000 the divisor would round to 0, which the unit cannot divide by: the previous
         // divisor and flag stay.
         if (accelerationIndex <= PM_MAX_DIVIDED_ACCELERATION) {
-            IntoTwoCommonData(static_cast<int>(1000.0 / accelerationIndex + 0.5), kAccelerationDivisor);
+            PutValue16(common, kAccelerationDivisor, static_cast<int>(1000.0 / accelerationIndex + 0.5));
             common[kAcceleration] = 1;
         }
     } else {
-        IntoTwoCommonData(kNoAccelerationDivisor, kAccelerationDivisor);
+        PutValue16(common, kAccelerationDivisor, kNoAccelerationDivisor);
         common[kAcceleration] = 0;
         accelerationIndex = 1;
     }
 
-    IntoTwoCommonData(speed, kSpeed);
-    IntoTwoCommonData(accelerationIndex, kAccelerationIndex);
+    PutValue16(common, kSpeed, speed);
+    PutValue16(common, kAccelerationIndex, accelerationIndex);
 
     if (choice.untilRelease) {
-        IntoTwoCommonData(0, kNumberOfRepeats);
+        PutValue16(common, kNumberOfRepeats, 0);
     } else if (choice.setNumber) {
-        IntoTwoCommonData(std::clamp(choice.repeats, 0, PM_MAX_REPEATS), kNumberOfRepeats);
+        PutValue16(common, kNumberOfRepeats, std::clamp(choice.repeats, 0, PM_MAX_REPEATS));
     }
-    return accelerationIndex;
 }
 
 }  // namespace tarvik::advanced

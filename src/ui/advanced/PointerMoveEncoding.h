@@ -1,19 +1,14 @@
-// The pointer move tab's record: output mode 6 and CommonData[p][0..12] of pedal SelectedPedalNo.
+// The pointer move tab's record: output mode 6 and the whole common record.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
+
+#include "model/PedalRecord.h"
 
 namespace tarvik::advanced {
 
 enum class Direction { Up, UpperRight, Right, LowerRight, Down, LowerLeft, Left, UpperLeft };
-
-// The order in which the direction radios are looked at when encoding.
-inline constexpr std::array<Direction, 8> kDirectionEncodeOrder{
-    Direction::Right, Direction::Left, Direction::Down, Direction::Up,
-    Direction::LowerRight, Direction::UpperRight, Direction::UpperLeft, Direction::LowerLeft,
-};
 
 struct MoveStep {
     std::uint8_t x;  // 1 right, 255 left, 0 none
@@ -36,9 +31,9 @@ struct PointerMoveChoice {
     int repeats = 0;  // the repeat box's value
 };
 
-// Writes the record and returns the acceleration index as it now stands in bytes 11-12: 1 when not
-// accelerating, and 1 for an accelerated index of 0 (which has no divisor; the slowest acceleration
-// is taken). Indexes are kept within 0..65535 and the repeat count within 0..PM_MAX_REPEATS.
-int EncodePointerMove(const PointerMoveChoice& choice);
+// Writes the record. Bytes 11-12 take the acceleration index, 1 when not accelerating and 1 for an
+// accelerated index of 0 (which has no divisor; the slowest acceleration is taken). Indexes are
+// kept within 0..65535 and the repeat count within 0..PM_MAX_REPEATS.
+void EncodePointerMove(const PointerMoveChoice& choice, std::uint8_t& mode, CommonRecord& common);
 
 }  // namespace tarvik::advanced

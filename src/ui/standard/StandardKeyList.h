@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 

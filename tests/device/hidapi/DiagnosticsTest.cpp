@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "device/Diagnostics.h"
-#include "device/ProtocolConstants.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 namespace {

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "BackendRig.h"
-#include "device/DeviceState.h"
+#include "model/DeviceState.h"
 #include "device/HID_PnP.h"
 #include "support/ScriptedPresenter.h"
 

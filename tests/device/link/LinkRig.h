@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <vector>
 
-#include "device/DeviceState.h"
 #include "device/HID_PnP.h"
+#include "model/DeviceState.h"
 #include "sim/SimulatedUnit.h"
 
 namespace tarvik::test {

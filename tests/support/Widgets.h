@@ -1,0 +1,56 @@
+// Reaching a window's controls by object name, as a user would use them.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <string>
+
+namespace tarvik::test {
+
+template <class T = QWidget>
+T* Find(const QObject& root, const std::string& name) {
+    T* w = root.findChild<T*>(QString::fromStdString(name));
+    if (!w) ADD_FAILURE() << "no control named " << name;
+    return w;
+}
+
+// Clicks the button as a user would: a disabled one ignores the click.
+inline void Click(const QObject& root, const std::string& name) {
+    if (auto* b = Find<QAbstractButton>(root, name); b && b->isEnabled()) b->click();
+}
+
+inline bool Checked(const QObject& root, const std::string& name) {
+    auto* b = Find<QAbstractButton>(root, name);
+    return b && b->isChecked();
+}
+
+inline bool Enabled(const QObject& root, const std::string& name) {
+    auto* w = Find(root, name);
+    return w && w->isEnabled();
+}
+
+// What a label, box, button, list or text view shows.
+inline std::string Text(const QObject& root, const std::string& name) {
+    QWidget* w = Find(root, name);
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text().toStdString();
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text().toStdString();
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text().toStdString();
+    if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText().toStdString();
+    if (auto* t = qobject_cast<QPlainTextEdit*>(w)) return t->toPlainText().toStdString();
+    return {};
+}
+
+// Types into a box and leaves it.
+inline void Type(const QObject& root, const std::string& name, const std::string& text) {
+    if (auto* box = Find<QLineEdit>(root, name)) {
+        box->setText(QString::fromStdString(text));
+        emit box->editingFinished();
+    }
+}
+
+}  // namespace tarvik::test

@@ -1,0 +1,100 @@
+// A main window over a simulated unit, with the scripted presenter answering its boxes and the
+// console captured; the event loop is run by waiting.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "device/HID_PnP.h"
+#include "model/DeviceState.h"
+#include "sim/SimulatedUnit.h"
+#include "support/Builders.h"
+#include "support/ScriptedPresenter.h"
+#include "support/Widgets.h"
+#include "ui/MainWindowViewController.h"
+#include "ui/SettingDialogViewController.h"
+
+namespace tarvik::test {
+
+inline const char* const kNoUnitExplanation =
+    "Tarvikを接続して下さい。Tarvikは自動的に認識されます。\n"
+    "Tarvikの設定を行わない場合、このプログラムを終了して下さい。";
+inline const char* const kConnectedExplanation =
+    "Tarvikの現在の設定が下に表示されています。\n"
+    "設定を変更する場合、設定したいペダルに対応するボタンをクリックしてTarvikの出力を設定して下さい。";
+
+class WindowTest : public testing::Test {
+protected:
+    // Builds the window over `image` from a fresh state; plugged in, the unit is read at once.
+    void Start(UnitImage image, bool plugged = true) {
+        window.reset();
+        State() = DeviceState{};
+        presenter.Clear();
+        exitStatus.reset();
+        unit = std::make_unique<SimulatedUnit>(std::move(image));
+        if (!plugged) unit->Unplug();
+        window = std::make_unique<MainWindowViewController>(*unit);
+        window->SetExitHandler([this](int status) { exitStatus = status; });
+        window->plugNPlay().SetTickIntervalMs(5);  // a time-out takes 150 ms, not 3 s
+        QObject::connect(window.get(), &MainWindowViewController::unitRead, [this](bool shown) {
+            ++reads;
+            lastReadShown = shown;
+        });
+        window->show();
+    }
+    // Runs the event loop until the attach read has ended; true when it showed the unit.
+    bool ReadEnds() {
+        const int before = reads;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return reads > before; }, 3000)) << "the attach read never ended";
+        return lastReadShown;
+    }
+    // Runs the event loop and returns how many reports went to the unit meanwhile.
+    qsizetype SentDuring(int ms) {
+        const auto before = unit->Transcript().size();
+        QTest::qWait(ms);
+        return unit->Transcript().size() - before;
+    }
+    // Clicks pedal `p`'s standard button; the dialog it opened, if it is still open.
+    SettingDialogViewController* OpenStandard(int p) {
+        Click(*window, "buttonSetPedal" + std::to_string(p) + "Standard");
+        for (auto* dialog : window->findChildren<SettingDialogViewController*>())
+            if (dialog->isVisible()) return dialog;
+        return nullptr;
+    }
+
+    std::string PedalText(int p) const { return Text(*window, "textboxPedal" + std::to_string(p) + "Contents"); }
+    std::string Explanation() const { return Text(*window, "labelMainWindowExplanation"); }
+    QPushButton* Standard(int p) const { return Find<QPushButton>(*window, "buttonSetPedal" + std::to_string(p) + "Standard"); }
+
+    // The look without a unit: three columns, default names, nothing usable.
+    void ExpectNoUnitLook() const {
+        EXPECT_EQ(window->width(), 680);
+        EXPECT_EQ(Explanation(), kNoUnitExplanation);
+        const char* names[] = {"中央ペダル", "左ペダル", "右ペダル", "左端ペダル", "右端ペダル"};
+        for (int p = 0; p < 5; ++p) {
+            const std::string n = std::to_string(p);
+            EXPECT_EQ(Text(*window, "labelPedal" + n + "Name"), names[p]) << p;
+            EXPECT_FALSE(Enabled(*window, "labelPedal" + n + "Name")) << p;
+            EXPECT_FALSE(Find(*window, "textboxPedal" + n + "Contents")->isVisible()) << p;
+            EXPECT_EQ(PedalText(p), "") << p;
+            EXPECT_FALSE(Enabled(*window, "buttonSetPedal" + n + "Standard")) << p;
+            EXPECT_FALSE(Enabled(*window, "buttonSetPedal" + n + "Advanced")) << p;
+            EXPECT_EQ(Find(*window, "labelPedal" + n + "Name")->isVisible(), p < 3) << p;
+        }
+    }
+
+    ScriptedPresenter presenter;
+    ConsoleCapture console;
+    std::unique_ptr<SimulatedUnit> unit;
+    std::unique_ptr<MainWindowViewController> window;
+    std::optional<int> exitStatus;
+    int reads = 0;
+    bool lastReadShown = false;
+};
+
+}  // namespace tarvik::test

@@ -1,0 +1,75 @@
+// The window's steps run one at a time: a removal or a reset that comes while the attach read or a
+// write waits for the unit is kept, and handled once that step has returned.
+#include "WindowFixture.h"
+
+namespace tarvik::test {
+namespace {
+
+const char* const kConfirm =
+    "このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
+    "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．";
+
+class StepsTest : public WindowTest {};
+
+TEST_F(StepsTest, WhatComesDuringAStepWaitsForIt) {
+    const struct {
+        const char* name;
+        bool duringWrite;  // else during the attach read
+        bool removal;      // else a factory reset asked for
+        std::vector<std::string> texts;
+    } cases[] = {
+        {"removal during the read", false, true, {"タイムアウト"}},
+        {"reset during the read", false, false, {kConfirm}},
+        {"reset during a write", true, false, {"Tarvikの中央ペダルの設定が正常に終わりました。", kConfirm}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start(Unit({Pedal(1, {1}), Pedal(0, {0, 40}), Pedal(1, {2})}));
+        if (c.duringWrite) {
+            ASSERT_TRUE(ReadEnds());
+            State().SettingEnabled = true;
+            State().SelectedPedalNo = 0;
+            State().PedalName = "中央ペダル";
+        }
+        unit->SetAnswerDelayMs(30);
+        // Comes while the third report of the read (or the first of the write) waits for its answer.
+        const int at = c.duringWrite ? unit->Transcript().size() + 1 : 5;
+        bool asked = false;
+        std::string explanationMeanwhile;
+        std::size_t boxesMeanwhile = 0;
+        QObject::connect(&window->plugNPlay(), &HID_PnP::reportSent, unit.get(), [&] {
+            if (asked || unit->Transcript().size() + 1 < at) return;
+            asked = true;
+            QTimer::singleShot(5, unit.get(), [&] {
+                if (c.removal) {
+                    unit->Unplug();
+                } else {
+                    window->RequestFactoryReset();
+                }
+                QTest::qWait(20);  // the queued step comes round and must not start
+                explanationMeanwhile = Explanation();
+                boxesMeanwhile = presenter.All().size();
+            });
+        });
+        if (c.duringWrite) {
+            window->SettingDialog_OK();
+        } else {
+            EXPECT_EQ(ReadEnds(), !c.removal);
+        }
+        ASSERT_TRUE(asked);
+        EXPECT_EQ(explanationMeanwhile, kConnectedExplanation) << "the window was cleared inside the step";
+        EXPECT_EQ(boxesMeanwhile, 0u) << "the confirmation came inside the step";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return presenter.All().size() >= c.texts.size(); }, 3000));
+        QTest::qWait(50);
+        EXPECT_EQ(presenter.Texts(), c.texts);
+        if (c.removal) {
+            ExpectNoUnitLook();
+        } else {
+            EXPECT_TRUE(Standard(2)->isEnabled()) << "every pedal was read or written before the reset was asked";
+            EXPECT_EQ(console.Lines().back(), "キャンセルしました");
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tarvik::test

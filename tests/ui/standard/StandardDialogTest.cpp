@@ -1,0 +1,229 @@
+// The standard dialog: what it shows for each record, the warning for what it cannot show, how
+// its controls enable one another, and what its write button sends.
+#include <algorithm>
+
+#include "StandardFixture.h"
+
+namespace tarvik::test {
+namespace {
+
+TEST_F(StandardDialogTest, LoadsEveryKindOfRecordWithoutChangingIt) {
+    const struct {
+        const char* name;
+        int mode;
+        CommonRecord common;      // bytes 2..12 are marked: loading must ignore them
+        const char* tab;
+        const char* key;          // selected key text, "" for none
+        const char* explanation;  // text of textboxExplanation
+        const char* radio;        // the modifier radio that is on: No, With or Only
+        int checks;               // check boxes on: 1 ctrl, 2 shift, 4 alt, 8 command
+        const char* click;        // the click radio that is on: Left, Right, Center, Double or ""
+        bool listEnabled, checksEnabled, writeEnabled, warned;
+    } cases[] = {
+        {"key a, control and shift", 0, Marked({0x03, 4}), "Keyboard", "a", "Shiftプラスこのキーで大文字 A", "With",
+         0x03, "", true, true, true, false},
+        {"shift only", 0, Marked({0x02, 0}), "Keyboard", "", "", "Only", 0x02, "", false, true, true, false},
+        {"nothing at all", 0, Marked({0x00, 0}), "Keyboard", "", "", "No", 0, "", true, false, false, false},
+        {"four left modifiers, keypad 1", 0, Marked({0x0F, 89}), "Keyboard", "キーパッド End",
+         "キーパッド(テンキー)にあるキー NumLockオンで 1", "With", 0x0F, "", true, true, true, false},
+        {"right control", 0, Marked({0x10, 4}), "Keyboard", "a", "Shiftプラスこのキーで大文字 A", "With", 0, "",
+         true, true, false, true},
+        {"left and right shift", 0, Marked({0x22, 4}), "Keyboard", "a", "Shiftプラスこのキーで大文字 A", "With",
+         0x02, "", true, true, true, true},
+        {"caps lock is advanced", 0, Marked({0x00, 57}), "Keyboard", "", "", "No", 0, "", true, false, false, true},
+        {"right command as the key", 0, Marked({0x01, 231}), "Keyboard", "", "", "With", 0x01, "", true, true, false,
+         true},
+        {"key byte beyond every table", 0, Marked({0x00, 250}), "Keyboard", "", "", "No", 0, "", true, false, false,
+         true},
+        {"right click", 1, Marked({2}), "Mouse", "", "", "No", 0, "Right", true, false, true, false},
+        {"center click", 1, Marked({4}), "Mouse", "", "", "No", 0, "Center", true, false, true, false},
+        {"left and right together", 1, Marked({3}), "Mouse", "", "", "No", 0, "", true, false, true, true},
+        {"double click, any timing", 2, Marked({1, 40, 2, 90}), "Mouse", "", "", "No", 0, "Double", true, false,
+         true, false},
+        {"double click, right button", 2, Marked({2}), "Mouse", "", "", "No", 0, "", true, false, true, true},
+        {"key chords", 9, Marked({0x2c, 0x0a}), "Keyboard", "", "", "No", 0, "", true, false, false, true},
+        {"mode byte beyond every mode", 0xFF, Marked({1}), "Keyboard", "", "", "No", 0, "", true, false, false, true},
+    };
+    const char* checks[] = {"checkboxCtrl", "checkboxShift", "checkboxAlt", "checkboxWindowsKey"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenOn(c.mode, c.common);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(Find<QTabWidget>(*dialog, "tabcontrolOutputMode")->currentWidget()->objectName().toStdString(),
+                  std::string("Tab_") + c.tab);
+        EXPECT_EQ(Text(*dialog, "listboxKeys"), c.key);
+        EXPECT_EQ(Text(*dialog, "textboxExplanation"), c.explanation);
+        for (std::string r : {"No", "With", "Only"}) EXPECT_EQ(On("radiobutton" + r + "Modifiers"), r == c.radio) << r;
+        for (std::string k : {"Left", "Right", "Center", "Double"}) EXPECT_EQ(On("radiobutton" + k + "Click"), k == c.click) << k;
+        for (int bit = 0; bit < 4; ++bit) {
+            EXPECT_EQ(On(checks[bit]), ((c.checks >> bit) & 1) != 0) << checks[bit];
+            EXPECT_EQ(Usable(checks[bit]), c.checksEnabled) << checks[bit];
+        }
+        for (const char* w : {"listboxKeys", "textboxExplanation", "labelExplanation"}) EXPECT_EQ(Usable(w), c.listEnabled) << w;
+        EXPECT_EQ(Usable("buttonProgramTarvik"), c.writeEnabled);
+        EXPECT_EQ(presenter.All().size(), c.warned ? 1u : 0u);
+        EXPECT_TRUE(dialog->isVisible()) << "the dialog stays open";
+        Click(*dialog, "okButton");
+        EXPECT_TRUE(Gone());
+        EXPECT_EQ(State().CommonData[1], c.common) << "loading reads the record; it never writes it";
+        EXPECT_EQ(unit->Transcript().size(), 0) << "OK without the write button sends nothing";
+    }
+}
+
+TEST_F(StandardDialogTest, ShowsTheFixedTextsAndTheStandardKeysInUsageOrder) {
+    OpenOn(0, Marked({0, 4}));
+    const std::pair<const char*, const char*> texts[] = {
+        {"Label_PedalName", "標準設定 左ペダル"},
+        {"labelExplanation", "説明"},
+        {"radiobuttonNoModifiers", "control, shift, option, command なし"},
+        {"radiobuttonWithModifiers", "control, shift, option, command あり"},
+        {"radiobuttonOnlyModifiers", "control, shift, option, command だけ"},
+        {"buttonProgramTarvik", "Tarvikに書き込む"},
+        {"radiobuttonLeftClick", "左ボタンクリック"},
+        {"radiobuttonRightClick", "右ボタンクリック"},
+        {"radiobuttonCenterClick", "中央ボタンクリック"},
+        {"radiobuttonDoubleClick", "ダブルクリック"},
+    };
+    for (const auto& [name, text] : texts) EXPECT_EQ(Text(*dialog, name), text) << name;
+    EXPECT_EQ(dialog->windowTitle().toStdString(), "標準設定");
+    auto* list = Find<QComboBox>(*dialog, "listboxKeys");
+    ASSERT_EQ(list->count(), 91);
+    for (const auto& [index, name] : {std::pair{36, "Enter (Return)"}, {44, "["}, {45, "]"}, {90, "キーパッド Delete"}}) {
+        EXPECT_EQ(list->itemText(index).toStdString(), name) << index;
+    }
+}
+
+TEST_F(StandardDialogTest, WarningAnswersDecideWhetherTheDialogStays) {
+    const char* const kKept = "Setting in Pedal 1 is out of the Standard, but the user selected setting by the Standard.";
+    const char* const kCancelled = "Setting in Pedal 1 is out of the Standard, and the user selected canceling.";
+    const struct {
+        const char* name;
+        int response;  // 0: the box's default (Return) answer
+        bool unplugWhileAsked;
+        bool stays;
+        const char* line;
+    } cases[] = {
+        {"OK", ALERT_FIRST_BUTTON, false, true, kKept},
+        {"Return", 0, false, false, kCancelled},
+        {"other", 1002, false, true, "その他:1002"},
+        // A modal box lets device events through: the unit goes away while the user reads the warning.
+        {"OK, but unplugged meanwhile", ALERT_FIRST_BUTTON, true, false, kKept},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        presenter.SetWhileShown([&](const ScriptedPresenter::Shown&) {
+            if (c.unplugWhileAsked) unit->Unplug();
+        });
+        OpenOn(0, Marked({0x00, 57}), c.response ? c.response : ALERT_SECOND_BUTTON);
+        presenter.SetWhileShown(nullptr);
+        ASSERT_EQ(presenter.All().size(), 1u);
+        EXPECT_TRUE(presenter.All()[0].confirmation);
+        EXPECT_EQ(presenter.All()[0].title, "Oremba Tarvik");
+        EXPECT_EQ(presenter.All()[0].text,
+                  "このペダルに設定されている内容は，標準設定の範囲を超えています．\r\n"
+                  "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] "
+                  "をクリックして下さい．");
+        EXPECT_NE(std::find(console.Lines().begin(), console.Lines().end(), c.line), console.Lines().end());
+        QTest::qWait(20);
+        EXPECT_EQ(dialog && dialog->isVisible(), c.stays);
+        EXPECT_EQ(State().StandardSettingDialogOpen, c.stays);
+        EXPECT_FALSE(State().CloseStandardSetting);
+        if (dialog) dialog->reject();
+    }
+}
+
+TEST_F(StandardDialogTest, EnablingFollowsTheTabTheRadiosAndTheChoices) {
+    struct Step {
+        const char* action;
+        bool list, checks, write;  // key list, modifier boxes and write button enabled
+    };
+    const struct {
+        int mode;
+        CommonRecord common;
+        std::vector<Step> steps;
+    } sequences[] = {
+        {0, Marked({0, 0}),
+         {
+             {"tab:Tab_Mouse", true, false, false},  // no click loaded
+             {"radiobuttonRightClick", true, false, true},
+             {"tab:Tab_Keyboard", true, false, false},  // no key chosen yet
+             {"key:Tab", true, false, true},
+             {"tab:Tab_Mouse", true, false, true},
+             {"tab:Tab_Keyboard", true, false, true},
+             {"radiobuttonOnlyModifiers", false, true, false},
+             {"checkboxCtrl", false, true, true},
+             {"checkboxCtrl", false, true, false},  // unchecking the last one
+             {"radiobuttonWithModifiers", true, true, false},
+             {"checkboxWindowsKey", true, true, true},
+             {"radiobuttonNoModifiers", true, false, true},
+             {"radiobuttonNoModifiers", true, false, true},  // clicking the chosen one keeps it chosen
+             {"radiobuttonDoubleClick", true, false, true},
+             {"radiobuttonCenterClick", true, false, true},
+         }},
+        // A click the dialog cannot show: the write button stays usable on its tab.
+        {1, Marked({3}), {{"tab:Tab_Keyboard", true, false, false}, {"tab:Tab_Mouse", true, false, true}}},
+    };
+    for (const auto& sequence : sequences) {
+        OpenOn(sequence.mode, sequence.common);
+        for (const Step& s : sequence.steps) {
+            SCOPED_TRACE(std::to_string(sequence.mode) + ", " + s.action);
+            Do(s.action);
+            EXPECT_EQ(Usable("listboxKeys"), s.list);
+            EXPECT_EQ(Usable("textboxExplanation"), s.list);
+            EXPECT_EQ(Usable("checkboxCtrl"), s.checks);
+            EXPECT_EQ(Usable("checkboxWindowsKey"), s.checks);
+            EXPECT_EQ(Usable("buttonProgramTarvik"), s.write);
+            EXPECT_EQ(On("radiobuttonNoModifiers") + On("radiobuttonWithModifiers") + On("radiobuttonOnlyModifiers"), 1);
+            EXPECT_LE(On("radiobuttonLeftClick") + On("radiobuttonRightClick") + On("radiobuttonCenterClick") +
+                          On("radiobuttonDoubleClick"), 1);
+        }
+        dialog->reject();
+    }
+}
+
+TEST_F(StandardDialogTest, TheWriteButtonSendsTheChoiceAndNothingElseChanges) {
+    const struct {
+        const char* name;
+        int mode;
+        CommonRecord start;
+        std::vector<const char*> edit;
+        int modeAfter;
+        CommonRecord common;
+    } cases[] = {
+        {"double click over key chords", 9, Marked({0x2c, 0x0a, 0x10, 0x03}), {"tab:Tab_Mouse", "radiobuttonDoubleClick"},
+         SIMPLE_DOUBLE_CLICK, Marked({1, 15, 0, 15})},
+        {"combined buttons kept as they are", 1, Marked({3}), {}, SIMPLE_CLICK, Marked({3})},
+        {"key with modifiers", 0, Marked({0, 4}), {"radiobuttonWithModifiers", "checkboxCtrl", "checkboxShift", "key:z"},
+         SIMPLE_KEY_OUTPUT, Marked({0x03, 29})},
+        {"right-hand modifiers dropped", 0, Marked({0x13, 4}), {}, SIMPLE_KEY_OUTPUT, Marked({0x03, 4})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenOn(c.mode, c.start);
+        const UnitImage before = unit->Image();
+        for (const char* action : c.edit) Do(action);
+        Do("buttonProgramTarvik");
+        EXPECT_TRUE(Gone());
+        EXPECT_EQ(presenter.Texts().back(), "Tarvikの左ペダルの設定が正常に終わりました。");
+        EXPECT_EQ(unit->CommandCount(SET_OUTPUT_MODE_AND_DATA), 1);
+        EXPECT_EQ(unit->CommandCount(SET_PARAMETERS), 1);
+        for (int p : {0, 1, 2}) {
+            EXPECT_EQ(unit->Image().pedals[p].mode, p == 1 ? c.modeAfter : before.pedals[p].mode) << p;
+            EXPECT_EQ(unit->Image().pedals[p].common, p == 1 ? c.common : before.pedals[p].common) << p;
+            EXPECT_EQ(unit->Image().pedals[p].additional, before.pedals[p].additional) << p;
+        }
+    }
+    // A key tab without a key: even a click that reaches the write button writes nothing.
+    OpenOn(1, Marked({1}));
+    Do("tab:Tab_Keyboard");
+    Find(*dialog, "buttonProgramTarvik")->setEnabled(true);
+    Do("buttonProgramTarvik");
+    QTest::qWait(20);
+    EXPECT_TRUE(dialog && dialog->isVisible());
+    EXPECT_FALSE(State().SettingEnabled);
+    EXPECT_EQ(State().CommonData[1], Marked({1}));
+    EXPECT_EQ(unit->Transcript().size(), 0);
+}
+
+}  // namespace
+}  // namespace tarvik::test
