@@ -54,7 +54,8 @@ public:
 
     // The same read as the window's attach read. EXIT_OK when every pedal was read.
     int Read();
-    // Reads the unit again and compares each written pedal with what the unit now stores.
+    // Reads the unit again and compares each written pedal with what the unit now stores; then
+    // saves a simulated unit's file (SaveSimulation).
     int VerifyWritten(const std::vector<WrittenPedal>& written);
     // A simulated unit kept in a file: writes the file when the unit's settings changed.
     int SaveSimulation();
@@ -66,6 +67,7 @@ private:
     std::unique_ptr<HidBackend> backend_;
     SimulatedUnit* sim_ = nullptr;  // backend_ when simulating
     QByteArray simTextAtStart_;
+    bool saveFailed_ = false;
     std::unique_ptr<SelectedUnitBackend> view_;
     std::unique_ptr<HID_PnP> link_;
 };

@@ -2,84 +2,18 @@
 // without ever blocking on a FIFO.
 #include <gtest/gtest.h>
 
-#include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 #include "sim/SafeFile.h"
+#include "support/FileKinds.h"
 
 namespace tarvik::test {
 namespace {
 
-const QByteArray kOld = "old contents\n";
 const QByteArray kNew = "new contents, longer than the old ones\n";
-
-// A folder with one entry of every kind a path can name.
-class Kinds {
-public:
-    Kinds() {
-        Put("file", kOld);
-        EXPECT_EQ(::mkfifo(Native("fifo").constData(), 0644), 0);
-        EXPECT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("dir")));
-        MakeSocket();
-        Link("link-to-file", "file");
-        Link("link-to-fifo", "fifo");
-        Link("link-to-dir", "dir");
-        Link("link-to-null", "/dev/null");
-        Link("dangling", "gone");
-    }
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-    QByteArray Native(const QString& name) const { return QFile::encodeName(Path(name)); }
-    void Put(const QString& name, const QByteArray& bytes) {
-        QFile f(Path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
-    // What is at `name`: its kind, the link text of a link and the hash of a regular file.
-    QString Fingerprint(const QString& name) const {
-        struct stat st{};
-        if (::lstat(Native(name).constData(), &st) != 0) return QStringLiteral("missing");
-        QString out = QString::number(st.st_mode & S_IFMT, 8);
-        if (S_ISLNK(st.st_mode)) out += " -> " + QFile::symLinkTarget(Path(name));
-        if (S_ISREG(st.st_mode)) {
-            QFile f(Path(name));
-            if (f.open(QIODevice::ReadOnly)) out += " " + QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256).toHex();
-        }
-        return out;
-    }
-    // Every entry's fingerprint: a write must change no entry but its target, and leave no temporary.
-    QStringList All() const {
-        QStringList out;
-        for (const QString& name : QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-            out << name + ": " + Fingerprint(name);
-        }
-        return out;
-    }
-
-private:
-    void Link(const char* name, const char* to) {
-        const QByteArray target = to[0] == '/' ? QByteArray(to) : Native(QString::fromLatin1(to));
-        EXPECT_EQ(::symlink(target.constData(), Native(QString::fromLatin1(name)).constData()), 0);
-    }
-    void MakeSocket() {
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray path = Native("socket");
-        ASSERT_LT(static_cast<std::size_t>(path.size()), sizeof address.sun_path);
-        std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
-        EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-        ::close(fd);
-    }
-    QTemporaryDir dir_;
-};
 
 TEST(SafeFile, WritesOnlyOverRegularFilesAndChangesNothingElse) {
     const struct {
@@ -108,7 +42,7 @@ TEST(SafeFile, WritesOnlyOverRegularFilesAndChangesNothingElse) {
         SCOPED_TRACE(c.name);
         Kinds kinds;
         const QString name = QString::fromLatin1(c.name);
-        QStringList expected = kinds.All();
+        const std::vector<std::string> expected = kinds.All();
         QString error;
         const QString refusal = WriteRefusal(kinds.Path(name), c.existing);
         const bool written = WriteFileAtomically(kinds.Path(name), kNew, c.existing, error);
@@ -120,10 +54,9 @@ TEST(SafeFile, WritesOnlyOverRegularFilesAndChangesNothingElse) {
             EXPECT_EQ(f.readAll(), kNew);
             // Only the target changed: a link stays a link, its file has the new bytes.
             const QString changed = name == QLatin1String("link-to-file") ? QStringLiteral("file") : name;
-            expected.removeIf([&](const QString& line) { return line.startsWith(changed + ": "); });
-            QStringList now = kinds.All();
-            now.removeIf([&](const QString& line) { return line.startsWith(changed + ": "); });
-            EXPECT_EQ(now, expected);
+            std::vector<std::string> unchanged = expected;
+            std::erase_if(unchanged, [&](const std::string& line) { return line.starts_with(changed.toStdString() + ": "); });
+            EXPECT_EQ(kinds.AllBut(changed), unchanged);
             EXPECT_EQ(kinds.Fingerprint("link-to-file"), "120000 -> " + kinds.Path("file"));
         } else {
             EXPECT_FALSE(written);
@@ -165,7 +98,7 @@ TEST(SafeFile, AFailedWriteSaysWhyAndLeavesTheOldFileWhole) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.limit));
         Kinds kinds;
-        const QStringList before = kinds.All();
+        const std::vector<std::string> before = kinds.All();
         rlimit saved{};
         ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
