@@ -49,7 +49,7 @@ std::array<std::uint8_t, N> HexBytes(const QJsonValue& v, const QString& field) 
         Refuse(field, QStringLiteral("%1 bytes, expected %2").arg(tokens.size()).arg(N));
     }
     // Exactly two digits: a sign, a "0x" or a lone digit is a typing slip, not a byte.
-    static const QRegularExpression hexByte(QStringLiteral("^[0-9A-Fa-f]{2}$"));
+    static const QRegularExpression hexByte(QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Fa-f]{2}")));
     std::array<std::uint8_t, N> bytes{};
     for (std::size_t i = 0; i < N; ++i) {
         const QString& token = tokens[static_cast<qsizetype>(i)];
