@@ -1,6 +1,7 @@
 // tarvik-shot UNITFILE OUT.png: saves a picture of the main window showing the simulated unit
 // described by UNITFILE, once every pedal has been read. For documentation; not installed.
 #include <QApplication>
+#include <QBuffer>
 #include <QPixmap>
 #include <QTimer>
 #include <iostream>
@@ -8,6 +9,7 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
 #include "device/Alert.h"
+#include "sim/SafeFile.h"
 #include "ui/MainWindowViewController.h"
 
 namespace {
@@ -56,8 +58,14 @@ int main(int argc, char** argv) {
             return;
         }
         QTimer::singleShot(kSettleMs, &app, [&] {
-            if (!window.grab().save(out, "PNG")) {
-                std::cerr << "tarvik-shot: cannot write " << out.toStdString() << '\n';
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            QString error;
+            if (!window.grab().save(&buffer, "PNG")) error = out + QStringLiteral(": the picture could not be encoded");
+            if (error.isEmpty()) tarvik::WriteFileAtomically(out, png, tarvik::Existing::Replace, error);
+            if (!error.isEmpty()) {
+                std::cerr << "tarvik-shot: " << error.toStdString() << '\n';
                 QCoreApplication::exit(1);
                 return;
             }

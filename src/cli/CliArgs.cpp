@@ -18,7 +18,8 @@ const char* const kCommands =
     "                              one click of the left, right or middle button\n"
     "  set PEDAL double-click      left double click (15 ms click, 15 ms apart)\n"
     "  reset [--yes]               factory setting for every pedal (asks first unless --yes)\n"
-    "  dump [FILE]                 snapshot of the unit as a unit file (standard output without FILE)\n"
+    "  dump [FILE|-] [--force]     snapshot of the unit as a unit file, to standard output without FILE\n"
+    "                              or with -; an existing FILE is replaced only with --force\n"
     "  restore FILE                write each pedal's mode and 13 common bytes from a snapshot\n"
     "  doctor                      what stands between you and the unit: hidraw nodes, their usage\n"
     "                              pages and permissions, whether the udev rule is installed\n"
@@ -41,6 +42,9 @@ const char* const kCommands =
     "`dump` writes it); what a command writes is saved back to FILE. --simulate alone uses a\n"
     "built-in three-pedal unit that forgets everything when the command ends.\n"
     "\n"
+    "Dump writes FILE whole or not at all, and only over a regular file (or through a symbolic\n"
+    "link to one); unit files are read only from regular files.\n"
+    "\n"
     "Exit status: 0 success; 1 a unit problem (none found, no access, send error, time-out,\n"
     "unsupported firmware, refused pedal, read-back mismatch); 2 bad usage or input.\n"
     "\n"
@@ -52,6 +56,8 @@ const char* const kCommands =
     "  tarvikctl set 右ペダル click right\n"
     "  tarvikctl set center double-click\n"
     "  tarvikctl dump pedals.json\n"
+    "  tarvikctl dump --force pedals.json\n"
+    "  tarvikctl dump - | less\n"
     "  tarvikctl restore pedals.json\n"
     "  tarvikctl --device /dev/hidraw3 reset --yes\n"
     "  tarvikctl --simulate=unit.json --transcript set 0 key f5\n"
@@ -69,7 +75,7 @@ constexpr Arity kArities[] = {
     {"show", 0, 0, "show [--json]"},
     {"set", 2, 3, "set PEDAL key KEYSPEC | set PEDAL click left|right|middle | set PEDAL double-click"},
     {"reset", 0, 0, "reset [--yes]"},
-    {"dump", 0, 1, "dump [FILE]"},
+    {"dump", 0, 1, "dump [FILE|-] [--force]"},
     {"restore", 1, 1, "restore FILE"},
     {"doctor", 0, 0, "doctor"},
 };
@@ -134,7 +140,10 @@ ParseOutcome ParseCommandLine(const QStringList& arguments, CliRequest& request,
         QStringLiteral("PATH"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("show: print a JSON array."));
     const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("reset: do not ask first (needed where standard input is not a terminal)."));
-    parser.addOptions({help, version, simulate, transcript, device, json, yes});
+    const QCommandLineOption force(QStringLiteral("force"),
+                                   QStringLiteral("dump: replace FILE when it exists (a regular file, or a symbolic "
+                                                  "link to one, which stays a link)."));
+    parser.addOptions({help, version, simulate, transcript, device, json, yes, force});
     parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("One of the commands below."),
                                  QStringLiteral("COMMAND [ARGUMENTS]"));
 
@@ -169,6 +178,7 @@ ParseOutcome ParseCommandLine(const QStringList& arguments, CliRequest& request,
     request.device = parser.value(device);
     request.json = parser.isSet(json);
     request.yes = parser.isSet(yes);
+    request.force = parser.isSet(force);
 
     const Arity* arity = FindCommand(request.command);
     if (arity == nullptr) {
@@ -191,6 +201,10 @@ ParseOutcome ParseCommandLine(const QStringList& arguments, CliRequest& request,
     }
     if (request.yes && request.command != QLatin1String("reset")) {
         message = QStringLiteral("--yes goes with reset only");
+        return ParseOutcome::Error;
+    }
+    if (request.force && request.command != QLatin1String("dump")) {
+        message = QStringLiteral("--force goes with dump only");
         return ParseOutcome::Error;
     }
     if (parser.isSet(device) && request.device.isEmpty()) {

@@ -13,6 +13,7 @@ struct CliRequest {
     QString device;        // empty: the first unit found
     bool json = false;     // show
     bool yes = false;      // reset
+    bool force = false;    // dump: replace an existing FILE
     QString command;
     QStringList args;      // the command's own arguments
 };

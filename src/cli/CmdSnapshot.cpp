@@ -1,4 +1,6 @@
 // dump and restore: a unit's settings to and from a unit file.
+#include <QFileInfo>
+
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
@@ -11,16 +13,31 @@
 namespace tarvik::cli {
 
 int RunDump(UnitSession& session, const CliRequest& request) {
+    const QString file = request.args.value(0);
+    const bool toStandardOutput = file.isEmpty() || file == QLatin1String("-");
+    const Existing existing = request.force ? Existing::Replace : Existing::Keep;
+    // A target that cannot be written is refused before the unit is touched.
+    if (!toStandardOutput) {
+        const QFileInfo info(file);
+        if (!request.force && (info.exists() || info.isSymLink())) {
+            Error(QStringLiteral("%1 exists already; add --force to replace it. Nothing was written").arg(file));
+            return EXIT_USAGE;
+        }
+        if (const QString refusal = WriteRefusal(file, existing); !refusal.isEmpty()) {
+            Error(refusal);
+            return EXIT_USAGE;
+        }
+    }
     if (const int status = session.Attach(); status != EXIT_OK) return status;
     if (const int status = session.Read(); status != EXIT_OK) return status;
 
     const UnitImage image = ImageFromState();
-    if (request.args.isEmpty()) {
+    if (toStandardOutput) {
         Out(UnitFileText(image).toStdString());
         return EXIT_OK;
     }
     QString error;
-    if (!WriteUnitFile(request.args.at(0), image, error)) {
+    if (!WriteUnitFile(file, image, error, existing)) {
         Error(error);
         return EXIT_USAGE;
     }

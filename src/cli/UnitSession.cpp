@@ -180,15 +180,20 @@ int UnitSession::VerifyWritten(const std::vector<WrittenPedal>& written) {
                   .arg(Bytes(w.common)));
         status = EXIT_UNIT;
     }
-    return status;
+    if (status != EXIT_OK) return status;
+    // A simulated unit keeps its settings in its file: only once they are there has the write
+    // succeeded, so the caller's confirmation comes after this.
+    return SaveSimulation();
 }
 
 int UnitSession::SaveSimulation() {
     if (sim_ == nullptr || request_.simulateFile.isEmpty()) return EXIT_OK;
+    if (saveFailed_) return EXIT_UNIT;  // said once already
     if (UnitFileText(sim_->Image()) == simTextAtStart_) return EXIT_OK;
     QString error;
     if (!WriteUnitFile(request_.simulateFile, sim_->Image(), error)) {
         Error(QStringLiteral("the simulated unit's settings were not saved: %1").arg(error));
+        saveFailed_ = true;
         return EXIT_UNIT;
     }
     simTextAtStart_ = UnitFileText(sim_->Image());

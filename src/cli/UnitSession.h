@@ -58,7 +58,8 @@ public:
     // Writes pedal `p` as the window does (its record, then the timing parameters). EXIT_OK when
     // the unit took both; else the exchange's failure has been told.
     int Write(int p);
-    // Reads the unit again and compares each written pedal with what the unit now stores.
+    // Reads the unit again and compares each written pedal with what the unit now stores; then
+    // saves a simulated unit's file (SaveSimulation).
     int VerifyWritten(const std::vector<WrittenPedal>& written);
     // A simulated unit kept in a file: writes the file when the unit's settings changed.
     int SaveSimulation();
@@ -73,6 +74,7 @@ private:
     std::unique_ptr<HidBackend> backend_;
     SimulatedUnit* sim_ = nullptr;  // backend_ when simulating
     QByteArray simTextAtStart_;
+    bool saveFailed_ = false;
     std::unique_ptr<SelectedUnitBackend> view_;
     std::unique_ptr<HID_PnP> link_;
 };

@@ -1,6 +1,7 @@
 // tarvikctl: shows and changes a Tarvik unit's pedal settings from the command line.
 #include <QCoreApplication>
 #include <QStringList>
+#include <csignal>
 #include <iostream>
 
 #include "cli/CliArgs.h"
@@ -34,6 +35,9 @@ int RunCommand(const CliRequest& request) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Past a file-size limit a write then fails and says so, instead of the program ending halfway
+    // through a file.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarvikctl"));
     InstallCliOutput();
@@ -52,6 +56,11 @@ int main(int argc, char** argv) {
         break;
     }
     const int status = RunCommand(request);
+    // Data that did not all reach its destination (a full disk behind `> file`) is no success.
     std::cout.flush();
+    if (!std::cout && status == EXIT_OK) {
+        Error(QStringLiteral("cannot write to standard output; what it received is incomplete"));
+        return EXIT_USAGE;
+    }
     return status;
 }

@@ -27,11 +27,18 @@ struct SimulatedUnit::Impl {
     // Grows whenever the unit closes or goes away: answers still on their way are dropped.
     quint64 generation = 0;
     QList<TranscriptLine> transcript;
+    int transcriptLimit = DEFAULT_TRANSCRIPT_LIMIT;
     QHash<int, int> commandCounts;
     QByteArray lastParameters;
     qint64 answerTimeNs = 0;
     int answerCount = 0;
     QElapsedTimer clock;
+
+    void Record(bool sent, const QByteArray& bytes) {
+        if (transcriptLimit <= 0) return;
+        transcript.append({sent, bytes});
+        while (transcript.size() > transcriptLimit) transcript.removeFirst();
+    }
 };
 
 SimulatedUnit::SimulatedUnit(UnitImage image, QObject* parent)
@@ -96,7 +103,7 @@ void SimulatedUnit::SendUnsolicited(const QByteArray& report) {
     const quint64 generation = d_->generation;
     QTimer::singleShot(0, this, [this, report, generation] {
         if (!d_->open || generation != d_->generation) return;
-        d_->transcript.append({false, report});
+        d_->Record(false, report);
         emit inputReport(report);
     });
 }
@@ -106,6 +113,11 @@ void SimulatedUnit::ClearTranscript() {
     d_->transcript.clear();
     d_->commandCounts.clear();
 }
+void SimulatedUnit::SetTranscriptLimit(int lines) {
+    d_->transcriptLimit = std::max(0, lines);
+    while (d_->transcript.size() > d_->transcriptLimit) d_->transcript.removeFirst();
+}
+int SimulatedUnit::TranscriptLimit() const { return d_->transcriptLimit; }
 int SimulatedUnit::CommandCount(int code) const { return d_->commandCounts.value(code, 0); }
 QByteArray SimulatedUnit::LastParameters() const { return d_->lastParameters; }
 qint64 SimulatedUnit::AnswerTimeNs() const { return d_->answerTimeNs; }
@@ -139,7 +151,7 @@ void SimulatedUnit::Write(const QByteArray& report) {
     Report request{};
     std::copy_n(reinterpret_cast<const std::uint8_t*>(report.constData()), REPORT_SIZE, request.begin());
     const int command = request[pos::COMMAND];
-    d_->transcript.append({true, report});
+    d_->Record(true, report);
     d_->commandCounts[command] += 1;
     finish(true);
 
@@ -196,7 +208,7 @@ void SimulatedUnit::Write(const QByteArray& report) {
                            if (!d_->open || generation != d_->generation) return;
                            d_->answerTimeNs += d_->clock.nsecsElapsed() - takenAt;
                            d_->answerCount += 1;
-                           d_->transcript.append({false, bytes});
+                           d_->Record(false, bytes);
                            emit inputReport(bytes);
                        });
 }

@@ -55,14 +55,18 @@ public:
     qint64 AnswerTimeNs() const;
     int AnswerCount() const;
 
-    // Every report both ways, in order.
+    // The reports both ways, in order: the last TranscriptLimit() of them, so that a unit that runs
+    // for days holds a bounded record. A limit of 0 keeps none.
     struct TranscriptLine {
         bool sent;  // true: program → unit
         QByteArray bytes;
     };
+    static constexpr int DEFAULT_TRANSCRIPT_LIMIT = 4096;
     const QList<TranscriptLine>& Transcript() const;
     void ClearTranscript();
-    // Reports received with this command byte.
+    void SetTranscriptLimit(int lines);
+    int TranscriptLimit() const;
+    // Reports received with this command byte (counted whatever the transcript keeps).
     int CommandCount(int code) const;
 
 private:

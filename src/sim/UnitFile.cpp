@@ -1,14 +1,14 @@
 #include "sim/UnitFile.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 #include <algorithm>
 #include <cmath>
+
+#include "sim/JsonDuplicateKeys.h"
 
 namespace tarvik {
 
@@ -48,13 +48,15 @@ std::array<std::uint8_t, N> HexBytes(const QJsonValue& v, const QString& field) 
     if (tokens.size() != static_cast<qsizetype>(N)) {
         Refuse(field, QStringLiteral("%1 bytes, expected %2").arg(tokens.size()).arg(N));
     }
+    // Exactly two digits: a sign, a "0x" or a lone digit is a typing slip, not a byte.
+    static const QRegularExpression hexByte(QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Fa-f]{2}")));
     std::array<std::uint8_t, N> bytes{};
     for (std::size_t i = 0; i < N; ++i) {
         const QString& token = tokens[static_cast<qsizetype>(i)];
-        bool ok = false;
-        const uint value = token.size() <= 2 ? token.toUInt(&ok, 16) : 0;
-        if (!ok || value > 0xFF) Refuse(field, QStringLiteral("\"%1\" is not a hex byte (00..ff)").arg(token));
-        bytes[i] = static_cast<std::uint8_t>(value);
+        if (!hexByte.match(token).hasMatch()) {
+            Refuse(field, QStringLiteral("\"%1\" is not a hex byte (two digits, 00..ff)").arg(token));
+        }
+        bytes[i] = static_cast<std::uint8_t>(token.toUInt(nullptr, 16));
     }
     return bytes;
 }
@@ -89,6 +91,9 @@ UnitImage Parse(const QByteArray& json) {
                QStringLiteral("not JSON (%1 at offset %2)").arg(parseError.errorString()).arg(parseError.offset));
     }
     if (!doc.isObject()) Refuse(QStringLiteral("unit file"), QStringLiteral("expected a JSON object"));
+    if (const QString twice = FirstDuplicateKey(json); !twice.isEmpty()) {
+        Refuse(twice, QStringLiteral("given more than once"));
+    }
     const QJsonObject o = doc.object();
     OnlyKnownFields(o,
                     {QStringLiteral("firmware"), QStringLiteral("pedals"), QStringLiteral("pedal_count"),
@@ -169,16 +174,8 @@ bool ParseUnitFile(const QByteArray& json, UnitImage& image, QString& error) {
 }
 
 bool ReadUnitFile(const QString& path, UnitImage& image, QString& error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1: cannot read (%2)").arg(path, file.errorString());
-        return false;
-    }
-    if (file.size() > kMaxFileBytes) {
-        error = QStringLiteral("%1: larger than %2 bytes, not a unit file").arg(path).arg(kMaxFileBytes);
-        return false;
-    }
-    const QByteArray json = file.read(kMaxFileBytes + 1);
+    QByteArray json;
+    if (!ReadRegularFile(path, kMaxFileBytes, json, error)) return false;
     if (!ParseUnitFile(json, image, error)) {
         error = path + ": " + error;
         return false;
@@ -210,18 +207,8 @@ QByteArray UnitFileText(const UnitImage& image) {
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
-bool WriteUnitFile(const QString& path, const UnitImage& image, QString& error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("%1: cannot write (%2)").arg(path, file.errorString());
-        return false;
-    }
-    const QByteArray text = UnitFileText(image);
-    if (file.write(text) != text.size() || !file.commit()) {
-        error = QStringLiteral("%1: cannot write (%2)").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+bool WriteUnitFile(const QString& path, const UnitImage& image, QString& error, Existing existing) {
+    return WriteFileAtomically(path, UnitFileText(image), existing, error);
 }
 
 }  // namespace tarvik

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "sim/SafeFile.h"
 #include "sim/UnitImage.h"
 
 namespace tarvik {
@@ -12,11 +13,13 @@ namespace tarvik {
 // Parses `json` into `image`. On failure returns false, leaves `image` unchanged and sets `error`
 // (e.g. "pedals[1].common: 12 bytes, expected 13").
 bool ParseUnitFile(const QByteArray& json, UnitImage& image, QString& error);
-// Reads and parses the file at `path`; unreadable files are refused the same way.
+// Reads and parses the file at `path`; unreadable files, and anything but a regular file (checked
+// before it is opened), are refused the same way.
 bool ReadUnitFile(const QString& path, UnitImage& image, QString& error);
 // The JSON text of `image` (hex bytes separated by blanks; optional fields only when set).
 QByteArray UnitFileText(const UnitImage& image);
-// Writes UnitFileText(image) to `path` (atomically: a failed write leaves the old file).
-bool WriteUnitFile(const QString& path, const UnitImage& image, QString& error);
+// Writes UnitFileText(image) to `path` through WriteFileAtomically: whole or not at all.
+bool WriteUnitFile(const QString& path, const UnitImage& image, QString& error,
+                   Existing existing = Existing::Replace);
 
 }  // namespace tarvik

@@ -5,14 +5,22 @@
 
 namespace tarvik::test {
 
-CtlResult RunCtl(const QStringList& args) {
+CtlResult RunCtl(const QStringList& args) { return RunProgram(QStringLiteral(TARVIKCTL_PATH), args); }
+
+CtlResult RunCtlWithoutFileSpace(const QStringList& args) {
+    // The signal a write past the limit raises is left at its default: tarvikctl must ignore it itself.
+    return RunProgram(QStringLiteral("/bin/sh"),
+                      QStringList{"-c", "ulimit -f 0 && exec \"$0\" \"$@\"", QStringLiteral(TARVIKCTL_PATH)} + args);
+}
+
+CtlResult RunProgram(const QString& program, const QStringList& args) {
     QProcess process;
-    process.setProgram(QStringLiteral(TARVIKCTL_PATH));
+    process.setProgram(program);
     process.setArguments(args);
     process.start();
     CtlResult result;
     if (!process.waitForStarted(10000)) {
-        result.err = QStringLiteral("tarvikctl did not start: ") + process.errorString();
+        result.err = program + QStringLiteral(" did not start: ") + process.errorString();
         return result;
     }
     process.closeWriteChannel();
@@ -20,7 +28,7 @@ CtlResult RunCtl(const QStringList& args) {
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();
-        result.err = QStringLiteral("tarvikctl hung");
+        result.err = program + QStringLiteral(" hung");
         return result;
     }
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;

@@ -16,6 +16,10 @@ struct CtlResult {
 
 // Standard input is closed at once, as in a script.
 CtlResult RunCtl(const QStringList& args);
+// Any program, run the same way.
+CtlResult RunProgram(const QString& program, const QStringList& args);
+// tarvikctl under a file-size limit of 0 (ulimit -f 0): every write to a file fails.
+CtlResult RunCtlWithoutFileSpace(const QStringList& args);
 
 // A folder of unit files that goes away with the test.
 class UnitFolder {
