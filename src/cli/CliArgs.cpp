@@ -39,7 +39,7 @@ const char* const kValues =
     "HID usage ID in hex (0x28). key and repeat-key take one key, or modifiers alone; chord takes 1\n"
     "to 6 keys. MODIFIERS are modifiers alone. OUTPUT of on-change is none, or modifiers and one key.\n";
 
-const char* const kAfterValues =
+const char* const kNotes =
     "Set, reset and restore read every written pedal back and compare; a mismatch fails.\n"
     "Restore refuses pedals that hold several chords (mode 9), whose further chords no command\n"
     "writes, unless the unit already holds exactly that setting; it refuses a snapshot of another\n"
@@ -51,7 +51,9 @@ const char* const kAfterValues =
     "\n"
     "Exit status: 0 success; 1 a unit problem (none found, no access, send error, time-out,\n"
     "unsupported firmware, refused pedal, read-back mismatch); 2 bad usage or input.\n"
-    "\n"
+    "\n";
+
+const char* const kExamplesBeforeSet =
     "Examples:\n"
     "  tarvikctl list\n"
     "  tarvikctl show\n"
@@ -141,7 +143,7 @@ QString CodeLines() {
 
 QString CommandsHelp() {
     return QString::fromUtf8(kCommandsBeforeSet) + SetFormLines() + QString::fromUtf8(kCommandsAfterSet) +
-           QString::fromUtf8(kValues) + CodeLines() + SetOptionLines() + QString::fromUtf8(kAfterValues) + SetExampleLines() +
+           QString::fromUtf8(kValues) + CodeLines() + SetOptionLines() + QString::fromUtf8(kNotes) + QString::fromUtf8(kExamplesBeforeSet) + SetExampleLines() +
            QString::fromUtf8(kExamplesAfterSet);
 }
 

@@ -21,7 +21,9 @@ namespace tarvik::cli {
 
 namespace {
 
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 // The arguments after `tarvikctl set PEDAL` that write pedal p's setting again, if a form can.
 std::optional<QStringList> SetArguments(int p) {
@@ -60,8 +62,8 @@ QJsonObject JsonPedal(int p, int count) {
     QJsonArray common;
     for (const std::uint8_t b : State().CommonData[i]) common.append(b);
     QJsonObject fields;
-    for (const modes::Field& f : modes::DecodeFields(State().OutputMode[i], State().CommonData[i],
-                                                     State().AdditionalData[i])) {
+    for (const modes::Field& f :
+         modes::DecodeFields(State().OutputMode[i], State().CommonData[i], State().AdditionalData[i])) {
         fields.insert(Text(f.name), JsonValue(f.value));
     }
     const auto set = SetArguments(p);
@@ -71,7 +73,8 @@ QJsonObject JsonPedal(int p, int count) {
         {QStringLiteral("mode"), State().OutputMode[i]},
         {QStringLiteral("common"), common},
         {QStringLiteral("description"), Text(PedalContentsText(State(), p))},
-        {QStringLiteral("set"), set ? QJsonValue(QJsonArray::fromStringList(*set)) : QJsonValue(QJsonValue::Null)},
+        {QStringLiteral("set"),
+         set ? QJsonValue(QJsonArray::fromStringList(*set)) : QJsonValue(QJsonValue::Null)},
         {QStringLiteral("fields"), fields},
     };
 }

@@ -8,7 +8,8 @@ namespace {
 
 // Characters no shell gives a meaning to, anywhere in a word.
 bool Plain(QChar c) {
-    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
            (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || QStringLiteral("+-_.,:/=@%").contains(c);
 }
 
