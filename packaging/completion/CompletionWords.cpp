@@ -80,7 +80,8 @@ QStringList ArgumentWords(const QString& token) {
     QStringList words;
     if (token == QLatin1String("BUTTON") || token == QLatin1String("BUTTONS")) {
         for (const ClickCode& c : kClickCodes) {
-            if (token == QLatin1String("BUTTONS") || IsSingleButton(c.code)) words << QString::fromLatin1(c.name);
+            if (token == QLatin1String("BUTTONS") || IsSingleButton(c.code))
+                words << QString::fromLatin1(c.name);
         }
     } else if (token == QLatin1String("DIRECTION")) {
         for (const DirectionPair& d : kDirections) words << QString::fromLatin1(d.name);

@@ -74,10 +74,12 @@ QString SetFormLines() {
     int mode = 0;
     for (const SetFormHelp& form : SetForms()) {
         const QString usage = QStringLiteral("  set PEDAL ") + QString::fromUtf8(form.usage);
-        const QString description = QStringLiteral("%1 (mode %2)\n").arg(QString::fromUtf8(form.description)).arg(mode++);
-        lines += usage.size() + 2 <= kDescriptionColumn
-                     ? usage.leftJustified(kDescriptionColumn) + description
-                     : usage + QLatin1Char('\n') + QString(kDescriptionColumn, QLatin1Char(' ')) + description;
+        const QString description =
+            QStringLiteral("%1 (mode %2)\n").arg(QString::fromUtf8(form.description)).arg(mode++);
+        lines +=
+            usage.size() + 2 <= kDescriptionColumn
+                ? usage.leftJustified(kDescriptionColumn) + description
+                : usage + QLatin1Char('\n') + QString(kDescriptionColumn, QLatin1Char(' ')) + description;
     }
     return lines;
 }
@@ -87,7 +89,8 @@ QString SetOptionLines() {
     constexpr int kOptionColumn = 34;
     using namespace modes;
     const auto rate = [](int tenths) {
-        return tenths % 10 == 0 ? QString::number(tenths / 10) : QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
+        return tenths % 10 == 0 ? QString::number(tenths / 10)
+                                : QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
     };
     QString lines = QStringLiteral("Options of the set forms (defaults in brackets):\n");
     // An option and what it takes, on as many lines as `says` has.
@@ -103,14 +106,21 @@ QString SetOptionLines() {
     add("--rate R", QStringLiteral("%1..%2 a second, one decimal at most [%3];\n"
                                    "wheel: a whole number, %4..%5 [%6]")
                         .arg(rate(RATE_TENTHS_MIN), rate(RATE_TENTHS_MAX), rate(RATE_TENTHS_DEFAULT))
-                        .arg(WHEEL_RATE_MIN).arg(WHEEL_RATE_MAX).arg(WHEEL_RATE_DEFAULT));
-    add("--speed N", QStringLiteral("%1..%2 dots a second [%3]").arg(SPEED_MIN).arg(SPEED_MAX).arg(SPEED_DEFAULT));
+                        .arg(WHEEL_RATE_MIN)
+                        .arg(WHEEL_RATE_MAX)
+                        .arg(WHEEL_RATE_DEFAULT));
+    add("--speed N",
+        QStringLiteral("%1..%2 dots a second [%3]").arg(SPEED_MIN).arg(SPEED_MAX).arg(SPEED_DEFAULT));
     add("--repeats N", QStringLiteral("0..%1, 0: until the pedal is released [0;\n"
                                       "chord: %2]; pointer: 0..%3")
-                           .arg(REPEATS_MAX).arg(CHORD_REPEATS_DEFAULT).arg(POINTER_REPEATS_MAX));
+                           .arg(REPEATS_MAX)
+                           .arg(CHORD_REPEATS_DEFAULT)
+                           .arg(POINTER_REPEATS_MAX));
     add("--accelerate I", QStringLiteral("%1..%2 (pointer: %1..%3); the rate accelerates, as\n"
                                          "it does not without this option")
-                              .arg(ACCELERATE_MIN).arg(ACCELERATE_MAX).arg(POINTER_ACCELERATE_MAX));
+                              .arg(ACCELERATE_MIN)
+                              .arg(ACCELERATE_MAX)
+                              .arg(POINTER_ACCELERATE_MAX));
     add("--on-ms N, --off-ms N",
         QStringLiteral("%1..%2 ms [%3]").arg(CHORD_MS_MIN).arg(CHORD_MS_MAX).arg(CHORD_MS_DEFAULT));
     add("--count chords|series", QStringLiteral("what chord's --repeats counts [series]"));
@@ -123,7 +133,8 @@ QString SetExampleLines() {
     QString lines;
     std::size_t n = 0;
     for (const SetFormHelp& form : SetForms()) {
-        lines += QStringLiteral("  tarvikctl set %1 %2\n").arg(QLatin1String(pedals[n++ % 3]), QString::fromUtf8(form.example));
+        lines += QStringLiteral("  tarvikctl set %1 %2\n")
+                     .arg(QLatin1String(pedals[n++ % 3]), QString::fromUtf8(form.example));
     }
     return lines;
 }
@@ -136,15 +147,16 @@ QString CodeLines() {
     }
     QStringList directions;
     for (const DirectionPair& d : kDirections) directions << QString::fromLatin1(d.name);
-    return QStringLiteral("BUTTON is %1; BUTTONS is one of them or several joined by '+' (%2).\n"
-                          "DIRECTION of pointer is %3.\n\n")
+    return QStringLiteral(
+               "BUTTON is %1; BUTTONS is one of them or several joined by '+' (%2).\n"
+               "DIRECTION of pointer is %3.\n\n")
         .arg(OrList(buttons), QString::fromLatin1(kClickCodes[3].name), OrList(directions));
 }
 
 QString CommandsHelp() {
     return QString::fromUtf8(kCommandsBeforeSet) + SetFormLines() + QString::fromUtf8(kCommandsAfterSet) +
-           QString::fromUtf8(kValues) + CodeLines() + SetOptionLines() + QString::fromUtf8(kNotes) + QString::fromUtf8(kExamplesBeforeSet) + SetExampleLines() +
-           QString::fromUtf8(kExamplesAfterSet);
+           QString::fromUtf8(kValues) + CodeLines() + SetOptionLines() + QString::fromUtf8(kNotes) +
+           QString::fromUtf8(kExamplesBeforeSet) + SetExampleLines() + QString::fromUtf8(kExamplesAfterSet);
 }
 
 struct Arity {
@@ -222,7 +234,8 @@ QStringList TakeSetArguments(QStringList& arguments, const QList<QCommandLineOpt
             continue;
         }
         kept << a;
-        if (!own->valueName().isEmpty() && !a.contains(QLatin1Char('=')) && i + 1 < arguments.size()) kept << arguments[++i];
+        if (!own->valueName().isEmpty() && !a.contains(QLatin1Char('=')) && i + 1 < arguments.size())
+            kept << arguments[++i];
     }
     arguments = kept;
     return setArguments;

@@ -34,11 +34,12 @@ void WarnOfSettingsNoSnapshotKeeps(int count) {
     for (int p = 0; p < count; ++p) {
         const auto i = static_cast<std::size_t>(p);
         if (!modes::HoldsSeveralChords(State().OutputMode[i], State().CommonData[i])) continue;
-        Error(QStringLiteral("warning: pedal %1 (%2) holds %3 chords (mode 9); after the reset no snapshot or "
-                             "command can bring them back")
-                  .arg(p)
-                  .arg(QString::fromStdString(ShownPedalName(count, p)))
-                  .arg(chord::NumberOfOutputs(State().CommonData[i])));
+        Error(
+            QStringLiteral("warning: pedal %1 (%2) holds %3 chords (mode 9); after the reset no snapshot or "
+                           "command can bring them back")
+                .arg(p)
+                .arg(QString::fromStdString(ShownPedalName(count, p)))
+                .arg(chord::NumberOfOutputs(State().CommonData[i])));
     }
 }
 

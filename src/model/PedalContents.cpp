@@ -86,7 +86,8 @@ std::string ModifierPlusDoubleClick(const CommonRecord& c) {
 }
 
 void AddRepetitionGroup(std::string& text, const CommonRecord& c, const layout::RepetitionLayout& at) {
-    contents::AddAccelerationGroup(text, c[at.acceleration], Load16(c, at.accelerationIndex), Load16(c, at.repeats));
+    contents::AddAccelerationGroup(text, c[at.acceleration], Load16(c, at.accelerationIndex),
+                                   Load16(c, at.repeats));
 }
 
 std::string ContinuousKey(const CommonRecord& c) {
@@ -118,7 +119,8 @@ std::string WheelRotation(const CommonRecord& c) {
 
 std::string ContinuousClick(const CommonRecord& c) {
     std::string text = Label("連続クリック");
-    if (const std::string single = SingleButton(c[layout::CLICK_BUTTON]); !single.empty()) AddLine(text, single);
+    if (const std::string single = SingleButton(c[layout::CLICK_BUTTON]); !single.empty())
+        AddLine(text, single);
     AddLine(text, "[速度] " + contents::Tenths(Load16(c, layout::REPEAT_CLICK.speed)) + " 回/秒");
     AddRepetitionGroup(text, c, layout::REPEAT_CLICK);
     return text;
@@ -134,7 +136,8 @@ std::string PluralSimultaneousKey(const CommonRecord& c, const AdditionalRecord&
     AddLine(text, "[出力の数] " + std::to_string(outputs));
     const unsigned repeats = Load16(c, chord::NUMBER_OF_REPEATS);
     contents::AddRepeatLine(text, repeats);
-    if (repeats != 0) AddLine(text, std::string("[繰り返しの単位] ") + RepeatUnitOf(chord::RepeatBySeries(c)).shown);
+    if (repeats != 0)
+        AddLine(text, std::string("[繰り返しの単位] ") + RepeatUnitOf(chord::RepeatBySeries(c)).shown);
     const std::span<const std::uint8_t> common(c);
     AddLine(text, "[1番目の出力] " + contents::ChordText(common.subspan(chord::FIRST_ENTRY, PSKO_OUTPUT_ENTRY_SIZE)));
     // The record holds ten chords at most; a count beyond that (or 0) is the unit's error and
@@ -158,13 +161,15 @@ std::string OutputAtChange(const CommonRecord& c) {
     std::string text = Label("変化時に出力") + "\r\n[ペダルを踏んだ時の出力] ";
     if (flags & layout::CHANGE_PRESS_FLAG) {
         text += "あり 以下の通り";
-        contents::AddChangeOutputGroup(text, c[layout::CHANGE_PRESS_USAGE], c[layout::CHANGE_PRESS_MODIFIERS]);
+        contents::AddChangeOutputGroup(text, c[layout::CHANGE_PRESS_USAGE],
+                                       c[layout::CHANGE_PRESS_MODIFIERS]);
     } else {
         text += "なし";
     }
     if (flags & layout::CHANGE_RELEASE_FLAG) {
         AddLine(text, "[ペダルを離した時の出力] あり 以下の通り");
-        contents::AddChangeOutputGroup(text, c[layout::CHANGE_RELEASE_USAGE], c[layout::CHANGE_RELEASE_MODIFIERS]);
+        contents::AddChangeOutputGroup(text, c[layout::CHANGE_RELEASE_USAGE],
+                                       c[layout::CHANGE_RELEASE_MODIFIERS]);
     } else {
         AddLine(text, "[ペダルを離した時の出力] なし");
     }

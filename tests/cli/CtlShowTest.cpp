@@ -199,12 +199,14 @@ TEST(CtlShow, ItsSetCommandsWriteEveryRecordBackUnchanged) {
     EXPECT_EQ(lines.join('\n').toStdString(),
               "tarvikctl set 0 chord 'rcmd+F13+キーパッド +' --on-ms 300 --off-ms 10 --repeats 3 --count chords\n"
               "tarvikctl set 1 pointer down-left --speed 300 --repeats 5 --accelerate 3\n"
-              "tarvikctl set 2 modifier-double-click ctrl+rctrl middle --first-ms 10 --second hold --interval-ms 30");
+              "tarvikctl set 2 modifier-double-click ctrl+rctrl middle --first-ms 10 --second hold "
+              "--interval-ms 30");
     for (const QString& line : lines) {
         QProcess shell;
         shell.start("sh", {"-c", QStringLiteral("'%1' '%2' %3").arg(TARVIKCTL_PATH, S, line.mid(10))});
         ASSERT_TRUE(shell.waitForFinished(60000));
-        EXPECT_EQ(shell.exitCode(), 0) << line.toStdString() << "\n" << shell.readAllStandardError().toStdString();
+        EXPECT_EQ(shell.exitCode(), 0) << line.toStdString() << "\n"
+                                       << shell.readAllStandardError().toStdString();
     }
     EXPECT_EQ(folder.Read("unit.json"), before);
 }

@@ -38,28 +38,39 @@ TEST(CtlSet, EveryFormSendsItsRecordThenTheParametersAndReadsBack) {
         {{"0", "double-click"}, kCenterDone, "> 94 00 02 01 0f 00 0f 00 00 00 00 00 00 00 00 2a",
          "> 92 19 14 0f 0f 00 0f 00 00 00 00 00 00 00 00 2a"},
         // Every form, options after the arguments; the bytes a form does not name keep their values.
-        {{"0", "key", "rctrl+F24"}, kCenterDone, "> 94 00 00 10 73 00 00 00 00 00 00 00 00 00 00 2a",
+        {{"0", "key", "rctrl+F24"}, kCenterDone,
+         "> 94 00 00 10 73 00 00 00 00 00 00 00 00 00 00 2a",
          "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 2a"},
-        {{"right", "click", "left+middle"}, kRightDone, "> 94 02 01 05 00 00 00 00 00 00 00 00 00 00 00 00",
+        {{"right", "click", "left+middle"}, kRightDone,
+         "> 94 02 01 05 00 00 00 00 00 00 00 00 00 00 00 00",
          "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 00"},
         {{"center", "double-click", "right", "--second", "hold", "--interval-ms", "30"}, kCenterDone,
-         "> 94 00 02 02 0f 01 1e 00 00 00 00 00 00 00 00 2a", "> 92 19 14 0f 0f 01 1e 00 00 00 00 00 00 00 00 2a"},
-        {{"1", "modifier-click", "ctrl+shift", "left"}, kLeftDone, "> 94 01 03 03 01 00 00 00 00 00 00 00 00 00 00 00",
+         "> 94 00 02 02 0f 01 1e 00 00 00 00 00 00 00 00 2a",
+         "> 92 19 14 0f 0f 01 1e 00 00 00 00 00 00 00 00 2a"},
+        {{"1", "modifier-click", "ctrl+shift", "left"}, kLeftDone,
+         "> 94 01 03 03 01 00 00 00 00 00 00 00 00 00 00 00",
          "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 00"},
         {{"1", "modifier-double-click", "cmd", "middle", "--first-ms", "255"}, kLeftDone,
-         "> 94 01 04 08 04 00 ff 00 0f 00 00 00 00 00 00 00", "> 92 19 14 0f 0f 00 ff 00 0f 00 00 00 00 00 00 00"},
+         "> 94 01 04 08 04 00 ff 00 0f 00 00 00 00 00 00 00",
+         "> 92 19 14 0f 0f 00 ff 00 0f 00 00 00 00 00 00 00"},
         {{"0", "repeat-key", "ctrl+down", "--rate", "2.5", "--repeats", "20", "--accelerate", "3"}, kCenterDone,
-         "> 94 00 05 01 51 00 00 00 00 01 00 14 00 19 00 03", "> 92 19 14 0f 0f 00 00 00 00 01 00 14 00 19 00 03"},
+         "> 94 00 05 01 51 00 00 00 00 01 00 14 00 19 00 03",
+         "> 92 19 14 0f 0f 00 00 00 00 01 00 14 00 19 00 03"},
         {{"2", "pointer", "up-left", "--speed", "300", "--repeats", "5", "--accelerate", "3"}, kRightDone,
-         "> 94 02 06 ff ff 01 2c 01 4d 01 00 05 01 2c 00 03", "> 92 19 14 0f 0f 01 2c 01 4d 01 00 05 01 2c 00 03"},
-        {{"0", "wheel", "backward", "--rate", "20"}, kCenterDone, "> 94 00 07 ff 00 00 00 00 00 00 00 00 14 00 00 2a",
+         "> 94 02 06 ff ff 01 2c 01 4d 01 00 05 01 2c 00 03",
+         "> 92 19 14 0f 0f 01 2c 01 4d 01 00 05 01 2c 00 03"},
+        {{"0", "wheel", "backward", "--rate", "20"}, kCenterDone,
+         "> 94 00 07 ff 00 00 00 00 00 00 00 00 14 00 00 2a",
          "> 92 19 14 0f 0f 00 00 00 00 00 00 00 14 00 00 2a"},
-        {{"1", "repeat-click", "right", "--rate", "0.5"}, kLeftDone, "> 94 01 08 02 28 00 00 00 00 00 00 00 05 00 00 00",
+        {{"1", "repeat-click", "right", "--rate", "0.5"}, kLeftDone,
+         "> 94 01 08 02 28 00 00 00 00 00 00 00 05 00 00 00",
          "> 92 19 14 0f 0f 00 00 00 00 00 00 00 05 00 00 00"},
         {{"2", "chord", "ctrl+alt+delete", "--on-ms", "300", "--off-ms", "10"}, kRightDone,
-         "> 94 02 09 2c 0a 10 81 00 01 05 2a 00 00 00 00 00", "> 92 19 14 0f 0f 10 81 00 01 05 2a 00 00 00 00 00"},
+         "> 94 02 09 2c 0a 10 81 00 01 05 2a 00 00 00 00 00",
+         "> 92 19 14 0f 0f 10 81 00 01 05 2a 00 00 00 00 00"},
         {{"0", "on-change", "--press", "f13", "--release", "shift+f14"}, kCenterDone,
-         "> 94 00 0a 03 00 68 02 69 00 00 00 00 00 00 00 2a", "> 92 19 14 0f 0f 68 02 69 00 00 00 00 00 00 00 2a"},
+         "> 94 00 0a 03 00 68 02 69 00 00 00 00 00 00 00 2a",
+         "> 92 19 14 0f 0f 68 02 69 00 00 00 00 00 00 00 2a"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
@@ -86,8 +97,8 @@ TEST(CtlReset, WithYesWritesTheFactorySettingAndKeepsTheOtherBytes) {
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out.toStdString(), "All 3 pedals are back at the factory setting.\n");
     // The second chord lives where nothing writes: the reset says so before it loses it.
-    const qsizetype warned = r.err.indexOf("tarvikctl: warning: pedal 1 (左ペダル) holds 2 chords (mode 9); after the "
-                                           "reset no snapshot or command can bring them back\n");
+    const qsizetype warned = r.err.indexOf("tarvikctl: warning: pedal 1 (左ペダル) holds 2 chords (mode 9); "
+                                           "after the reset no snapshot or command can bring them back\n");
     EXPECT_TRUE(warned >= 0 && warned < r.err.indexOf("> 94")) << r.err.toStdString();
     EXPECT_EQ(WriteReports(r.err).join('\n').toStdString(),
               "> 94 00 01 01 04 00 00 00 00 00 00 00 00 00 00 2a\n"
@@ -164,7 +175,8 @@ TEST(CtlSnapshot, RestoreWritesOnlyWhatItMay) {
         const char* writes;
     } cases[] = {
         {"one chord is written, several chords are refused, the others are written",
-         UnitJson({{9, "2c 0a 10 81 00 01 02 04 05 00 00 00 00"}, {9, "2c 0a 10 03 00 00 02 04 05 00 00 00 00"},
+         UnitJson({{9, "2c 0a 10 81 00 01 02 04 05 00 00 00 00"},
+                   {9, "2c 0a 10 03 00 00 02 04 05 00 00 00 00"},
                    {1, "04 00 00 00 00 00 00 00 00 00 00 00 00"}}),
          ThreePedals(), 1, "2 of 3 pedals from FILE; 1 refused.\n",
          "pedal 1 (左ペダル): not restored: its multi-chord setting (mode 9)",

@@ -48,7 +48,9 @@ std::string Described(const Written& w) {
     state.OutputMode[0] = w.mode;
     state.CommonData[0] = w.common;
     std::string text = PedalContentsText(state, 0);
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) text.erase(at, 1);
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
+        text.erase(at, 1);
+    }
     return text;
 }
 

@@ -16,10 +16,14 @@ PointerMoveTab::PointerMoveTab(QWidget* parent) : QWidget(parent), ui_(std::make
     ui_->PM_buttonOK->setText(QString::fromUtf8(text::WriteButton));
 
     const std::pair<QAbstractButton*, MoveDirection> directions[] = {
-        {ui_->PM_radiobuttonUp, MoveDirection::Up},         {ui_->PM_radiobuttonUpperRight, MoveDirection::UpperRight},
-        {ui_->PM_radiobuttonRight, MoveDirection::Right},   {ui_->PM_radiobuttonLowerRight, MoveDirection::LowerRight},
-        {ui_->PM_radiobuttonDown, MoveDirection::Down},     {ui_->PM_radiobuttonLowerLeft, MoveDirection::LowerLeft},
-        {ui_->PM_radiobuttonLeft, MoveDirection::Left},     {ui_->PM_radiobuttonUpperLeft, MoveDirection::UpperLeft},
+        {ui_->PM_radiobuttonUp, MoveDirection::Up},
+        {ui_->PM_radiobuttonUpperRight, MoveDirection::UpperRight},
+        {ui_->PM_radiobuttonRight, MoveDirection::Right},
+        {ui_->PM_radiobuttonLowerRight, MoveDirection::LowerRight},
+        {ui_->PM_radiobuttonDown, MoveDirection::Down},
+        {ui_->PM_radiobuttonLowerLeft, MoveDirection::LowerLeft},
+        {ui_->PM_radiobuttonLeft, MoveDirection::Left},
+        {ui_->PM_radiobuttonUpperLeft, MoveDirection::UpperLeft},
     };
     for (const auto& [radio, direction] : directions) directions_.addButton(radio, int(direction));
     repeats_.addButton(ui_->PM_radiobuttonUntilRelease);
