@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes tarvikctl's bash completion: the script template with the words tarvikctl itself knows
-// (commands, options and set forms from its help, pedal names, modifiers and keys from the tables
-// the program reads KEYSPEC and PEDAL with), so no second copy of any list exists.
+// (commands, options, set forms and their options from its help; pedal names, modifiers, keys,
+// buttons and directions from the tables the program reads them with), so no second copy of any
+// list exists.
 //   tarvikctl-completion TEMPLATE OUT
 #include <QCoreApplication>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include "cli/CliArgs.h"
 #include "cli/KeySpec.h"
 #include "cli/PedalArg.h"
+#include "model/OutputCodes.h"
 
 namespace tarvik::cli {
 
@@ -24,8 +26,11 @@ struct CompletionWords {
     QStringList options;           // -h, --help, --simulate, ...
     QStringList optionsWithValue;  // the options shown with <VALUE>
     QStringList setForms;          // key, click, double-click, ...
-    // "FORM:N" (N counts the form's arguments from 1): the words offered there, or "@keyspec".
+    QStringList setOptions;        // --rate, --repeats, ...: every set form's options, each with a value
+    // "FORM:N" (N counts the form's arguments from 1) and "FORM:--OPTION": the words offered there,
+    // where "@keyspec" and "@modifiers" stand for a KEYSPEC and for MODIFIERS.
     QMap<QString, QStringList> formArguments;
+    QMap<QString, QStringList> formOptions;  // FORM: its options
 };
 
 // 'word' for bash, with any ' inside closed, escaped and reopened.
@@ -39,6 +44,15 @@ QString Array(const QString& name, const QStringList& words) {
     QStringList quoted;
     for (const QString& w : words) quoted << Quoted(w);
     return name + QStringLiteral("=(") + quoted.join(QLatin1Char(' ')) + QStringLiteral(")\n");
+}
+
+// An associative array of word lists, each one word a line.
+QString Map(const QString& name, const QMap<QString, QStringList>& lists) {
+    QString out = QStringLiteral("declare -gA %1=(").arg(name);
+    for (auto it = lists.cbegin(); it != lists.cend(); ++it) {
+        out += QStringLiteral(" [%1]=%2").arg(Quoted(it.key()), Quoted(it.value().join(QLatin1Char('\n'))));
+    }
+    return out + QStringLiteral(" )\n");
 }
 
 // The lines of the help's section that starts with `heading` ("Options:"), up to the next blank line.
@@ -56,8 +70,51 @@ QStringList Section(const QString& help, const QString& heading) {
     return lines;
 }
 
+// What a set form's argument written `token` in the help takes: its alternatives ("same|hold"), or
+// for a placeholder the words of the table the program reads it with.
+QStringList ArgumentWords(const QString& token) {
+    if (token.contains(QLatin1Char('|'))) return token.split(QLatin1Char('|'));
+    if (token == QLatin1String("KEYSPEC")) return {QStringLiteral("@keyspec")};
+    if (token == QLatin1String("OUTPUT")) return {QStringLiteral("none"), QStringLiteral("@keyspec")};
+    if (token == QLatin1String("MODIFIERS")) return {QStringLiteral("@modifiers")};
+    QStringList words;
+    if (token == QLatin1String("BUTTON") || token == QLatin1String("BUTTONS")) {
+        for (const ClickCode& c : kClickCodes) {
+            if (token == QLatin1String("BUTTONS") || IsSingleButton(c.code))
+                words << QString::fromLatin1(c.name);
+        }
+    } else if (token == QLatin1String("DIRECTION")) {
+        for (const DirectionPair& d : kDirections) words << QString::fromLatin1(d.name);
+    }
+    return words;
+}
+
+// "set PEDAL FORM ARGUMENTS": the form, its arguments in order and its options ("[--rate R]").
+void AddSetForm(CompletionWords& words, const QStringList& tokens) {
+    const QString& form = tokens[2];
+    if (!words.setForms.contains(form)) words.setForms << form;
+    int position = 0;
+    for (qsizetype i = 3; i < tokens.size(); ++i) {
+        QString token = tokens[i];
+        token.remove(QLatin1Char('[')).remove(QLatin1Char(']'));
+        QString key;
+        if (token.startsWith(QLatin1String("--"))) {
+            words.formOptions[form] << token;
+            if (!words.setOptions.contains(token)) words.setOptions << token;
+            if (i + 1 >= tokens.size()) continue;
+            key = form + QLatin1Char(':') + token;
+            token = tokens[++i];
+            token.remove(QLatin1Char('[')).remove(QLatin1Char(']'));
+        } else {
+            key = QStringLiteral("%1:%2").arg(form).arg(++position);
+        }
+        const QStringList offered = ArgumentWords(token);
+        if (!offered.isEmpty()) words.formArguments[key] = offered;
+    }
+}
+
 // The help's "Options:" and "Commands:" sections: each option, each command, each "set PEDAL FORM"
-// with the alternatives ("left|right|middle") or KEYSPEC its arguments take.
+// with what its arguments and options take.
 CompletionWords WordsFromHelp(const QString& help) {
     CompletionWords words;
     static const QRegularExpression option(QStringLiteral("(?:^|[ ,])(--?[A-Za-z][A-Za-z0-9-]*)( <[A-Z]+>)?"));
@@ -79,14 +136,7 @@ CompletionWords WordsFromHelp(const QString& help) {
         const QStringList tokens = usage.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (tokens.isEmpty()) continue;
         if (!words.commands.contains(tokens[0])) words.commands << tokens[0];
-        if (tokens[0] != QLatin1String("set") || tokens.size() < 3) continue;
-        const QString& form = tokens[2];
-        if (!words.setForms.contains(form)) words.setForms << form;
-        for (qsizetype i = 3; i < tokens.size(); ++i) {
-            const QString key = QStringLiteral("%1:%2").arg(form).arg(i - 2);
-            if (tokens[i].contains(QLatin1Char('|'))) words.formArguments[key] = tokens[i].split(QLatin1Char('|'));
-            else if (tokens[i] == QLatin1String("KEYSPEC")) words.formArguments[key] = {QStringLiteral("@keyspec")};
-        }
+        if (tokens[0] == QLatin1String("set") && tokens.size() >= 3) AddSetForm(words, tokens);
     }
     return words;
 }
@@ -98,11 +148,9 @@ QString CompletionScript(const QString& scriptTemplate, const CompletionWords& w
     block += Array(QStringLiteral("_tarvikctl_options"), words.options);
     block += Array(QStringLiteral("_tarvikctl_options_with_value"), words.optionsWithValue);
     block += Array(QStringLiteral("_tarvikctl_set_forms"), words.setForms);
-    block += QStringLiteral("declare -gA _tarvikctl_form_arguments=(");
-    for (auto it = words.formArguments.cbegin(); it != words.formArguments.cend(); ++it) {
-        block += QStringLiteral(" [%1]=%2").arg(it.key(), Quoted(it.value().join(QLatin1Char('\n'))));
-    }
-    block += QStringLiteral(" )\n");
+    block += Array(QStringLiteral("_tarvikctl_set_options"), words.setOptions);
+    block += Map(QStringLiteral("_tarvikctl_form_arguments"), words.formArguments);
+    block += Map(QStringLiteral("_tarvikctl_form_options"), words.formOptions);
     block += Array(QStringLiteral("_tarvikctl_pedals"), PedalWords());
     block += Array(QStringLiteral("_tarvikctl_modifiers"), ModifierWords());
     block += Array(QStringLiteral("_tarvikctl_keys"), KeyWords());

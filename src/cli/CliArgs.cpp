@@ -3,40 +3,48 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include "cli/FormValues.h"
+#include "cli/SetForm.h"
+#include "model/ModeChoice.h"
 #include "model/ProtocolConstants.h"
 
 namespace tarvik::cli {
 
 namespace {
 
-const char* const kCommands =
+// The commands before and after the set forms, which SetForms() lists.
+const char* const kCommandsBeforeSet =
     "Commands:\n"
     "  list                        units found: path, firmware version, pedal count\n"
-    "  show [--json]               every pedal: index, name, description of its setting\n"
-    "  set PEDAL key KEYSPEC       one standard key with left-hand modifiers\n"
-    "  set PEDAL click left|right|middle\n"
-    "                              one click of the left, right or middle button\n"
-    "  set PEDAL double-click      left double click (15 ms click, 15 ms apart)\n"
+    "  show [PEDAL] [--json]       one pedal or every pedal: index, name, description of its setting\n"
+    "                              and the `tarvikctl set` command that writes it again\n";
+
+const char* const kCommandsAfterSet =
     "  reset [--yes]               factory setting for every pedal (asks first unless --yes)\n"
     "  dump [FILE|-] [--force]     snapshot of the unit as a unit file, to standard output without FILE\n"
     "                              or with -; an existing FILE is replaced only with --force\n"
     "  restore FILE                write each pedal's mode and 13 common bytes from a snapshot\n"
     "  doctor                      what stands between you and the unit: hidraw nodes, their usage\n"
     "                              pages and permissions, whether the udev rule is installed\n"
-    "\n"
+    "\n";
+
+const char* const kValues =
     "PEDAL is an index 0..4, the pedal's name for the unit's pedal count as `show` prints it\n"
     "(e.g. 左ペダル), or an English alias: center, left, right, far-left, far-right (pedal for a\n"
     "one-pedal unit).\n"
     "\n"
-    "KEYSPEC is a key of the standard set, optionally after left-hand modifiers joined with '+':\n"
-    "ctrl, shift, alt (option), cmd (gui, super, win). The key is named as in the key list\n"
-    "(a, 1, F5, Space, Tab, Escape, Enter (Return), Home, →, キーパッド /, ...), by an alias (enter,\n"
-    "esc, backspace, left, right, up, down, pageup, pagedown, minus, comma, period, slash, ...)\n"
-    "or by its HID usage ID in hex (0x28). Modifiers alone (ctrl+shift) send only the modifiers.\n"
-    "\n"
+    "KEYSPEC is modifiers, then keys, joined by '+'. The modifiers are ctrl, shift, alt (option) and\n"
+    "cmd (gui, super, win), and rctrl, rshift, ralt and rcmd for the right hand. A key is any row of\n"
+    "the key list, named as there (a, 1, F5, F13, Space, Enter (Return), →, キーパッド /, ...), by an\n"
+    "easier name (enter, esc, backspace, left, right, up, down, pageup, minus, comma, ...) or by its\n"
+    "HID usage ID in hex (0x28). key and repeat-key take one key, or modifiers alone; chord takes 1\n"
+    "to 6 keys. MODIFIERS are modifiers alone. OUTPUT of on-change is none, or modifiers and one key.\n";
+
+const char* const kNotes =
     "Set, reset and restore read every written pedal back and compare; a mismatch fails.\n"
-    "Restore refuses pedals in the multi-chord mode (9), whose additional data no command writes,\n"
-    "unless the unit already holds exactly that setting; it refuses a snapshot of another pedal count.\n"
+    "Restore refuses pedals that hold several chords (mode 9), whose further chords no command\n"
+    "writes, unless the unit already holds exactly that setting; it refuses a snapshot of another\n"
+    "pedal count.\n"
     "\n"
     "With --simulate=FILE the commands work on a simulated unit kept in FILE (a unit file, as\n"
     "`dump` writes it); what a command writes is saved back to FILE. --simulate alone uses a\n"
@@ -47,14 +55,15 @@ const char* const kCommands =
     "\n"
     "Exit status: 0 success; 1 a unit problem (none found, no access, send error, time-out,\n"
     "unsupported firmware, refused pedal, read-back mismatch); 2 bad usage or input.\n"
-    "\n"
+    "\n";
+
+const char* const kExamplesBeforeSet =
     "Examples:\n"
     "  tarvikctl list\n"
     "  tarvikctl show\n"
-    "  tarvikctl set left key ctrl+shift+a\n"
-    "  tarvikctl set 1 key enter\n"
-    "  tarvikctl set 右ペダル click right\n"
-    "  tarvikctl set center double-click\n"
+    "  tarvikctl show left --json\n";
+
+const char* const kExamplesAfterSet =
     "  tarvikctl dump pedals.json\n"
     "  tarvikctl dump --force pedals.json\n"
     "  tarvikctl dump - | less\n"
@@ -63,6 +72,99 @@ const char* const kCommands =
     "  tarvikctl --simulate=unit.json --transcript set 0 key f5\n"
     "  tarvikctl doctor\n";
 
+// Where the command column's descriptions start; a longer usage puts its description below.
+constexpr int kDescriptionColumn = 30;
+
+QString SetFormLines() {
+    QString lines;
+    int mode = 0;
+    for (const SetFormHelp& form : SetForms()) {
+        const QString usage = QStringLiteral("  set PEDAL ") + QString::fromUtf8(form.usage);
+        const QString description =
+            QStringLiteral("%1 (mode %2)\n").arg(QString::fromUtf8(form.description)).arg(mode++);
+        lines +=
+            usage.size() + 2 <= kDescriptionColumn
+                ? usage.leftJustified(kDescriptionColumn) + description
+                : usage + QLatin1Char('\n') + QString(kDescriptionColumn, QLatin1Char(' ')) + description;
+    }
+    return lines;
+}
+
+// The options of the set forms, with the ranges and defaults the forms take.
+QString SetOptionLines() {
+    constexpr int kOptionColumn = 34;
+    using namespace modes;
+    const auto rate = [](int tenths) {
+        return tenths % 10 == 0 ? QString::number(tenths / 10)
+                                : QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
+    };
+    QString lines = QStringLiteral("Options of the set forms (defaults in brackets):\n");
+    // An option and what it takes, on as many lines as `says` has.
+    const auto add = [&lines](const char* option, const QString& says) {
+        const QString indent(kOptionColumn, QLatin1Char(' '));
+        lines += (QStringLiteral("  ") + QLatin1String(option)).leftJustified(kOptionColumn) +
+                 QString(says).replace(QLatin1Char('\n'), QLatin1Char('\n') + indent) + QLatin1Char('\n');
+    };
+    add("--first-ms N, --interval-ms N",
+        QStringLiteral("%1..%2 ms [%3]").arg(CLICK_MS_MIN).arg(CLICK_MS_MAX).arg(CLICK_MS_DEFAULT));
+    add("--second same|hold", QStringLiteral("the second click as long as the first, or held until\n"
+                                             "the pedal is released [same]"));
+    add("--rate R", QStringLiteral("%1..%2 a second, one decimal at most [%3];\n"
+                                   "wheel: a whole number, %4..%5 [%6]")
+                        .arg(rate(RATE_TENTHS_MIN), rate(RATE_TENTHS_MAX), rate(RATE_TENTHS_DEFAULT))
+                        .arg(WHEEL_RATE_MIN)
+                        .arg(WHEEL_RATE_MAX)
+                        .arg(WHEEL_RATE_DEFAULT));
+    add("--speed N",
+        QStringLiteral("%1..%2 dots a second [%3]").arg(SPEED_MIN).arg(SPEED_MAX).arg(SPEED_DEFAULT));
+    add("--repeats N", QStringLiteral("0..%1, 0: until the pedal is released [0;\n"
+                                      "chord: %2]; pointer: 0..%3")
+                           .arg(REPEATS_MAX)
+                           .arg(CHORD_REPEATS_DEFAULT)
+                           .arg(POINTER_REPEATS_MAX));
+    add("--accelerate I", QStringLiteral("%1..%2 (pointer: %1..%3); the rate accelerates, as\n"
+                                         "it does not without this option")
+                              .arg(ACCELERATE_MIN)
+                              .arg(ACCELERATE_MAX)
+                              .arg(POINTER_ACCELERATE_MAX));
+    add("--on-ms N, --off-ms N",
+        QStringLiteral("%1..%2 ms [%3]").arg(CHORD_MS_MIN).arg(CHORD_MS_MAX).arg(CHORD_MS_DEFAULT));
+    add("--count chords|series", QStringLiteral("what chord's --repeats counts [series]"));
+    return lines + QLatin1Char('\n');
+}
+
+QString SetExampleLines() {
+    // The examples go round the pedals' English names.
+    const char* const pedals[] = {"left", "right", "center"};
+    QString lines;
+    std::size_t n = 0;
+    for (const SetFormHelp& form : SetForms()) {
+        lines += QStringLiteral("  tarvikctl set %1 %2\n")
+                     .arg(QLatin1String(pedals[n++ % 3]), QString::fromUtf8(form.example));
+    }
+    return lines;
+}
+
+// BUTTON, BUTTONS and DIRECTION, named as their tables name them.
+QString CodeLines() {
+    QStringList buttons;
+    for (const ClickCode& c : kClickCodes) {
+        if (IsSingleButton(c.code)) buttons << QString::fromLatin1(c.name);
+    }
+    QStringList directions;
+    for (const DirectionPair& d : kDirections) directions << QString::fromLatin1(d.name);
+    return QStringLiteral(
+               "BUTTON is %1; BUTTONS is one of them or several joined by '+' (%2).\n"
+               "DIRECTION of pointer is %3.\n\n")
+        .arg(OrList(buttons), QString::fromLatin1(kClickCodes[3].name), OrList(directions));
+}
+
+QString CommandsHelp() {
+    return QString::fromUtf8(kCommandsBeforeSet) + SetFormLines() + QString::fromUtf8(kCommandsAfterSet) +
+           QString::fromUtf8(kValues) + CodeLines() + SetOptionLines() + QString::fromUtf8(kNotes) +
+           QString::fromUtf8(kExamplesBeforeSet) + SetExampleLines() + QString::fromUtf8(kExamplesAfterSet);
+}
+
 struct Arity {
     const char* command;
     int min;
@@ -70,10 +172,12 @@ struct Arity {
     const char* usage;
 };
 
+constexpr int kAny = 1000;
+
 constexpr Arity kArities[] = {
     {"list", 0, 0, "list"},
-    {"show", 0, 0, "show [--json]"},
-    {"set", 2, 3, "set PEDAL key KEYSPEC | set PEDAL click left|right|middle | set PEDAL double-click"},
+    {"show", 0, 1, "show [PEDAL] [--json]"},
+    {"set", 1, kAny, "set PEDAL FORM [ARGUMENTS] (tarvikctl --help lists the forms)"},
     {"reset", 0, 0, "reset [--yes]"},
     {"dump", 0, 1, "dump [FILE|-] [--force]"},
     {"restore", 1, 1, "restore FILE"},
@@ -99,20 +203,48 @@ QStringList NormaliseSimulate(const QStringList& arguments) {
     return out;
 }
 
-// "set PEDAL key KEYSPEC" and friends: the shape only; the values are checked by the command.
-QString CheckSetShape(const QStringList& args) {
-    const QString& what = args.value(1);
-    if (what == QLatin1String("key")) {
-        if (args.size() != 3) return QStringLiteral("set PEDAL key needs a KEYSPEC, e.g. ctrl+shift+a");
-    } else if (what == QLatin1String("click")) {
-        if (args.size() != 3) return QStringLiteral("set PEDAL click needs left, right or middle");
-    } else if (what == QLatin1String("double-click")) {
-        if (args.size() != 2) return QStringLiteral("set PEDAL double-click takes nothing after it");
-    } else {
-        return QStringLiteral("set PEDAL needs key KEYSPEC, click left|right|middle or double-click, not '%1'")
-            .arg(what);
+// The option of tarvikctl's own that `argument` is ("--device", "-json", "--simulate=FILE"), if any.
+const QCommandLineOption* OwnOption(const QString& argument, const QList<QCommandLineOption>& options) {
+    if (!argument.startsWith(QLatin1Char('-'))) return nullptr;
+    QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    name = name.left(name.indexOf(QLatin1Char('=')));
+    for (const QCommandLineOption& option : options) {
+        if (!name.isEmpty() && option.names().contains(name)) return &option;
     }
-    return {};
+    return nullptr;
+}
+
+// Takes the arguments of `set` out of `arguments`: everything after the command word that is not
+// one of tarvikctl's own options (with its value) is the set form's, handed over untouched, so that
+// its own options (--rate 2.5) and values ("-1", "---") are not taken for tarvikctl's.
+QStringList TakeSetArguments(QStringList& arguments, const QList<QCommandLineOption>& options) {
+    qsizetype command = -1;
+    for (qsizetype i = 1; i < arguments.size() && command < 0; ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--")) return {};  // the parser takes everything after it as it is
+        if (!a.startsWith(QLatin1Char('-')) || a.size() == 1) {
+            command = i;
+        } else if (const QCommandLineOption* own = OwnOption(a, options);
+                   own != nullptr && !own->valueName().isEmpty() && !a.contains(QLatin1Char('='))) {
+            ++i;  // its value
+        }
+    }
+    if (command < 0 || arguments[command] != QLatin1String("set")) return {};
+    QStringList kept = arguments.mid(0, command + 1);
+    QStringList setArguments;
+    for (qsizetype i = command + 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        const QCommandLineOption* own = OwnOption(a, options);
+        if (own == nullptr) {
+            setArguments << a;
+            continue;
+        }
+        kept << a;
+        if (!own->valueName().isEmpty() && !a.contains(QLatin1Char('=')) && i + 1 < arguments.size())
+            kept << arguments[++i];
+    }
+    arguments = kept;
+    return setArguments;
 }
 
 }  // namespace
@@ -143,11 +275,14 @@ ParseOutcome ParseCommandLine(const QStringList& arguments, CliRequest& request,
     const QCommandLineOption force(QStringLiteral("force"),
                                    QStringLiteral("dump: replace FILE when it exists (a regular file, or a symbolic "
                                                   "link to one, which stays a link)."));
-    parser.addOptions({help, version, simulate, transcript, device, json, yes, force});
+    const QList<QCommandLineOption> options{help, version, simulate, transcript, device, json, yes, force};
+    parser.addOptions(options);
     parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("One of the commands below."),
                                  QStringLiteral("COMMAND [ARGUMENTS]"));
 
-    if (!parser.parse(NormaliseSimulate(arguments))) {
+    QStringList parsed = NormaliseSimulate(arguments);
+    const QStringList setArguments = TakeSetArguments(parsed, options);
+    if (!parser.parse(parsed)) {
         message = parser.errorText() + QStringLiteral(" (see tarvikctl --help)");
         return ParseOutcome::Error;
     }
@@ -157,7 +292,7 @@ ParseOutcome ParseCommandLine(const QStringList& arguments, CliRequest& request,
         const qsizetype firstLineEnd = message.indexOf(QLatin1Char('\n'));
         const qsizetype options = message.lastIndexOf(QLatin1String(" [options]"), firstLineEnd);
         if (options > 0) message.replace(0, options, QStringLiteral("Usage: tarvikctl"));
-        message += QLatin1Char('\n') + QString::fromUtf8(kCommands);
+        message += QLatin1Char('\n') + CommandsHelp();
         return ParseOutcome::Help;
     }
     if (parser.isSet(version)) {
@@ -171,7 +306,7 @@ ParseOutcome ParseCommandLine(const QStringList& arguments, CliRequest& request,
         return ParseOutcome::Error;
     }
     request.command = positional.first();
-    request.args = positional.mid(1);
+    request.args = positional.mid(1) + setArguments;
     request.simulate = parser.isSet(simulate);
     request.simulateFile = parser.value(simulate);
     request.transcript = parser.isSet(transcript);
@@ -210,10 +345,6 @@ ParseOutcome ParseCommandLine(const QStringList& arguments, CliRequest& request,
     if (parser.isSet(device) && request.device.isEmpty()) {
         message = QStringLiteral("--device needs a PATH (tarvikctl list shows them)");
         return ParseOutcome::Error;
-    }
-    if (request.command == QLatin1String("set")) {
-        message = CheckSetShape(request.args);
-        if (!message.isEmpty()) return ParseOutcome::Error;
     }
     return ParseOutcome::Run;
 }

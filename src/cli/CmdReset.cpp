@@ -12,7 +12,10 @@
 #include "device/Alert.h"
 #include "device/Console.h"
 #include "device/UnitFlows.h"
+#include "model/ChordRecord.h"
 #include "model/DeviceState.h"
+#include "model/ModeDecoder.h"
+#include "model/PedalNames.h"
 #include "model/Texts.h"
 
 namespace tarvik::cli {
@@ -23,6 +26,21 @@ namespace {
 std::string ConfirmQuestion() {
     const std::string full = text::ResetConfirm;
     return full.substr(0, full.find("\r\n"));
+}
+
+// A pedal that holds several chords keeps all but the first in data no command writes: once reset,
+// neither `restore` nor `set` can bring that setting back.
+void WarnOfSettingsNoSnapshotKeeps(int count) {
+    for (int p = 0; p < count; ++p) {
+        const auto i = static_cast<std::size_t>(p);
+        if (!modes::HoldsSeveralChords(State().OutputMode[i], State().CommonData[i])) continue;
+        Error(
+            QStringLiteral("warning: pedal %1 (%2) holds %3 chords (mode 9); after the reset no snapshot or "
+                           "command can bring them back")
+                .arg(p)
+                .arg(QString::fromStdString(ShownPedalName(count, p)))
+                .arg(chord::NumberOfOutputs(State().CommonData[i])));
+    }
 }
 
 bool AskOnTerminal(int count) {
@@ -46,6 +64,7 @@ int RunReset(UnitSession& session, const CliRequest& request) {
     if (const int status = session.Read(); status != EXIT_OK) return status;
 
     const int count = State().NumberOfPedals;
+    WarnOfSettingsNoSnapshotKeeps(count);
     if (!request.yes && !AskOnTerminal(count)) {
         ConsoleLine(text::ConsoleCancelled);
         Error(QStringLiteral("nothing was changed"));

@@ -1,74 +1,27 @@
-// set: one pedal to a standard key, a click or a double click, written as the standard dialog
-// writes it, then read back.
+// set: one pedal to the setting a form names, written over the pedal's record, then read back.
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
-#include "cli/KeySpec.h"
 #include "cli/PedalArg.h"
+#include "cli/SetForm.h"
 #include "cli/UnitSession.h"
 #include "model/DeviceState.h"
+#include "model/ModeEncoders.h"
 #include "model/PedalNames.h"
-#include "model/StandardChoice.h"
 #include "model/Texts.h"
 
 namespace tarvik::cli {
 
-namespace {
-
-// What the standard dialog's write button puts into the record; other bytes keep their values.
-struct Edit {
-    enum Kind { Key, Click } kind = Key;
-    KeyChoice key;
-    ClickChoice click = ClickChoice::None;
-};
-
-bool ParseEdit(const QStringList& args, Edit& edit, QString& error) {
-    const QString& what = args.at(1);
-    if (what == QLatin1String("key")) {
-        edit.kind = Edit::Key;
-        return ParseKeySpec(args.at(2), edit.key, error);
-    }
-    if (what == QLatin1String("click")) {
-        edit.kind = Edit::Click;
-        const QString b = args.at(2).toLower();
-        if (b == QLatin1String("left")) edit.click = ClickChoice::Left;
-        else if (b == QLatin1String("right")) edit.click = ClickChoice::Right;
-        else if (b == QLatin1String("middle") || b == QLatin1String("center")) edit.click = ClickChoice::Center;
-        else {
-            error = QStringLiteral("click '%1': choose left, right or middle").arg(args.at(2));
-            return false;
-        }
-        return true;
-    }
-    edit.kind = Edit::Click;
-    edit.click = ClickChoice::Double;
-    return true;
-}
-
-void ApplyEdit(int p, const Edit& edit) {
-    std::uint8_t& mode = State().OutputMode[static_cast<std::size_t>(p)];
-    CommonRecord& common = State().CommonData[static_cast<std::size_t>(p)];
-    if (edit.kind == Edit::Click) {
-        StoreClickChoice(edit.click, mode, common);
-        return;
-    }
-    KeyboardChoice choice;
-    choice.radio = edit.key.modifiers == 0 ? ModifierRadio::NoModifiers
-                   : edit.key.usageId == 0 ? ModifierRadio::OnlyModifiers
-                                           : ModifierRadio::WithModifiers;
-    choice.modifiers = edit.key.modifiers;
-    choice.usageID = edit.key.usageId;
-    StoreKeyboardChoice(choice, mode, common);
-}
-
-}  // namespace
-
 int RunSet(UnitSession& session, const CliRequest& request) {
     // Everything the command line can get wrong is refused before the unit is touched.
     QString error;
-    Edit edit;
-    if (!IsPedalArgument(request.args.at(0), error) || !ParseEdit(request.args, edit, error)) {
+    if (!IsPedalArgument(request.args.at(0), error)) {
         Error(error);
+        return EXIT_USAGE;
+    }
+    const SetFormResult form = ParseSetForm(request.args.mid(1));
+    if (!form.choice) {
+        Error(form.error);
         return EXIT_USAGE;
     }
     if (const int status = session.Attach(); status != EXIT_OK) return status;
@@ -80,7 +33,9 @@ int RunSet(UnitSession& session, const CliRequest& request) {
         Error(error);
         return EXIT_USAGE;
     }
-    ApplyEdit(p, edit);
+    // The bytes the form does not name keep what the unit holds.
+    const auto i = static_cast<std::size_t>(p);
+    modes::Encode(*form.choice, {State().OutputMode[i], State().CommonData[i]});
     State().SelectedPedalNo = p;
     const WrittenPedal written = RecordOf(p);
     if (session.Write(p) != EXIT_OK) {

@@ -6,6 +6,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/UnitSession.h"
 #include "model/DeviceState.h"
+#include "model/ModeDecoder.h"
 #include "model/PedalNames.h"
 #include "sim/UnitFile.h"
 #include "sim/UnitImage.h"
@@ -70,13 +71,14 @@ int RunRestore(UnitSession& session, const CliRequest& request) {
         const PedalImage& pedal = snapshot.pedals[static_cast<std::size_t>(p)];
         const QString name = QString::fromStdString(ShownPedalName(count, p));
         const auto i = static_cast<std::size_t>(p);
-        if (pedal.mode == PLURAL_SIMULTANEOUS_KEY_OUTPUT && State().OutputMode[i] == pedal.mode &&
-            State().CommonData[i] == pedal.common && State().AdditionalData[i] == pedal.additional) {
-            ++unchanged;  // the unit already holds exactly this: nothing to write, nothing refused
-            continue;
-        }
-        if (pedal.mode == PLURAL_SIMULTANEOUS_KEY_OUTPUT) {
-            // Its chords 2 to 10 live in the additional data, which no command writes.
+        // One chord lives wholly in the common bytes; the chords after it live in the additional
+        // data, which no command writes.
+        if (modes::HoldsSeveralChords(pedal.mode, pedal.common)) {
+            if (State().OutputMode[i] == pedal.mode && State().CommonData[i] == pedal.common &&
+                State().AdditionalData[i] == pedal.additional) {
+                ++unchanged;  // the unit already holds exactly this: nothing to write, nothing refused
+                continue;
+            }
             Error(QStringLiteral("pedal %1 (%2): not restored: its multi-chord setting (mode 9) keeps chords in "
                                  "additional data, which the unit cannot be sent").arg(p).arg(name));
             ++refused;

@@ -5,7 +5,6 @@
 
 #include "cli/Suggest.h"
 #include "model/KeyNames.h"
-#include "model/KeyTable.h"
 #include "model/OutputCodes.h"
 #include "model/ProtocolConstants.h"
 
@@ -14,8 +13,6 @@ namespace tarvik::cli {
 namespace {
 
 using Problem = KeySpecSplit::Problem;
-
-QString TableName(int usage) { return QString::fromStdString(GetKeyName(usage)); }
 
 QString Hex(int value) { return QStringLiteral("0x%1").arg(value, 2, 16, QLatin1Char('0')); }
 
@@ -198,60 +195,6 @@ bool ParseFormKeys(const QString& argument, const QString& text, const KeyRule& 
     if (count < rule.minKeys) return Fail(error, head + QStringLiteral("no key") + allowed);
     if (count > rule.maxKeys) return Fail(error, head + QStringLiteral("%1 keys").arg(count) + allowed);
     keys = result;
-    return true;
-}
-
-QString StandardKeyNames() {
-    QStringList names;
-    for (int u = 0; u <= Max_KeyUsageID; ++u) {
-        if (IsStandardKey(u)) names << TableName(u);
-    }
-    return names.join(QStringLiteral(", "));
-}
-
-bool ParseKeySpec(const QString& keys, KeyChoice& choice, QString& error) {
-    const KeySpecSplit split = SplitKeySpec(keys);
-    switch (split.problem) {
-        case Problem::None: break;
-        case Problem::Empty:
-            return Fail(error, QStringLiteral("empty KEYSPEC; name a key, e.g. a, enter, f5, ctrl+shift+a"));
-        case Problem::TrailingPlus:
-            return Fail(error, QStringLiteral("'%1' ends with '+'; name the key after it").arg(keys));
-        case Problem::EmptyPart:
-        case Problem::Unknown:
-        case Problem::Ambiguous:
-            return Fail(error, QStringLiteral("unknown key '%1'. Keys of the standard set: %2. Or give the HID usage "
-                                              "ID in hex, e.g. 0x28.")
-                                   .arg(split.token.isEmpty() ? keys.trimmed() : split.token, StandardKeyNames()));
-    }
-    KeyChoice result;
-    int keyCount = 0;
-    for (const KeySpecPart& part : split.parts) {
-        if (part.modifier && (part.value & RIGHT_HAND_MODIFIERS) != 0) {
-            return Fail(error, QStringLiteral("'%1': right-hand modifiers are outside the standard setting; use "
-                                              "ctrl, shift, alt or cmd")
-                                   .arg(part.text));
-        }
-        if (part.modifier && keyCount > 0) {
-            return Fail(error, QStringLiteral("'%1': modifiers come before the key").arg(keys));
-        }
-        if (part.modifier) {
-            result.modifiers |= static_cast<std::uint8_t>(part.value);
-            continue;
-        }
-        if (++keyCount > 1) {
-            return Fail(error, QStringLiteral("'%1' names more than one key; the standard setting writes one")
-                                   .arg(keys));
-        }
-        if (!IsStandardKey(part.value)) {
-            const QString name = TableName(part.value);
-            return Fail(error, QStringLiteral("key %1%2 is not in the standard set, which is all the standard "
-                                              "setting writes")
-                                   .arg(Hex(part.value), name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
-        }
-        result.usageId = static_cast<std::uint8_t>(part.value);
-    }
-    choice = result;
     return true;
 }
 

@@ -1,6 +1,6 @@
 // KEYSPEC: modifiers, then keys, joined by '+'. A key is any row of the key table, by its name (any
 // case, or an easier spelling such as enter, esc, pageup) or by its usage ID in hex (0x28). One
-// reader serves every form that takes keys, and `set PEDAL key`'s standard-set check on top of it.
+// reader serves every form that takes keys.
 #pragma once
 
 #include <QString>
@@ -51,19 +51,6 @@ struct ParsedKeys {
 // 'aa'; did you mean ctrl+a?").
 bool ParseFormKeys(const QString& argument, const QString& text, const KeyRule& rule, ParsedKeys& keys,
                    QString& error);
-
-// `set PEDAL key`: left-hand modifiers and at most one key of the standard set, as the standard
-// dialog's keyboard tab offers them.
-struct KeyChoice {
-    std::uint8_t modifiers = 0;  // bits 0x01..0x08 only
-    std::uint8_t usageId = 0;    // 0: modifiers only
-};
-
-// True on success; otherwise `error` says what was wrong.
-bool ParseKeySpec(const QString& keys, KeyChoice& choice, QString& error);
-
-// "a, b, …": every key the standard set offers, by its key-list name.
-QString StandardKeyNames();
 
 // What shell completion offers for a KEYSPEC: the modifier names, and every key name without a blank.
 QStringList ModifierWords();

@@ -24,6 +24,7 @@ struct SetFormHelp {
     const char* name;
     const char* usage;    // "wheel forward|backward [--rate N] [--repeats N] [--accelerate I]"
     const char* example;  // "wheel backward --rate 20"
+    const char* description;  // what the pedal then does, for --help
 };
 // Every form, in the order of the output modes.
 const std::vector<SetFormHelp>& SetForms();

@@ -174,6 +174,10 @@ std::optional<ModeChoice> DecodeChoice(std::uint8_t mode, const CommonBytes& com
     return choice;
 }
 
+bool HoldsSeveralChords(std::uint8_t mode, const CommonBytes& common) {
+    return mode == PLURAL_SIMULTANEOUS_KEY_OUTPUT && chord::NumberOfOutputs(common) > 1;
+}
+
 std::optional<std::vector<std::string>> SetArgs(std::uint8_t mode, const CommonBytes& common) {
     const auto choice = DecodeChoice(mode, common);
     if (!choice) return std::nullopt;

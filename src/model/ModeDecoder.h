@@ -21,6 +21,10 @@ std::optional<ModeChoice> DecodeChoice(std::uint8_t mode, const CommonBytes& com
 // codes no form takes.
 std::vector<std::string> FormArgs(const ModeChoice& choice);
 
+// True for a multi-chord setting of more than one chord: its chords after the first live in the
+// additional bytes, which no command writes, so neither a form nor a snapshot can bring it back.
+bool HoldsSeveralChords(std::uint8_t mode, const CommonBytes& common);
+
 // DecodeChoice, then FormArgs.
 std::optional<std::vector<std::string>> SetArgs(std::uint8_t mode, const CommonBytes& common);
 

@@ -1,14 +1,16 @@
 #include "model/PedalContents.h"
 
 #include <algorithm>
-#include <array>
 #include <span>
 
 #include "model/ChordRecord.h"
 #include "model/ContentsGroups.h"
 #include "model/DeviceState.h"
 #include "model/KeyTable.h"
+#include "model/ModeLayout.h"
+#include "model/OutputCodes.h"
 #include "model/PedalRecord.h"
+#include "model/RecordRef.h"
 
 namespace tarvik {
 
@@ -20,123 +22,107 @@ std::string Label(const char* function) { return std::string("[設定されて�
 
 std::string Millis(unsigned ms) { return std::to_string(ms) + " ミリ秒"; }
 
-const char* SecondClickLength(std::uint8_t code) {
-    return code == 1 ? "[２番目のクリックの長さ] ペダルを離すまで" : "[２番目のクリックの長さ] １番目のクリックと同じ";
+// The unit takes any code but "hold" as "same".
+std::string SecondClickLength(std::uint8_t code) {
+    const SecondClickCode* second = FindSecondClick(code);
+    return std::string("[２番目のクリックの長さ] ") + (second != nullptr ? second : &kSecondClicks[0])->shown;
 }
 
-// Mode 2, 8 and (with its own fallback) 1: the single-button lines.
-const char* SingleButton(std::uint8_t code) {
-    switch (code) {
-        case 1: return "[ボタン] 左";
-        case 2: return "[ボタン] 右";
-        case 4: return "[ボタン] 中央";
-        default: return nullptr;
-    }
+// Modes 2, 8 and (with its own fallback) 1: the button line of one button; empty for any other code.
+std::string SingleButton(std::uint8_t code) {
+    if (!IsSingleButton(code)) return {};
+    return std::string("[ボタン] ") + FindClickCode(code)->shown;
 }
 
 std::string SimpleKey(const CommonRecord& c) {
     std::string text = Label("キー出力");
-    contents::AddKeyGroup(text, c[1]);
-    contents::AddModifierGroup(text, c[0]);
+    contents::AddKeyGroup(text, c[layout::KEY_USAGE]);
+    contents::AddModifierGroup(text, c[layout::KEY_MODIFIERS]);
     return text;
 }
 
 std::string SimpleClick(const CommonRecord& c) {
     std::string text = Label("クリック");
-    switch (c[0]) {
-        case 3: AddLine(text, "[ボタン] 左, 右ボタン 同時クリック"); break;
-        case 5: AddLine(text, "[ボタン] 左, 中央ボタン 同時クリック"); break;
-        case 6: AddLine(text, "[ボタン] 右, 中央ボタン 同時クリック"); break;
-        case 7: AddLine(text, "[ボタン] 左, 右, 中央ボタン 同時クリック"); break;
-        default: {
-            const char* single = SingleButton(c[0]);
-            AddLine(text, single != nullptr ? single : "[ボタン] 想定外のクリック");
-        }
-    }
+    const ClickCode* click = FindClickCode(c[layout::CLICK_BUTTON]);
+    AddLine(text, std::string("[ボタン] ") + (click != nullptr ? click->shown : "想定外のクリック"));
     return text;
 }
 
 std::string SimpleDoubleClick(const CommonRecord& c) {
+    const layout::DoubleClickLayout& at = layout::DOUBLE_CLICK;
     std::string text = Label("ダブルクリック");
-    const char* single = SingleButton(c[0]);
-    AddLine(text, single != nullptr ? single : "[ボタン] 想定外のダブルクリック");
-    AddLine(text, "[１番目のクリックの長さ] " + Millis(c[1]));
-    AddLine(text, SecondClickLength(c[2]));
-    AddLine(text, "[クリックの間の長さ] " + Millis(c[3]));
+    const std::string single = SingleButton(c[layout::CLICK_BUTTON]);
+    AddLine(text, !single.empty() ? single : "[ボタン] 想定外のダブルクリック");
+    AddLine(text, "[１番目のクリックの長さ] " + Millis(c[at.firstLength]));
+    AddLine(text, SecondClickLength(c[at.secondLength]));
+    AddLine(text, "[クリックの間の長さ] " + Millis(c[at.interval]));
     return text;
 }
 
 // This mode has always ended its lines with the separator instead of starting them with it.
 std::string ModifierPlusClick(const CommonRecord& c) {
     std::string text = Label("モディファイア プラス クリック") + "\r\n";
-    text += "[モディファイア] " + GetModifierName(c[0]) + "\r\n";
-    switch (c[1]) {
-        case 1: text += "[クリック] 左ボタン クリック"; break;
-        case 2: text += "[クリック] 右ボタン クリック"; break;
-        case 4: text += "[クリック] 中央ボタン クリック"; break;
-        default: break;
-    }
+    text += "[モディファイア] " + GetModifierName(c[layout::MODIFIER_CLICK_MODIFIERS]) + "\r\n";
+    if (const std::uint8_t button = c[layout::MODIFIER_CLICK_BUTTON]; IsSingleButton(button))
+        text += std::string("[クリック] ") + FindClickCode(button)->shown + "ボタン クリック";
     return text;
 }
 
 std::string ModifierPlusDoubleClick(const CommonRecord& c) {
+    const layout::DoubleClickLayout& at = layout::MODIFIER_DOUBLE_CLICK;
     std::string text = Label("モディファイア プラス ダブルクリック");
-    AddLine(text, "[モディファイア] " + GetModifierName(c[0]));
-    switch (c[1]) {
-        case 1: AddLine(text, "[クリック] (左ボタン) ダブルクリック"); break;
-        case 2: AddLine(text, "[クリック] 右ボタン ダブルクリック"); break;
-        case 4: AddLine(text, "[クリック] 中央ボタン ダブルクリック"); break;
+    AddLine(text, "[モディファイア] " + GetModifierName(c[layout::MODIFIER_CLICK_MODIFIERS]));
+    // The left button has always been written in brackets here.
+    switch (c[layout::MODIFIER_CLICK_BUTTON]) {
+        case BUTTON_LEFT: AddLine(text, "[クリック] (左ボタン) ダブルクリック"); break;
+        case BUTTON_RIGHT: AddLine(text, "[クリック] 右ボタン ダブルクリック"); break;
+        case BUTTON_MIDDLE: AddLine(text, "[クリック] 中央ボタン ダブルクリック"); break;
         default: break;
     }
-    AddLine(text, "[１番目のクリックの長さ] " + Millis(c[3]));
-    AddLine(text, SecondClickLength(c[4]));
-    AddLine(text, "[クリックの間の長さ] " + Millis(c[5]));
+    AddLine(text, "[１番目のクリックの長さ] " + Millis(c[at.firstLength]));
+    AddLine(text, SecondClickLength(c[at.secondLength]));
+    AddLine(text, "[クリックの間の長さ] " + Millis(c[at.interval]));
     return text;
+}
+
+void AddRepetitionGroup(std::string& text, const CommonRecord& c, const layout::RepetitionLayout& at) {
+    contents::AddAccelerationGroup(text, c[at.acceleration], Load16(c, at.accelerationIndex),
+                                   Load16(c, at.repeats));
 }
 
 std::string ContinuousKey(const CommonRecord& c) {
     std::string text = Label("連続キー出力");
-    contents::AddKeyGroup(text, c[1]);
-    contents::AddModifierGroup(text, c[0]);
-    AddLine(text, "[速度] " + contents::Tenths(Value16(c, 9)) + " 回/秒");
-    contents::AddAccelerationGroup(text, c[6], Value16(c, 11), Value16(c, 7));
+    contents::AddKeyGroup(text, c[layout::KEY_USAGE]);
+    contents::AddModifierGroup(text, c[layout::KEY_MODIFIERS]);
+    AddLine(text, "[速度] " + contents::Tenths(Load16(c, layout::REPEAT_KEY.speed)) + " 回/秒");
+    AddRepetitionGroup(text, c, layout::REPEAT_KEY);
     return text;
-}
-
-const char* Direction(std::uint8_t x, std::uint8_t y) {
-    struct Entry { std::uint8_t x, y; const char* name; };
-    static constexpr std::array<Entry, 8> kDirections{{
-        {1, 0, "右"}, {255, 0, "左"}, {0, 1, "下"}, {0, 255, "上"},
-        {1, 1, "右下"}, {1, 255, "右上"}, {255, 255, "左上"}, {255, 1, "左下"},
-    }};
-    for (const Entry& e : kDirections) {
-        if (e.x == x && e.y == y) return e.name;
-    }
-    return "-----";
 }
 
 std::string PointerMove(const CommonRecord& c) {
     std::string text = Label("マウスポインタ移動");
-    AddLine(text, std::string("[移動方向] ") + Direction(c[0], c[1]));
-    AddLine(text, "[速度] " + std::to_string(Value16(c, 9)) + " ドット/秒");
-    contents::AddAccelerationGroup(text, c[6], Value16(c, 11), Value16(c, 7));
+    const DirectionPair* direction = FindDirection(c[layout::POINTER_MOVE_X], c[layout::POINTER_MOVE_Y]);
+    AddLine(text, std::string("[移動方向] ") + (direction != nullptr ? direction->shown : "-----"));
+    AddLine(text, "[速度] " + std::to_string(Load16(c, layout::POINTER.speed)) + " ドット/秒");
+    AddRepetitionGroup(text, c, layout::POINTER);
     return text;
 }
 
 std::string WheelRotation(const CommonRecord& c) {
     std::string text = Label("ホイール回転");
-    const char* direction = c[0] == 1 ? "前方" : c[0] == 255 ? "後方" : "-----";
-    AddLine(text, std::string("[回転方向] ") + direction);
-    AddLine(text, "[速度] " + std::to_string(Value16(c, 8)) + " 回/秒");
-    contents::AddAccelerationGroup(text, c[5], Value16(c, 10), Value16(c, 6));
+    const WheelCode* direction = FindWheelDirection(c[layout::WHEEL_DIRECTION]);
+    AddLine(text, std::string("[回転方向] ") + (direction != nullptr ? direction->shown : "-----"));
+    AddLine(text, "[速度] " + std::to_string(Load16(c, layout::WHEEL.speed)) + " 回/秒");
+    AddRepetitionGroup(text, c, layout::WHEEL);
     return text;
 }
 
 std::string ContinuousClick(const CommonRecord& c) {
     std::string text = Label("連続クリック");
-    if (const char* single = SingleButton(c[0])) AddLine(text, single);
-    AddLine(text, "[速度] " + contents::Tenths(Value16(c, 8)) + " 回/秒");
-    contents::AddAccelerationGroup(text, c[5], Value16(c, 10), Value16(c, 6));
+    if (const std::string single = SingleButton(c[layout::CLICK_BUTTON]); !single.empty())
+        AddLine(text, single);
+    AddLine(text, "[速度] " + contents::Tenths(Load16(c, layout::REPEAT_CLICK.speed)) + " 回/秒");
+    AddRepetitionGroup(text, c, layout::REPEAT_CLICK);
     return text;
 }
 
@@ -148,9 +134,10 @@ std::string PluralSimultaneousKey(const CommonRecord& c, const AdditionalRecord&
     AddLine(text, "[オンの時間] " + Millis(onTime));
     AddLine(text, "[間の時間] " + Millis(offTime));
     AddLine(text, "[出力の数] " + std::to_string(outputs));
-    const unsigned repeats = Value16(c, chord::NUMBER_OF_REPEATS);
+    const unsigned repeats = Load16(c, chord::NUMBER_OF_REPEATS);
     contents::AddRepeatLine(text, repeats);
-    if (repeats != 0) AddLine(text, std::string("[繰り返しの単位] ") + (chord::RepeatBySeries(c) ? "組" : "出力"));
+    if (repeats != 0)
+        AddLine(text, std::string("[繰り返しの単位] ") + RepeatUnitOf(chord::RepeatBySeries(c)).shown);
     const std::span<const std::uint8_t> common(c);
     AddLine(text, "[1番目の出力] " + contents::ChordText(common.subspan(chord::FIRST_ENTRY, PSKO_OUTPUT_ENTRY_SIZE)));
     // The record holds ten chords at most; a count beyond that (or 0) is the unit's error and
@@ -170,16 +157,19 @@ std::string PluralSimultaneousKey(const CommonRecord& c, const AdditionalRecord&
 }
 
 std::string OutputAtChange(const CommonRecord& c) {
+    const std::uint8_t flags = c[layout::CHANGE_FLAGS];
     std::string text = Label("変化時に出力") + "\r\n[ペダルを踏んだ時の出力] ";
-    if (c[0] & 0x01) {
+    if (flags & layout::CHANGE_PRESS_FLAG) {
         text += "あり 以下の通り";
-        contents::AddChangeOutputGroup(text, c[2], c[1]);
+        contents::AddChangeOutputGroup(text, c[layout::CHANGE_PRESS_USAGE],
+                                       c[layout::CHANGE_PRESS_MODIFIERS]);
     } else {
         text += "なし";
     }
-    if (c[0] & 0x02) {
+    if (flags & layout::CHANGE_RELEASE_FLAG) {
         AddLine(text, "[ペダルを離した時の出力] あり 以下の通り");
-        contents::AddChangeOutputGroup(text, c[4], c[3]);
+        contents::AddChangeOutputGroup(text, c[layout::CHANGE_RELEASE_USAGE],
+                                       c[layout::CHANGE_RELEASE_MODIFIERS]);
     } else {
         AddLine(text, "[ペダルを離した時の出力] なし");
     }

@@ -1,5 +1,6 @@
 #include "model/StandardChoice.h"
 
+#include "model/ModeEncoders.h"
 #include "model/ProtocolConstants.h"
 
 namespace tarvik {
@@ -18,11 +19,10 @@ bool IsComplete(const KeyboardChoice& choice) {
 
 void StoreKeyboardChoice(const KeyboardChoice& choice, std::uint8_t& mode, CommonRecord& common) {
     if (!IsComplete(choice)) return;
-    mode = SIMPLE_KEY_OUTPUT;
-    common[MODIFIER_BYTE] =
-        choice.radio == ModifierRadio::NoModifiers ? 0 : static_cast<std::uint8_t>(choice.modifiers & LEFT_HAND_MODIFIERS);
-    common[USAGE_ID_BYTE] =
-        choice.radio == ModifierRadio::OnlyModifiers ? 0 : static_cast<std::uint8_t>(choice.usageID);
+    modes::KeyOutput key;
+    if (choice.radio != ModifierRadio::NoModifiers) key.modifiers = choice.modifiers & LEFT_HAND_MODIFIERS;
+    if (choice.radio != ModifierRadio::OnlyModifiers) key.usage = static_cast<std::uint8_t>(choice.usageID);
+    modes::EncodeKey(key, {mode, common});
 }
 
 void StoreClickChoice(ClickChoice choice, std::uint8_t& mode, CommonRecord& common) {
@@ -30,17 +30,14 @@ void StoreClickChoice(ClickChoice choice, std::uint8_t& mode, CommonRecord& comm
     case ClickChoice::Left:
     case ClickChoice::Right:
     case ClickChoice::Center:
-        mode = SIMPLE_CLICK;
-        common[CLICK_BUTTON_BYTE] = choice == ClickChoice::Left    ? CLICK_LEFT
-                                    : choice == ClickChoice::Right ? CLICK_RIGHT
-                                                                   : CLICK_CENTER;
+        modes::EncodeClick({choice == ClickChoice::Left    ? CLICK_LEFT
+                            : choice == ClickChoice::Right ? CLICK_RIGHT
+                                                           : CLICK_CENTER},
+                           {mode, common});
         return;
     case ClickChoice::Double:
-        mode = SIMPLE_DOUBLE_CLICK;
-        common[CLICK_BUTTON_BYTE] = CLICK_LEFT;
-        common[FIRST_CLICK_LENGTH_BYTE] = DOUBLE_CLICK_FIRST_LENGTH;
-        common[SECOND_CLICK_LENGTH_BYTE] = DOUBLE_CLICK_SECOND_LENGTH;
-        common[CLICK_INTERVAL_BYTE] = DOUBLE_CLICK_INTERVAL;
+        // The left double click with the default timing: 15 ms clicks, the second as long, 15 ms apart.
+        modes::EncodeDoubleClick(modes::DoubleClick{}, {mode, common});
         return;
     case ClickChoice::None: return;
     }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "model/ModeLayout.h"
 #include "model/OutputCodes.h"
 #include "model/PedalRecord.h"
 
@@ -17,21 +18,15 @@ inline constexpr std::uint8_t MODIFIER_ALT = kModifierBits[2].bit;
 inline constexpr std::uint8_t MODIFIER_GUI = kModifierBits[3].bit;
 inline constexpr std::uint8_t MODIFIERS_RIGHT_HAND = RIGHT_HAND_MODIFIERS;
 
-// Record bytes the dialog owns.
-inline constexpr int MODIFIER_BYTE = 0;
-inline constexpr int USAGE_ID_BYTE = 1;
-inline constexpr int CLICK_BUTTON_BYTE = 0;
-inline constexpr int FIRST_CLICK_LENGTH_BYTE = 1;
-inline constexpr int SECOND_CLICK_LENGTH_BYTE = 2;
-inline constexpr int CLICK_INTERVAL_BYTE = 3;
+// Record bytes the dialog reads.
+inline constexpr int MODIFIER_BYTE = layout::KEY_MODIFIERS;
+inline constexpr int USAGE_ID_BYTE = layout::KEY_USAGE;
+inline constexpr int CLICK_BUTTON_BYTE = layout::CLICK_BUTTON;
 
-// Mouse button codes and the standard double click.
+// Mouse button codes as the dialog names them.
 inline constexpr std::uint8_t CLICK_LEFT = BUTTON_LEFT;
 inline constexpr std::uint8_t CLICK_RIGHT = BUTTON_RIGHT;
 inline constexpr std::uint8_t CLICK_CENTER = BUTTON_MIDDLE;
-inline constexpr std::uint8_t DOUBLE_CLICK_FIRST_LENGTH = 15;
-inline constexpr std::uint8_t DOUBLE_CLICK_SECOND_LENGTH = 0;  // as long as the first
-inline constexpr std::uint8_t DOUBLE_CLICK_INTERVAL = 15;
 
 enum class ModifierRadio { None, NoModifiers, WithModifiers, OnlyModifiers };
 

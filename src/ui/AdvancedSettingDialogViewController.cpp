@@ -81,7 +81,7 @@ void AdvancedSettingDialogViewController::okButtonPressed_PM() {
     if (handingOver_) return;
     if (IsPedalIndex(pedal_)) {
         const auto p = static_cast<std::size_t>(pedal_);
-        advanced::EncodePointerMove(ui_->tabPointerMove->Choice(), state_.OutputMode[p], state_.CommonData[p]);
+        modes::EncodePointerMove(ui_->tabPointerMove->Choice(), {state_.OutputMode[p], state_.CommonData[p]});
     }
     HandOver();
 }

@@ -1,7 +1,10 @@
 // show, list, help and the transcript on simulated units that cover every output mode.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 
 #include "CtlRunner.h"
 
@@ -14,7 +17,7 @@ struct ShowCase {
     const char* expected;
 };
 
-TEST(CtlShow, DescribesEveryModeAsTheWindowDoes) {
+TEST(CtlShow, DescribesEveryModeAsTheWindowDoesWithTheCommandThatWritesIt) {
     const ShowCase cases[] = {
         {"modes 0 to 4 on five pedals",
          UnitJson({{0, "01 04 00 00 00 00 00 00 00 00 00 00 00"},
@@ -27,10 +30,12 @@ TEST(CtlShow, DescribesEveryModeAsTheWindowDoes) {
          "[キー] a\n"
          "[キー説明] Shiftプラスこのキーで大文字 A\n"
          "[モディファイア] (左)control\n"
+         "tarvikctl set 0 key ctrl+a\n"
          "\n"
          "pedal 1: 左ペダル\n"
          "[設定されている機能] クリック\n"
          "[ボタン] 左, 右ボタン 同時クリック\n"
+         "tarvikctl set 1 click left+right\n"
          "\n"
          "pedal 2: 右ペダル\n"
          "[設定されている機能] ダブルクリック\n"
@@ -38,11 +43,13 @@ TEST(CtlShow, DescribesEveryModeAsTheWindowDoes) {
          "[１番目のクリックの長さ] 15 ミリ秒\n"
          "[２番目のクリックの長さ] ペダルを離すまで\n"
          "[クリックの間の長さ] 20 ミリ秒\n"
+         "tarvikctl set 2 double-click --second hold --interval-ms 20\n"
          "\n"
          "pedal 3: 左端ペダル\n"
          "[設定されている機能] モディファイア プラス クリック\n"
          "[モディファイア] (左)shift\n"
          "[クリック] 中央ボタン クリック\n"
+         "tarvikctl set 3 modifier-click shift middle\n"
          "\n"
          "pedal 4: 右端ペダル\n"
          "[設定されている機能] モディファイア プラス ダブルクリック\n"
@@ -51,6 +58,7 @@ TEST(CtlShow, DescribesEveryModeAsTheWindowDoes) {
          "[１番目のクリックの長さ] 10 ミリ秒\n"
          "[２番目のクリックの長さ] １番目のクリックと同じ\n"
          "[クリックの間の長さ] 30 ミリ秒\n"
+         "tarvikctl set 4 modifier-double-click alt right --first-ms 10 --interval-ms 30\n"
          "\n"},
         {"modes 5 to 9 on five pedals",
          QByteArray(R"({"firmware": [2, 1, 0], "pedals": [
@@ -68,6 +76,7 @@ TEST(CtlShow, DescribesEveryModeAsTheWindowDoes) {
          "[加速] あり\n"
          "[加速指標] 3\n"
          "[繰り返し数] 10\n"
+         "tarvikctl set 0 repeat-key F5 --rate 2.5 --repeats 10 --accelerate 3\n"
          "\n"
          "pedal 1: 左ペダル\n"
          "[設定されている機能] マウスポインタ移動\n"
@@ -76,6 +85,7 @@ TEST(CtlShow, DescribesEveryModeAsTheWindowDoes) {
          "[加速] なし\n"
          "[加速指標] 0\n"
          "[繰り返し] ペダルを離すまで\n"
+         "# no tarvikctl set form writes this setting\n"
          "\n"
          "pedal 2: 右ペダル\n"
          "[設定されている機能] ホイール回転\n"
@@ -84,6 +94,7 @@ TEST(CtlShow, DescribesEveryModeAsTheWindowDoes) {
          "[加速] なし\n"
          "[加速指標] 0\n"
          "[繰り返し数] 5\n"
+         "tarvikctl set 2 wheel backward --rate 12 --repeats 5\n"
          "\n"
          "pedal 3: 左端ペダル\n"
          "[設定されている機能] 連続クリック\n"
@@ -92,6 +103,7 @@ TEST(CtlShow, DescribesEveryModeAsTheWindowDoes) {
          "[加速] あり\n"
          "[加速指標] 7\n"
          "[繰り返し] ペダルを離すまで\n"
+         "tarvikctl set 3 repeat-click right --rate 1 --accelerate 7\n"
          "\n"
          "pedal 4: 右端ペダル\n"
          "[設定されている機能] 複数同時キー出力\n"
@@ -103,6 +115,7 @@ TEST(CtlShow, DescribesEveryModeAsTheWindowDoes) {
          "[1番目の出力] [(左)shift] + [a] + [b]\n"
          "[2番目の出力] [c]\n"
          "[3番目の出力] [なし]\n"
+         "# no tarvikctl set form writes this setting\n"
          "\n"},
         {"mode 10 and an unknown mode on two pedals",
          UnitJson({{10, "03 01 04 00 00 00 00 00 00 00 00 00 00"}, {11, "00 00 00 00 00 00 00 00 00 00 00 00 00"}}),
@@ -116,9 +129,11 @@ TEST(CtlShow, DescribesEveryModeAsTheWindowDoes) {
          "[クリック] なし\n"
          "[クリック説明] 何も出力しない\n"
          "[モディファイア] なし\n"
+         "# no tarvikctl set form writes this setting\n"
          "\n"
          "pedal 1: 左ペダル\n"
          "default\n"
+         "# no tarvikctl set form writes this setting\n"
          "\n"},
     };
     for (const ShowCase& c : cases) {
@@ -131,24 +146,69 @@ TEST(CtlShow, DescribesEveryModeAsTheWindowDoes) {
     }
 }
 
-TEST(CtlShow, JsonKeepsTheWindowTextWithItsLineBreaksAndEscapes) {
-    // Key "2" is explained by its shifted character, a double quote.
+TEST(CtlShow, JsonHasTheWindowTextTheSetArgumentsAndTheFields) {
+    // Key "2" is explained by its shifted character, a double quote; three chords have no form.
     UnitFolder folder;
-    const QString unit = folder.Write("u.json", UnitJson({{0, "00 1f 00 00 00 00 00 00 00 00 00 00 00"},
-                                                           {1, "02 00 00 00 00 00 00 00 00 00 00 00 00"}}));
-    const CtlResult r = RunCtl({"--simulate=" + unit, "show", "--json"});
-    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out.toStdString(),
-              "[\n"
-              "  {\"pedal\": 0, \"name\": \"右ペダル\", \"mode\": 0, \"common\": [0, 31, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0], "
-              "\"description\": \"[設定されている機能] キー出力\\r\\n[キー] 2\\r\\n[キー説明] Shiftプラスこのキーで \\\"\\r\\n"
-              "[モディファイア] なし\"},\n"
-              "  {\"pedal\": 1, \"name\": \"左ペダル\", \"mode\": 1, \"common\": [2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0], "
-              "\"description\": \"[設定されている機能] クリック\\r\\n[ボタン] 右\"}\n"
-              "]\n");
+    const QString unit = folder.Write("u.json", QByteArray(R"({"firmware": [2, 1, 0], "pedals": [
+        {"mode": 0, "common": "00 1f 00 00 00 00 00 00 00 00 00 00 00"},
+        {"mode": 9, "common": "2c 0a 10 83 00 02 02 04 05 00 00 00 00", "additional": "00 06 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"}]})"));
+    const char* const expected = R"([
+        {"pedal": 0, "name": "右ペダル", "mode": 0, "common": [0, 31, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0],
+         "description": "[設定されている機能] キー出力\r\n[キー] 2\r\n[キー説明] Shiftプラスこのキーで \"\r\n[モディファイア] なし",
+         "set": ["key", "2"],
+         "fields": {"mode": 0, "modifiers": [], "key": "2", "usage_id": 31}},
+        {"pedal": 1, "name": "左ペダル", "mode": 9, "common": [44, 10, 16, 131, 0, 2, 2, 4, 5, 0, 0, 0, 0],
+         "description": "[設定されている機能] 複数同時キー出力\r\n[オンの時間] 300 ミリ秒\r\n[間の時間] 10 ミリ秒\r\n[出力の数] 3\r\n[繰り返し数] 2\r\n[繰り返しの単位] 組\r\n[1番目の出力] [(左)shift] + [a] + [b]\r\n[2番目の出力] [c]\r\n[3番目の出力] [なし]",
+         "set": null,
+         "fields": {"mode": 9, "on_ms": 300, "off_ms": 10, "chords": 3, "repeats": 2, "count": "series",
+                    "outputs": ["shift+a+b", "c", "0x00"]}}
+    ])";
+    const CtlResult all = RunCtl({"--simulate=" + unit, "show", "--json"});
+    EXPECT_EQ(all.exitCode, 0) << all.err.toStdString();
     QJsonParseError error{};
-    QJsonDocument::fromJson(r.out.toUtf8(), &error);
+    const QJsonDocument shown = QJsonDocument::fromJson(all.out.toUtf8(), &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonDocument want = QJsonDocument::fromJson(expected);
+    ASSERT_FALSE(want.isNull());
+    EXPECT_EQ(shown, want) << all.out.toStdString();
+
+    const CtlResult one = RunCtl({"--simulate=" + unit, "show", "左ペダル", "--json"});
+    EXPECT_EQ(QJsonDocument::fromJson(one.out.toUtf8()), QJsonDocument(QJsonArray{want.array()[1]}));
+}
+
+// What show offers as the command for each pedal, given back to set as a script would (the JSON
+// arguments) and as a person pasting the text line would: the unit is left exactly as it was.
+TEST(CtlShow, ItsSetCommandsWriteEveryRecordBackUnchanged) {
+    UnitFolder folder;
+    const QByteArray before = UnitJson({{9, "2c 0a 10 01 00 03 80 68 57 00 00 00 00"},
+                                        {6, "ff 01 01 2c 01 4d 01 00 05 01 2c 00 03"},
+                                        {4, "11 04 77 0a 01 1e 99 99 99 99 99 99 99"}});
+    const QString unit = folder.Write("unit.json", before);
+    const QString S = "--simulate=" + unit;
+
+    const QJsonArray pedals = QJsonDocument::fromJson(RunCtl({S, "show", "--json"}).out.toUtf8()).array();
+    ASSERT_EQ(pedals.size(), 3);
+    for (const QJsonValue& pedal : pedals) {
+        QStringList args{S, "set", QString::number(pedal["pedal"].toInt())};
+        for (const QJsonValue& a : pedal["set"].toArray()) args << a.toString();
+        const CtlResult r = RunCtl(args);
+        EXPECT_EQ(r.exitCode, 0) << args.join(' ').toStdString() << "\n" << r.err.toStdString();
+    }
+
+    const QStringList lines = LinesStartingWith(RunCtl({S, "show"}).out, "tarvikctl set ");
+    EXPECT_EQ(lines.join('\n').toStdString(),
+              "tarvikctl set 0 chord 'rcmd+F13+キーパッド +' --on-ms 300 --off-ms 10 --repeats 3 --count chords\n"
+              "tarvikctl set 1 pointer down-left --speed 300 --repeats 5 --accelerate 3\n"
+              "tarvikctl set 2 modifier-double-click ctrl+rctrl middle --first-ms 10 --second hold "
+              "--interval-ms 30");
+    for (const QString& line : lines) {
+        QProcess shell;
+        shell.start("sh", {"-c", QStringLiteral("'%1' '%2' %3").arg(TARVIKCTL_PATH, S, line.mid(10))});
+        ASSERT_TRUE(shell.waitForFinished(60000));
+        EXPECT_EQ(shell.exitCode(), 0) << line.toStdString() << "\n"
+                                       << shell.readAllStandardError().toStdString();
+    }
+    EXPECT_EQ(folder.Read("unit.json"), before);
 }
 
 TEST(CtlShow, TranscriptPutsEveryReportOnStandardError) {

@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 
 #include "CtlRunner.h"
+#include "model/ProtocolConstants.h"
 
 namespace tarvik::test {
 namespace {
@@ -13,7 +14,7 @@ const char* const kCenterDone = "Tarvikの中央ペダルの設定が正常に�
 const char* const kLeftDone = "Tarvikの左ペダルの設定が正常に終わりました。\n";
 const char* const kRightDone = "Tarvikの右ペダルの設定が正常に終わりました。\n";
 
-TEST(CtlSet, SendsTheRecordThenTheParametersAsTheStandardDialog) {
+TEST(CtlSet, EveryFormSendsItsRecordThenTheParametersAndReadsBack) {
     const struct { QStringList args; const char *confirmation, *modeAndData, *parameters; } cases[] = {
         {{"0", "key", "ctrl+shift+a"}, kCenterDone, "> 94 00 00 03 04 00 00 00 00 00 00 00 00 00 00 2a",
          "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 2a"},
@@ -36,6 +37,40 @@ TEST(CtlSet, SendsTheRecordThenTheParametersAsTheStandardDialog) {
         // The parameters report still carries record bytes 2..12.
         {{"0", "double-click"}, kCenterDone, "> 94 00 02 01 0f 00 0f 00 00 00 00 00 00 00 00 2a",
          "> 92 19 14 0f 0f 00 0f 00 00 00 00 00 00 00 00 2a"},
+        // Every form, options after the arguments; the bytes a form does not name keep their values.
+        {{"0", "key", "rctrl+F24"}, kCenterDone,
+         "> 94 00 00 10 73 00 00 00 00 00 00 00 00 00 00 2a",
+         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 2a"},
+        {{"right", "click", "left+middle"}, kRightDone,
+         "> 94 02 01 05 00 00 00 00 00 00 00 00 00 00 00 00",
+         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 00"},
+        {{"center", "double-click", "right", "--second", "hold", "--interval-ms", "30"}, kCenterDone,
+         "> 94 00 02 02 0f 01 1e 00 00 00 00 00 00 00 00 2a",
+         "> 92 19 14 0f 0f 01 1e 00 00 00 00 00 00 00 00 2a"},
+        {{"1", "modifier-click", "ctrl+shift", "left"}, kLeftDone,
+         "> 94 01 03 03 01 00 00 00 00 00 00 00 00 00 00 00",
+         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 00"},
+        {{"1", "modifier-double-click", "cmd", "middle", "--first-ms", "255"}, kLeftDone,
+         "> 94 01 04 08 04 00 ff 00 0f 00 00 00 00 00 00 00",
+         "> 92 19 14 0f 0f 00 ff 00 0f 00 00 00 00 00 00 00"},
+        {{"0", "repeat-key", "ctrl+down", "--rate", "2.5", "--repeats", "20", "--accelerate", "3"}, kCenterDone,
+         "> 94 00 05 01 51 00 00 00 00 01 00 14 00 19 00 03",
+         "> 92 19 14 0f 0f 00 00 00 00 01 00 14 00 19 00 03"},
+        {{"2", "pointer", "up-left", "--speed", "300", "--repeats", "5", "--accelerate", "3"}, kRightDone,
+         "> 94 02 06 ff ff 01 2c 01 4d 01 00 05 01 2c 00 03",
+         "> 92 19 14 0f 0f 01 2c 01 4d 01 00 05 01 2c 00 03"},
+        {{"0", "wheel", "backward", "--rate", "20"}, kCenterDone,
+         "> 94 00 07 ff 00 00 00 00 00 00 00 00 14 00 00 2a",
+         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 14 00 00 2a"},
+        {{"1", "repeat-click", "right", "--rate", "0.5"}, kLeftDone,
+         "> 94 01 08 02 28 00 00 00 00 00 00 00 05 00 00 00",
+         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 05 00 00 00"},
+        {{"2", "chord", "ctrl+alt+delete", "--on-ms", "300", "--off-ms", "10"}, kRightDone,
+         "> 94 02 09 2c 0a 10 81 00 01 05 2a 00 00 00 00 00",
+         "> 92 19 14 0f 0f 10 81 00 01 05 2a 00 00 00 00 00"},
+        {{"0", "on-change", "--press", "f13", "--release", "shift+f14"}, kCenterDone,
+         "> 94 00 0a 03 00 68 02 69 00 00 00 00 00 00 00 2a",
+         "> 92 19 14 0f 0f 68 02 69 00 00 00 00 00 00 00 2a"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
@@ -45,9 +80,10 @@ TEST(CtlSet, SendsTheRecordThenTheParametersAsTheStandardDialog) {
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         EXPECT_EQ(WriteReports(r.err).join('\n').toStdString(), std::string(c.modeAndData) + "\n" + c.parameters);
         EXPECT_EQ(r.out.toStdString(), c.confirmation);
-        // Written, then read back: the read after the write covers every pedal again.
+        // Written, then read back: the read after the write covers every pedal again, and the
+        // additional data of a chord.
         const QStringList sent = LinesStartingWith(r.err, "> ");
-        ASSERT_EQ(sent.size(), 5 + 2 + 5);
+        ASSERT_EQ(sent.size(), 5 + 2 + 5 + (c.args[1] == "chord" ? ADDITIONAL_DATA_BLOCKS : 0));
         EXPECT_TRUE(sent[7].startsWith("> 90"));
     }
 }
@@ -55,14 +91,18 @@ TEST(CtlSet, SendsTheRecordThenTheParametersAsTheStandardDialog) {
 TEST(CtlReset, WithYesWritesTheFactorySettingAndKeepsTheOtherBytes) {
     UnitFolder folder;
     const QString unit = folder.Write("unit.json", UnitJson({{0, "00 04 00 00 00 00 00 00 00 00 00 00 2a"},
-                                                              {1, "04 00 00 00 00 00 00 00 00 00 00 00 00"},
+                                                              {9, "2c 0a 10 02 00 00 02 04 05 00 00 00 00"},
                                                               {2, "01 0f 00 0f 00 00 00 00 00 00 00 00 00"}}));
     const CtlResult r = RunCtl({"--simulate=" + unit, "--transcript", "reset", "--yes"});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out.toStdString(), "All 3 pedals are back at the factory setting.\n");
+    // The second chord lives where nothing writes: the reset says so before it loses it.
+    const qsizetype warned = r.err.indexOf("tarvikctl: warning: pedal 1 (左ペダル) holds 2 chords (mode 9); "
+                                           "after the reset no snapshot or command can bring them back\n");
+    EXPECT_TRUE(warned >= 0 && warned < r.err.indexOf("> 94")) << r.err.toStdString();
     EXPECT_EQ(WriteReports(r.err).join('\n').toStdString(),
               "> 94 00 01 01 04 00 00 00 00 00 00 00 00 00 00 2a\n"
-              "> 94 01 00 00 28 00 00 00 00 00 00 00 00 00 00 00\n"
+              "> 94 01 00 00 28 10 02 00 00 02 04 05 00 00 00 00\n"
               "> 94 02 01 02 0f 00 0f 00 00 00 00 00 00 00 00 00\n"
               "> 92 19 14 0f 0f 00 0f 00 00 00 00 00 00 00 00 00");
 }
@@ -134,13 +174,14 @@ TEST(CtlSnapshot, RestoreWritesOnlyWhatItMay) {
         const char* err;
         const char* writes;
     } cases[] = {
-        {"a multi-chord pedal is refused, the others are written",
-         UnitJson({{0, "00 04 00 00 00 00 00 00 00 00 00 00 00"}, {9, "2c 0a 10 03 00 00 02 04 05 00 00 00 00"},
+        {"one chord is written, several chords are refused, the others are written",
+         UnitJson({{9, "2c 0a 10 81 00 01 02 04 05 00 00 00 00"},
+                   {9, "2c 0a 10 03 00 00 02 04 05 00 00 00 00"},
                    {1, "04 00 00 00 00 00 00 00 00 00 00 00 00"}}),
          ThreePedals(), 1, "2 of 3 pedals from FILE; 1 refused.\n",
          "pedal 1 (左ペダル): not restored: its multi-chord setting (mode 9)",
-         "> 94 00 00 00 04 00 00 00 00 00 00 00 00 00 00 00\n"
-         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 00\n"
+         "> 94 00 09 2c 0a 10 81 00 01 02 04 05 00 00 00 00\n"
+         "> 92 19 14 0f 0f 10 81 00 01 02 04 05 00 00 00 00\n"
          "> 94 02 01 04 00 00 00 00 00 00 00 00 00 00 00 00\n"
          "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 00"},
         {"a multi-chord pedal the unit already holds is no refusal",

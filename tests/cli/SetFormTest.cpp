@@ -1,13 +1,16 @@
 // The setting forms of `tarvikctl set PEDAL FORM`: the bytes each form writes over a record whose
 // every byte is known (C0 C1 ... CC, mode EE), so a byte written by mistake shows as well as a byte
-// missed; the refusals; and show's "set" arguments written back.
+// missed, and how the window describes what was written; the refusals; and show's "set" arguments
+// written back.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "cli/SetForm.h"
 #include "model/ModeDecoder.h"
+#include "model/DeviceState.h"
 #include "model/ModeEncoders.h"
+#include "model/PedalContents.h"
 
 namespace tarvik::cli {
 namespace {
@@ -21,32 +24,66 @@ std::string HexBytes(std::uint8_t mode, const CommonBytes& common) {
     return text;
 }
 
-// "mode | 13 common bytes" after the form is written over the known record, or the refusal.
-std::string Written(const QStringList& args) {
-    const SetFormResult result = ParseSetForm(args);
-    if (!result.choice) return "refused: " + result.error.toStdString();
+struct Written {
     std::uint8_t mode = 0xEE;
     CommonBytes common;
-    for (std::size_t i = 0; i < common.size(); ++i) common[i] = static_cast<std::uint8_t>(0xC0 + i);
-    Encode(*result.choice, {mode, common});
-    return HexBytes(mode, common);
+};
+
+// The record after the form is written over the known record, or the refusal.
+std::optional<Written> Write(const QStringList& args, std::string& refusal) {
+    const SetFormResult result = ParseSetForm(args);
+    if (!result.choice) {
+        refusal = "refused: " + result.error.toStdString();
+        return std::nullopt;
+    }
+    Written w;
+    for (std::size_t i = 0; i < w.common.size(); ++i) w.common[i] = static_cast<std::uint8_t>(0xC0 + i);
+    Encode(*result.choice, {w.mode, w.common});
+    return w;
+}
+
+// The description the window shows for a record, lines joined by "\n".
+std::string Described(const Written& w) {
+    DeviceState state;
+    state.OutputMode[0] = w.mode;
+    state.CommonData[0] = w.common;
+    std::string text = PedalContentsText(state, 0);
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
+        text.erase(at, 1);
+    }
+    return text;
 }
 
 struct Case {
     QStringList args;
-    std::string bytes;
+    std::string bytes;             // "mode | 13 common bytes", or the refusal
+    const char* described = "";  // the window's description of the written record, when given
 };
 
 void ExpectWritten(const std::vector<Case>& cases) {
-    for (const Case& c : cases) EXPECT_EQ(Written(c.args), c.bytes) << c.args.join(' ').toStdString();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        std::string refusal;
+        const auto written = Write(c.args, refusal);
+        EXPECT_EQ(written ? HexBytes(written->mode, written->common) : refusal, c.bytes);
+        if (written && *c.described) {
+            EXPECT_EQ(Described(*written), c.described);
+        }
+    }
 }
 
 TEST(SetForm, KeyWritesModifiersAndKey) {
     ExpectWritten({
         {{"key", "a"}, "00 | 00 04 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"key", "ctrl+shift+a"}, "00 | 03 04 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"key", "rctrl+rshift+ralt+rcmd+F24"}, "00 | f0 73 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"key", "ctrl+alt"}, "00 | 05 00 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"key", "rctrl+rshift+ralt+rcmd+F24"}, "00 | f0 73 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc",
+         "[設定されている機能] キー出力\n"
+         "[キー] F24\n"
+         "[モディファイア] 右control+右shift+右option+右command"},
+        {{"key", "ctrl+alt"}, "00 | 05 00 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc",
+         "[設定されている機能] キー出力\n"
+         "[キー] なし\n"
+         "[モディファイア] (左)control+(左)option"},
         {{"key", "0x01"}, "00 | 00 01 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"key", "cmd+0XE7"}, "00 | 08 e7 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         // Names with a '+' of their own, names several rows share, and easier spellings.
@@ -63,7 +100,9 @@ TEST(SetForm, ClickWritesTheButtonBits) {
         {{"click", "left"}, "01 | 01 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"click", "right"}, "01 | 02 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"click", "center"}, "01 | 04 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"click", "left+right"}, "01 | 03 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"click", "left+right"}, "01 | 03 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc",
+         "[設定されている機能] クリック\n"
+         "[ボタン] 左, 右ボタン 同時クリック"},
         {{"click", "middle+left"}, "01 | 05 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"click", "right+middle"}, "01 | 06 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"click", "Left+Right+Middle"}, "01 | 07 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
@@ -73,7 +112,12 @@ TEST(SetForm, ClickWritesTheButtonBits) {
 TEST(SetForm, DoubleClickWritesButtonAndTiming) {
     ExpectWritten({
         {{"double-click"}, "02 | 01 0f 00 0f c4 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"double-click", "right", "--second", "hold"}, "02 | 02 0f 01 0f c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"double-click", "right", "--second", "hold"}, "02 | 02 0f 01 0f c4 c5 c6 c7 c8 c9 ca cb cc",
+         "[設定されている機能] ダブルクリック\n"
+         "[ボタン] 右\n"
+         "[１番目のクリックの長さ] 15 ミリ秒\n"
+         "[２番目のクリックの長さ] ペダルを離すまで\n"
+         "[クリックの間の長さ] 15 ミリ秒"},
         {{"double-click", "--first-ms", "1", "middle", "--interval-ms", "255"},
          "02 | 04 01 00 ff c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"double-click", "--first-ms=255", "--second=same", "--interval-ms=1"},
@@ -85,13 +129,22 @@ TEST(SetForm, ModifierClickWritesModifiersAndButton) {
     ExpectWritten({
         {{"modifier-click", "ctrl+shift", "left"}, "03 | 03 01 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"modifier-click", "rcmd", "right"}, "03 | 80 02 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"modifier-click", "ctrl+alt+cmd+rshift", "middle"}, "03 | 2d 04 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"modifier-click", "ctrl+alt+cmd+rshift", "middle"}, "03 | 2d 04 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc",
+         "[設定されている機能] モディファイア プラス クリック\n"
+         "[モディファイア] (左)control+(左)option+(左)command+右shift\n"
+         "[クリック] 中央ボタン クリック"},
     });
 }
 
 TEST(SetForm, ModifierDoubleClickKeepsByteTwo) {
     ExpectWritten({
-        {{"modifier-double-click", "cmd", "left"}, "04 | 08 01 c2 0f 00 0f c6 c7 c8 c9 ca cb cc"},
+        {{"modifier-double-click", "cmd", "left"}, "04 | 08 01 c2 0f 00 0f c6 c7 c8 c9 ca cb cc",
+         "[設定されている機能] モディファイア プラス ダブルクリック\n"
+         "[モディファイア] (左)command\n"
+         "[クリック] (左ボタン) ダブルクリック\n"
+         "[１番目のクリックの長さ] 15 ミリ秒\n"
+         "[２番目のクリックの長さ] １番目のクリックと同じ\n"
+         "[クリックの間の長さ] 15 ミリ秒"},
         {{"modifier-double-click", "shift", "right", "--second", "hold", "--first-ms", "255", "--interval-ms", "1"},
          "04 | 02 02 c2 ff 01 01 c6 c7 c8 c9 ca cb cc"},
     });
@@ -101,7 +154,15 @@ TEST(SetForm, RepeatKeyWritesRateInTenthsRepeatsAndAcceleration) {
     ExpectWritten({
         {{"repeat-key", "a"}, "05 | 00 04 c2 c3 c4 c5 00 00 00 00 64 00 00"},
         {{"repeat-key", "ctrl+down", "--rate", "2.5", "--repeats", "20", "--accelerate", "3"},
-         "05 | 01 51 c2 c3 c4 c5 01 00 14 00 19 00 03"},
+         "05 | 01 51 c2 c3 c4 c5 01 00 14 00 19 00 03",
+         "[設定されている機能] 連続キー出力\n"
+         "[キー] ↓\n"
+         "[キー説明] 下矢印\n"
+         "[モディファイア] (左)control\n"
+         "[速度] 2.5 回/秒\n"
+         "[加速] あり\n"
+         "[加速指標] 3\n"
+         "[繰り返し数] 20"},
         {{"repeat-key", "shift", "--rate", "0.1", "--repeats", "65535"}, "05 | 02 00 c2 c3 c4 c5 00 ff ff 00 01 00 00"},
         {{"repeat-key", "F13", "--rate", "6553.5", "--accelerate", "65535"},
          "05 | 00 68 c2 c3 c4 c5 01 00 00 ff ff ff ff"},
@@ -112,9 +173,21 @@ TEST(SetForm, RepeatKeyWritesRateInTenthsRepeatsAndAcceleration) {
 TEST(SetForm, PointerWritesEveryByteAsTheDialogDoes) {
     ExpectWritten({
         // Not accelerating: divisor 1000 and index 1, as the advanced dialog writes it.
-        {{"pointer", "down-left"}, "06 | ff 01 00 64 03 e8 00 00 00 00 64 00 01"},
+        {{"pointer", "down-left"}, "06 | ff 01 00 64 03 e8 00 00 00 00 64 00 01",
+         "[設定されている機能] マウスポインタ移動\n"
+         "[移動方向] 左下\n"
+         "[速度] 100 ドット/秒\n"
+         "[加速] なし\n"
+         "[加速指標] 0\n"
+         "[繰り返し] ペダルを離すまで"},
         {{"pointer", "up", "--speed", "1", "--repeats", "65534", "--accelerate", "3"},
-         "06 | 00 ff 00 01 01 4d 01 ff fe 00 01 00 03"},
+         "06 | 00 ff 00 01 01 4d 01 ff fe 00 01 00 03",
+         "[設定されている機能] マウスポインタ移動\n"
+         "[移動方向] 上\n"
+         "[速度] 1 ドット/秒\n"
+         "[加速] あり\n"
+         "[加速指標] 3\n"
+         "[繰り返し数] 65534"},
         {{"pointer", "right", "--speed", "65535", "--accelerate", "1000"}, "06 | 01 00 ff ff 00 01 01 00 00 ff ff 03 e8"},
         {{"pointer", "down-right", "--accelerate", "16"}, "06 | 01 01 00 64 00 3f 01 00 00 00 64 00 10"},
         {{"pointer", "up-right", "--accelerate", "1"}, "06 | 01 ff 00 64 03 e8 01 00 00 00 64 00 01"},
@@ -128,7 +201,13 @@ TEST(SetForm, WheelWritesTheLowerFieldsAndKeepsTheGap) {
     ExpectWritten({
         {{"wheel", "forward"}, "07 | 01 c1 c2 c3 c4 00 00 00 00 0a 00 00 cc"},
         {{"wheel", "backward", "--rate", "65535", "--repeats", "1", "--accelerate", "2"},
-         "07 | ff c1 c2 c3 c4 01 00 01 ff ff 00 02 cc"},
+         "07 | ff c1 c2 c3 c4 01 00 01 ff ff 00 02 cc",
+         "[設定されている機能] ホイール回転\n"
+         "[回転方向] 後方\n"
+         "[速度] 65535 回/秒\n"
+         "[加速] あり\n"
+         "[加速指標] 2\n"
+         "[繰り返し数] 1"},
         {{"wheel", "Forward", "--rate", "1"}, "07 | 01 c1 c2 c3 c4 00 00 00 00 01 00 00 cc"},
     });
 }
@@ -137,7 +216,13 @@ TEST(SetForm, RepeatClickWritesTheLowerFields) {
     ExpectWritten({
         {{"repeat-click", "left"}, "08 | 01 c1 c2 c3 c4 00 00 00 00 64 00 00 cc"},
         {{"repeat-click", "middle", "--rate", "0.5", "--repeats", "3", "--accelerate", "7"},
-         "08 | 04 c1 c2 c3 c4 01 00 03 00 05 00 07 cc"},
+         "08 | 04 c1 c2 c3 c4 01 00 03 00 05 00 07 cc",
+         "[設定されている機能] 連続クリック\n"
+         "[ボタン] 中央\n"
+         "[速度] 0.5 回/秒\n"
+         "[加速] あり\n"
+         "[加速指標] 7\n"
+         "[繰り返し数] 3"},
     });
 }
 
@@ -146,11 +231,24 @@ TEST(SetForm, ChordWritesOneChordWithTwelveBitTimes) {
         {{"chord", "a"}, "09 | 32 32 00 81 00 01 00 04 00 00 00 00 00"},
         {{"chord", "ctrl+alt+delete"}, "09 | 32 32 00 81 00 01 05 2a 00 00 00 00 00"},
         {{"chord", "shift+a+b+c+d+e+f", "--on-ms", "4095", "--off-ms", "0", "--repeats", "0", "--count", "chords"},
-         "09 | ff 00 f0 01 00 00 02 04 05 06 07 08 09"},
+         "09 | ff 00 f0 01 00 00 02 04 05 06 07 08 09",
+         "[設定されている機能] 複数同時キー出力\n"
+         "[オンの時間] 4095 ミリ秒\n"
+         "[間の時間] 0 ミリ秒\n"
+         "[出力の数] 1\n"
+         "[繰り返し] ペダルを離すまで\n"
+         "[1番目の出力] [(左)shift] + [a] + [b] + [c] + [d] + [e] + [f]"},
         {{"chord", "a", "--on-ms", "300", "--off-ms", "10", "--count", "series"},
          "09 | 2c 0a 10 81 00 01 00 04 00 00 00 00 00"},
         {{"chord", "rcmd+F13+キーパッド +", "--repeats", "65535", "--on-ms", "0", "--off-ms", "4095"},
-         "09 | 00 ff 0f 81 ff ff 80 68 57 00 00 00 00"},
+         "09 | 00 ff 0f 81 ff ff 80 68 57 00 00 00 00",
+         "[設定されている機能] 複数同時キー出力\n"
+         "[オンの時間] 0 ミリ秒\n"
+         "[間の時間] 4095 ミリ秒\n"
+         "[出力の数] 1\n"
+         "[繰り返し数] 65535\n"
+         "[繰り返しの単位] 組\n"
+         "[1番目の出力] [右command] + [F13] + [キーパッド +]"},
     });
 }
 
@@ -158,7 +256,12 @@ TEST(SetForm, OnChangeWritesFlagsAndBothOutputs) {
     ExpectWritten({
         {{"on-change"}, "0a | 00 00 00 00 00 c5 c6 c7 c8 c9 ca cb cc"},
         {{"on-change", "--press", "a"}, "0a | 01 00 04 00 00 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"on-change", "--release", "ctrl+F24"}, "0a | 02 00 00 01 73 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"on-change", "--release", "ctrl+F24"}, "0a | 02 00 00 01 73 c5 c6 c7 c8 c9 ca cb cc",
+         "[設定されている機能] 変化時に出力\n"
+         "[ペダルを踏んだ時の出力] なし\n"
+         "[ペダルを離した時の出力] あり 以下の通り\n"
+         "[キー] F24\n"
+         "[モディファイア] (左)control"},
         {{"on-change", "--press", "shift+a", "--release", "none"}, "0a | 01 02 04 00 00 c5 c6 c7 c8 c9 ca cb cc"},
         {{"on-change", "--press=None", "--release", "rcmd+0x28"}, "0a | 02 00 00 80 28 c5 c6 c7 c8 c9 ca cb cc"},
         {{"on-change", "--release", "b", "--press", "a"}, "0a | 03 00 04 00 05 c5 c6 c7 c8 c9 ca cb cc"},

@@ -19,9 +19,15 @@ Problem Refused(bool ok, const QString& error, const char* parser) {
 }
 
 Problem KeySpec(const QStringList& words) {
-    cli::KeyChoice choice;
-    QString error;
-    return Refused(cli::ParseKeySpec(words.value(0), choice, error), error, "KEYSPEC");
+    for (const cli::KeyRule& rule : {cli::KEY_OR_MODIFIERS, cli::CHORD_KEYS, cli::ONE_KEY, cli::MODIFIERS_ONLY}) {
+        cli::ParsedKeys keys;
+        QString error;
+        const bool ok = cli::ParseFormKeys(QStringLiteral("KEYSPEC"), words.value(0), rule, keys, error);
+        if (Problem p = Refused(ok, error, "KEYSPEC"); !p.empty()) return p;
+        const int count = static_cast<int>(keys.keys.size());
+        if (ok && (count < rule.minKeys || count > rule.maxKeys)) return "KEYSPEC: " + std::to_string(count) + " keys taken";
+    }
+    return {};
 }
 
 Problem Pedal(const QStringList& words) {

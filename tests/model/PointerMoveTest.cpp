@@ -1,5 +1,5 @@
-// The pointer move encoder with the advanced dialog's inputs, over a record whose every byte is
-// known (C0 C1 ... CC), so the bytes it leaves alone show.
+// The pointer move encoder (the advanced dialog's and tarvikctl's) with the dialog's inputs, over a
+// record whose every byte is known (C0 C1 ... CC), so the bytes it leaves alone show.
 #include <gtest/gtest.h>
 
 #include "RecordText.h"
@@ -24,6 +24,8 @@ TEST(PointerMove, WritesAsTheDialogDoes) {
         {{std::nullopt, 7, 0, false, false, false, 9}, "06 | c0 c1 00 07 03 e8 00 c7 c8 00 07 00 01", 1},
         {{MoveDirection::UpperLeft, 70000, -3, true, false, true, 70000}, "06 | ff ff ff ff 03 e8 01 ff fe ff ff 00 01", 1},
         {{MoveDirection::UpperRight, 0, 0, false, false, true, 65535}, "06 | 01 ff 00 00 03 e8 00 ff fe 00 00 00 01", 1},
+        {{MoveDirection::UpperLeft, 0, 0, false, false, true, 65534}, "06 | ff ff 00 00 03 e8 00 ff fe 00 00 00 01",
+         1},
         {{MoveDirection::LowerRight, 0, 0, false, false, true, -12}, "06 | 01 01 00 00 03 e8 00 00 00 00 00 00 01", 1},
     };
     for (const auto& c : cases) {

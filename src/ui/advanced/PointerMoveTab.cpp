@@ -15,11 +15,15 @@ PointerMoveTab::PointerMoveTab(QWidget* parent) : QWidget(parent), ui_(std::make
     ui_->setupUi(this);
     ui_->PM_buttonOK->setText(QString::fromUtf8(text::WriteButton));
 
-    const std::pair<QAbstractButton*, Direction> directions[] = {
-        {ui_->PM_radiobuttonUp, Direction::Up},           {ui_->PM_radiobuttonUpperRight, Direction::UpperRight},
-        {ui_->PM_radiobuttonRight, Direction::Right},     {ui_->PM_radiobuttonLowerRight, Direction::LowerRight},
-        {ui_->PM_radiobuttonDown, Direction::Down},       {ui_->PM_radiobuttonLowerLeft, Direction::LowerLeft},
-        {ui_->PM_radiobuttonLeft, Direction::Left},       {ui_->PM_radiobuttonUpperLeft, Direction::UpperLeft},
+    const std::pair<QAbstractButton*, MoveDirection> directions[] = {
+        {ui_->PM_radiobuttonUp, MoveDirection::Up},
+        {ui_->PM_radiobuttonUpperRight, MoveDirection::UpperRight},
+        {ui_->PM_radiobuttonRight, MoveDirection::Right},
+        {ui_->PM_radiobuttonLowerRight, MoveDirection::LowerRight},
+        {ui_->PM_radiobuttonDown, MoveDirection::Down},
+        {ui_->PM_radiobuttonLowerLeft, MoveDirection::LowerLeft},
+        {ui_->PM_radiobuttonLeft, MoveDirection::Left},
+        {ui_->PM_radiobuttonUpperLeft, MoveDirection::UpperLeft},
     };
     for (const auto& [radio, direction] : directions) directions_.addButton(radio, int(direction));
     repeats_.addButton(ui_->PM_radiobuttonUntilRelease);
@@ -34,7 +38,7 @@ PointerMoveTab::PointerMoveTab(QWidget* parent) : QWidget(parent), ui_(std::make
         PairBoxWithStepper(log.box, log.stepper);
         ShowNumber(log.box, 0);
     }
-    ui_->PM_numericupdownNumberOfRepeats_stepper->setRange(0, PM_MAX_REPEATS);
+    ui_->PM_numericupdownNumberOfRepeats_stepper->setRange(0, modes::PM_MAX_REPEATS);
     ui_->PM_numericupdownNumberOfRepeats_stepper->setValue(DEFAULT_NUMBER_OF_REPEATS);
     PairBoxWithStepper(ui_->PM_numericupdownNumberOfRepeats_textbox, ui_->PM_numericupdownNumberOfRepeats_stepper);
     ShowNumber(ui_->PM_numericupdownNumberOfRepeats_textbox, DEFAULT_NUMBER_OF_REPEATS);
@@ -63,9 +67,9 @@ PointerMoveTab::PointerMoveTab(QWidget* parent) : QWidget(parent), ui_(std::make
 
 PointerMoveTab::~PointerMoveTab() = default;
 
-PointerMoveChoice PointerMoveTab::Choice() const {
-    PointerMoveChoice choice;
-    if (const int id = directions_.checkedId(); id >= 0) choice.direction = Direction(id);
+modes::PointerMoveChoice PointerMoveTab::Choice() const {
+    modes::PointerMoveChoice choice;
+    if (const int id = directions_.checkedId(); id >= 0) choice.direction = MoveDirection(id);
     choice.speedIndex = ui_->PM_numericupdownSpeedIndex_stepper->value();
     choice.accelerationIndex = ui_->PM_numericupdownAccelerationIndex_stepper->value();
     choice.accelerated = ui_->PM_checkboxAccelerated->isChecked();

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "ui/advanced/PointerMoveEncoding.h"
+#include "model/PointerMove.h"
 
 class QLineEdit;
 class QSlider;
@@ -27,7 +27,7 @@ public:
     ~PointerMoveTab() override;
 
     // The controls as they stand: read once, when the tab's OK is pressed.
-    PointerMoveChoice Choice() const;
+    modes::PointerMoveChoice Choice() const;
 
 signals:
     void okPressed();
@@ -53,7 +53,7 @@ private:
     void PM_radiobuttonUntilRelease_CheckedChanged();
 
     std::unique_ptr<Ui::PointerMoveTab> ui_;
-    QButtonGroup directions_;  // ids are Direction values
+    QButtonGroup directions_;  // ids are MoveDirection values
     QButtonGroup repeats_;
 };
 

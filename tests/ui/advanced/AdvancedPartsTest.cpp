@@ -12,7 +12,6 @@
 #include "ui/advanced/IntValue.h"
 #include "ui/advanced/KeyOutputEncoding.h"
 #include "ui/advanced/LogSlider.h"
-#include "ui/advanced/PointerMoveEncoding.h"
 #include "ui/advanced/Stepper.h"
 
 namespace tarvik::advanced {
@@ -118,40 +117,6 @@ TEST(KeyOutputTab, WritesBytesZeroAndOneForItsRow) {
         CommonRecord common = Marked();
         EncodeKeyOutput(c.row, static_cast<std::uint8_t>(c.modifiers), c.keyIndex, common);
         EXPECT_EQ(common, Marked({c.byte0, c.byte1})) << c.row << " " << c.modifiers;
-    }
-}
-
-TEST(PointerMoveTab, WritesTheWholeRecordWithinItsFields) {
-    const auto choice = [](std::optional<Direction> d, int speed, int acceleration, bool accelerated,
-                           std::optional<int> repeats) {
-        return PointerMoveChoice{d, speed, acceleration, accelerated, !repeats, repeats.has_value(), repeats.value_or(0)};
-    };
-    const struct {
-        const char* name;
-        PointerMoveChoice choice;
-        CommonRecord common;  // bytes 11-12 hold the acceleration index written
-    } cases[] = {
-        {"lower left, speed 10, constant, until release", choice(Direction::LowerLeft, 10, 0, false, {}),
-         {255, 1, 0, 10, 3, 232, 0, 0, 0, 0, 10, 0, 1}},
-        {"up, accelerated by 3, 5 repeats", choice(Direction::Up, 1, 3, true, 5),
-         {0, 255, 0, 1, 0x01, 0x4D, 1, 0, 5, 0, 1, 0, 3}},
-        {"acceleration 1500 keeps bytes 4-6", choice(Direction::Right, 0, 1500, true, {}),
-         {1, 0, 0, 0, 0x15, 0x16, 0x17, 0, 0, 0, 0, 0x05, 0xDC}},
-        {"divisor rounded", choice(Direction::Down, 0, 16, true, {}), {0, 1, 0, 0, 0, 63, 1, 0, 0, 0, 0, 0, 16}},
-        {"accelerated at 0 takes 1", choice(Direction::Down, 0, 0, true, {}),
-         {0, 1, 0, 0, 0x03, 0xE8, 1, 0, 0, 0, 0, 0, 1}},
-        {"no direction keeps bytes 0-1", choice({}, 2, 0, false, {}), {0x11, 0x12, 0, 2, 3, 232, 0, 0, 0, 0, 2, 0, 1}},
-        {"beyond every field", choice(Direction::UpperRight, 70000, -3, false, 70000),
-         {1, 255, 0xFF, 0xFF, 3, 232, 0, 0xFF, 0xFE, 0xFF, 0xFF, 0, 1}},
-        {"65534 repeats", choice(Direction::UpperLeft, 0, 0, false, 65534), {255, 255, 0, 0, 3, 232, 0, 0xFF, 0xFE, 0, 0, 0, 1}},
-        {"negative repeats", choice(Direction::Left, 0, 0, false, -40), {255, 0, 0, 0, 3, 232, 0, 0, 0, 0, 0, 0, 1}},
-    };
-    for (const auto& c : cases) {
-        std::uint8_t mode = 0;
-        CommonRecord common = Marked();
-        EncodePointerMove(c.choice, mode, common);
-        EXPECT_EQ(mode, POINTER_MOVE) << c.name;
-        EXPECT_EQ(common, c.common) << c.name;
     }
 }
 
