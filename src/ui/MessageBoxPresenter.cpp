@@ -1,10 +1,14 @@
 #include "ui/MessageBoxPresenter.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
+#include "model/Texts.h"
 #include "ui/DisplayText.h"
 
 namespace tarvik {
@@ -29,15 +33,41 @@ protected:
     }
 };
 
-void Prepare(QMessageBox& box, const QString& title, const std::string& message) {
+// Room the box needs beside its text: icon, margins and spacing.
+constexpr int kBesideText = 160;
+
+// Wide enough for each line of `lines` on one line of the label, as far as the screen allows:
+// QMessageBox makes no box wider than its own limit for the screen, and would cut the text there.
+int TextWidth(const QLabel& label, const QString& lines) {
+    const QScreen* screen = label.screen();
+    const int available = screen ? screen->availableGeometry().width() : 1024;
+    const int boxLimit = available <= 1024 ? available : std::min(available - 480, 1000);
+    const QFontMetrics metrics(label.font());
+    int widest = 0;
+    for (const QString& line : lines.split(u'\n')) widest = std::max(widest, metrics.horizontalAdvance(line));
+    // A pixel or two more, so that rounding never moves the last character to a line of its own.
+    return std::min(widest + 2, boxLimit - kBesideText);
+}
+
+// The product name is the box's own first line, and the message follows it: window managers that
+// hide the titles of modal dialogs would otherwise never show whose box it is.
+void Prepare(QMessageBox& box, const QString& title, const QString& heading, const std::string& message) {
     box.setIcon(QMessageBox::Information);
     box.setWindowTitle(title);
-    box.setText(QString());
-    box.setInformativeText(ForDisplay(message));
+    box.setText(heading);
+    const QString lines = ForDisplay(message);
+    box.setInformativeText(lines);
     // The texts are plain (brackets, yen signs); an address in them can be selected and copied.
+    if (auto* main = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        main->setTextFormat(Qt::PlainText);
+        QFont bold = main->font();
+        bold.setBold(true);
+        main->setFont(bold);
+    }
     if (auto* informative = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
         informative->setTextFormat(Qt::PlainText);
         informative->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        informative->setMinimumWidth(TextWidth(*informative, lines));
     }
 }
 
@@ -53,7 +83,7 @@ MessageBoxPresenter::MessageBoxPresenter(QWidget* window) : window_(window) {}
 
 int MessageBoxPresenter::ShowMessage(const std::string& message) {
     QMessageBox box(window_.data());
-    Prepare(box, QString(), message);
+    Prepare(box, QString(), QString::fromUtf8(text::ProductTitle), message);
     QPushButton* ok = AddButton(box, "OK", QMessageBox::AcceptRole, OK_BUTTON_NAME);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
@@ -63,7 +93,7 @@ int MessageBoxPresenter::ShowMessage(const std::string& message) {
 
 int MessageBoxPresenter::Confirm(const std::string& title, const std::string& message) {
     ConfirmationBox box(window_.data());
-    Prepare(box, QString::fromStdString(title), message);
+    Prepare(box, QString::fromStdString(title), QString::fromStdString(title), message);
     QPushButton* ok = AddButton(box, "OK", QMessageBox::AcceptRole, OK_BUTTON_NAME);
     QPushButton* cancel = AddButton(box, "キャンセル", QMessageBox::RejectRole, CANCEL_BUTTON_NAME);
     // Return picks the harmless answer; Escape picks "OK".

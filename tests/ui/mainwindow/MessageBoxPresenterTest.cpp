@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -20,6 +22,7 @@ struct SeenBox {
     QString informative;
     QStringList buttons;
     QString defaultButton;
+    QStringList wrappedLines;  // lines of the message that do not fit on one line of the box
 };
 
 // Waits for the modal box, notes what it shows, then acts on it.
@@ -30,9 +33,14 @@ void AnswerNextBox(SeenBox& seen, std::function<void(QMessageBox&)> answer) {
         if (!box || !box->isVisible()) return;
         poll->stop();
         poll->deleteLater();
-        seen = {box->windowTitle(), box->text(), box->informativeText(), {}, {}};
+        seen = {box->windowTitle(), box->text(), box->informativeText(), {}, {}, {}};
         for (QAbstractButton* b : box->buttons()) seen.buttons << b->text();
         if (box->defaultButton()) seen.defaultButton = box->defaultButton()->text();
+        if (auto* label = box->findChild<QLabel*>("qt_msgbox_informativelabel")) {
+            for (const QString& line : label->text().split(u'\n'))
+                if (QFontMetrics(label->font()).horizontalAdvance(line) > label->contentsRect().width())
+                    seen.wrappedLines << line;
+        }
         answer(*box);
     });
     poll->start(5);
@@ -40,7 +48,13 @@ void AnswerNextBox(SeenBox& seen, std::function<void(QMessageBox&)> answer) {
 
 void Press(QMessageBox& box, Qt::Key key) { QTest::keyClick(&box, key); }
 
-TEST(MessageBoxPresenterTest, BoxesShowTheirLinesAndAConfirmationDefaultsToCancel) {
+// The product name heads every box (no window manager hides it there); the message follows, each
+// of its lines on one line of a box wide enough for it.
+TEST(MessageBoxPresenterTest, BoxesShowTheNameAndTheirLinesAndAConfirmationDefaultsToCancel) {
+    const std::string version = "Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5";
+    const std::string reset =
+        "このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
+        "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．";
     const struct {
         const char* what;
         bool confirmation;
@@ -60,11 +74,15 @@ TEST(MessageBoxPresenterTest, BoxesShowTheirLinesAndAConfirmationDefaultsToCance
         SCOPED_TRACE(c.what);
         SeenBox seen;
         AnswerNextBox(seen, c.answer);
-        const std::string lines = "Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5\rend";
-        EXPECT_EQ(c.confirmation ? presenter.Confirm("Oremba Tarvik", lines) : presenter.ShowMessage(lines), c.response);
+        EXPECT_EQ(c.confirmation ? presenter.Confirm("Oremba Tarvik", reset) : presenter.ShowMessage(version),
+                  c.response);
         EXPECT_EQ(seen.title.toStdString(), c.confirmation ? "Oremba Tarvik" : "");
-        EXPECT_EQ(seen.text, QString());
-        EXPECT_EQ(seen.informative.toStdString(), "Oremba Tarvik Macアプリ\nバージョン: 2.2.5\nend");
+        EXPECT_EQ(seen.text.toStdString(), "Oremba Tarvik");
+        EXPECT_EQ(seen.informative.toStdString(),
+                  c.confirmation ? "このTarvikの設定を工場出荷状態に戻します．よろしいですか？\n"
+                                   "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．"
+                                 : "Oremba Tarvik Macアプリ\nバージョン: 2.2.5");
+        EXPECT_TRUE(seen.wrappedLines.isEmpty()) << seen.wrappedLines.join(u'|').toStdString();
         EXPECT_EQ(seen.buttons.join(u'|').toStdString(), c.confirmation ? "OK|キャンセル" : "OK");
         if (c.confirmation) {
             EXPECT_EQ(seen.defaultButton.toStdString(), "キャンセル");
