@@ -3,9 +3,11 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <algorithm>
 
 #include "model/Texts.h"
@@ -33,20 +35,29 @@ protected:
     }
 };
 
-// Room the box needs beside its text: icon, margins and spacing.
-constexpr int kBesideText = 160;
+// Room the box needs beside its text: margins, icon and the spaces around it (the icon as large as
+// the style may draw it).
+int BesideText(const QMessageBox& box) {
+    constexpr int kIconGap = 8;
+    const QLayout* layout = box.layout();
+    const QMargins margins = layout ? layout->contentsMargins() : QMargins();
+    const auto* grid = qobject_cast<const QGridLayout*>(layout);
+    const int spacing = std::max(0, grid ? grid->horizontalSpacing() : layout ? layout->spacing() : 0);
+    return margins.left() + margins.right() + box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) +
+           2 * spacing + kIconGap;
+}
 
 // Wide enough for each line of `lines` on one line of the label, as far as the screen allows:
 // QMessageBox makes no box wider than its own limit for the screen, and would cut the text there.
-int TextWidth(const QLabel& label, const QString& lines) {
-    const QScreen* screen = label.screen();
+int TextWidth(const QMessageBox& box, const QLabel& label, const QString& lines) {
+    const QScreen* screen = box.screen();
     const int available = screen ? screen->availableGeometry().width() : 1024;
     const int boxLimit = available <= 1024 ? available : std::min(available - 480, 1000);
     const QFontMetrics metrics(label.font());
     int widest = 0;
     for (const QString& line : lines.split(u'\n')) widest = std::max(widest, metrics.horizontalAdvance(line));
     // A pixel or two more, so that rounding never moves the last character to a line of its own.
-    return std::min(widest + 2, boxLimit - kBesideText);
+    return std::min(widest + 2, boxLimit - BesideText(box));
 }
 
 // The product name is the box's own first line, and the message follows it: window managers that
@@ -67,7 +78,7 @@ void Prepare(QMessageBox& box, const QString& title, const QString& heading, con
     if (auto* informative = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
         informative->setTextFormat(Qt::PlainText);
         informative->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        informative->setMinimumWidth(TextWidth(*informative, lines));
+        informative->setMinimumWidth(TextWidth(box, *informative, lines));
     }
 }
 
