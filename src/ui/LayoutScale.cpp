@@ -14,6 +14,8 @@ double LayoutScale(const QFont& font, double logicalDpi) {
     return std::max(1.0, pixels / DESIGN_FONT_PIXELS);
 }
 
-int Scaled(int pixels, double scale) { return static_cast<int>(std::lround(pixels * scale)); }
+int Scaled(int pixels, double scale) {
+    return static_cast<int>(std::lround(pixels * scale));
+}
 
 }  // namespace tarvik

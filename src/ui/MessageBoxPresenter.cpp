@@ -2,8 +2,8 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -43,8 +43,8 @@ int BesideText(const QMessageBox& box) {
     const QMargins margins = layout ? layout->contentsMargins() : QMargins();
     const auto* grid = qobject_cast<const QGridLayout*>(layout);
     const int spacing = std::max(0, grid ? grid->horizontalSpacing() : layout ? layout->spacing() : 0);
-    return margins.left() + margins.right() + box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) +
-           2 * spacing + kIconGap;
+    return margins.left() + margins.right() +
+           box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) + 2 * spacing + kIconGap;
 }
 
 // Wide enough for each line of `lines` on one line of the label, as far as the screen allows:

@@ -61,7 +61,8 @@ inline void Type(const QObject& root, const std::string& name, const std::string
 // does not give it back by itself when a menu closes.)
 inline bool Activate(QWidget& window) {
     window.windowHandle()->requestActivate();
-    return QTest::qWaitFor([&window] { return QGuiApplication::focusWindow() == window.windowHandle(); }, 1000);
+    return QTest::qWaitFor([&window] { return QGuiApplication::focusWindow() == window.windowHandle(); },
+                           1000);
 }
 
 // The controls Tab takes the user to in `window`, starting with nothing focused, once round.
