@@ -119,8 +119,9 @@ TEST_F(LayoutTest, ALargerFontScalesTheLayoutSoThatNoTitleIsCut) {
                 for (QWidget* control : {W("labelPedal", p, "Name"), W("buttonSetPedal", p, "Standard"),
                                          W("buttonSetPedal", p, "Advanced")}) {
                     if (control->isHidden()) continue;
-                    EXPECT_LE(control->sizeHint().width(), control->width()) << control->objectName().toStdString();
-                    EXPECT_LE(control->sizeHint().height(), control->height()) << control->objectName().toStdString();
+                    SCOPED_TRACE(control->objectName().toStdString());
+                    EXPECT_LE(control->sizeHint().width(), control->width());
+                    EXPECT_LE(control->sizeHint().height(), control->height());
                     EXPECT_LE(control->geometry().right(), window->centralWidget()->width());
                 }
             }

@@ -68,8 +68,10 @@ TEST_F(MenuTest, EveryCommandDoesItsOneThingAndIsReachedFromTheKeyboard) {
         const std::string title = menu->text().toStdString();
         EXPECT_TRUE(menuKeys.insert(QKeySequence::mnemonic(menu->text())).second) << title;
         std::set<QKeySequence> itemKeys;
-        for (QAction* item : menu->menu()->actions())
-            EXPECT_TRUE(itemKeys.insert(QKeySequence::mnemonic(item->text())).second) << item->text().toStdString();
+        for (QAction* item : menu->menu()->actions()) {
+            const QKeySequence key = QKeySequence::mnemonic(item->text());
+            EXPECT_TRUE(itemKeys.insert(key).second) << item->text().toStdString();
+        }
         EXPECT_FALSE(itemKeys.contains(QKeySequence())) << title;
     }
     EXPECT_FALSE(menuKeys.contains(QKeySequence()));
