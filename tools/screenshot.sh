@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# tools/screenshot.sh UNITFILE OUT.png
+# tools/screenshot.sh UNITFILE OUT.png [MENUITEM]
 # Pictures the main window on the simulated unit described by UNITFILE (see examples/), as the
-# program shows it once every pedal has been read. Runs under a virtual X server when xvfb-run is
+# program shows it once every pedal has been read. With MENUITEM (a menu command's object name:
+# menuItemInitialState, menuItemVersion), pictures the message box that command shows over the
+# window instead; that needs a virtual X server. Runs under a virtual X server when xvfb-run is
 # there, else on Qt's offscreen platform. Builds the tarvik-shot helper when it is missing.
+# The environment goes through: QT_FONT_DPI=144 QT_ENABLE_HIGHDPI_SCALING=0 pictures a 150% font.
 set -euo pipefail
 
-if [ $# -ne 2 ]; then
-    echo "usage: $0 UNITFILE OUT.png" >&2
+if [ $# -ne 2 ] && [ $# -ne 3 ]; then
+    echo "usage: $0 UNITFILE OUT.png [MENUITEM]" >&2
     exit 2
 fi
 unit=$(realpath -- "$1")
@@ -20,8 +23,12 @@ if [ ! -x "$shot" ]; then
     cmake --build "$BUILD_DIR" --target tarvik-shot -j2
 fi
 
+# Large enough for five columns at a 150% font.
 if command -v xvfb-run >/dev/null 2>&1; then
-    xvfb-run -a -s "-screen 0 1280x800x24" "$shot" "$unit" "$out"
+    xvfb-run -a -s "-screen 0 1920x1200x24" "$shot" "$unit" "$out" ${3:+"$3"}
+elif [ $# -eq 3 ]; then
+    echo "$0: picturing a message box needs xvfb-run" >&2
+    exit 1
 else
     QT_QPA_PLATFORM=offscreen "$shot" "$unit" "$out"
 fi

@@ -1,16 +1,24 @@
-// tarvik-shot UNITFILE OUT.png: saves a picture of the main window showing the simulated unit
-// described by UNITFILE, once every pedal has been read. For documentation; not installed.
+// tarvik-shot UNITFILE OUT.png [MENUITEM]: saves a picture of the main window showing the simulated
+// unit described by UNITFILE, once every pedal has been read. With MENUITEM (the object name of a
+// menu command, e.g. menuItemInitialState or menuItemVersion), it runs that command and pictures the
+// screen around the window and the message box the command shows, then closes the box with its
+// harmless answer. For documentation; not installed.
+#include <QAction>
 #include <QApplication>
 #include <QBuffer>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <iostream>
+#include <memory>
 
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
 #include "device/Alert.h"
 #include "sim/SafeFile.h"
 #include "ui/MainWindowViewController.h"
+#include "ui/MessageBoxPresenter.h"
 
 namespace {
 
@@ -29,14 +37,62 @@ public:
 
 constexpr int kGiveUpMs = 15000;
 constexpr int kSettleMs = 300;  // let the last layout and paint happen before grabbing
+constexpr int kMargin = 24;     // of the screen around the window and the box
+
+// Whole or not at all, like every file the programs write; says why on failure.
+bool SavePicture(const QPixmap& picture, const QString& out) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    if (!picture.save(&buffer, "PNG")) error = out + QStringLiteral(": the picture could not be encoded");
+    if (error.isEmpty()) tarvik::WriteFileAtomically(out, png, tarvik::Existing::Replace, error);
+    if (!error.isEmpty()) std::cerr << "tarvik-shot: " << error.toStdString() << '\n';
+    return error.isEmpty();
+}
+
+bool SaveWindow(QWidget& window, const QString& out) { return SavePicture(window.grab(), out); }
+
+// The screen as it shows the window and the box over it (window manager's frames included).
+bool SaveScreenAround(QWidget& window, QWidget& box, const QString& out) {
+    QScreen* screen = window.screen();
+    const QRect area = window.frameGeometry()
+                           .united(box.frameGeometry())
+                           .adjusted(-kMargin, -kMargin, kMargin, kMargin)
+                           .intersected(screen->geometry());
+    return SavePicture(screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()), out);
+}
+
+// Runs the menu command and pictures its box once it is shown; the box is then closed.
+void ShootBox(QApplication& app, QWidget& window, const QString& menuItem, const QString& out) {
+    auto* action = window.findChild<QAction*>(menuItem);
+    if (!action) {
+        std::cerr << "tarvik-shot: no menu command named " << menuItem.toStdString() << '\n';
+        QCoreApplication::exit(2);
+        return;
+    }
+    auto* poll = new QTimer(&app);
+    QObject::connect(poll, &QTimer::timeout, &app, [&app, &window, poll, out] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        poll->stop();
+        QTimer::singleShot(kSettleMs, box, [&app, &window, box, out] {
+            const bool saved = SaveScreenAround(window, *box, out);
+            box->close();  // closing is the harmless answer of every box
+            QTimer::singleShot(0, &app, [saved] { QCoreApplication::exit(saved ? 0 : 1); });
+        });
+    });
+    poll->start(20);
+    action->trigger();
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
-    if (args.size() != 3) {
-        std::cerr << "usage: tarvik-shot UNITFILE OUT.png\n";
+    if (args.size() != 3 && args.size() != 4) {
+        std::cerr << "usage: tarvik-shot UNITFILE OUT.png [MENUITEM]\n";
         return 2;
     }
     tarvik::StartOptions options;
@@ -49,8 +105,10 @@ int main(int argc, char** argv) {
     tarvik::SetAlertPresenter(&unattended);
     tarvik::MainWindowViewController& window = delegate.Window();
     window.SetExitHandler([](int) { QCoreApplication::exit(3); });
+    std::unique_ptr<tarvik::MessageBoxPresenter> boxes;
 
     const QString out = args[2];
+    const QString menuItem = args.size() > 3 ? args[3] : QString();
     QObject::connect(&window, &tarvik::MainWindowViewController::unitRead, &app, [&](bool shown) {
         if (!shown) {
             std::cerr << "tarvik-shot: the unit could not be read\n";
@@ -58,14 +116,14 @@ int main(int argc, char** argv) {
             return;
         }
         QTimer::singleShot(kSettleMs, &app, [&] {
-            QByteArray png;
-            QBuffer buffer(&png);
-            buffer.open(QIODevice::WriteOnly);
-            QString error;
-            if (!window.grab().save(&buffer, "PNG")) error = out + QStringLiteral(": the picture could not be encoded");
-            if (error.isEmpty()) tarvik::WriteFileAtomically(out, png, tarvik::Existing::Replace, error);
-            if (!error.isEmpty()) {
-                std::cerr << "tarvik-shot: " << error.toStdString() << '\n';
+            if (!menuItem.isEmpty()) {
+                // The command's box is the picture: the program's own message boxes show it.
+                boxes = std::make_unique<tarvik::MessageBoxPresenter>(&window);
+                tarvik::SetAlertPresenter(boxes.get());
+                ShootBox(app, window, menuItem, out);
+                return;
+            }
+            if (!SaveWindow(window, out)) {
                 QCoreApplication::exit(1);
                 return;
             }

@@ -26,23 +26,43 @@ QAction* AddItem(QMenu* menu, const char* title, const char* name) {
 MenuClass::MenuClass(QMenuBar& bar, QObject* parent) : QObject(parent) {
     exit_ = [](int status) { QCoreApplication::exit(status); };
 
-    QMenu* file = bar.addMenu(QStringLiteral("ファイル"));
+    // Titles carry their access keys the Japanese way, "(&F)" after the word: Alt and the letter
+    // open a menu, the letter alone picks an item of an open menu.
+    QMenu* file = bar.addMenu(QStringLiteral("ファイル(&F)"));
     file->setObjectName(QStringLiteral("menuFile"));
-    QAction* exitItem = AddItem(file, "終了", "menuItemExit");
+    QAction* exitItem = AddItem(file, "終了(&X)", "menuItemExit");
     exitItem->setShortcut(QKeySequence::Quit);
     connect(exitItem, &QAction::triggered, this, &MenuClass::ExitToolStripMenuItem_Click);
 
-    QMenu* unit = bar.addMenu(QStringLiteral("Tarvik"));
+    QMenu* unit = bar.addMenu(QStringLiteral("Tarvik(&T)"));
     unit->setObjectName(QStringLiteral("menuTarvik"));
-    connect(AddItem(unit, "工場出荷状態に戻す…", "menuItemInitialState"), &QAction::triggered, this,
+    connect(AddItem(unit, "工場出荷状態に戻す(&R)…", "menuItemInitialState"), &QAction::triggered, this,
             &MenuClass::InitialStateToolStripMenuItem_Click);
 
-    QMenu* help = bar.addMenu(QStringLiteral("ヘルプ"));
+    QMenu* help = bar.addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("menuHelp"));
-    connect(AddItem(help, "クイックスタートガイド", "menuItemQuickStartGuide"), &QAction::triggered, this,
-            &MenuClass::QuickStartGuideToolStripMenuItem_Click);
-    connect(AddItem(help, "バージョン情報", "menuItemVersion"), &QAction::triggered, this,
+    QAction* guide = AddItem(help, "クイックスタートガイド(&Q)", "menuItemQuickStartGuide");
+    guide->setShortcut(QKeySequence::HelpContents);
+    connect(guide, &QAction::triggered, this, &MenuClass::QuickStartGuideToolStripMenuItem_Click);
+    connect(AddItem(help, "バージョン情報(&A)", "menuItemVersion"), &QAction::triggered, this,
             &MenuClass::VersionToolStripMenuItem_Click);
+
+    AddMenuBarKey(bar);
+}
+
+// F10 opens the first menu, as on other desktops; Qt leaves that key to the platform, and not every
+// platform takes it.
+void MenuClass::AddMenuBarKey(QMenuBar& bar) {
+    QWidget* window = bar.window();
+    auto* openBar = new QAction(window);
+    openBar->setObjectName(QStringLiteral("actionOpenMenuBar"));
+    openBar->setShortcut(QKeySequence(Qt::Key_F10));
+    openBar->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(openBar);
+    connect(openBar, &QAction::triggered, &bar, [&bar] {
+        const QList<QAction*> menus = bar.actions();
+        if (!menus.isEmpty()) bar.setActiveAction(menus.first());
+    });
 }
 
 void MenuClass::ExitToolStripMenuItem_Click() { exit_(0); }

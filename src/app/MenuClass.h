@@ -13,7 +13,8 @@ namespace tarvik {
 class MenuClass : public QObject {
     Q_OBJECT
 public:
-    // Adds the menus to `bar`. Actions are found by object name ("menuItemExit", …).
+    // Adds the menus to `bar`, and F10 to open them to the bar's window. Actions are found by object
+    // name ("menuItemExit", …).
     explicit MenuClass(QMenuBar& bar, QObject* parent = nullptr);
 
     void ExitToolStripMenuItem_Click();
@@ -33,6 +34,8 @@ signals:
     void factoryResetRequested();
 
 private:
+    static void AddMenuBarKey(QMenuBar& bar);
+
     ExitHandler exit_;
 };
 

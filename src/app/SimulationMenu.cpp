@@ -10,11 +10,11 @@ namespace tarvik {
 
 SimulationMenu::SimulationMenu(QMenuBar& bar, SimulatedUnit& unit, QObject* parent)
     : QObject(parent), unit_(unit) {
-    QMenu* menu = bar.addMenu(QStringLiteral("シミュレーション"));
+    QMenu* menu = bar.addMenu(QStringLiteral("シミュレーション(&S)"));
     menu->setObjectName(QStringLiteral("menuSimulation"));
-    plug_ = menu->addAction(QStringLiteral("Tarvikを接続する"));
+    plug_ = menu->addAction(QStringLiteral("Tarvikを接続する(&P)"));
     plug_->setObjectName(QStringLiteral("menuItemSimulationPlug"));
-    unplug_ = menu->addAction(QStringLiteral("Tarvikを取り外す"));
+    unplug_ = menu->addAction(QStringLiteral("Tarvikを取り外す(&U)"));
     unplug_->setObjectName(QStringLiteral("menuItemSimulationUnplug"));
     connect(plug_, &QAction::triggered, this, [this] {
         if (!unit_.IsPlugged()) unit_.Plug();

@@ -1,10 +1,12 @@
 #include "ui/MainWindowViewController.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "device/Alert.h"
 #include "device/Console.h"
@@ -17,6 +19,7 @@
 #include "model/Texts.h"
 #include "ui/AdvancedSettingDialogViewController.h"
 #include "ui/DisplayText.h"
+#include "ui/LayoutScale.h"
 #include "ui/SettingDialogViewController.h"
 #include "ui_MainWindowViewController.h"
 
@@ -25,6 +28,18 @@ namespace tarvik {
 namespace {
 
 QString ButtonTitle(const std::string& name, const char* suffix) { return QString::fromStdString(name + suffix); }
+
+// Descriptions run to a dozen lines in a narrow column: a slightly smaller face keeps most lines
+// from wrapping.
+QFont DescriptionFont(QFont font) {
+    constexpr double kSmaller = 0.92;
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, qRound(font.pixelSize() * kSmaller)));
+    } else {
+        font.setPointSizeF(font.pointSizeF() * kSmaller);
+    }
+    return font;
+}
 
 }  // namespace
 
@@ -82,14 +97,10 @@ MainWindowViewController::MainWindowViewController(HidBackend& backend, QWidget*
             &MainWindowViewController::buttonSetPedal3Standard_Clicked);
     connect(ui_->buttonSetPedal4Standard, &QPushButton::clicked, this,
             &MainWindowViewController::buttonSetPedal4Standard_Clicked);
-    // Descriptions run to a dozen lines in a narrow column: a slightly smaller face and margin keep
-    // most lines from wrapping.
-    for (QPlainTextEdit* view : texts_) {
-        QFont font = view->font();
-        font.setPointSizeF(font.pointSizeF() * 0.92);
-        view->setFont(font);
-        view->document()->setDocumentMargin(3);
-    }
+    for (QPlainTextEdit* view : texts_) view->document()->setDocumentMargin(3);
+    for (QWidget* control : ui_->centralwidget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        design_.emplace_back(control, control->geometry());
+    ApplyFontScale();
     // The advanced dialog is not offered: its buttons stay disabled and lead nowhere.
 
     exit_ = [](int status) { QCoreApplication::exit(status); };
@@ -124,6 +135,22 @@ void MainWindowViewController::showEvent(QShowEvent* event) {
 
 // ---- Layout ------------------------------------------------------------------------------------
 
+void MainWindowViewController::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange) ApplyFontScale();
+}
+
+int MainWindowViewController::Px(int designPixels) const { return Scaled(designPixels, scale_); }
+
+void MainWindowViewController::ApplyFontScale() {
+    scale_ = LayoutScale(font(), logicalDpiY());
+    for (QPlainTextEdit* view : texts_) view->setFont(DescriptionFont(font()));
+    for (const auto& [control, rect] : design_)
+        control->setGeometry(Px(rect.x()), Px(rect.y()), Px(rect.width()), Px(rect.height()));
+    SetWindowWidth(designWidth_);
+    SetShift(designShift_);
+}
+
 void MainWindowViewController::SetExplanation(const char* text) {
     ui_->labelMainWindowExplanation->setText(ForDisplay(text));
 }
@@ -132,21 +159,38 @@ void MainWindowViewController::ShowNoUnitExplanation() {
     SetExplanation(accessDenied_ ? UnitAccessDeniedExplanation().c_str() : text::ExplanationNoUnit);
 }
 
-void MainWindowViewController::SetWindowWidth(int width) {
-    const int height = FORM_HEIGHT;
+void MainWindowViewController::SetWindowWidth(int designWidth) {
+    designWidth_ = designWidth;
+    const int width = Px(designWidth);
+    const int height = Px(FORM_HEIGHT);
     ui_->centralwidget->setFixedSize(width, height);
     ui_->labelMainWindowExplanation->setFixedWidth(width - 2 * ui_->labelMainWindowExplanation->x());
     // Fixed size: the user can never resize the window.
     setFixedSize(width, height + (menuWidget() ? menuWidget()->sizeHint().height() : 0));
 }
 
-void MainWindowViewController::SetShift(int shift) {
+void MainWindowViewController::SetShift(int designShift) {
+    designShift_ = designShift;
     for (int p = 0; p < static_cast<int>(BLOCK_LEFT.size()); ++p) {
-        const int left = BLOCK_LEFT[static_cast<std::size_t>(p)] + shift;
+        const int left = Px(BLOCK_LEFT[static_cast<std::size_t>(p)] + designShift);
+        const int indented = Px(BLOCK_LEFT[static_cast<std::size_t>(p)] + designShift + ADVANCED_INDENT);
         NameLabel(p)->move(left, NameLabel(p)->y());
         TextView(p)->move(left, TextView(p)->y());
         StandardButton(p)->move(left, StandardButton(p)->y());
-        AdvancedButton(p)->move(left + ADVANCED_INDENT, AdvancedButton(p)->y());
+        AdvancedButton(p)->move(indented, AdvancedButton(p)->y());
+    }
+    OrderFocusByColumn();
+}
+
+void MainWindowViewController::OrderFocusByColumn() {
+    std::array<int, NUMBER_OF_PEDALS_MAX> pedals{0, 1, 2, 3, 4};
+    std::stable_sort(pedals.begin(), pedals.end(),
+                     [this](int a, int b) { return StandardButton(a)->x() < StandardButton(b)->x(); });
+    QWidget* previous = nullptr;
+    for (int p : pedals) {
+        if (previous) setTabOrder(previous, StandardButton(p));
+        setTabOrder(StandardButton(p), AdvancedButton(p));
+        previous = AdvancedButton(p);
     }
 }
 

@@ -5,10 +5,13 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QRect>
 #include <array>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "device/HidBackend.h"
 #include "ui/DialogHost.h"
@@ -30,8 +33,9 @@ class AdvancedSettingDialogViewController;
 class MainWindowViewController : public QMainWindow, public DialogHost {
     Q_OBJECT
 public:
-    // Window geometry. The blocks of pedals 0 to 2 move by the shift; pedals 3 and 4 stay in the
-    // leftmost and rightmost column of the widest window.
+    // Window geometry at the usual font (a larger font scales all of it). The blocks of pedals 0 to
+    // 2 move by the shift; pedals 3 and 4 stay in the leftmost and rightmost column of the widest
+    // window.
     static constexpr int WIDTH_THREE_COLUMNS = 680;
     static constexpr int WIDTH_FOUR_COLUMNS = 905;
     static constexpr int WIDTH_FIVE_COLUMNS = 1130;
@@ -87,6 +91,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // A new font scales the layout with it.
+    void changeEvent(QEvent* event) override;
 
 private:
     class ReadListener;
@@ -100,8 +106,14 @@ private:
     void DetachSequence();
     void RunFactoryReset();
     void OpenStandardDialog(int pedal);
+    // Width and shift are of the design; they are applied at the font's scale.
     void SetWindowWidth(int width);
     void SetShift(int shift);
+    // Sizes every control and the window for the current font.
+    void ApplyFontScale();
+    int Px(int designPixels) const;
+    // Tab goes through the pedals' buttons as the columns stand on the screen, left to right.
+    void OrderFocusByColumn();
     // Pedal `pedal`'s name on its label and both its buttons.
     void ShowPedalName(int pedal, const std::string& name);
     // Shows or hides the name, description and standard button of pedal `pedal`.
@@ -122,6 +134,12 @@ private:
     std::array<QPushButton*, 5> standard_{};
     std::array<QPushButton*, 5> advanced_{};
     ExitHandler exit_;
+    // Every control's place and size as the form gives it, the layout's scale for the font, and
+    // the width and shift the pedal count asked for.
+    std::vector<std::pair<QWidget*, QRect>> design_;
+    double scale_ = 1.0;
+    int designWidth_ = WIDTH_THREE_COLUMNS;
+    int designShift_ = 0;
     bool appeared_ = false;
     bool attachRan_ = false;
     bool accessDenied_ = false;

@@ -15,9 +15,10 @@ public:
 
     void SetWindow(QWidget* window) { window_ = window; }
 
-    // Empty title and text, the message as informative text, one "OK" on Return.
+    // The product name as the box's text, the message below it, one "OK" on Return; no title.
     int ShowMessage(const std::string& message) override;
-    // "OK" first (Escape), "キャンセル" second (Return). Closing the box counts as キャンセル.
+    // `title` as window title and as the box's text, the message below it; "OK" first (Escape),
+    // "キャンセル" second (Return). Closing the box counts as キャンセル.
     int Confirm(const std::string& title, const std::string& message) override;
 
     // Object names of the buttons, so tests and accessibility tools can find them.

@@ -5,10 +5,14 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
+#include <QWindow>
 #include <string>
+#include <vector>
 
 namespace tarvik::test {
 
@@ -51,6 +55,28 @@ inline void Type(const QObject& root, const std::string& name, const std::string
         box->setText(QString::fromStdString(text));
         emit box->editingFinished();
     }
+}
+
+// Makes `window` the one that takes the keyboard, as a click on it would. (The offscreen platform
+// does not give it back by itself when a menu closes.)
+inline bool Activate(QWidget& window) {
+    window.windowHandle()->requestActivate();
+    return QTest::qWaitFor([&window] { return QGuiApplication::focusWindow() == window.windowHandle(); },
+                           1000);
+}
+
+// The controls Tab takes the user to in `window`, starting with nothing focused, once round.
+inline std::vector<QWidget*> TabOrder(QWidget& window) {
+    if (QWidget* focused = window.focusWidget()) focused->clearFocus();
+    std::vector<QWidget*> order;
+    for (int step = 0; step < 64; ++step) {
+        QWidget* focused = window.focusWidget();
+        QTest::keyClick(focused ? focused : &window, Qt::Key_Tab);
+        focused = window.focusWidget();
+        if (!focused || (!order.empty() && focused == order.front())) break;
+        order.push_back(focused);
+    }
+    return order;
 }
 
 }  // namespace tarvik::test

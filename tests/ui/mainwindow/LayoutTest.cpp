@@ -1,4 +1,9 @@
-// The window's columns, names and enabled controls for every pedal count.
+// The window's columns, names and enabled controls for every pedal count; the order Tab takes
+// through them; the layout at a larger font.
+#include <QApplication>
+#include <QFont>
+#include <vector>
+
 #include "WindowFixture.h"
 
 namespace tarvik::test {
@@ -64,6 +69,68 @@ TEST_F(LayoutTest, OnlyAnActivatedPedalIsUsableAndIndexesOutsideThePedalsChangeN
         EXPECT_EQ(W("buttonSetPedal", p, "Standard")->isEnabled(), p == 2) << p;
         EXPECT_EQ(PedalText(p), "") << p;
     }
+}
+
+TEST_F(LayoutTest, TabGoesThroughThePedalsAsTheirColumnsStandLeftToRight) {
+    const std::vector<std::vector<int>> orders = {{0}, {1, 0}, {1, 0, 2}, {3, 1, 0, 2}, {3, 1, 0, 2, 4}};
+    for (int count = 1; count <= 5; ++count) {
+        SCOPED_TRACE(count);
+        Start(Unit(std::vector<PedalImage>(static_cast<std::size_t>(count), Pedal(0))));
+        ASSERT_TRUE(ReadEnds());
+        std::vector<int> order;
+        int lastX = -1;
+        for (QWidget* focused : TabOrder(*window)) {
+            const std::string name = focused->objectName().toStdString();
+            ASSERT_TRUE(name.starts_with("buttonSetPedal") && name.ends_with("Standard")) << name;
+            order.push_back(name[14] - '0');
+            EXPECT_GT(focused->x(), lastX) << name;
+            lastX = focused->x();
+        }
+        EXPECT_EQ(order, orders[static_cast<std::size_t>(count - 1)]);
+    }
+}
+
+// The pixels of the layout are those of the usual 9-point font; a larger font, in points or in
+// pixels, scales them so that every title fits its control, and the usual font brings them back.
+TEST_F(LayoutTest, ALargerFontScalesTheLayoutSoThatNoTitleIsCut) {
+    const QFont usual = QApplication::font();
+    QFont large = usual;
+    large.setPointSizeF(13.5);
+    QFont pixels = usual;
+    pixels.setPixelSize(20);
+    const struct {
+        const char* what;
+        QFont font;
+        int fiveColumnWidth;
+    } fonts[] = {{"13.5 points", large, 1695}, {"20 pixels", pixels, 1883}, {"9 points", usual, 1130}};
+    Start(Unit({}), /*plugged=*/false);
+    for (const auto& f : fonts) {
+        SCOPED_TRACE(f.what);
+        QApplication::setFont(f.font);
+        QApplication::processEvents();  // the widgets take the new font
+        for (int count = 1; count <= 5; ++count) {
+            SCOPED_TRACE(count);
+            window->InitializeControls();
+            window->LayoutForPedalCount(count);
+            if (count == 5) {
+                EXPECT_EQ(window->minimumWidth(), f.fiveColumnWidth);
+            }
+            for (int p = 0; p < 5; ++p) {
+                for (QWidget* control : {W("labelPedal", p, "Name"), W("buttonSetPedal", p, "Standard"),
+                                         W("buttonSetPedal", p, "Advanced")}) {
+                    if (control->isHidden()) continue;
+                    SCOPED_TRACE(control->objectName().toStdString());
+                    EXPECT_LE(control->sizeHint().width(), control->width());
+                    EXPECT_LE(control->sizeHint().height(), control->height());
+                    EXPECT_LE(control->geometry().right(), window->centralWidget()->width());
+                }
+            }
+            auto* explanation = Find<QLabel>(*window, "labelMainWindowExplanation");
+            EXPECT_LE(explanation->heightForWidth(explanation->width()), explanation->height());
+        }
+    }
+    QApplication::setFont(usual);
+    QApplication::processEvents();
 }
 
 }  // namespace

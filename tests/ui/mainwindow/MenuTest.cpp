@@ -1,7 +1,12 @@
-// The menu commands, the simulated mode's menu, and the simulated mode on a unit file.
+// The menu commands, reached from the keyboard; the simulated mode's menu, and the simulated mode on
+// a unit file.
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
+#include <set>
 
 #include "WindowFixture.h"
 #include "app/AppDelegate.h"
@@ -41,7 +46,10 @@ protected:
     std::unique_ptr<AppDelegate> app;
 };
 
-TEST_F(MenuTest, EveryCommandDoesItsOneThing) {
+// Every command does its one thing, and a user reaches each from the keyboard: every menu and item
+// has an access key of its own, F10 opens the first menu and the arrows move along the bar, Alt and
+// a letter open a menu, a letter picks an item.
+TEST_F(MenuTest, EveryCommandDoesItsOneThingAndIsReachedFromTheKeyboard) {
     StartApp({"tarvik-config", "--simulate"});
     MainWindowViewController& w = app->Window();
     auto* standard0 = w.findChild<QPushButton*>("buttonSetPedal0Standard");
@@ -55,8 +63,44 @@ TEST_F(MenuTest, EveryCommandDoesItsOneThing) {
     plug->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return standard0->isEnabled(); }, 3000));
 
-    Action(w, "menuItemVersion")->trigger();
-    Action(w, "menuItemQuickStartGuide")->trigger();
+    std::set<QKeySequence> menuKeys;
+    for (QAction* menu : w.menuBar()->actions()) {
+        const std::string title = menu->text().toStdString();
+        EXPECT_TRUE(menuKeys.insert(QKeySequence::mnemonic(menu->text())).second) << title;
+        std::set<QKeySequence> itemKeys;
+        for (QAction* item : menu->menu()->actions()) {
+            const QKeySequence key = QKeySequence::mnemonic(item->text());
+            EXPECT_TRUE(itemKeys.insert(key).second) << item->text().toStdString();
+        }
+        EXPECT_FALSE(itemKeys.contains(QKeySequence())) << title;
+    }
+    EXPECT_FALSE(menuKeys.contains(QKeySequence()));
+    EXPECT_EQ(menuKeys.size(), 4u);  // file, unit, help, simulation
+
+    auto openMenu = [] {
+        return QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 1000)
+                   ? qobject_cast<QMenu*>(QApplication::activePopupWidget())
+                   : nullptr;
+    };
+    ASSERT_TRUE(Activate(w));
+    QTest::keyClick(&w, Qt::Key_F10);
+    ASSERT_NE(openMenu(), nullptr) << "F10 opens no menu";
+    EXPECT_EQ(openMenu()->objectName().toStdString(), "menuFile");
+    QTest::keyClick(openMenu(), Qt::Key_Right);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return openMenu() && openMenu()->objectName() == "menuTarvik"; }, 1000));
+    QTest::keyClick(openMenu(), Qt::Key_R);
+    EXPECT_TRUE(State().InitialState);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !presenter.All().empty(); }, 3000)) << "the main window confirms";
+    EXPECT_TRUE(presenter.All()[0].confirmation);
+    EXPECT_FALSE(State().InitialState);
+
+    presenter.Clear();
+    ASSERT_TRUE(Activate(w));
+    QTest::keyClick(&w, Qt::Key_H, Qt::AltModifier);
+    ASSERT_NE(openMenu(), nullptr) << "Alt+H opens no menu";
+    QTest::keyClick(openMenu(), Qt::Key_A);
+    ASSERT_TRUE(Activate(w));
+    QTest::keyClick(&w, Qt::Key_F1);
     const std::vector<std::string> texts = presenter.Texts();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0], "Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5");
@@ -67,13 +111,10 @@ TEST_F(MenuTest, EveryCommandDoesItsOneThing) {
     EXPECT_TRUE(QFile::exists(QUrl(QString::fromStdString(address)).toLocalFile())) << address;
     EXPECT_TRUE(address.ends_with("/quickstart.html")) << address;
 
-    presenter.Clear();
-    Action(w, "menuItemInitialState")->trigger();
-    EXPECT_TRUE(State().InitialState);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !presenter.All().empty(); }, 3000)) << "the main window confirms";
-    EXPECT_TRUE(presenter.All()[0].confirmation);
-    EXPECT_FALSE(State().InitialState);
-    Action(w, "menuItemExit")->trigger();
+    ASSERT_TRUE(Activate(w));
+    QTest::keyClick(&w, Qt::Key_F, Qt::AltModifier);
+    ASSERT_NE(openMenu(), nullptr);
+    QTest::keyClick(openMenu(), Qt::Key_X);
     EXPECT_EQ(exitStatus, 0);
 }
 

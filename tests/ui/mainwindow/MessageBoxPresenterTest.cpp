@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <utility>
 
 #include "device/Alert.h"
 #include "ui/MessageBoxPresenter.h"
@@ -20,6 +23,7 @@ struct SeenBox {
     QString informative;
     QStringList buttons;
     QString defaultButton;
+    QStringList wrappedLines;  // lines of the message that do not fit on one line of the box
 };
 
 // Waits for the modal box, notes what it shows, then acts on it.
@@ -30,9 +34,14 @@ void AnswerNextBox(SeenBox& seen, std::function<void(QMessageBox&)> answer) {
         if (!box || !box->isVisible()) return;
         poll->stop();
         poll->deleteLater();
-        seen = {box->windowTitle(), box->text(), box->informativeText(), {}, {}};
+        seen = {box->windowTitle(), box->text(), box->informativeText(), {}, {}, {}};
         for (QAbstractButton* b : box->buttons()) seen.buttons << b->text();
         if (box->defaultButton()) seen.defaultButton = box->defaultButton()->text();
+        if (auto* label = box->findChild<QLabel*>("qt_msgbox_informativelabel")) {
+            for (const QString& line : label->text().split(u'\n'))
+                if (QFontMetrics(label->font()).horizontalAdvance(line) > label->contentsRect().width())
+                    seen.wrappedLines << line;
+        }
         answer(*box);
     });
     poll->start(5);
@@ -40,19 +49,38 @@ void AnswerNextBox(SeenBox& seen, std::function<void(QMessageBox&)> answer) {
 
 void Press(QMessageBox& box, Qt::Key key) { QTest::keyClick(&box, key); }
 
-TEST(MessageBoxPresenterTest, BoxesShowTheirLinesAndAConfirmationDefaultsToCancel) {
+// The product name heads every box (no window manager hides it there); the message follows, each
+// of its lines on one line of a box wide enough for it.
+// The product name heads every box (no window manager hides it there); the message follows, each
+// of its lines on one line of a box wide enough for it (the longest line of the program's boxes is
+// the out-of-standard warning's).
+TEST(MessageBoxPresenterTest, BoxesShowTheNameAndTheirLinesAndAConfirmationDefaultsToCancel) {
+    // As the program gives them, and as the box shows them.
+    const std::pair<const char*, const char*> version = {"Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5",
+                                                         "Oremba Tarvik Macアプリ\nバージョン: 2.2.5"};
+    const std::pair<const char*, const char*> reset = {
+        "このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
+        "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．",
+        "このTarvikの設定を工場出荷状態に戻します．よろしいですか？\n"
+        "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．"};
+    const std::pair<const char*, const char*> outOfStandard = {
+        "このペダルに設定されている内容は，標準設定の範囲を超えています．\r\n"
+        "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] をクリックして下さい．",
+        "このペダルに設定されている内容は，標準設定の範囲を超えています．\n"
+        "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] をクリックして下さい．"};
     const struct {
         const char* what;
         bool confirmation;
+        std::pair<const char*, const char*> message;
         std::function<void(QMessageBox&)> answer;
         int response;
     } cases[] = {
-        {"message, Return", false, [](QMessageBox& b) { Press(b, Qt::Key_Return); }, ALERT_FIRST_BUTTON},
-        {"Return", true, [](QMessageBox& b) { Press(b, Qt::Key_Return); }, ALERT_SECOND_BUTTON},
-        {"Enter", true, [](QMessageBox& b) { Press(b, Qt::Key_Enter); }, ALERT_SECOND_BUTTON},
-        {"Escape", true, [](QMessageBox& b) { Press(b, Qt::Key_Escape); }, ALERT_FIRST_BUTTON},
-        {"close button", true, [](QMessageBox& b) { b.close(); }, ALERT_SECOND_BUTTON},
-        {"click OK", true, [](QMessageBox& b) { b.findChild<QPushButton*>("alertButtonOK")->click(); },
+        {"message, Return", false, version, [](QMessageBox& b) { Press(b, Qt::Key_Return); }, ALERT_FIRST_BUTTON},
+        {"Return", true, reset, [](QMessageBox& b) { Press(b, Qt::Key_Return); }, ALERT_SECOND_BUTTON},
+        {"Enter", true, reset, [](QMessageBox& b) { Press(b, Qt::Key_Enter); }, ALERT_SECOND_BUTTON},
+        {"Escape", true, outOfStandard, [](QMessageBox& b) { Press(b, Qt::Key_Escape); }, ALERT_FIRST_BUTTON},
+        {"close button", true, reset, [](QMessageBox& b) { b.close(); }, ALERT_SECOND_BUTTON},
+        {"click OK", true, reset, [](QMessageBox& b) { b.findChild<QPushButton*>("alertButtonOK")->click(); },
          ALERT_FIRST_BUTTON},
     };
     MessageBoxPresenter presenter;
@@ -60,11 +88,13 @@ TEST(MessageBoxPresenterTest, BoxesShowTheirLinesAndAConfirmationDefaultsToCance
         SCOPED_TRACE(c.what);
         SeenBox seen;
         AnswerNextBox(seen, c.answer);
-        const std::string lines = "Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5\rend";
-        EXPECT_EQ(c.confirmation ? presenter.Confirm("Oremba Tarvik", lines) : presenter.ShowMessage(lines), c.response);
+        EXPECT_EQ(c.confirmation ? presenter.Confirm("Oremba Tarvik", c.message.first)
+                                 : presenter.ShowMessage(c.message.first),
+                  c.response);
         EXPECT_EQ(seen.title.toStdString(), c.confirmation ? "Oremba Tarvik" : "");
-        EXPECT_EQ(seen.text, QString());
-        EXPECT_EQ(seen.informative.toStdString(), "Oremba Tarvik Macアプリ\nバージョン: 2.2.5\nend");
+        EXPECT_EQ(seen.text.toStdString(), "Oremba Tarvik");
+        EXPECT_EQ(seen.informative.toStdString(), c.message.second);
+        EXPECT_TRUE(seen.wrappedLines.isEmpty()) << seen.wrappedLines.join(u'|').toStdString();
         EXPECT_EQ(seen.buttons.join(u'|').toStdString(), c.confirmation ? "OK|キャンセル" : "OK");
         if (c.confirmation) {
             EXPECT_EQ(seen.defaultButton.toStdString(), "キャンセル");

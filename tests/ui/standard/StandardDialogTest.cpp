@@ -1,5 +1,6 @@
 // The standard dialog: what it shows for each record, the warning for what it cannot show, how
 // its controls enable one another, and what its write button sends.
+#include <QApplication>
 #include <algorithm>
 
 #include "StandardFixture.h"
@@ -223,6 +224,33 @@ TEST_F(StandardDialogTest, TheWriteButtonSendsTheChoiceAndNothingElseChanges) {
     EXPECT_FALSE(State().SettingEnabled);
     EXPECT_EQ(State().CommonData[1], Marked({1}));
     EXPECT_EQ(unit->Transcript().size(), 0);
+}
+
+// Tab goes down the shown tab as it reads, then to the buttons; Alt and a letter pick a tab, and
+// Alt+Y the key list.
+TEST_F(StandardDialogTest, TheKeyboardReachesEveryControlInTheOrderOnTheScreen) {
+    auto names = [](const std::vector<QWidget*>& widgets) {
+        std::string joined;
+        for (QWidget* w : widgets) joined += (joined.empty() ? "" : " ") + w->objectName().toStdString();
+        return joined;
+    };
+    OpenOn(0, Marked({0x03, 4}));
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(names(TabOrder(*dialog)),
+              "qt_tabwidget_tabbar radiobuttonNoModifiers radiobuttonWithModifiers radiobuttonOnlyModifiers "
+              "checkboxCtrl checkboxShift checkboxAlt checkboxWindowsKey listboxKeys buttonProgramTarvik "
+              "cancelButton okButton");
+    auto* tabs = Find<QTabWidget>(*dialog, "tabcontrolOutputMode");
+    ASSERT_TRUE(Activate(*dialog));
+    QTest::keyClick(dialog, Qt::Key_M, Qt::AltModifier);
+    EXPECT_EQ(tabs->currentWidget()->objectName().toStdString(), "Tab_Mouse");
+    EXPECT_EQ(names(TabOrder(*dialog)),
+              "qt_tabwidget_tabbar radiobuttonLeftClick radiobuttonRightClick radiobuttonCenterClick "
+              "radiobuttonDoubleClick cancelButton okButton");  // no click chosen: nothing to write
+    QTest::keyClick(dialog, Qt::Key_K, Qt::AltModifier);
+    EXPECT_EQ(tabs->currentWidget()->objectName().toStdString(), "Tab_Keyboard");
+    QTest::keyClick(dialog, Qt::Key_Y, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Find(*dialog, "listboxKeys"));
 }
 
 }  // namespace
