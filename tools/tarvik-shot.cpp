@@ -11,7 +11,9 @@
 #include <QScreen>
 #include <QTimer>
 #include <iostream>
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
@@ -63,6 +65,22 @@ bool SaveScreenAround(QWidget& window, QWidget& box, const QString& out) {
     return SavePicture(screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()), out);
 }
 
+// Calls back once, when the first message box is shown.
+class BoxShownWatcher : public QObject {
+public:
+    explicit BoxShownWatcher(std::function<void(QMessageBox*)> shown) : shown_(std::move(shown)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = event->type() == QEvent::Show ? qobject_cast<QMessageBox*>(watched) : nullptr;
+        if (box && shown_) std::exchange(shown_, {})(box);
+        return false;
+    }
+
+private:
+    std::function<void(QMessageBox*)> shown_;
+};
+
 // Runs the menu command and pictures its box once it is shown; the box is then closed.
 void ShootBox(QApplication& app, QWidget& window, const QString& menuItem, const QString& out) {
     auto* action = window.findChild<QAction*>(menuItem);
@@ -71,18 +89,16 @@ void ShootBox(QApplication& app, QWidget& window, const QString& menuItem, const
         QCoreApplication::exit(2);
         return;
     }
-    auto* poll = new QTimer(&app);
-    QObject::connect(poll, &QTimer::timeout, &app, [&app, &window, poll, out] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
-        poll->stop();
+    // The box shows inside the command (a nested event loop); it is pictured once it has settled.
+    auto* watcher = new BoxShownWatcher([&app, &window, out](QMessageBox* box) {
         QTimer::singleShot(kSettleMs, box, [&app, &window, box, out] {
             const bool saved = SaveScreenAround(window, *box, out);
             box->close();  // closing is the harmless answer of every box
             QTimer::singleShot(0, &app, [saved] { QCoreApplication::exit(saved ? 0 : 1); });
         });
     });
-    poll->start(20);
+    watcher->setParent(&app);
+    app.installEventFilter(watcher);
     action->trigger();
 }
 

@@ -12,12 +12,15 @@
 
 namespace tarvik {
 
-// Mouse button codes: one bit per button; simultaneous clicks (mode 1 only) add them up.
-struct ClickCode {
+// A raw code of a record, its command-line name and the words the description shows for it.
+struct NamedCode {
     std::uint8_t code;
-    const char* name;   // command line: "left", "left+right"
-    const char* shown;  // what follows "[ボタン] " in a click's description
+    const char* name;   // command line: "left", "left+right", "forward"
+    const char* shown;  // description: what follows the field's label ("[ボタン] ")
 };
+
+// Mouse button codes: one bit per button; simultaneous clicks (mode 1 only) add them up.
+using ClickCode = NamedCode;
 inline constexpr std::array<ClickCode, 7> kClickCodes{{
     {1, "left", "左"},
     {2, "right", "右"},
@@ -90,11 +93,7 @@ std::optional<std::uint8_t> ModifierByName(std::string_view name);
 std::vector<std::string> ModifierNames(std::uint8_t modifiers);
 
 // Wheel directions (mode 7, byte 0).
-struct WheelCode {
-    std::uint8_t code;
-    const char* name;
-    const char* shown;
-};
+using WheelCode = NamedCode;
 inline constexpr std::array<WheelCode, 2> kWheelDirections{{
     {1, "forward", "前方"},
     {255, "backward", "後方"},
@@ -104,11 +103,7 @@ const WheelCode* FindWheelDirection(std::string_view name);
 
 // The second click of a double click (mode 2 byte 2, mode 4 byte 4). The unit takes any other
 // value as "same".
-struct SecondClickCode {
-    std::uint8_t code;
-    const char* name;
-    const char* shown;
-};
+using SecondClickCode = NamedCode;
 inline constexpr std::array<SecondClickCode, 2> kSecondClicks{{
     {0, "same", "１番目のクリックと同じ"},
     {1, "hold", "ペダルを離すまで"},
