@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up and everyday commands for a Debian 12 machine.
 #   ./dev.sh run    install what is missing, build, start tarvik-config (on the simulated unit
 #                   when no unit is plugged in)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A unit image behind the kernel-like hidraw node: the firmware's answers to the read commands, so
 // that the real backend and connection manager can read it as they would read the unit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvik-idle-bench MODE: the program as a user has it (main window, connection manager, backend),
 // left alone for ten seconds; prints how often its threads were switched in, all threads together.
 // MODE: none  the real hidapi backend as on a machine without the unit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvik-soak [CYCLES] [--seed N]: plugs and unplugs the simulated unit under the real main window
 // (offscreen) CYCLES times (default 1000), after a warm-up. Every cycle gives the unit new random
 // records and a random pedal count; every second cycle pulls the unit out at a random point of the

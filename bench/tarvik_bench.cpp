@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing figures of the device link, printed, never asserted: a full read of a five-pedal unit whose
 // pedals are all in the multi-chord mode, through the real connection manager and read flow, against
 // the simulated unit answering at once and after 1 ms; the same read through the real hidapi backend

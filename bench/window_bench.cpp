@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvik-window-bench: how long from process start until the main window shows a simulated
 // five-pedal unit fully read, and how much memory the program holds then. Starts itself as a child
 // process for each run, so loading, Qt's start-up and the first paint are all counted.

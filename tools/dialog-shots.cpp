@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures the two setting dialogs, every tab, for the documentation: dialog-shots [FOLDER]
 // writes docs' screenshot-standard-*.png and screenshot-advanced-*.png there. Runs without a
 // display on Qt's offscreen platform.

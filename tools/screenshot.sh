@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tools/screenshot.sh UNITFILE OUT.png [MENUITEM]
 # Pictures the main window on the simulated unit described by UNITFILE (see examples/), as the
 # program shows it once every pedal has been read. With MENUITEM (a menu command's object name:

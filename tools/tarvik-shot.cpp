@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvik-shot UNITFILE OUT.png [MENUITEM]: saves a picture of the main window showing the simulated
 // unit described by UNITFILE, once every pedal has been read. With MENUITEM (the object name of a
 // menu command, e.g. menuItemInitialState or menuItemVersion), it runs that command and pictures the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the running program: the HID backend (the real one, or a simulated unit), the message
 // boxes, the main window and its menus.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line: --simulate[=FILE], --help, --version. Nothing else changes what it does.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu and its commands. They reach the rest of the program only through their signals (and the
 // InitialState flag the design keeps) and the alert box.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the quick start guide shipped with the program can be opened, and opening it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In the simulated mode: a menu that plugs and unplugs the simulated unit.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvik-config: configures the Tarvik USB foot-pedal unit.
 #include <QApplication>
 #include <QStringList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvikctl's command line, parsed with QCommandLineParser into one request.
 #pragma once
 

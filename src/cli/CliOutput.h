@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where tarvikctl writes: data on standard output; messages, alerts, console lines and the report
 // transcript on standard error, so that `tarvikctl dump > file` stays clean.
 #pragma once

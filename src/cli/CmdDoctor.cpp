@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // doctor: what stands between the user and the unit, from the hidraw nodes and their udev tags to
 // the udev rule.
 #include <QStringList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // list: every unit present with its firmware version and pedal count, one line each.
 #include <string>
 

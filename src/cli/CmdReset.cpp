@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // reset: every pedal back to its factory setting, after the user said yes on the terminal (or
 // --yes), then read back.
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // set: one pedal to the setting a form names, written over the pedal's record, then read back.
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // show: one pedal's or every pedal's name and description, and the set command that writes the
 // setting again, as text or as JSON.
 #include <QJsonArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dump and restore: a unit's settings to and from a unit file.
 #include <QFileInfo>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of tarvikctl. Each returns its exit status (ExitStatus.h) and writes its own
 // messages; the session is prepared but not yet attached to a unit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvikctl's exit statuses: scripts tell a unit problem from a mistake in the command line.
 #pragma once
 

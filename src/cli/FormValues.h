@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values of a setting form: numbers within their ranges, rates with one decimal, buttons,
 // directions and the other named codes. Each reader gives the value, or false and one line that
 // names the argument and what it allows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // KEYSPEC: modifiers, then keys, joined by '+'. A key is any row of the key table, by its name (any
 // case, or an easier spelling such as enter, esc, pageup) or by its usage ID in hex (0x28). One
 // reader serves every form that takes keys.

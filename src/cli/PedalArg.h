@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PEDAL of `set`: an index, the pedal's name for the unit's pedal count, or an English alias.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the connection manager one unit only. HID_PnP takes the first unit a backend lists; this
 // view lists just the unit at `path`, so `--device` and `list` can aim it at any unit.
 #pragma once

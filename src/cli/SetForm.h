@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `tarvikctl set PEDAL FORM`: the forms that program each output mode, read from the arguments
 // after PEDAL into a typed choice, or refused with one line before anything is exchanged.
 #pragma once

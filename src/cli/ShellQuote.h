@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Words as a shell reads them back: a command line a user can paste.
 #pragma once
 

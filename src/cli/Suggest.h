@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "did you mean ...?": the known names nearest to a mistyped one, instead of the whole list.
 #pragma once
 

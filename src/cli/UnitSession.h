@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run of tarvikctl against one unit: the backend (real or simulated), the connection manager
 // aimed at the chosen unit, the read, the read-back check and saving a simulated unit's file.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvikctl: shows and changes a Tarvik unit's pedal settings from the command line.
 #include <QCoreApplication>
 #include <QStringList>

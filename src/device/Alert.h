@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way the program shows a message or asks for a confirmation. The presenter is replaceable:
 // message boxes in the GUI, standard error in the CLI, a scripted presenter in tests.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Diagnostic console lines ("timeout", "alert_OK_pushed", …). They go to standard output unless a
 // sink is installed: the CLI keeps its standard output for data, tests capture the lines.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What `tarvikctl doctor` reports about this machine: every hidraw node with its USB identity, the
 // usage pages of its interface, whether it is our unit and whether the current user may open it,
 // and whether the udev rule that grants that access is installed. Plain data; the caller prints.

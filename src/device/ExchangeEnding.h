@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How one command exchange with the unit ended. The exchange reports it; the layer that talks to
 // a person decides what, if anything, to show.
 #pragma once

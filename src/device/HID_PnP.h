@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The connection manager: holds at most one unit, follows its arrival and removal, and runs the
 // command exchange with it. It never calls upward: it emits unitAttached() and unitRemoved() for
 // whoever listens, returns how each exchange ended, and keeps the shared flags of DeviceState

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seam between the connection manager and the operating system's HID access. The real backend
 // talks to hidraw through hidapi; the simulated unit implements the same interface for tests and demos.
 // Everything here is used from the GUI thread; signals are delivered on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An open HID device as the backend's I/O thread sees it: hidapi's device in the program, a
 // stand-in in tests and benchmarks.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one thread that makes every call on an open unit's channel (hidapi 0.13 is not safe with a read
 // on one thread and a write on another). It is driven by requests: while nothing is in flight it
 // sleeps and reads nothing. For each queued report it drains what the unit sent meanwhile (nobody

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which HID interfaces are our unit. Kept apart from hidapi so the rule can be checked on made-up
 // device lists.
 #pragma once

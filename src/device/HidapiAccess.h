@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hidapi itself: initialised once, listing the unit's interfaces, opening one hidraw node.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real unit, through hidapi's hidraw backend. Each open unit gets one I/O thread that makes
 // every call on it (HidIoThread); it reads only while an answer is awaited, so an idle unit costs
 // nothing. Input reports and write results are posted back to the thread that owns this object.

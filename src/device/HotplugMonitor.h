@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tells when hidraw nodes come and go. Prefers udevd's monitor (events after the rules have set the
 // node's permissions); where udevd is not running it listens to the kernel directly; where no
 // netlink monitor can be had it only ticks once a second so the owner can re-enumerate.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report layouts, written once. Named byte positions for every report the program sends and every
 // answer it reads; the simulated unit parses and answers with the same positions. A builder writes
 // only the bytes its layout names: the others carry over from the previous report, as the unit has

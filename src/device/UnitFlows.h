@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversations with the unit that both programs run: reading the whole unit after it is
 // attached, writing one pedal, and the factory reset. The GUI and the CLI share them; they differ
 // only in what they do between the steps (the listener) and in how they tell the outcome. The flows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The multi-chord setting (output mode 9) in the common record: byte positions and the fields packed
 // into them, read the same way by the description and by the advanced dialog.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line groups that several output modes share in a pedal's description.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // All mutable device state of the program in one aggregate. The application (or a CLI session)
 // owns the one instance and makes it reachable through State(); functions are handed the state they
 // read or write. `State() = DeviceState{}` returns everything to its start values.

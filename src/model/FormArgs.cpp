@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The setting form of a choice, as `tarvikctl set PEDAL` takes it.
 #include <span>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names the command line knows keys by: every row of the key table by its name, in any ASCII
 // case, and a few easier spellings (enter, esc, pageup, ...). Read both ways: a name to its usage
 // ID, and a usage ID to the name that leads back to it.

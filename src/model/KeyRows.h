@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of the key usage table, one per keyboard usage ID 0..Max_KeyUsageID.
 #pragma once
 

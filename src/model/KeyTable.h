@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key usage table: one record per USB HID keyboard usage ID 0..Max_KeyUsageID, with the key's
 // level (STANDARD or ADVANCED), display name and explanation, and the modifier prefix texts.
 #pragma once

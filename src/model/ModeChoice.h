@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pedal setting of any output mode as typed values, and the ranges and defaults of the values
 // that a setting form on the command line takes. The alternatives of ModeChoice are in the order of
 // the output mode codes, so index() is the mode.

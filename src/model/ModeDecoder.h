@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From a pedal's record back to the setting form that writes it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One encoder per output mode: from a typed choice to the record bytes. Each writes the output mode
 // and exactly the common bytes that its mode's layout names; every other byte keeps its value.
 #pragma once

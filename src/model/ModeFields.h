@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pedal's record read field by field, for show --json: names and plain values, whatever the values
 // are (a code no table names is given as its number).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Byte positions of every output mode's common record, named once. The multi-chord mode's own
 // positions are in ChordRecord.h.
 #pragma once

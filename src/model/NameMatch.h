@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names typed on the command line match the tables without regard to ASCII case; the Japanese and
 // other non-ASCII characters of a name match as they are.
 #pragma once

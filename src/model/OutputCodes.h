@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The raw codes of the pedal records, each named once: mouse button codes, pointer direction pairs,
 // modifier bits, wheel directions, the second-click code and the chord repeat unit. Each table is
 // read both ways (name -> code for the command line, code -> name for show and the description).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Japanese description of one pedal's setting, as the main window shows it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pedal names by the unit's pedal count, after the pedals' physical positions.
 #pragma once
 

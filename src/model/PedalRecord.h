@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One pedal's setting record as the unit stores it, and its 16-bit fields: two consecutive
 // CommonData bytes, high byte first.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every fixed number the program and the unit agree on. Sizes that follow from others are computed,
 // so changing a base size carries through.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One pedal's record as the encoders receive it: its output mode and its 13 common bytes, handed in
 // by the caller (the window's state, the command line's copy, a test's array). 16-bit fields are
 // high byte first, as everywhere in the record.

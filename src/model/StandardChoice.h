@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard edits of one pedal (a key with left-hand modifiers, or a click) and how a choice goes
 // into the pedal's record: the standard dialog and tarvikctl write them the same way.
 // Only the bytes a choice names are stored; the rest of the record keeps its values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every user-visible text and console line that more than one place of the program shows, once.
 // The GUI and the CLI both take them from here. Line breaks are part of the texts.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Character-wise views of UTF-8 text: the key records mix ASCII and Japanese, and their cut-outs
 // count characters (code points), never bytes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's JSON parser keeps the last of two equal keys in an object without a word, so a file could
 // say one thing to a person and another to the program. This scan finds such keys.
 #pragma once

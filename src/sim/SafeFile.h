@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the files the programs keep (unit files, snapshots, pictures) so that no
 // input can hang a program and no failed write can damage a file. Every file both programs write
 // goes through WriteFileAtomically.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A unit in software behind the same seam as the real one: it answers the commands the program
 // sends with the answer layouts the program reads, stores what it is sent, and can be plugged,
 // unplugged and told to misbehave. Used by tests, benchmarks and the --simulate modes.

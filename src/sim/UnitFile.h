@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit files: JSON text for a UnitImage. A malformed file is refused with one message that names
 // the field and the reason; nothing is taken from it.
 #pragma once

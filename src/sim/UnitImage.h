@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything a unit stores, as plain data: the one format of a simulated unit and of a settings
 // snapshot. Read from and written to unit files (JSON) by UnitFile.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced setting dialog: click, key output, pointer move and multi-chord tabs for one pedal,
 // each tab a widget of its own. Reached only through MainWindowViewController::SetPedal2Advanced_clicked.
 #pragma once

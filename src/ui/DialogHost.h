@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a setting dialog needs of the main window that opened it. The main window implements it;
 // dialog tests may use a stand-in.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GUI's message boxes: every alert and confirmation of the program while the window runs.
 #pragma once
 

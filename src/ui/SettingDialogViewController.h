@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard setting dialog: one key with left-hand modifiers, or one click, for one pedal.
 // Opened window-modal over the main window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The multi-chord tab's model: up to ten chords (a modifier byte and up to six keys each) decoded
 // from a mode 9 record, and the text lines that list them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The multi-chord tab's own small key lookup. It is not the program's key table: it knows three
 // placeholder records, keyed 0, 1 and 2, and names them "a", "b" and "c".
 #pragma once

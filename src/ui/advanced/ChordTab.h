@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced dialog's multi-chord tab: shows a mode 9 setting as its list of chords, its on time
 // and its repeats. It writes nothing; its controls only follow one another.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The click tab's record: output mode 1 or 2 and the button mask in byte 0 of the common record.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced dialog's click tab: one click, one double click, or several buttons at once.
 #pragma once
 

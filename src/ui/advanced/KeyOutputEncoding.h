@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key output tab's record: modifier byte (all eight modifier keys) and key byte, bytes 0 and 1
 // of the common record.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced dialog's key output tab: a key with any of the eight modifier keys, or either alone.
 #pragma once
 

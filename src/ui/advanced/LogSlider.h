@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speed and acceleration sliders are logarithmic: position = 1000 × log10(index). These turn a
 // slider position into the nearest index and an index back into a position.
 #pragma once

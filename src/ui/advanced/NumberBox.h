@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number boxes of the advanced dialog, each with the stepper beside it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced dialog's pointer move tab: direction, speed and acceleration on logarithmic
 // sliders coupled to a box and a stepper each, and until release or a set number of moves.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pair of up/down arrow buttons that step an integer, kept apart from the text box it serves so
 // each can be set on its own. Setting the value from code is silent; only a step by the user (or
 // stepBy) emits valueChanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys the standard dialog offers: every STANDARD key of the key table, in usage-ID order.
 // Entry i of the key list stands for IndexToUsageID[i]; lookups never index outside the filled part.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard dialog's title line for the pedal being edited.
 #pragma once
 
