@@ -49,30 +49,6 @@ TEST(HidapiBackendIo, WritesGoOutAsSixteenBytesWithReportIdZeroFromOneIoThread) 
     }
 }
 
-TEST(HidapiBackendIo, ReportsAfterAWriteArriveWithTheirOwnLengthUntilTheAnswer) {
-    const struct {
-        const char* name;
-        std::vector<QByteArray> sent;
-        QStringList log;
-    } cases[] = {
-        {"the answer", {Hex("00000201000000000000000000000000")},
-         {"write ok", "in 00 00 02 01 00 00 00 00 00 00 00 00 00 00 00 00"}},
-        {"a short report, then the answer", {Hex("0000030a"), Hex("90000201000000000000000000000000")},
-         {"write ok", "in 00 00 03 0a", "in 90 00 02 01 00 00 00 00 00 00 00 00 00 00 00 00"}},
-        {"a long report, then the answer",
-         {Hex("1111111111111111111111111111111111"), Hex("90000201000000000000000000000000")},
-         {"write ok", "in 11 11 11 11 11 11 11 11 11 11 11 11 11 11 11 11 11",
-          "in 90 00 02 01 00 00 00 00 00 00 00 00 00 00 00 00"}},
-    };
-    for (const auto& c : cases) {
-        Rig rig;
-        auto node = rig.Open("/dev/hidraw7", [&](const QByteArray&) { return c.sent; });
-        rig.backend->Write(Hex("90"));
-        ASSERT_TRUE(rig.WaitForLog(int(c.log.size()))) << c.name;
-        EXPECT_EQ(rig.log, c.log) << c.name;
-    }
-}
-
 TEST(HidapiBackendIo, NothingIsReadWhileNoAnswerIsAwaited) {
     Rig rig;
     auto node = rig.Open("/dev/hidraw7", EchoFirmware);
@@ -87,17 +63,6 @@ TEST(HidapiBackendIo, NothingIsReadWhileNoAnswerIsAwaited) {
     RunEventsFor(300);
     EXPECT_EQ(node->Reads(), reads);
     EXPECT_EQ(rig.log.size(), 2);
-}
-
-TEST(HidapiBackendIo, AReportThatCameWhileNobodyWaitedIsNeverDelivered) {
-    Rig rig;
-    auto node = rig.Open("/dev/hidraw7", EchoFirmware);
-    node->Queue(Hex("77000000000000000000000000000000"));
-    node->Queue(Hex("7700"));
-    rig.backend->Write(Hex("9502"));
-    ASSERT_TRUE(rig.WaitForLog(2));
-    EXPECT_EQ(rig.log, (QStringList{"write ok", "in 95 02 a5 00 00 00 00 00 00 00 00 00 00 00 00 00"}));
-    EXPECT_EQ(node->Unread(), 0);
 }
 
 TEST(HidapiBackendIo, PullingTheUnitDuringAReadIsOneRemoval) {

@@ -81,31 +81,5 @@ TEST(HidrawExchange, OnlyAnAnswerSizedReportAfterTheWriteIsTheAnswer) {
     }
 }
 
-TEST(HidrawExchange, TheLateAnswerOfATimedOutExchangeIsNotTheNextOnesAnswer) {
-    LinkOverHidraw unit([](const QByteArray& report) {
-        return report.startsWith(char(GET_VERSION_NUMBER)) ? std::vector<QByteArray>{} : EchoFirmware(report);
-    });
-    ScriptedPresenter boxes;
-    EXPECT_TRUE(unit.link.Communicate(GET_VERSION_NUMBER, MESSAGE_ON));
-    unit.node->Queue(Hex("90 00 02 01 00 00 00 00 00 00 00 00 00 00 00 00"));
-    EXPECT_FALSE(unit.link.Communicate(GET_NUMBER_OF_PEDALS, MESSAGE_ON));
-    EXPECT_EQ(State().InputPacketBuffer, (Bytes{0x91, 0, 0xa5}));
-    EXPECT_EQ(boxes.Texts(), Texts{"タイムアウト"});
-}
-
-TEST(HidrawExchange, PullingTheUnitDuringTheReadEndsTheExchangeAndTheConnection) {
-    LinkOverHidraw unit(SilentFirmware);
-    QTimer pullWhenReading;
-    QObject::connect(&pullWhenReading, &QTimer::timeout, [&] {
-        if (unit.node->ReadInProgress()) unit.node->Pull();
-    });
-    pullWhenReading.start(1);
-    ScriptedPresenter boxes;
-    EXPECT_TRUE(unit.link.Communicate(GET_VERSION_NUMBER, MESSAGE_ON));
-    EXPECT_FALSE(unit.link.HasDevice());
-    EXPECT_FALSE(State().DeviceDetected);
-    EXPECT_TRUE(unit.node->WaitForClose());
-}
-
 }  // namespace
 }  // namespace tarvik::test
