@@ -58,6 +58,11 @@ TEST(CtlRefusal, RefusedAndFailedCommandsLeaveTheUnitAndEveryFileAsTheyWere) {
         {Ctl, {S, "restore", "@/socket"}, 2, "tarvikctl: @/socket: cannot read (a socket, not a regular file)"},
         {Gui, {"--simulate=@/link-to-null"}, 2,
          "tarvik-config: @/link-to-null: cannot read (a character device, not a regular file)"},
+        // tarvik-config answers its command line without a display, and says when it needs one.
+        {Gui, {"--bogus"}, 2, "tarvik-config: Unknown option 'bogus'.\nUsage: tarvik-config [--simulate[=FILE]]\n"},
+        {Gui, {"-platform", "xcb", "stray"}, 2,
+         "tarvik-config: unexpected argument 'stray'\nUsage: tarvik-config [--simulate[=FILE]]\n"},
+        {Gui, {"--simulate"}, 1, "tarvik-config: no display to show the window on"},
         {Ctl, {"--simulate=@/twice.json", "show"}, 2, "tarvikctl: @/twice.json: pedal_count: given more than once"},
         {Ctl, {S, "restore", "@/twice.json"}, 2, "tarvikctl: @/twice.json: pedal_count: given more than once"},
     };
@@ -71,7 +76,7 @@ TEST(CtlRefusal, RefusedAndFailedCommandsLeaveTheUnitAndEveryFileAsTheyWere) {
         SCOPED_TRACE(args.join(' ').toStdString());
         const std::vector<std::string> before = kinds.All();
 
-        const CtlResult r = c.run == Gui                   ? RunProgram(QStringLiteral(TARVIK_CONFIG_PATH), args)
+        const CtlResult r = c.run == Gui                   ? RunGuiWithoutDisplay(args)
                             : c.run == CtlWithoutFileSpace ? RunCtlWithoutFileSpace(QStringList{"--transcript"} + args)
                                                            : RunCtl(QStringList{"--transcript"} + args);
         EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();

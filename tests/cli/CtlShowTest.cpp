@@ -119,14 +119,16 @@ TEST(CtlShow, TranscriptPutsEveryReportOnStandardError) {
     EXPECT_TRUE(r.out.startsWith("pedal 0: 中央ペダル\n")) << r.out.toStdString();
 }
 
-TEST(CtlShow, ListVersionAndHelp) {
-    const struct { QStringList args; const char* out; bool whole; } cases[] = {
-        {{"--simulate", "list"}, "sim:0\tfirmware 2.1.0\t3 pedals\n", true},
-        {{"--version"}, "tarvikctl 2.2.5\n", true},
-        {{"--help"}, "Usage: tarvikctl [options] COMMAND [ARGUMENTS]\n", false},  // the program, not its path
+TEST(CtlShow, ListVersionAndHelpOfBothPrograms) {
+    const struct { bool gui; QStringList args; const char* out; bool whole; } cases[] = {
+        {false, {"--simulate", "list"}, "sim:0\tfirmware 2.1.0\t3 pedals\n", true},
+        {false, {"--version"}, "tarvikctl 2.2.5\n", true},
+        {false, {"--help"}, "Usage: tarvikctl [options] COMMAND [ARGUMENTS]\n", false},  // the program, not its path
+        {true, {"--version"}, "tarvik-config 2.2.5\n", true},
+        {true, {"--help"}, "Usage: tarvik-config [--simulate[=FILE]]\n", false},
     };
     for (const auto& c : cases) {
-        const CtlResult r = RunCtl(c.args);
+        const CtlResult r = c.gui ? RunGuiWithoutDisplay(c.args) : RunCtl(c.args);
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         EXPECT_TRUE(c.whole ? r.out == c.out : r.out.startsWith(c.out)) << r.out.toStdString();
     }
