@@ -40,6 +40,7 @@ TEST(CommandLine, ParsesOursAndReadsTheUnitFile) {
         "common": "02 00 00 00 00 00 00 00 00 00 00 00 00"}]})");
     const QString bad = WriteFile(dir, "bad.json", R"({"pedals": [{"mode": 1, "common": "02 00"}]})");
 
+    // The plain refusals and --version go through the built program (tests/cli's refusal and help tables).
     const struct {
         QStringList arguments;
         int status;  // -1: the program goes on
@@ -50,9 +51,6 @@ TEST(CommandLine, ParsesOursAndReadsTheUnitFile) {
         {{"tarvik-config", "-platform", "offscreen", "--simulate=" + good}, -1, true},
         {{"tarvik-config", "--simulate=" + bad}, 2, false},
         {{"tarvik-config", "--simulate="}, 2, false},
-        {{"tarvik-config", "--bogus"}, 2, false},
-        {{"tarvik-config", "extra"}, 2, false},
-        {{"tarvik-config", "--version"}, 0, false},
         {{"tarvik-config", "--bogus", "--help"}, 2, false},  // a usage error wins over help
     };
     for (const auto& c : cases) {

@@ -5,14 +5,11 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QMenuBar>
 #include <QTemporaryDir>
 
 #include "app/DesktopIdentity.h"
-#include "app/MenuClass.h"
 #include "app/QuickStartGuide.h"
 #include "support/OpenedUrls.h"
-#include "support/ScriptedPresenter.h"
 
 namespace tarvik {
 namespace {
@@ -52,22 +49,6 @@ TEST(Desktop, GuideIsTheFirstCopyThatExists) {
     for (const QString& path : candidates) {
         EXPECT_FALSE(path.contains(QStringLiteral("/share/doc/"))) << path.toStdString();
     }
-}
-
-TEST(Desktop, GuideCommandOpensTheGuideAndStillSaysWhereItIs) {
-    test::ScriptedPresenter presenter;
-    test::ClearOpenedUrls();
-    QMenuBar bar;
-    MenuClass menu(bar);
-    menu.QuickStartGuideToolStripMenuItem_Click();
-
-    ASSERT_EQ(test::OpenedUrls().size(), 1);
-    const QUrl opened = test::OpenedUrls().first();
-    EXPECT_TRUE(opened.isLocalFile());
-    EXPECT_TRUE(QFile::exists(opened.toLocalFile())) << opened.toString().toStdString();
-    ASSERT_EQ(presenter.Texts().size(), 1u);
-    EXPECT_EQ(presenter.Texts()[0],
-              "クイックスタートガイドは、下記からダウンロードすることができます。\r\n" + opened.toString().toStdString());
 }
 
 }  // namespace

@@ -1,86 +1,101 @@
-// Every refusal: its exit status, what it says, and that nothing was written to the unit.
+// Every kind of refusal and failed save: its exit status, what it says, that nothing was written to
+// the unit, and that every file is byte for byte as it was. The parsers' own messages and the kinds
+// of files refused are tested in process (SetForm, PedalArgument, SafeFile, UnitFile); here, that
+// each reaches the user.
 #include <gtest/gtest.h>
 
 #include "CtlRunner.h"
+#include "support/FileKinds.h"
 
 namespace tarvik::test {
 namespace {
 
+TEST(CtlRefusal, RefusedAndFailedCommandsLeaveTheUnitAndEveryFileAsTheyWere) {
+    enum Run { Ctl, CtlWithoutFileSpace, Gui };
+    const QString S = QStringLiteral("--simulate=@/unit.json");
+    const struct {
+        Run run;
+        QStringList args;
+        int exitCode;
+        const char* says;
+    } cases[] = {
+        {Ctl, {S, "frob"}, 2, "tarvikctl: unknown command 'frob'; commands: list, show, set, reset, dump, restore, doctor"},
+        {Ctl, {S}, 2, "tarvikctl: no command given (see tarvikctl --help)"},
+        {Ctl, {S, "--bogus", "show"}, 2, "tarvikctl: Unknown option 'bogus'."},
+        {Ctl, {S, "set"}, 2, "tarvikctl: usage: tarvikctl set PEDAL FORM [ARGUMENTS]"},
+        {Ctl, {S, "set", "7", "click", "left"}, 2, "tarvikctl: pedal 7: a unit has at most 5 pedals, numbered 0 to 4"},
+        {Ctl, {S, "set", "0", "key", "capslock"}, 2,
+         "tarvikctl: KEYSPEC 'capslock': unknown key 'capslock'; did you mean Caps Lock?"},
+        {Ctl, {S, "set", "3", "key", "a"}, 2, "tarvikctl: this unit has no pedal '3'"},
+        {Ctl, {S, "show", "far-left"}, 2, "tarvikctl: this unit has no pedal 'far-left'"},
+        {Ctl, {S, "show", "0", "1"}, 2, "tarvikctl: usage: tarvikctl show [PEDAL] [--json]"},
+        {Ctl, {S, "show", "--yes"}, 2, "tarvikctl: --yes goes with reset only"},
+        {Ctl, {S, "dump", "--json"}, 2, "tarvikctl: --json goes with show only"},
+        {Ctl, {S, "show", "--force"}, 2, "tarvikctl: --force goes with dump only"},
+        {Ctl, {S, "restore"}, 2, "tarvikctl: usage: tarvikctl restore FILE"},
+        {Ctl, {S, "list", "extra"}, 2, "tarvikctl: usage: tarvikctl list"},
+        {Ctl, {S, "reset"}, 2,
+         "standard input is not a terminal; add --yes to reset without asking. Nothing was changed."},
+        // A file named without '=' is taken for the command, and the message says how to attach it.
+        {Ctl, {"--simulate", "@/unit.json", "show"}, 2, "to simulate a unit file, attach it: --simulate=@/unit.json"},
+        // dump replaces nothing unless told to, and then only a regular file.
+        {Ctl, {S, "dump", "@/file"}, 2, "tarvikctl: @/file exists already; add --force to replace it. Nothing was written"},
+        {Ctl, {S, "dump", "--force", "@/link-to-fifo"}, 2,
+         "tarvikctl: @/link-to-fifo: cannot write (a symbolic link to @/fifo, which is a FIFO, not a regular file)"},
+        // A write that fails half-way says why, and the old file stays whole: tarvikctl itself ignores
+        // the signal a write past the limit raises.
+        {CtlWithoutFileSpace, {S, "dump", "--force", "@/file"}, 2,
+         "tarvikctl: @/file: cannot write (File too large); the file is unchanged"},
+        {CtlWithoutFileSpace, {S, "dump", "@/new.json"}, 2,
+         "tarvikctl: @/new.json: cannot write (File too large); nothing was written"},
+        {CtlWithoutFileSpace, {S, "set", "0", "key", "a"}, 1,
+         "tarvikctl: the simulated unit's settings were not saved: @/unit.json: cannot write (File too large); "
+         "the file is unchanged"},
+        {CtlWithoutFileSpace, {"--simulate=@/keys.json", "reset", "--yes"}, 1,
+         "tarvikctl: the simulated unit's settings were not saved: @/keys.json: cannot write (File too large)"},
+        // Unit files and snapshots are read only from regular files, and strictly.
+        {Ctl, {"--simulate=@/fifo", "show"}, 2, "tarvikctl: @/fifo: cannot read (a FIFO, not a regular file)"},
+        {Ctl, {S, "restore", "@/socket"}, 2, "tarvikctl: @/socket: cannot read (a socket, not a regular file)"},
+        {Gui, {"--simulate=@/link-to-null"}, 2,
+         "tarvik-config: @/link-to-null: cannot read (a character device, not a regular file)"},
+        // tarvik-config answers its command line without a display, and says when it needs one.
+        {Gui, {"--bogus"}, 2, "tarvik-config: Unknown option 'bogus'.\nUsage: tarvik-config [--simulate[=FILE]]\n"},
+        {Gui, {"-platform", "xcb", "stray"}, 2,
+         "tarvik-config: unexpected argument 'stray'\nUsage: tarvik-config [--simulate[=FILE]]\n"},
+        {Gui, {"--simulate"}, 1, "tarvik-config: no display to show the window on"},
+        {Ctl, {"--simulate=@/twice.json", "show"}, 2, "tarvikctl: @/twice.json: pedal_count: given more than once"},
+        {Ctl, {S, "restore", "@/twice.json"}, 2, "tarvikctl: @/twice.json: pedal_count: given more than once"},
+    };
+    for (const auto& c : cases) {
+        Kinds kinds;
+        kinds.Put("unit.json", ThreePedals());
+        kinds.Put("twice.json", R"({"pedal_count": 300, "pedals": [], "pedal_count": 0})");
+        kinds.Put("keys.json", UnitJson({{0, "00 04 00 00 00 00 00 00 00 00 00 00 00"}}));
+        QStringList args;
+        for (const QString& a : c.args) args << kinds.InFolder(a);
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const std::vector<std::string> before = kinds.All();
+
+        const CtlResult r = c.run == Gui                   ? RunGuiWithoutDisplay(args)
+                            : c.run == CtlWithoutFileSpace ? RunCtlWithoutFileSpace(QStringList{"--transcript"} + args)
+                                                           : RunCtl(QStringList{"--transcript"} + args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(kinds.InFolder(QString::fromUtf8(c.says)))) << r.err.toStdString();
+        EXPECT_EQ(r.out, "") << "no data, and no confirmation of what failed";
+        if (c.exitCode == 2) {
+            EXPECT_TRUE(WriteReports(r.err).isEmpty()) << "refused before the unit was written";
+        }
+        // Only a pedal the unit lacks, and a failed save, are found out after reading the unit.
+        if (c.run == Ctl && !QString::fromUtf8(c.says).contains("this unit has no pedal")) {
+            EXPECT_TRUE(LinesStartingWith(r.err, "> ").isEmpty()) << "refused before the unit was read";
+        }
+        EXPECT_EQ(kinds.All(), before);
+    }
+}
+
 QByteArray Firmware3(const char* minorAndPatch) {
     return QByteArray(R"({"firmware": [3, )") + minorAndPatch +
            R"(], "pedals": [{"mode": 1, "common": "01 00 00 00 00 00 00 00 00 00 00 00 00"}]})";
-}
-
-TEST(CtlRefusal, BadUsageAndUnusableInputExitTwoAndSendNothing) {
-    UnitFolder folder;
-    const QString unit = folder.Write("unit.json", ThreePedals());
-    const QString broken = folder.Write("broken.json", "{");
-    const QString shortData = folder.Write("short.json", UnitJson({{1, "01 00"}}));
-    const QString S = "--simulate=" + unit;
-    const struct { QStringList args; QString says; } cases[] = {
-        {{S, "frob"}, "tarvikctl: unknown command 'frob'; commands: list, show, set, reset, dump, restore, doctor"},
-        {{S}, "tarvikctl: no command given (see tarvikctl --help)"},
-        {{S, "--bogus", "show"}, "tarvikctl: Unknown option 'bogus'."},
-        {{S, "set", "7", "click", "left"}, "tarvikctl: pedal 7: a unit has at most 5 pedals, numbered 0 to 4"},
-        {{S, "set", "foo", "click", "left"}, "tarvikctl: 'foo' names no pedal"},
-        {{S, "set", "far-left", "click", "left"},
-         "tarvikctl: this unit has no pedal 'far-left'; its pedals: 0 中央ペダル (center), 1 左ペダル (left), "
-         "2 右ペダル (right)"},
-        {{S, "set", "3", "key", "a"}, "tarvikctl: this unit has no pedal '3'"},
-        // Every form's values are checked before the unit is read; options may follow the arguments.
-        {{S, "set"}, "tarvikctl: usage: tarvikctl set PEDAL FORM [ARGUMENTS]"},
-        {{S, "set", "0"}, "tarvikctl: FORM missing; allowed key, click, double-click, modifier-click"},
-        {{S, "set", "0", "frob"}, "tarvikctl: FORM 'frob': unknown; allowed key, click"},
-        {{S, "set", "0", "key"}, "tarvikctl: key: KEYSPEC missing; usage: key KEYSPEC"},
-        {{S, "set", "0", "key", "capslock"},
-         "tarvikctl: KEYSPEC 'capslock': unknown key 'capslock'; did you mean Caps Lock?"},
-        {{S, "set", "0", "key", "0x00"},
-         "tarvikctl: KEYSPEC '0x00': 0x00 is no key of the key table; allowed usage IDs 0x01..0xe7"},
-        {{S, "set", "0", "click", "sideways"}, "tarvikctl: BUTTONS 'sideways': unknown button 'sideways'"},
-        {{S, "set", "0", "double-click", "left", "--first-ms", "0"},
-         "tarvikctl: --first-ms '0': allowed 1..255 ms"},
-        {{S, "set", "0", "modifier-click", "a", "left"}, "tarvikctl: MODIFIERS 'a': 'a' is no modifier"},
-        {{S, "set", "0", "modifier-double-click", "ctrl", "left", "--second", "long"},
-         "tarvikctl: --second 'long': allowed same or hold"},
-        {{S, "set", "0", "repeat-key", "a", "--rate", "-1"},
-         "tarvikctl: --rate '-1': allowed 0.1..6553.5 per second, at most one decimal"},
-        {{S, "set", "0", "pointer", "up", "--accelerate", "1001"},
-         "tarvikctl: --accelerate '1001': allowed 1..1000"},
-        {{S, "set", "0", "wheel", "forward", "--rate=2.5"},
-         "tarvikctl: --rate '2.5': allowed 1..65535 per second"},
-        {{S, "set", "0", "repeat-click", "left", "--repeats", "65536"},
-         "tarvikctl: --repeats '65536': allowed 0..65535"},
-        {{S, "set", "0", "chord", "a+b+c+d+e+f+g"}, "tarvikctl: KEYSPEC 'a+b+c+d+e+f+g': 7 keys"},
-        {{S, "set", "0", "on-change", "--press", "ctrl"}, "tarvikctl: --press 'ctrl': no key"},
-        {{S, "show", "7"}, "tarvikctl: pedal 7: a unit has at most 5 pedals"},
-        {{S, "show", "far-left"}, "tarvikctl: this unit has no pedal 'far-left'"},
-        {{S, "show", "0", "1"}, "tarvikctl: usage: tarvikctl show [PEDAL] [--json]"},
-        {{S, "show", "--yes"}, "tarvikctl: --yes goes with reset only"},
-        {{S, "dump", "--json"}, "tarvikctl: --json goes with show only"},
-        {{S, "restore"}, "tarvikctl: usage: tarvikctl restore FILE"},
-        {{S, "list", "extra"}, "tarvikctl: usage: tarvikctl list"},
-        {{S, "restore", "/nonexistent/snapshot.json"}, "tarvikctl: /nonexistent/snapshot.json: cannot read"},
-        {{S, "reset"}, "standard input is not a terminal; add --yes to reset without asking. Nothing was changed."},
-        {{"--simulate=" + broken, "show"}, broken},
-        {{"--simulate=" + shortData, "show"}, "pedals[0].common"},
-        {{"--simulate=/nonexistent/unit.json", "show"}, "/nonexistent/unit.json: cannot read"},
-        // A file named without '=' is taken for the command, and the message says how to attach it.
-        {{"--simulate", unit, "show"}, "to simulate a unit file, attach it: --simulate=" + unit},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.args.join(' ').toStdString());
-        const CtlResult r = RunCtl(QStringList{"--transcript"} + c.args);
-        EXPECT_EQ(r.exitCode, 2);
-        EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
-        EXPECT_TRUE(WriteReports(r.err).isEmpty());
-        // Only a pedal the unit lacks is found out by reading it; everything else is refused unsent.
-        if (!c.says.contains("this unit has no pedal")) {
-            EXPECT_TRUE(LinesStartingWith(r.err, "> ").isEmpty());
-        }
-        EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
-    }
-    EXPECT_EQ(folder.Read("unit.json"), ThreePedals());
-    EXPECT_EQ(folder.Read("broken.json"), "{");
 }
 
 TEST(CtlRefusal, UnitProblemsExitOne) {

@@ -2,21 +2,18 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 
 namespace tarvik::test {
 
-CtlResult RunCtl(const QStringList& args) { return RunProgram(QStringLiteral(TARVIKCTL_PATH), args); }
+namespace {
 
-CtlResult RunCtlWithoutFileSpace(const QStringList& args) {
-    // The signal a write past the limit raises is left at its default: tarvikctl must ignore it itself.
-    return RunProgram(QStringLiteral("/bin/sh"),
-                      QStringList{"-c", "ulimit -f 0 && exec \"$0\" \"$@\"", QStringLiteral(TARVIKCTL_PATH)} + args);
-}
-
-CtlResult RunProgram(const QString& program, const QStringList& args) {
+CtlResult RunProgram(const QString& program, const QStringList& args,
+                     const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
     process.setProgram(program);
     process.setArguments(args);
+    process.setProcessEnvironment(env);
     process.start();
     CtlResult result;
     if (!process.waitForStarted(10000)) {
@@ -31,10 +28,27 @@ CtlResult RunProgram(const QString& program, const QStringList& args) {
         result.err = program + QStringLiteral(" hung");
         return result;
     }
+    // A crash (Qt's abort when it finds no display, say) is not an exit code.
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
     result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
+}
+
+}  // namespace
+
+CtlResult RunCtl(const QStringList& args) { return RunProgram(QStringLiteral(TARVIKCTL_PATH), args); }
+
+CtlResult RunCtlWithoutFileSpace(const QStringList& args) {
+    // The signal a write past the limit raises is left at its default: tarvikctl must ignore it itself.
+    return RunProgram(QStringLiteral("/bin/sh"),
+                      QStringList{"-c", "ulimit -f 0 && exec \"$0\" \"$@\"", QStringLiteral(TARVIKCTL_PATH)} + args);
+}
+
+CtlResult RunGuiWithoutDisplay(const QStringList& args) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(variable);
+    return RunProgram(QStringLiteral(TARVIK_CONFIG_PATH), args, env);
 }
 
 QString UnitFolder::Write(const QString& name, const QByteArray& json) {

@@ -16,8 +16,9 @@ struct CtlResult {
 
 // Standard input is closed at once, as in a script.
 CtlResult RunCtl(const QStringList& args);
-// Any program, run the same way.
-CtlResult RunProgram(const QString& program, const QStringList& args);
+// tarvik-config as it is started where no display exists (a terminal over ssh, a build machine
+// running help2man): its command line must be answered without Qt aborting.
+CtlResult RunGuiWithoutDisplay(const QStringList& args);
 // tarvikctl under a file-size limit of 0 (ulimit -f 0): every write to a file fails.
 CtlResult RunCtlWithoutFileSpace(const QStringList& args);
 

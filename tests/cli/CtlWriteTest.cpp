@@ -1,4 +1,5 @@
-// set, reset and restore: the wire bytes they send, what the simulated unit keeps, read-back.
+// set, reset, dump and restore: the wire bytes they send, what the simulated unit keeps, read-back,
+// and where dump writes.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -6,71 +7,25 @@
 
 #include "CtlRunner.h"
 #include "model/ProtocolConstants.h"
+#include "support/FileKinds.h"
 
 namespace tarvik::test {
 namespace {
 
 const char* const kCenterDone = "Tarvikの中央ペダルの設定が正常に終わりました。\n";
-const char* const kLeftDone = "Tarvikの左ペダルの設定が正常に終わりました。\n";
 const char* const kRightDone = "Tarvikの右ペダルの設定が正常に終わりました。\n";
 
-TEST(CtlSet, EveryFormSendsItsRecordThenTheParametersAndReadsBack) {
+// The bytes of each form are the set forms' own; here, that a parsed set reaches the unit.
+TEST(CtlSet, SendsTheRecordThenTheParametersAndReadsBack) {
     const struct { QStringList args; const char *confirmation, *modeAndData, *parameters; } cases[] = {
+        // The parameters report still carries record bytes 2..12 (the 2a of byte 12).
         {{"0", "key", "ctrl+shift+a"}, kCenterDone, "> 94 00 00 03 04 00 00 00 00 00 00 00 00 00 00 2a",
          "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 2a"},
-        {{"left", "key", "enter"}, kLeftDone, "> 94 01 00 00 28 00 00 00 00 00 00 00 00 00 00 00",
-         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 00"},
-        {{"右ペダル", "key", "0x3E"}, kRightDone, "> 94 02 00 00 3e 00 00 00 00 00 00 00 00 00 00 00",
-         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 00"},
         {{"右", "key", "CMD+Space"}, kRightDone, "> 94 02 00 08 2c 00 00 00 00 00 00 00 00 00 00 00",
          "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 00"},
-        // Modifiers only.
-        {{"1", "key", "ctrl+alt"}, kLeftDone, "> 94 01 00 05 00 00 00 00 00 00 00 00 00 00 00 00",
-         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 00"},
-        {{"center", "key", "shift+キーパッド +"}, kCenterDone, "> 94 00 00 02 57 00 00 00 00 00 00 00 00 00 00 2a",
-         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 2a"},
-        {{"center", "click", "middle"}, kCenterDone, "> 94 00 01 04 00 00 00 00 00 00 00 00 00 00 00 2a",
-         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 2a"},
-        // Byte 1 keeps the key it had.
-        {{"1", "click", "right"}, kLeftDone, "> 94 01 01 02 28 00 00 00 00 00 00 00 00 00 00 00",
-         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 00"},
-        // The parameters report still carries record bytes 2..12.
-        {{"0", "double-click"}, kCenterDone, "> 94 00 02 01 0f 00 0f 00 00 00 00 00 00 00 00 2a",
-         "> 92 19 14 0f 0f 00 0f 00 00 00 00 00 00 00 00 2a"},
-        // Every form, options after the arguments; the bytes a form does not name keep their values.
-        {{"0", "key", "rctrl+F24"}, kCenterDone,
-         "> 94 00 00 10 73 00 00 00 00 00 00 00 00 00 00 2a",
-         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 2a"},
-        {{"right", "click", "left+middle"}, kRightDone,
-         "> 94 02 01 05 00 00 00 00 00 00 00 00 00 00 00 00",
-         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 00"},
-        {{"center", "double-click", "right", "--second", "hold", "--interval-ms", "30"}, kCenterDone,
-         "> 94 00 02 02 0f 01 1e 00 00 00 00 00 00 00 00 2a",
-         "> 92 19 14 0f 0f 01 1e 00 00 00 00 00 00 00 00 2a"},
-        {{"1", "modifier-click", "ctrl+shift", "left"}, kLeftDone,
-         "> 94 01 03 03 01 00 00 00 00 00 00 00 00 00 00 00",
-         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 00"},
-        {{"1", "modifier-double-click", "cmd", "middle", "--first-ms", "255"}, kLeftDone,
-         "> 94 01 04 08 04 00 ff 00 0f 00 00 00 00 00 00 00",
-         "> 92 19 14 0f 0f 00 ff 00 0f 00 00 00 00 00 00 00"},
-        {{"0", "repeat-key", "ctrl+down", "--rate", "2.5", "--repeats", "20", "--accelerate", "3"}, kCenterDone,
-         "> 94 00 05 01 51 00 00 00 00 01 00 14 00 19 00 03",
-         "> 92 19 14 0f 0f 00 00 00 00 01 00 14 00 19 00 03"},
-        {{"2", "pointer", "up-left", "--speed", "300", "--repeats", "5", "--accelerate", "3"}, kRightDone,
-         "> 94 02 06 ff ff 01 2c 01 4d 01 00 05 01 2c 00 03",
-         "> 92 19 14 0f 0f 01 2c 01 4d 01 00 05 01 2c 00 03"},
-        {{"0", "wheel", "backward", "--rate", "20"}, kCenterDone,
-         "> 94 00 07 ff 00 00 00 00 00 00 00 00 14 00 00 2a",
-         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 14 00 00 2a"},
-        {{"1", "repeat-click", "right", "--rate", "0.5"}, kLeftDone,
-         "> 94 01 08 02 28 00 00 00 00 00 00 00 05 00 00 00",
-         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 05 00 00 00"},
         {{"2", "chord", "ctrl+alt+delete", "--on-ms", "300", "--off-ms", "10"}, kRightDone,
          "> 94 02 09 2c 0a 10 81 00 01 05 2a 00 00 00 00 00",
          "> 92 19 14 0f 0f 10 81 00 01 05 2a 00 00 00 00 00"},
-        {{"0", "on-change", "--press", "f13", "--release", "shift+f14"}, kCenterDone,
-         "> 94 00 0a 03 00 68 02 69 00 00 00 00 00 00 00 2a",
-         "> 92 19 14 0f 0f 68 02 69 00 00 00 00 00 00 00 2a"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
@@ -207,6 +162,45 @@ TEST(CtlSnapshot, RestoreWritesOnlyWhatItMay) {
         if (!*c.writes) {
             EXPECT_EQ(folder.Read("unit.json"), c.unit);
         }
+    }
+}
+
+TEST(CtlSnapshot, DumpWritesToStandardOutputOrToAFileItMayReplace) {
+    const struct {
+        QStringList args;
+        const char* written;  // the entry that receives the snapshot; empty: standard output
+    } cases[] = {
+        {{"dump"}, ""},
+        {{"dump", "-"}, ""},
+        {{"dump", "@/new.json"}, "new.json"},
+        {{"dump", "--force", "@/new.json"}, "new.json"},
+        {{"dump", "--force", "@/file"}, "file"},
+        // Through the link to its file; the link stays a link.
+        {{"--force", "dump", "@/link-to-file"}, "file"},
+    };
+    const QByteArray snapshot = RunCtl({"--simulate", "dump"}).out.toUtf8();
+    ASSERT_TRUE(snapshot.startsWith("{\n    \"firmware\": [\n        2,")) << snapshot.toStdString();
+    for (const auto& c : cases) {
+        Kinds kinds;
+        QStringList args{"--simulate"};
+        for (const QString& a : c.args) args << kinds.InFolder(a);
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const QString written = QString::fromUtf8(c.written);
+        const std::vector<std::string> before = kinds.All();
+        const std::vector<std::string> others = kinds.AllBut(written);
+        const CtlResult r = RunCtl(args);
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_EQ(r.err, "");
+        if (written.isEmpty()) {
+            EXPECT_EQ(r.out.toUtf8(), snapshot);
+            EXPECT_EQ(kinds.All(), before);
+            continue;
+        }
+        EXPECT_EQ(r.out, "");
+        QFile file(kinds.Path(written));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), snapshot);
+        EXPECT_EQ(kinds.AllBut(written), others) << "only the target changed; no temporary file left";
     }
 }
 

@@ -2,7 +2,6 @@
 // survive a write and a read unchanged.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "sim/UnitFile.h"
@@ -124,22 +123,6 @@ TEST(UnitFile, WriteAndReadGiveTheSameUnit) {
     EXPECT_EQ(back.answerDelayMs, 12);
     EXPECT_EQ(back.silentCommands, (std::vector<int>{0x95, 0x98}));
     EXPECT_TRUE(UnitFileText(original).contains("\"common\": \"f0 f1 f2 f3 f4 f5 f6 f7 f8 f9 fa fb fc\""));
-}
-
-// The kinds of files refused and the failed writes are SafeFile's; here, that a file's own faults
-// name the file too.
-TEST(UnitFile, AMalformedFileIsNamedInItsRefusal) {
-    QTemporaryDir dir;
-    const QString bad = dir.filePath(QStringLiteral("bad.json"));
-    {
-        QFile f(bad);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(R"({"pedals": [], "pedal_count": 999})");
-    }
-    UnitImage image = DefaultUnitImage();
-    QString error;
-    EXPECT_FALSE(ReadUnitFile(bad, image, error));
-    EXPECT_EQ(error, bad + QStringLiteral(": pedal_count: 999 is outside 0..255"));
 }
 
 }  // namespace

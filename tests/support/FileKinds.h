@@ -36,6 +36,8 @@ public:
         Link("dangling", "gone");
     }
     QString Folder() const { return dir_.path(); }
+    // `text` with "@/" standing for this folder.
+    QString InFolder(QString text) const { return text.replace(QStringLiteral("@/"), Folder() + '/'); }
     QString Path(const QString& name) const { return dir_.filePath(name); }
     QByteArray Native(const QString& name) const { return QFile::encodeName(Path(name)); }
     void Put(const QString& name, const QByteArray& bytes) {

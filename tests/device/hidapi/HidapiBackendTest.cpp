@@ -1,14 +1,19 @@
 // The hidapi backend through its seams: kernel-like hidraw nodes behind the I/O thread, a scripted
-// device list behind hotplug, and the real hidapi on a machine without the unit.
+// device list behind hotplug, and the real hidapi on a machine without the unit; and the command
+// exchange over it.
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <thread>
 
 #include "BackendRig.h"
+#include "device/HID_PnP.h"
 #include "device/HidapiAccess.h"
+#include "model/DeviceState.h"
+#include "support/ScriptedPresenter.h"
 
 namespace tarvik::test {
 namespace {
@@ -49,30 +54,6 @@ TEST(HidapiBackendIo, WritesGoOutAsSixteenBytesWithReportIdZeroFromOneIoThread) 
     }
 }
 
-TEST(HidapiBackendIo, ReportsAfterAWriteArriveWithTheirOwnLengthUntilTheAnswer) {
-    const struct {
-        const char* name;
-        std::vector<QByteArray> sent;
-        QStringList log;
-    } cases[] = {
-        {"the answer", {Hex("00000201000000000000000000000000")},
-         {"write ok", "in 00 00 02 01 00 00 00 00 00 00 00 00 00 00 00 00"}},
-        {"a short report, then the answer", {Hex("0000030a"), Hex("90000201000000000000000000000000")},
-         {"write ok", "in 00 00 03 0a", "in 90 00 02 01 00 00 00 00 00 00 00 00 00 00 00 00"}},
-        {"a long report, then the answer",
-         {Hex("1111111111111111111111111111111111"), Hex("90000201000000000000000000000000")},
-         {"write ok", "in 11 11 11 11 11 11 11 11 11 11 11 11 11 11 11 11 11",
-          "in 90 00 02 01 00 00 00 00 00 00 00 00 00 00 00 00"}},
-    };
-    for (const auto& c : cases) {
-        Rig rig;
-        auto node = rig.Open("/dev/hidraw7", [&](const QByteArray&) { return c.sent; });
-        rig.backend->Write(Hex("90"));
-        ASSERT_TRUE(rig.WaitForLog(int(c.log.size()))) << c.name;
-        EXPECT_EQ(rig.log, c.log) << c.name;
-    }
-}
-
 TEST(HidapiBackendIo, NothingIsReadWhileNoAnswerIsAwaited) {
     Rig rig;
     auto node = rig.Open("/dev/hidraw7", EchoFirmware);
@@ -87,17 +68,6 @@ TEST(HidapiBackendIo, NothingIsReadWhileNoAnswerIsAwaited) {
     RunEventsFor(300);
     EXPECT_EQ(node->Reads(), reads);
     EXPECT_EQ(rig.log.size(), 2);
-}
-
-TEST(HidapiBackendIo, AReportThatCameWhileNobodyWaitedIsNeverDelivered) {
-    Rig rig;
-    auto node = rig.Open("/dev/hidraw7", EchoFirmware);
-    node->Queue(Hex("77000000000000000000000000000000"));
-    node->Queue(Hex("7700"));
-    rig.backend->Write(Hex("9502"));
-    ASSERT_TRUE(rig.WaitForLog(2));
-    EXPECT_EQ(rig.log, (QStringList{"write ok", "in 95 02 a5 00 00 00 00 00 00 00 00 00 00 00 00 00"}));
-    EXPECT_EQ(node->Unread(), 0);
 }
 
 TEST(HidapiBackendIo, PullingTheUnitDuringAReadIsOneRemoval) {
@@ -181,6 +151,75 @@ TEST(HidapiBackendIo, OpenFailuresSayWhy) {
         EXPECT_EQ(rig.backend->Open("/dev/hidraw4"), why == OpenResult::Opened ? OpenResult::Failed : why);
         EXPECT_FALSE(rig.backend->IsOpen());
         EXPECT_EQ(rig.backend->LastError(), QStringLiteral("cannot open /dev/hidraw4"));
+    }
+}
+
+// The command exchange on the path a real unit's reports take: the connection manager over the
+// backend and its I/O thread.
+using Bytes = std::array<std::uint8_t, REPORT_SIZE>;
+
+struct LinkOverHidraw {
+    bool fresh = (State() = DeviceState{}, true);
+    BackendRig rig;
+    std::shared_ptr<KernelLikeNode> node;
+    HID_PnP link;
+
+    // A tick of 10 ms: an exchange times out after 0.3 s.
+    explicit LinkOverHidraw(KernelLikeNode::Firmware firmware, HidIoTiming io = {})
+        : rig({Vendor("/dev/hidraw7")}, io),
+          node(rig.nodes["/dev/hidraw7"] = KernelLikeNode::Create(std::move(firmware))),
+          link(*rig.backend) {
+        link.SetTickIntervalMs(10);
+    }
+};
+
+TEST(HidrawExchange, ATenSecondReadSliceHoldsBackNoExchange) {
+    HidIoTiming io;
+    io.readSliceMs = 10000;
+    LinkOverHidraw unit(EchoFirmware, io);
+    unit.node->SetAnswerDelay(std::chrono::milliseconds(1));
+    ASSERT_TRUE(unit.link.HasDevice());
+    ScriptedPresenter boxes;
+    for (std::uint8_t command : {0x90, 0x91, 0x95, 0x98, 0x90}) {
+        State().OutputPacketBuffer[1] = command;
+        EXPECT_FALSE(unit.link.Communicate(command, MESSAGE_ON)) << int(command);
+        EXPECT_EQ(State().InputPacketBuffer, (Bytes{command, command, 0xa5}));
+    }
+    EXPECT_TRUE(boxes.All().empty());
+    EXPECT_EQ(unit.node->Writes(), 5);
+}
+
+TEST(HidrawExchange, OnlyAnAnswerSizedReportAfterTheWriteIsTheAnswer) {
+    const QByteArray echo = Hex("91 00 a5 00 00 00 00 00 00 00 00 00 00 00 00 00");
+    const struct {
+        const char* name;
+        QByteArray before;                // sent by the unit while nothing waited
+        std::vector<QByteArray> answers;  // sent by the unit for the write
+        bool failed;
+        std::vector<std::string> boxes;
+        Bytes buffer;
+    } cases[] = {
+        {"a report from before the write", Hex("77 00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e"), {echo}, false, {},
+         {0x91, 0, 0xa5}},
+        {"a short report, then the answer", {}, {Hex("91 00 01"), echo}, false, {}, {0x91, 0, 0xa5}},
+        {"a long report, then the answer", {}, {Hex("91 00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f"), echo},
+         false, {}, {0x91, 0, 0xa5}},
+        {"only a short report", {}, {Hex("91 00 01")}, true, {"タイムアウト"}, {0x22, 0x22, 0x22}},
+        {"only a report from before the write", echo, {}, true, {"タイムアウト"}, {0x22, 0x22, 0x22}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkOverHidraw unit([&](const QByteArray&) { return c.answers; });
+        if (!c.before.isEmpty()) unit.node->Queue(c.before);
+        std::vector<QByteArray> received;
+        QObject::connect(&unit.link, &HID_PnP::reportReceived, [&](const QByteArray& r) { received.push_back(r); });
+        ScriptedPresenter boxes;
+        State().InputPacketBuffer.fill(0x22);
+        EXPECT_EQ(unit.link.Communicate(GET_NUMBER_OF_PEDALS, MESSAGE_ON), c.failed);
+        EXPECT_EQ(boxes.Texts(), c.boxes);
+        EXPECT_TRUE(std::equal(c.buffer.begin(), c.buffer.begin() + 3, State().InputPacketBuffer.begin()));
+        // Every report read after the write reaches the manager as it came; none from before it.
+        EXPECT_EQ(received, c.answers);
     }
 }
 

@@ -6,21 +6,14 @@ namespace {
 
 class AttachReadTest : public WindowTest {};
 
-TEST_F(AttachReadTest, ShowsEveryPedalReadOnceWithTheChordPedalsInFiveMoreExchanges) {
-    PedalImage chords = Pedal(9, {0x2C, 0x0A, 0x10, 0x82, 0, 0, 0x02, 4, 5}, {0x00, 6});
-    chords.additional.back() = 0x27;  // a byte only the last of the five blocks brings
+// What is read and stored is the read flow's; here, what the window makes of it.
+TEST_F(AttachReadTest, ShowsEveryPedalReadOnceAndGoesBackToNoUnitWhenUnplugged) {
     // A count above five is read as five.
-    Start(Unit({Pedal(0, {0x01, 4}), chords, Pedal(1, {7}), Pedal(0), Pedal(0)}, {2, 1, 0}, 7));
+    Start(Unit({Pedal(0, {0x01, 4}), Pedal(1, {7}), Pedal(0), Pedal(0), Pedal(0)}, {2, 1, 0}, 7));
     ASSERT_TRUE(ReadEnds());
-    EXPECT_EQ(unit->Transcript().size(), 2 * (2 + 5 + 5));
     EXPECT_EQ(Explanation(), kConnectedExplanation);
-    EXPECT_EQ(State().NumberOfPedals, 5);
-    EXPECT_EQ(State().AdditionalData[1], chords.additional);
     EXPECT_EQ(PedalText(0), "[設定されている機能] キー出力\n[キー] a\n[キー説明] Shiftプラスこのキーで大文字 A\n"
                        "[モディファイア] (左)control");
-    EXPECT_EQ(PedalText(1), "[設定されている機能] 複数同時キー出力\n[オンの時間] 300 ミリ秒\n[間の時間] 10 ミリ秒\n"
-                       "[出力の数] 2\n[繰り返し] ペダルを離すまで\n[1番目の出力] [(左)shift] + [a] + [b]\n"
-                       "[2番目の出力] [c]");
     for (int p = 0; p < 5; ++p) {
         EXPECT_TRUE(Standard(p)->isEnabled()) << p;
         EXPECT_TRUE(Find(*window, "textboxPedal" + std::to_string(p) + "Contents")->isVisible()) << p;

@@ -50,8 +50,6 @@ void AnswerNextBox(SeenBox& seen, std::function<void(QMessageBox&)> answer) {
 void Press(QMessageBox& box, Qt::Key key) { QTest::keyClick(&box, key); }
 
 // The product name heads every box (no window manager hides it there); the message follows, each
-// of its lines on one line of a box wide enough for it.
-// The product name heads every box (no window manager hides it there); the message follows, each
 // of its lines on one line of a box wide enough for it (the longest line of the program's boxes is
 // the out-of-standard warning's).
 TEST(MessageBoxPresenterTest, BoxesShowTheNameAndTheirLinesAndAConfirmationDefaultsToCancel) {

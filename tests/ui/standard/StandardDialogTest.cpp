@@ -1,9 +1,12 @@
 // The standard dialog: what it shows for each record, the warning for what it cannot show, how
-// its controls enable one another, and what its write button sends.
+// its controls enable one another, what its write button sends, and its keyboard use; and its
+// plain parts, the offered keys and the title line.
 #include <QApplication>
 #include <algorithm>
 
 #include "StandardFixture.h"
+#include "ui/standard/StandardKeyList.h"
+#include "ui/standard/StandardTitle.h"
 
 namespace tarvik::test {
 namespace {
@@ -68,29 +71,6 @@ TEST_F(StandardDialogTest, LoadsEveryKindOfRecordWithoutChangingIt) {
         EXPECT_TRUE(Gone());
         EXPECT_EQ(State().CommonData[1], c.common) << "loading reads the record; it never writes it";
         EXPECT_EQ(unit->Transcript().size(), 0) << "OK without the write button sends nothing";
-    }
-}
-
-TEST_F(StandardDialogTest, ShowsTheFixedTextsAndTheStandardKeysInUsageOrder) {
-    OpenOn(0, Marked({0, 4}));
-    const std::pair<const char*, const char*> texts[] = {
-        {"Label_PedalName", "標準設定 左ペダル"},
-        {"labelExplanation", "説明"},
-        {"radiobuttonNoModifiers", "control, shift, option, command なし"},
-        {"radiobuttonWithModifiers", "control, shift, option, command あり"},
-        {"radiobuttonOnlyModifiers", "control, shift, option, command だけ"},
-        {"buttonProgramTarvik", "Tarvikに書き込む"},
-        {"radiobuttonLeftClick", "左ボタンクリック"},
-        {"radiobuttonRightClick", "右ボタンクリック"},
-        {"radiobuttonCenterClick", "中央ボタンクリック"},
-        {"radiobuttonDoubleClick", "ダブルクリック"},
-    };
-    for (const auto& [name, text] : texts) EXPECT_EQ(Text(*dialog, name), text) << name;
-    EXPECT_EQ(dialog->windowTitle().toStdString(), "標準設定");
-    auto* list = Find<QComboBox>(*dialog, "listboxKeys");
-    ASSERT_EQ(list->count(), 91);
-    for (const auto& [index, name] : {std::pair{36, "Enter (Return)"}, {44, "["}, {45, "]"}, {90, "キーパッド Delete"}}) {
-        EXPECT_EQ(list->itemText(index).toStdString(), name) << index;
     }
 }
 
@@ -227,7 +207,7 @@ TEST_F(StandardDialogTest, TheWriteButtonSendsTheChoiceAndNothingElseChanges) {
 }
 
 // Tab goes down the shown tab as it reads, then to the buttons; Alt and a letter pick a tab, and
-// Alt+Y the key list.
+// Alt+Y the key list (of the standard keys, named by the key table).
 TEST_F(StandardDialogTest, TheKeyboardReachesEveryControlInTheOrderOnTheScreen) {
     auto names = [](const std::vector<QWidget*>& widgets) {
         std::string joined;
@@ -236,6 +216,13 @@ TEST_F(StandardDialogTest, TheKeyboardReachesEveryControlInTheOrderOnTheScreen) 
     };
     OpenOn(0, Marked({0x03, 4}));
     ASSERT_TRUE(dialog);
+    // The pedal's name and the standard keys in usage order, from the tables.
+    EXPECT_EQ(Text(*dialog, "Label_PedalName"), "標準設定 左ペダル");
+    auto* list = Find<QComboBox>(*dialog, "listboxKeys");
+    ASSERT_EQ(list->count(), 91);
+    for (const auto& [index, name] : {std::pair{36, "Enter (Return)"}, {44, "["}, {45, "]"}, {90, "キーパッド Delete"}}) {
+        EXPECT_EQ(list->itemText(index).toStdString(), name) << index;
+    }
     EXPECT_EQ(names(TabOrder(*dialog)),
               "qt_tabwidget_tabbar radiobuttonNoModifiers radiobuttonWithModifiers radiobuttonOnlyModifiers "
               "checkboxCtrl checkboxShift checkboxAlt checkboxWindowsKey listboxKeys buttonProgramTarvik "
@@ -251,6 +238,39 @@ TEST_F(StandardDialogTest, TheKeyboardReachesEveryControlInTheOrderOnTheScreen) 
     EXPECT_EQ(tabs->currentWidget()->objectName().toStdString(), "Tab_Keyboard");
     QTest::keyClick(dialog, Qt::Key_Y, Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), Find(*dialog, "listboxKeys"));
+}
+
+TEST(StandardKeyList, OffersExactlyTheStandardUsageRangesAndLooksUpOnlyFilledEntries) {
+    const StandardKeyList list = BuildStandardKeyList();
+    std::vector<int> expected;
+    for (auto [first, last] : {std::pair{4, 48}, {50, 56}, {58, 69}, {73, 99}}) {
+        for (int u = first; u <= last; ++u) expected.push_back(u);
+    }
+    ASSERT_EQ(list.Count, 91);
+    EXPECT_EQ(std::vector<int>(list.IndexToUsageID.begin(), list.IndexToUsageID.begin() + list.Count), expected);
+    for (auto [index, usage] : {std::pair{0, 4}, {90, 99}, {-1, -1}, {91, -1}, {100000, -1}}) {
+        EXPECT_EQ(list.UsageAt(index), usage) << "index " << index;
+    }
+    // Unused tail entries hold 0; usage 0 must still not be found among them.
+    for (auto [usage, index] : {std::pair{4, 0}, {99, 90}, {0, -1}, {49, -1}, {255, -1}, {-3, -1}}) {
+        EXPECT_EQ(list.IndexOf(usage), index) << "usage " << usage;
+    }
+}
+
+TEST(StandardTitleLine, NamesThePedalForTwoToFivePedals) {
+    const struct {
+        int count, pedal;
+        const char* title;
+    } cases[] = {
+        {1, 0, "標準設定"},           {2, 0, "標準設定 右ペダル"},   {2, 1, "標準設定 左ペダル"},
+        {3, 0, "標準設定 中央ペダル"}, {4, 2, "標準設定 右端ペダル"}, {4, 3, "標準設定 左端ペダル"},
+        {5, 4, "標準設定 右端ペダル"},
+        // Combinations outside the table add nothing.
+        {0, 0, "標準設定"}, {2, 2, "標準設定"}, {6, 0, "標準設定"}, {5, -1, "標準設定"}, {5, 5, "標準設定"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(StandardTitleLine(c.count, c.pedal), c.title) << c.count << " pedals, pedal " << c.pedal;
+    }
 }
 
 }  // namespace
