@@ -22,15 +22,15 @@ bool IsTiming(const DoubleClickTiming& t) {
            FindSecondClick(t.second) != nullptr;
 }
 
-DoubleClickTiming TimingAt(const CommonBytes& c, const layout::DoubleClickLayout& at) {
+DoubleClickTiming TimingAt(const CommonRecord& c, const layout::DoubleClickLayout& at) {
     return {c[at.firstLength], c[at.secondLength], c[at.interval]};
 }
 
 // The repetition fields of modes 5, 7 and 8: acceleration 0 with index 0, or 1 with an index.
-std::optional<Repetition> RepetitionAt(const CommonBytes& c, const layout::RepetitionLayout& at) {
+std::optional<Repetition> RepetitionAt(const CommonRecord& c, const layout::RepetitionLayout& at) {
     Repetition r;
-    r.repeats = Load16(c, at.repeats);
-    const std::uint16_t index = Load16(c, at.accelerationIndex);
+    r.repeats = Value16(c, at.repeats);
+    const std::uint16_t index = Value16(c, at.accelerationIndex);
     if (c[at.acceleration] == 0 && index == 0) return r;
     if (c[at.acceleration] == 1 && index >= ACCELERATE_MIN) {
         r.accelerate = index;
@@ -39,82 +39,82 @@ std::optional<Repetition> RepetitionAt(const CommonBytes& c, const layout::Repet
     return std::nullopt;
 }
 
-Decoded Key(const CommonBytes& c) {
+Decoded Key(const CommonRecord& c) {
     const KeyOutput k{c[layout::KEY_MODIFIERS], c[layout::KEY_USAGE]};
     return IsKeyOutput(k) ? Decoded(k) : std::nullopt;
 }
 
-Decoded SimpleClick(const CommonBytes& c) {
+Decoded SimpleClick(const CommonRecord& c) {
     const Click click{c[layout::CLICK_BUTTON]};
     return InRange(click.buttons, 1, ALL_BUTTONS) ? Decoded(click) : std::nullopt;
 }
 
-Decoded Double(const CommonBytes& c) {
+Decoded Double(const CommonRecord& c) {
     const DoubleClick d{c[layout::CLICK_BUTTON], TimingAt(c, layout::DOUBLE_CLICK)};
     return IsSingleButton(d.button) && IsTiming(d.timing) ? Decoded(d) : std::nullopt;
 }
 
-Decoded ModClick(const CommonBytes& c) {
+Decoded ModClick(const CommonRecord& c) {
     const ModifierClick m{c[layout::MODIFIER_CLICK_MODIFIERS], c[layout::MODIFIER_CLICK_BUTTON]};
     return m.modifiers != 0 && IsSingleButton(m.button) ? Decoded(m) : std::nullopt;
 }
 
-Decoded ModDouble(const CommonBytes& c) {
+Decoded ModDouble(const CommonRecord& c) {
     const ModifierDoubleClick m{c[layout::MODIFIER_CLICK_MODIFIERS], c[layout::MODIFIER_CLICK_BUTTON],
                                 TimingAt(c, layout::MODIFIER_DOUBLE_CLICK)};
     return m.modifiers != 0 && IsSingleButton(m.button) && IsTiming(m.timing) ? Decoded(m) : std::nullopt;
 }
 
-Decoded RepeatedKey(const CommonBytes& c) {
+Decoded RepeatedKey(const CommonRecord& c) {
     RepeatKey r;
     r.key = {c[layout::KEY_MODIFIERS], c[layout::KEY_USAGE]};
-    r.rateTenths = Load16(c, layout::REPEAT_KEY.speed);
+    r.rateTenths = Value16(c, layout::REPEAT_KEY.speed);
     const auto repetition = RepetitionAt(c, layout::REPEAT_KEY);
     if (!IsKeyOutput(r.key) || r.rateTenths < RATE_TENTHS_MIN || !repetition) return std::nullopt;
     r.repetition = *repetition;
     return r;
 }
 
-Decoded Pointer(const CommonBytes& c) {
+Decoded Pointer(const CommonRecord& c) {
     const DirectionPair* direction = FindDirection(c[layout::POINTER_MOVE_X], c[layout::POINTER_MOVE_Y]);
     PointerMoveChoice p;
-    p.speedIndex = Load16(c, layout::POINTER.speed);
+    p.speedIndex = Value16(c, layout::POINTER.speed);
     p.setNumber = true;
-    p.repeats = Load16(c, layout::POINTER.repeats);
+    p.repeats = Value16(c, layout::POINTER.repeats);
     p.accelerated = c[layout::POINTER.acceleration] == 1;
-    p.accelerationIndex = p.accelerated ? Load16(c, layout::POINTER.accelerationIndex) : 0;
+    p.accelerationIndex = p.accelerated ? Value16(c, layout::POINTER.accelerationIndex) : 0;
     if (direction == nullptr || p.speedIndex < SPEED_MIN || p.repeats > POINTER_REPEATS_MAX) return std::nullopt;
     if (p.accelerated && !InRange(p.accelerationIndex, ACCELERATE_MIN, POINTER_ACCELERATE_MAX)) return std::nullopt;
     p.direction = direction->direction;
     return p;  // the divisor, the speed copy and the index of no acceleration are checked by encoding
 }
 
-Decoded WheelTurn(const CommonBytes& c) {
+Decoded WheelTurn(const CommonRecord& c) {
     Wheel w;
     w.direction = c[layout::WHEEL_DIRECTION];
-    w.rate = Load16(c, layout::WHEEL.speed);
+    w.rate = Value16(c, layout::WHEEL.speed);
     const auto repetition = RepetitionAt(c, layout::WHEEL);
     if (FindWheelDirection(w.direction) == nullptr || w.rate < WHEEL_RATE_MIN || !repetition) return std::nullopt;
     w.repetition = *repetition;
     return w;
 }
 
-Decoded RepeatedClick(const CommonBytes& c) {
+Decoded RepeatedClick(const CommonRecord& c) {
     RepeatClick r;
     r.button = c[layout::CLICK_BUTTON];
-    r.rateTenths = Load16(c, layout::REPEAT_CLICK.speed);
+    r.rateTenths = Value16(c, layout::REPEAT_CLICK.speed);
     const auto repetition = RepetitionAt(c, layout::REPEAT_CLICK);
     if (!IsSingleButton(r.button) || r.rateTenths < RATE_TENTHS_MIN || !repetition) return std::nullopt;
     r.repetition = *repetition;
     return r;
 }
 
-Decoded OneChord(const CommonBytes& c) {
+Decoded OneChord(const CommonRecord& c) {
     if (chord::NumberOfOutputs(c) != 1) return std::nullopt;
     Chord ch;
     ch.onMs = static_cast<std::uint16_t>(chord::OnTime(c));
     ch.offMs = static_cast<std::uint16_t>(chord::OffTime(c));
-    ch.repeats = Load16(c, chord::NUMBER_OF_REPEATS);
+    ch.repeats = Value16(c, chord::NUMBER_OF_REPEATS);
     ch.bySeries = chord::RepeatBySeries(c);
     ch.modifiers = c[chord::FIRST_ENTRY];
     for (std::size_t k = 0; k < ch.keys.size(); ++k) {
@@ -128,13 +128,13 @@ Decoded OneChord(const CommonBytes& c) {
 
 // One output of mode 10: none when its flag is clear, else a key of the key table. False when the
 // key is no key a form takes (0, a click code, a value beyond the table).
-bool ChangeOutput(const CommonBytes& c, unsigned flag, int modifiers, int usage, std::optional<KeyOutput>& output) {
+bool ChangeOutput(const CommonRecord& c, unsigned flag, int modifiers, int usage, std::optional<KeyOutput>& output) {
     if ((c[layout::CHANGE_FLAGS] & flag) == 0) return true;
     output = KeyOutput{c[modifiers], c[usage]};
     return IsFormKey(c[usage]);
 }
 
-Decoded Change(const CommonBytes& c) {
+Decoded Change(const CommonRecord& c) {
     OnChange ch;
     if (!ChangeOutput(c, layout::CHANGE_PRESS_FLAG, layout::CHANGE_PRESS_MODIFIERS, layout::CHANGE_PRESS_USAGE,
                       ch.press) ||
@@ -145,7 +145,7 @@ Decoded Change(const CommonBytes& c) {
     return ch;  // other flag bits and the bytes of an output that is none are checked by encoding
 }
 
-Decoded FromFields(std::uint8_t mode, const CommonBytes& c) {
+Decoded FromFields(std::uint8_t mode, const CommonRecord& c) {
     switch (mode) {
         case SIMPLE_KEY_OUTPUT: return Key(c);
         case SIMPLE_CLICK: return SimpleClick(c);
@@ -164,22 +164,22 @@ Decoded FromFields(std::uint8_t mode, const CommonBytes& c) {
 
 }  // namespace
 
-std::optional<ModeChoice> DecodeChoice(std::uint8_t mode, const CommonBytes& common) {
+std::optional<ModeChoice> DecodeChoice(std::uint8_t mode, const CommonRecord& common) {
     const Decoded choice = FromFields(mode, common);
     if (!choice) return std::nullopt;
     // The form must write this very record: encode it over the record and look for a change.
     std::uint8_t writtenMode = mode;
-    CommonBytes written = common;
+    CommonRecord written = common;
     Encode(*choice, {writtenMode, written});
     if (writtenMode != mode || written != common) return std::nullopt;
     return choice;
 }
 
-bool HoldsSeveralChords(std::uint8_t mode, const CommonBytes& common) {
+bool HoldsSeveralChords(std::uint8_t mode, const CommonRecord& common) {
     return mode == PLURAL_SIMULTANEOUS_KEY_OUTPUT && chord::NumberOfOutputs(common) > 1;
 }
 
-std::optional<std::vector<std::string>> SetArgs(std::uint8_t mode, const CommonBytes& common) {
+std::optional<std::vector<std::string>> SetArgs(std::uint8_t mode, const CommonRecord& common) {
     const auto choice = DecodeChoice(mode, common);
     if (!choice) return std::nullopt;
     return FormArgs(*choice);

@@ -15,7 +15,7 @@ namespace tarvik::modes {
 // The choice whose form writes exactly this record: its mode and every byte the form writes. None
 // when no form can: an unknown mode, a multi-chord setting with more than one chord (the rest lives
 // in the additional bytes, which nothing writes), or a value outside what the form takes.
-std::optional<ModeChoice> DecodeChoice(std::uint8_t mode, const CommonBytes& common);
+std::optional<ModeChoice> DecodeChoice(std::uint8_t mode, const CommonRecord& common);
 
 // The arguments after `tarvikctl set PEDAL` that write `choice`, options at their defaults left out:
 // {"repeat-key", "ctrl+a", "--rate", "2.5"}. A choice that DecodeChoice did not give may name raw
@@ -24,9 +24,9 @@ std::vector<std::string> FormArgs(const ModeChoice& choice);
 
 // True for a multi-chord setting of more than one chord: its chords after the first live in the
 // additional bytes, which no command writes, so neither a form nor a snapshot can bring it back.
-bool HoldsSeveralChords(std::uint8_t mode, const CommonBytes& common);
+bool HoldsSeveralChords(std::uint8_t mode, const CommonRecord& common);
 
 // DecodeChoice, then FormArgs.
-std::optional<std::vector<std::string>> SetArgs(std::uint8_t mode, const CommonBytes& common);
+std::optional<std::vector<std::string>> SetArgs(std::uint8_t mode, const CommonRecord& common);
 
 }  // namespace tarvik::modes

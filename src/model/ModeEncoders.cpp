@@ -10,18 +10,18 @@ namespace tarvik::modes {
 
 namespace {
 
-void SetTiming(CommonBytes& common, const layout::DoubleClickLayout& at, const DoubleClickTiming& timing) {
+void SetTiming(CommonRecord& common, const layout::DoubleClickLayout& at, const DoubleClickTiming& timing) {
     common[at.firstLength] = timing.firstMs;
     common[at.secondLength] = timing.second;
     common[at.interval] = timing.intervalMs;
 }
 
-void SetRepetition(CommonBytes& common, const layout::RepetitionLayout& at, std::uint16_t speed,
+void SetRepetition(CommonRecord& common, const layout::RepetitionLayout& at, std::uint16_t speed,
                    const Repetition& repetition) {
     common[at.acceleration] = repetition.accelerate ? 1 : 0;
-    Store16(common, at.repeats, repetition.repeats);
-    Store16(common, at.speed, speed);
-    Store16(common, at.accelerationIndex, repetition.accelerate.value_or(0));
+    PutValue16(common, at.repeats, repetition.repeats);
+    PutValue16(common, at.speed, speed);
+    PutValue16(common, at.accelerationIndex, repetition.accelerate.value_or(0));
 }
 
 constexpr std::uint16_t Bytes(std::initializer_list<int> positions) {
@@ -82,7 +82,7 @@ void EncodeRepeatClick(const RepeatClick& choice, PedalRecordRef record) {
 }
 
 void EncodeChord(const Chord& choice, PedalRecordRef record) {
-    CommonBytes& c = record.common;
+    CommonRecord& c = record.common;
     const unsigned on = std::min<unsigned>(choice.onMs, CHORD_MS_MAX);
     const unsigned off = std::min<unsigned>(choice.offMs, CHORD_MS_MAX);
     record.mode = PLURAL_SIMULTANEOUS_KEY_OUTPUT;
@@ -90,7 +90,7 @@ void EncodeChord(const Chord& choice, PedalRecordRef record) {
     c[chord::OFF_TIME_LOW] = static_cast<std::uint8_t>(off & 0xFF);
     c[chord::HIGH_NIBBLES] = static_cast<std::uint8_t>((on >> 8) << 4 | off >> 8);
     c[chord::COUNT_AND_SERIES] = static_cast<std::uint8_t>(1 | (choice.bySeries ? chord::SERIES_BIT : 0));
-    Store16(c, chord::NUMBER_OF_REPEATS, choice.repeats);
+    PutValue16(c, chord::NUMBER_OF_REPEATS, choice.repeats);
     c[chord::FIRST_ENTRY] = choice.modifiers;
     // Keys end at the first 0; the slots after it are written 0 so that no old key reappears.
     bool ended = false;
@@ -101,7 +101,7 @@ void EncodeChord(const Chord& choice, PedalRecordRef record) {
 }
 
 void EncodeOnChange(const OnChange& choice, PedalRecordRef record) {
-    CommonBytes& c = record.common;
+    CommonRecord& c = record.common;
     record.mode = OUTPUT_AT_CHANGE;
     const KeyOutput none{};
     const KeyOutput& press = choice.press.value_or(none);

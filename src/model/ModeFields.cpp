@@ -30,23 +30,23 @@ FieldValue Key(std::uint8_t usage) {
 
 FieldValue Int(long long value) { return value; }
 
-void AddModifiersAndKey(Fields& f, const CommonBytes& c) {
+void AddModifiersAndKey(Fields& f, const CommonRecord& c) {
     f.push_back({"modifiers", ModifierNames(c[layout::KEY_MODIFIERS])});
     f.push_back({"key", Key(c[layout::KEY_USAGE])});
     f.push_back({"usage_id", Int(c[layout::KEY_USAGE])});
 }
 
-void AddTiming(Fields& f, const CommonBytes& c, const layout::DoubleClickLayout& at) {
+void AddTiming(Fields& f, const CommonRecord& c, const layout::DoubleClickLayout& at) {
     f.push_back({"first_ms", Int(c[at.firstLength])});
     f.push_back({"second", NameOr(FindSecondClick(c[at.secondLength]), c[at.secondLength])});
     f.push_back({"interval_ms", Int(c[at.interval])});
 }
 
 // Speed is added by the caller, in the unit its mode counts in.
-void AddRepetition(Fields& f, const CommonBytes& c, const layout::RepetitionLayout& at) {
-    f.push_back({"repeats", Int(Load16(c, at.repeats))});
+void AddRepetition(Fields& f, const CommonRecord& c, const layout::RepetitionLayout& at) {
+    f.push_back({"repeats", Int(Value16(c, at.repeats))});
     f.push_back({"acceleration", c[at.acceleration] != 0});
-    f.push_back({"acceleration_index", Int(Load16(c, at.accelerationIndex))});
+    f.push_back({"acceleration_index", Int(Value16(c, at.accelerationIndex))});
 }
 
 FieldValue Tenths(std::uint16_t tenths) { return tenths / 10.0; }
@@ -58,13 +58,13 @@ std::string ChordSpec(std::span<const std::uint8_t> entry) {
     return KeySpecText(entry[0], entry.subspan(1, keys));
 }
 
-FieldValue ChangeOutput(const CommonBytes& c, unsigned flag, int modifiers, int usage) {
+FieldValue ChangeOutput(const CommonRecord& c, unsigned flag, int modifiers, int usage) {
     if ((c[layout::CHANGE_FLAGS] & flag) == 0) return std::monostate{};
     const std::uint8_t key[] = {c[usage]};
     return KeySpecText(c[modifiers], key);
 }
 
-void AddModeFields(Fields& f, std::uint8_t mode, const CommonBytes& c, const AdditionalBytes& additional) {
+void AddModeFields(Fields& f, std::uint8_t mode, const CommonRecord& c, const AdditionalRecord& additional) {
     switch (mode) {
         case SIMPLE_KEY_OUTPUT: AddModifiersAndKey(f, c); break;
         case SIMPLE_CLICK: f.push_back({"buttons", Button(c[layout::CLICK_BUTTON])}); break;
@@ -80,25 +80,25 @@ void AddModeFields(Fields& f, std::uint8_t mode, const CommonBytes& c, const Add
             break;
         case CONTINUOUS_KEY_OUTPUT:
             AddModifiersAndKey(f, c);
-            f.push_back({"rate", Tenths(Load16(c, layout::REPEAT_KEY.speed))});
+            f.push_back({"rate", Tenths(Value16(c, layout::REPEAT_KEY.speed))});
             AddRepetition(f, c, layout::REPEAT_KEY);
             break;
         case POINTER_MOVE: {
             const DirectionPair* d = FindDirection(c[layout::POINTER_MOVE_X], c[layout::POINTER_MOVE_Y]);
             f.push_back({"direction", d != nullptr ? FieldValue(std::string(d->name)) : FieldValue()});
-            f.push_back({"speed", Int(Load16(c, layout::POINTER.speed))});
+            f.push_back({"speed", Int(Value16(c, layout::POINTER.speed))});
             AddRepetition(f, c, layout::POINTER);
-            f.push_back({"acceleration_divisor", Int(Load16(c, layout::POINTER_ACCELERATION_DIVISOR))});
+            f.push_back({"acceleration_divisor", Int(Value16(c, layout::POINTER_ACCELERATION_DIVISOR))});
             break;
         }
         case WHEEL_ROTATION:
             f.push_back({"direction", NameOr(FindWheelDirection(c[layout::WHEEL_DIRECTION]), c[layout::WHEEL_DIRECTION])});
-            f.push_back({"rate", Int(Load16(c, layout::WHEEL.speed))});
+            f.push_back({"rate", Int(Value16(c, layout::WHEEL.speed))});
             AddRepetition(f, c, layout::WHEEL);
             break;
         case CONTINUOUS_CLICK:
             f.push_back({"button", Button(c[layout::CLICK_BUTTON])});
-            f.push_back({"rate", Tenths(Load16(c, layout::REPEAT_CLICK.speed))});
+            f.push_back({"rate", Tenths(Value16(c, layout::REPEAT_CLICK.speed))});
             AddRepetition(f, c, layout::REPEAT_CLICK);
             break;
         case PLURAL_SIMULTANEOUS_KEY_OUTPUT: {
@@ -106,7 +106,7 @@ void AddModeFields(Fields& f, std::uint8_t mode, const CommonBytes& c, const Add
             f.push_back({"on_ms", Int(chord::OnTime(c))});
             f.push_back({"off_ms", Int(chord::OffTime(c))});
             f.push_back({"chords", Int(count)});
-            f.push_back({"repeats", Int(Load16(c, chord::NUMBER_OF_REPEATS))});
+            f.push_back({"repeats", Int(Value16(c, chord::NUMBER_OF_REPEATS))});
             f.push_back({"count", std::string(RepeatUnitOf(chord::RepeatBySeries(c)).name)});
             // The record holds ten chords at most, whatever the count says.
             std::vector<std::string> outputs;
@@ -131,7 +131,7 @@ void AddModeFields(Fields& f, std::uint8_t mode, const CommonBytes& c, const Add
 
 }  // namespace
 
-std::vector<Field> DecodeFields(std::uint8_t mode, const CommonBytes& common, const AdditionalBytes& additional) {
+std::vector<Field> DecodeFields(std::uint8_t mode, const CommonRecord& common, const AdditionalRecord& additional) {
     Fields fields{{"mode", Int(mode)}};
     AddModeFields(fields, mode, common, additional);
     return fields;

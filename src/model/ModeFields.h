@@ -21,6 +21,6 @@ struct Field {
 };
 
 // "mode" first, then the fields of that mode in record order. An unknown mode has only "mode".
-std::vector<Field> DecodeFields(std::uint8_t mode, const CommonBytes& common, const AdditionalBytes& additional);
+std::vector<Field> DecodeFields(std::uint8_t mode, const CommonRecord& common, const AdditionalRecord& additional);
 
 }  // namespace tarvik::modes

@@ -87,15 +87,15 @@ std::string ModifierPlusDoubleClick(const CommonRecord& c) {
 }
 
 void AddRepetitionGroup(std::string& text, const CommonRecord& c, const layout::RepetitionLayout& at) {
-    contents::AddAccelerationGroup(text, c[at.acceleration], Load16(c, at.accelerationIndex),
-                                   Load16(c, at.repeats));
+    contents::AddAccelerationGroup(text, c[at.acceleration], Value16(c, at.accelerationIndex),
+                                   Value16(c, at.repeats));
 }
 
 std::string ContinuousKey(const CommonRecord& c) {
     std::string text = Label("連続キー出力");
     contents::AddKeyGroup(text, c[layout::KEY_USAGE]);
     contents::AddModifierGroup(text, c[layout::KEY_MODIFIERS]);
-    AddLine(text, "[速度] " + contents::Tenths(Load16(c, layout::REPEAT_KEY.speed)) + " 回/秒");
+    AddLine(text, "[速度] " + contents::Tenths(Value16(c, layout::REPEAT_KEY.speed)) + " 回/秒");
     AddRepetitionGroup(text, c, layout::REPEAT_KEY);
     return text;
 }
@@ -104,7 +104,7 @@ std::string PointerMove(const CommonRecord& c) {
     std::string text = Label("マウスポインタ移動");
     const DirectionPair* direction = FindDirection(c[layout::POINTER_MOVE_X], c[layout::POINTER_MOVE_Y]);
     AddLine(text, std::string("[移動方向] ") + (direction != nullptr ? direction->shown : "-----"));
-    AddLine(text, "[速度] " + std::to_string(Load16(c, layout::POINTER.speed)) + " ドット/秒");
+    AddLine(text, "[速度] " + std::to_string(Value16(c, layout::POINTER.speed)) + " ドット/秒");
     AddRepetitionGroup(text, c, layout::POINTER);
     return text;
 }
@@ -113,7 +113,7 @@ std::string WheelRotation(const CommonRecord& c) {
     std::string text = Label("ホイール回転");
     const WheelCode* direction = FindWheelDirection(c[layout::WHEEL_DIRECTION]);
     AddLine(text, std::string("[回転方向] ") + (direction != nullptr ? direction->shown : "-----"));
-    AddLine(text, "[速度] " + std::to_string(Load16(c, layout::WHEEL.speed)) + " 回/秒");
+    AddLine(text, "[速度] " + std::to_string(Value16(c, layout::WHEEL.speed)) + " 回/秒");
     AddRepetitionGroup(text, c, layout::WHEEL);
     return text;
 }
@@ -122,7 +122,7 @@ std::string ContinuousClick(const CommonRecord& c) {
     std::string text = Label("連続クリック");
     if (const std::string single = SingleButton(c[layout::CLICK_BUTTON]); !single.empty())
         AddLine(text, single);
-    AddLine(text, "[速度] " + contents::Tenths(Load16(c, layout::REPEAT_CLICK.speed)) + " 回/秒");
+    AddLine(text, "[速度] " + contents::Tenths(Value16(c, layout::REPEAT_CLICK.speed)) + " 回/秒");
     AddRepetitionGroup(text, c, layout::REPEAT_CLICK);
     return text;
 }
@@ -135,7 +135,7 @@ std::string PluralSimultaneousKey(const CommonRecord& c, const AdditionalRecord&
     AddLine(text, "[オンの時間] " + Millis(onTime));
     AddLine(text, "[間の時間] " + Millis(offTime));
     AddLine(text, "[出力の数] " + std::to_string(outputs));
-    const unsigned repeats = Load16(c, chord::NUMBER_OF_REPEATS);
+    const unsigned repeats = Value16(c, chord::NUMBER_OF_REPEATS);
     contents::AddRepeatLine(text, repeats);
     if (repeats != 0)
         AddLine(text, std::string("[繰り返しの単位] ") + RepeatUnitOf(chord::RepeatBySeries(c)).shown);

@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kMaxField = 65535;
 
-void Put(CommonBytes& common, int i, int value) { Store16(common, i, static_cast<std::uint16_t>(value)); }
+void Put(CommonRecord& common, int i, int value) { PutValue16(common, i, static_cast<std::uint16_t>(value)); }
 
 }  // namespace
 
@@ -18,7 +18,7 @@ int AccelerationDivisor(int accelerationIndex) {
 }
 
 int EncodePointerMove(const PointerMoveChoice& choice, PedalRecordRef record) {
-    CommonBytes& common = record.common;
+    CommonRecord& common = record.common;
     int accelerationIndex = std::clamp(choice.accelerationIndex, 0, kMaxField);
 
     record.mode = POINTER_MOVE;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every kind of refusal and failed save: its exit status, what it says, that nothing was written to
 // the unit, and that every file is byte for byte as it was. The parsers' own messages and the kinds
 // of files refused are tested in process (SetForm, PedalArgument, SafeFile, UnitFile); here, that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built tarvikctl and looks at what it wrote.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // show, list, help and the transcript on simulated units that cover every output mode.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // set, reset, dump and restore: the wire bytes they send, what the simulated unit keeps, read-back,
 // and where dump writes.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a unit file cannot make the simulated unit do: refuse to be opened, go away mid-write, or store
 // something other than it was sent. Run in process on a simulated unit behind the session.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arguments of `tarvikctl set PEDAL FORM`: the pedal, the bytes each form writes over a record
 // whose every byte is known (C0 C1 ... CC, mode EE), so a byte written by mistake shows as well as a
 // byte missed; the refusals; and show's "set" arguments written back.
@@ -23,7 +24,7 @@ std::string Written(const QStringList& args) {
     const SetFormResult result = ParseSetForm(args);
     if (!result.choice) return "refused: " + result.error.toStdString();
     std::uint8_t mode = 0xEE;
-    CommonBytes common;
+    CommonRecord common;
     for (std::size_t i = 0; i < common.size(); ++i) common[i] = static_cast<std::uint8_t>(0xC0 + i);
     Encode(*result.choice, {mode, common});
     return RecordHex(mode, common);
@@ -287,12 +288,12 @@ ModeChoice RandomChoice(int mode, std::mt19937& rng) {
     }
 }
 
-void RandomBytes(CommonBytes& common, std::mt19937& rng) {
+void RandomBytes(CommonRecord& common, std::mt19937& rng) {
     for (std::uint8_t& b : common) b = static_cast<std::uint8_t>(rng() & 0xFF);
 }
 
 // The bytes a mode's form writes; the others as "--".
-std::string NamedBytes(std::uint8_t mode, const CommonBytes& common, std::uint16_t named) {
+std::string NamedBytes(std::uint8_t mode, const CommonRecord& common, std::uint16_t named) {
     std::string text = RecordHex(mode, common);
     for (std::size_t i = 0; i < common.size(); ++i) {
         if ((named & (1u << i)) == 0) text.replace(5 + 3 * i, 2, "--");
@@ -301,14 +302,14 @@ std::string NamedBytes(std::uint8_t mode, const CommonBytes& common, std::uint16
 }
 
 // Writes show's "set" arguments over other bytes and compares the bytes the mode's form writes.
-void ExpectSameRecord(std::uint8_t mode, const CommonBytes& common, const std::vector<std::string>& set,
+void ExpectSameRecord(std::uint8_t mode, const CommonRecord& common, const std::vector<std::string>& set,
                       std::mt19937& rng) {
     QStringList args;
     for (const std::string& a : set) args << QString::fromStdString(a);
     const SetFormResult parsed = ParseSetForm(args);
     ASSERT_TRUE(parsed.choice.has_value()) << args.join(' ').toStdString() << ": " << parsed.error.toStdString();
     std::uint8_t writtenMode = 0xEE;
-    CommonBytes written;
+    CommonRecord written;
     RandomBytes(written, rng);
     Encode(*parsed.choice, {writtenMode, written});
     const std::uint16_t named = WrittenBytes(mode);
@@ -320,7 +321,7 @@ TEST(SetForm, ShowsSetArgumentsWriteTheRecordBackForRandomRecordsOfEveryMode) {
     for (int mode = 0; mode <= OUTPUT_AT_CHANGE; ++mode) {
         for (int n = 0; n < 400; ++n) {
             std::uint8_t m = 0;
-            CommonBytes common;
+            CommonRecord common;
             RandomBytes(common, rng);
             Encode(RandomChoice(mode, rng), {m, common});
             const auto set = SetArgs(m, common);
@@ -332,7 +333,7 @@ TEST(SetForm, ShowsSetArgumentsWriteTheRecordBackForRandomRecordsOfEveryMode) {
     int offered = 0;
     for (int n = 0; n < 20000; ++n) {
         const auto mode = static_cast<std::uint8_t>(rng() % 13);
-        CommonBytes common;
+        CommonRecord common;
         RandomBytes(common, rng);
         if (const auto set = SetArgs(mode, common)) {
             ++offered;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every committed fuzz input, through the same entry points the fuzzers use: the corpus is a
 // regression test in every build, not only where clang fuzzes.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzz targets' entry points. Each runs one input through the program's own code, the way the
 // bytes would reach it, and checks what must hold for any input. libFuzzer calls them in the clang
 // fuzz build (FuzzMain.cpp); the corpus test calls them with every committed input in every build.

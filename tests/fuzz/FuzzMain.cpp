@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One libFuzzer target: TARVIK_FUZZ_ENTRY names the entry point (see FuzzEntries.h). Anything the
 // entry reports aborts the run, so libFuzzer keeps the input like a crash.
 #include <cstdio>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tests/fuzz/run.sh [SECONDS] [TARGET...]
 # Builds the libFuzzer targets with clang in their own folder (build-fuzz/, or TARVIK_FUZZ_BUILD_DIR)
 # and runs each TARGET (default: all of them: unit_file answers cli_arguments report_descriptor)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compiles the model's public contract exactly as other code is written against it, from its
 // headers alone, without Qt, and checks a few answers.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key table row by row against the names, levels and explanations written out here, and the
 // helpers that read it.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mode records: the pointer move encoder (the advanced dialog's and tarvikctl's) over a record
 // whose every byte is known (C0 C1 ... CC), so the bytes it leaves alone show; and from a record
 // back to its setting form, and field by field.
@@ -33,7 +34,7 @@ TEST(PointerMove, WritesAsTheDialogDoes) {
     };
     for (const auto& c : cases) {
         std::uint8_t mode = 0xEE;
-        CommonBytes common;
+        CommonRecord common;
         for (std::size_t i = 0; i < common.size(); ++i) common[i] = static_cast<std::uint8_t>(0xC0 + i);
         const int index = EncodePointerMove(c.choice, {mode, common});
         EXPECT_EQ(test::RecordHex(mode, common), c.record);
@@ -109,7 +110,7 @@ TEST(ModeDecoder, GivesTheFormThatWritesTheRecordOrNone) {
     for (const auto& c : cases) EXPECT_EQ(SetText(c.record), c.set) << c.record;
 }
 
-std::string FieldsText(const std::string& record, const AdditionalBytes& additional = {}) {
+std::string FieldsText(const std::string& record, const AdditionalRecord& additional = {}) {
     struct Show {
         std::string operator()(std::monostate) const { return "null"; }
         std::string operator()(bool b) const { return b ? "true" : "false"; }
@@ -157,7 +158,7 @@ TEST(ModeFields, NamesWhatTheTablesKnowAndGivesTheRestAsNumbers) {
 }
 
 TEST(ModeFields, ChordsBeyondTheFirstComeFromTheAdditionalBytesAndStopAtTen) {
-    AdditionalBytes additional{};
+    AdditionalRecord additional{};
     additional[0] = 0x02;  // chord 2: shift+b+c
     additional[1] = 0x05;
     additional[2] = 0x06;

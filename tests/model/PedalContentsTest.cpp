@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window shows for a pedal: its name by position and by the unit's pedal count, and the
 // description of its setting, for every output mode and every fallback, written out.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pedal's record: its 16-bit fields, high byte first, including calls that fall outside it; and
 // how a standard edit goes into it: only a complete choice, only the bytes it names.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records written as "mode | 13 common bytes" in hex, as the tests state them.
 #pragma once
 
@@ -11,7 +12,7 @@ namespace tarvik::test {
 
 struct RecordText {
     std::uint8_t mode = 0;
-    CommonBytes common{};
+    CommonRecord common{};
 };
 
 // "06 | ff 01 00 64 03 e8 00 00 00 00 64 00 01"; missing bytes are 0.
@@ -27,7 +28,7 @@ inline RecordText ParseRecord(const std::string& text) {
     return r;
 }
 
-inline std::string RecordHex(std::uint8_t mode, const CommonBytes& common) {
+inline std::string RecordHex(std::uint8_t mode, const CommonRecord& common) {
     static constexpr char kDigits[] = "0123456789abcdef";
     std::string text{kDigits[mode >> 4], kDigits[mode & 15], ' ', '|'};
     for (const std::uint8_t b : common) text += std::string{' ', kDigits[b >> 4], kDigits[b & 15]};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files are written whole or not at all, only over regular files, and read only from regular files,
 // without ever blocking on a FIFO.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated unit on its own: whatever it is sent, it answers in the firmware's layouts.
 #include <gtest/gtest.h>
 

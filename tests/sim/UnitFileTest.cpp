@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit files: every malformed file is refused with one message naming the field; good files
 // survive a write and a read unchanged.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Units, pedals and records for tests, written the short way.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A temporary folder with one entry of every kind a path can name, and fingerprints of them all:
 // the tests of reading and writing files check that nothing but the target changed.
 #pragma once

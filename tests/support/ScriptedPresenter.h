@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A presenter for tests: records every message and confirmation, answers as it is told, and can run
 // a hook while "the box is open" (as a modal box would let timers and device events run).
 #pragma once

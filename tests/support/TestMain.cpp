@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One main for every test binary: Qt runs headless, and every test starts from a fresh device state.
 #include <gtest/gtest.h>
 

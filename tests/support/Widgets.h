@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reaching a window's controls by object name, as a user would use them.
 #pragma once
 

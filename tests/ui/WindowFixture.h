@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window over a simulated unit, with the scripted presenter answering its boxes and the
 // console captured; the event loop is run by waiting.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidapi backend with kernel-like hidraw nodes behind its I/O thread and a device list the test
 // owns behind hotplug. Every signal is logged as one line.
 #pragma once

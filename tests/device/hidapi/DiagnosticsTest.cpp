@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the doctor command is told: usage pages out of report descriptors (as devices send them and
 // as broken ones might), hidraw nodes and the udev rule, from made-up files.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding units: which interfaces count as the unit, in what order a probe sees them, and how
 // hidraw nodes are heard of (udev, the kernel, or polling).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidapi backend through its seams: kernel-like hidraw nodes behind the I/O thread, a scripted
 // device list behind hotplug, and the real hidapi on a machine without the unit; and the command
 // exchange over it.

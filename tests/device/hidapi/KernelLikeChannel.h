@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A hidraw node of the unit as the kernel presents it, behind the backend's HidChannel seam: a read
 // blocks until a report is there or its time-out passes; each write is answered after a delay the
 // test sets; reports keep their order and their length; the node can be pulled. Every call is

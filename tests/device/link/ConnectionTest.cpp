@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The connection manager's Waiting/Connected states as the simulated unit comes and goes, and the
 // signals and flags each change gives.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One command exchange: answers, time-outs, failures, and reports that are not the answer.
 #include <gtest/gtest.h>
 

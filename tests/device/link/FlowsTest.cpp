@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flows both programs run: reading a unit, writing a pedal, the factory reset. They show
 // nothing; what went wrong reaches the listener and the result.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A simulated unit behind a real connection manager, with a short tick so time-outs take
 // milliseconds, and a watchdog that shortens the tick if a wait would otherwise hang the test.
 #pragma once

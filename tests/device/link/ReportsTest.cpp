@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report layouts: what each builder writes, what it leaves, and where each answer is read.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced dialog as the main window opens it: each tab's OK writes what its controls show and
 // hands over once, sending only when a standard edit armed the send; the coupled controls follow
 // one another; the multi-chord tab shows the record read from the unit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced dialog's parts on their own: the logarithmic slider, the text box reading, the
 // stepper, and what each tab reads from a record and writes into one.
 #include <gtest/gtest.h>

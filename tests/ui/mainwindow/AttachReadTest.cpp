@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading an attached unit into the window, and the ways that read can end.
 #include "WindowFixture.h"
 

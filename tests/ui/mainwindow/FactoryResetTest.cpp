@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The factory reset the menu asks for: confirmation, what reaches the unit, and its failures.
 #include "WindowFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's columns, names and enabled controls for every pedal count; the order Tab takes
 // through them; the layout at a larger font.
 #include <QApplication>

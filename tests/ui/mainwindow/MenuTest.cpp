@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu commands, reached from the keyboard; the simulated mode's menu, and the simulated mode on
 // a unit file.
 #include <QAction>

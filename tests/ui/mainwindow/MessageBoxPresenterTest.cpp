@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GUI's message boxes, answered by key presses and clicks as a user would.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's steps run one at a time: a removal or a reset that comes while the attach read or a
 // write waits for the unit is kept, and handled once that step has returned.
 #include "WindowFixture.h"

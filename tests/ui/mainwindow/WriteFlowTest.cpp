@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sending what a dialog stored: its failures, and a dialog opened while the unit is still read.
 #include <QTabWidget>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every way the dialog closes: none of them writes and all of them mark it closed; a close asked
 // for while its own write waits for the unit waits for that write; and however it closes as the
 // unit goes, nothing is left behind that would close the next one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard dialog: what it shows for each record, the warning for what it cannot show, how
 // its controls enable one another, what its write button sends, and its keyboard use; and its
 // plain parts, the offered keys and the title line.

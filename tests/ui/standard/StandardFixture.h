@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard dialog as the main window opens it, on a unit whose pedal 1 holds the record given.
 #pragma once
 
