@@ -7,16 +7,12 @@
 #include <QTemporaryDir>
 
 #include "app/CommandLine.h"
+#include "support/FileKinds.h"
 
 namespace tarvik {
 namespace {
 
-QString WriteFile(const QTemporaryDir& dir, const char* name, const char* contents) {
-    QFile file(dir.filePath(QLatin1String(name)));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-    return file.fileName();
-}
+using test::WriteFile;
 
 TEST(CommandLine, QtOptionsAreSetAsideWithTheirValues) {
     const struct { QStringList in; QStringList out; } cases[] = {

@@ -21,6 +21,14 @@ namespace tarvik::test {
 
 inline const QByteArray kOld = "old contents\n";
 
+// Writes `contents` to `name` in `dir`; its path.
+inline QString WriteFile(const QTemporaryDir& dir, const char* name, const QByteArray& contents) {
+    QFile file(dir.filePath(QLatin1String(name)));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+    return file.fileName();
+}
+
 // "file" (holding kOld), "fifo", "dir", "socket", and symbolic links "link-to-file", "link-to-fifo",
 // "link-to-dir", "link-to-null" (/dev/null) and "dangling".
 class Kinds {

@@ -14,16 +14,10 @@
 #include "app/CommandLine.h"
 #include "app/MenuClass.h"
 #include "support/OpenedUrls.h"
+#include "support/FileKinds.h"
 
 namespace tarvik::test {
 namespace {
-
-QString WriteFile(const QTemporaryDir& dir, const char* name, const char* contents) {
-    QFile file(dir.filePath(QLatin1String(name)));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-    return file.fileName();
-}
 
 QAction* Action(QWidget& window, const char* name) {
     QAction* action = window.findChild<QAction*>(QLatin1String(name));
