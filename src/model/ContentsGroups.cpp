@@ -6,6 +6,20 @@
 
 namespace tarvik::contents {
 
+std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const std::size_t n = i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : values.size();
+        if (pattern[i] == '%' && n < values.size()) {
+            text += values.begin()[n];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
 void AddLine(std::string& text, const std::string& line) {
     text += "\r\n";
     text += line;
@@ -17,23 +31,23 @@ void AddKeyGroup(std::string& text, int usage) {
     } else if (usage > Max_UsageID) {
         AddLine(text, "[キー] ---");
     } else {
-        AddLine(text, "[キー] " + GetKeyName(usage));
+        AddLine(text, Fill("[キー] %1", {GetKeyName(usage)}));
     }
     if (usage >= 1 && usage <= Max_UsageID) {
         const std::string explanation = GetKeyExplanation(usage);
-        if (!explanation.empty()) AddLine(text, "[キー説明] " + explanation);
+        if (!explanation.empty()) AddLine(text, Fill("[キー説明] %1", {explanation}));
     }
 }
 
 void AddModifierGroup(std::string& text, std::uint8_t modifiers) {
     const std::string name = GetModifierName(modifiers);
-    AddLine(text, "[モディファイア] " + (name.empty() ? std::string("なし") : name));
+    AddLine(text, Fill("[モディファイア] %1", {name.empty() ? std::string("なし") : name}));
 }
 
 void AddAccelerationGroup(std::string& text, std::uint8_t acceleration, unsigned index, unsigned repeats) {
     if (acceleration != 0) {
         AddLine(text, "[加速] あり");
-        AddLine(text, "[加速指標] " + std::to_string(index));
+        AddLine(text, Fill("[加速指標] %1", {std::to_string(index)}));
     } else {
         AddLine(text, "[加速] なし");
         AddLine(text, "[加速指標] 0");
@@ -43,7 +57,7 @@ void AddAccelerationGroup(std::string& text, std::uint8_t acceleration, unsigned
 
 void AddRepeatLine(std::string& text, unsigned repeats) {
     if (repeats != 0) {
-        AddLine(text, "[繰り返し数] " + std::to_string(repeats));
+        AddLine(text, Fill("[繰り返し数] %1", {std::to_string(repeats)}));
     } else {
         AddLine(text, "[繰り返し] ペダルを離すまで");
     }
@@ -54,8 +68,8 @@ void AddChangeOutputGroup(std::string& text, int usage, std::uint8_t modifiers) 
     // keys and invalid values read as in the key output modes.
     const bool click = usage <= Max_UsageID && (usage < 1 || usage > Max_KeyUsageID);
     if (click) {
-        AddLine(text, "[クリック] " + GetKeyName(usage));
-        AddLine(text, "[クリック説明] " + GetKeyExplanation(usage));
+        AddLine(text, Fill("[クリック] %1", {GetKeyName(usage)}));
+        AddLine(text, Fill("[クリック説明] %1", {GetKeyExplanation(usage)}));
     } else {
         AddKeyGroup(text, usage);
     }

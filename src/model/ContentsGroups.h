@@ -3,10 +3,16 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace tarvik::contents {
+
+// The pattern with %1, %2, ... replaced by the values. Description lines are written as whole
+// patterns so that each can be translated as one sentence.
+std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values = {});
 
 // Appends CR LF and line to text.
 void AddLine(std::string& text, const std::string& line);

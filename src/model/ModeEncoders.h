@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One encoder per output mode: from a typed choice to the record bytes. Each writes the output mode
 // and exactly the common bytes that its mode's layout names; every other byte keeps its value.
+// Each is defined in its mode's row (model/modes).
 #pragma once
 
 #include <cstdint>
@@ -27,7 +28,8 @@ void EncodeOnChange(const OnChange& choice, PedalRecordRef record);             
 // The encoder of the choice's mode.
 void Encode(const ModeChoice& choice, PedalRecordRef record);
 
-// The common bytes a mode's form writes, bit n for byte n; 0 for a mode no form writes.
+// The common bytes a mode's form writes (those its row's layout names), bit n for byte n; 0 for a
+// mode no form writes.
 std::uint16_t WrittenBytes(int mode);
 
 }  // namespace tarvik::modes

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Byte positions of every output mode's common record, named once. The multi-chord mode's own
+// Byte positions of every output mode's common record, named once; several modes share some of
+// them. Each mode's row (model/modes) lists the ones it writes. The multi-chord mode's own
 // positions are in ChordRecord.h.
 #pragma once
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pointer move setting (output mode 6): the one encoder that the advanced dialog's pointer tab
-// and tarvikctl's pointer form both write with.
+// and tarvikctl's pointer form both write with. Defined in model/modes/PointerMode.cpp.
 #pragma once
 
 #include <optional>

@@ -8,20 +8,6 @@
 
 namespace tarvik::modes::parts {
 
-std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const std::size_t n = i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : values.size();
-        if (pattern[i] == '%' && n < values.size()) {
-            text += values.begin()[n];
-            ++i;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
-}
-
 std::string Number(long long value) { return std::to_string(value); }
 
 std::string Label(const char* function) { return Fill("[設定されている機能] %1", {function}); }

@@ -5,12 +5,11 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "model/ContentsGroups.h"
 #include "model/ModeChoice.h"
 #include "model/ModeFields.h"
 #include "model/ModeLayout.h"
@@ -22,9 +21,7 @@ namespace tarvik::modes::parts {
 using Args = std::vector<std::string>;
 using Fields = std::vector<Field>;
 
-// The description's texts are whole patterns with %1, %2, ... for the values, so that each line can
-// be translated as one sentence.
-std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values = {});
+using contents::Fill;
 std::string Number(long long value);
 // "[設定されている機能] …", the first line of every description.
 std::string Label(const char* function);
