@@ -19,7 +19,9 @@ std::optional<ModeChoice> DecodeChoice(std::uint8_t mode, const CommonRecord& co
     return choice;
 }
 
-std::vector<std::string> FormArgs(const ModeChoice& choice) { return FindModeRow(ModeOf(choice))->form.args(choice); }
+std::vector<std::string> FormArgs(const ModeChoice& choice) {
+    return FindModeRow(ModeOf(choice))->form.args(choice);
+}
 
 std::optional<std::vector<std::string>> SetArgs(std::uint8_t mode, const CommonRecord& common) {
     const auto choice = DecodeChoice(mode, common);

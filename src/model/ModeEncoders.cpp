@@ -6,7 +6,9 @@
 
 namespace tarvik::modes {
 
-void Encode(const ModeChoice& choice, PedalRecordRef record) { FindModeRow(ModeOf(choice))->encode(choice, record); }
+void Encode(const ModeChoice& choice, PedalRecordRef record) {
+    FindModeRow(ModeOf(choice))->encode(choice, record);
+}
 
 std::uint16_t WrittenBytes(int mode) {
     const ModeRow* row = FindModeRow(mode);

@@ -6,7 +6,8 @@
 
 namespace tarvik::modes {
 
-std::vector<Field> DecodeFields(std::uint8_t mode, const CommonRecord& common, const AdditionalRecord& additional) {
+std::vector<Field> DecodeFields(std::uint8_t mode, const CommonRecord& common,
+                                const AdditionalRecord& additional) {
     std::vector<Field> fields{{"mode", static_cast<long long>(mode)}};
     if (const ModeRow* row = FindModeRow(mode)) row->fields(common, additional, fields);
     return fields;

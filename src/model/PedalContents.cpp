@@ -14,6 +14,8 @@ std::string PedalContentsText(const DeviceState& state, int pedal) {
     return row != nullptr ? row->describe(state.CommonData[p], state.AdditionalData[p]) : "default";
 }
 
-std::string PedalContentsText() { return PedalContentsText(State(), State().SelectedPedalNo); }
+std::string PedalContentsText() {
+    return PedalContentsText(State(), State().SelectedPedalNo);
+}
 
 }  // namespace tarvik

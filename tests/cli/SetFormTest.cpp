@@ -19,48 +19,65 @@ using namespace modes;
 
 using test::RecordHex;
 
-// The record after the form is written over the known record, or the refusal.
-std::string Written(const QStringList& args) {
+// The record after the form is written over the known record (or the refusal), and the arguments
+// show gives back for that record.
+std::pair<std::string, std::string> Written(const QStringList& args) {
     const SetFormResult result = ParseSetForm(args);
-    if (!result.choice) return "refused: " + result.error.toStdString();
+    if (!result.choice) return {"refused: " + result.error.toStdString(), ""};
     std::uint8_t mode = 0xEE;
     CommonRecord common;
     for (std::size_t i = 0; i < common.size(); ++i) common[i] = static_cast<std::uint8_t>(0xC0 + i);
     Encode(*result.choice, {mode, common});
-    return RecordHex(mode, common);
+    std::string back;
+    for (const std::string& a : SetArgs(mode, common).value_or(std::vector<std::string>{"null"}))
+        back += (back.empty() ? "" : " ") + a;
+    return {RecordHex(mode, common), back};
 }
 
-// Each form's row names its mode; the bytes it leaves alone keep their C-values.
-TEST(SetForm, EveryFormWritesItsModeAndOnlyItsBytes) {
-    const std::pair<QStringList, const char*> cases[] = {
+// Each form's row names its mode; the bytes it leaves alone keep their C-values. What show gives
+// back is the form as typed unless the row says otherwise: defaults left out, names as the tables
+// spell them.
+TEST(SetForm, EveryFormWritesItsModeAndOnlyItsBytesAndShowGivesItBack) {
+    const struct {
+        QStringList args;
+        const char* bytes;
+        const char* back = nullptr;
+    } cases[] = {
         {{"key", "ctrl+shift+a"}, "00 | 03 04 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"key", "rctrl+rshift+ralt+rcmd+F24"}, "00 | f0 73 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"key", "ctrl+alt"}, "00 | 05 00 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"key", "0x01"}, "00 | 00 01 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"key", "cmd+0XE7"}, "00 | 08 e7 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"key", "0x01"}, "00 | 00 01 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc", "key Error Roll Over"},
+        {{"key", "rcmd+ctrl"}, "00 | 81 00 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc", "key ctrl+rcmd"},
+        // A row whose name another row has, and rows that share their name: by usage ID.
+        {{"key", "0x9e"}, "00 | 00 9e c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"key", "0xa5"}, "00 | 00 a5 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"key", "cmd+0XE7"}, "00 | 08 e7 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc", "key cmd+右Commandキー(GUI)"},
         // Names with a '+' of their own, names several rows share, and easier spellings.
         {{"key", "shift+キーパッド +"}, "00 | 02 57 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"key", "キーパッド +/-"}, "00 | 00 d7 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"key", "]"}, "00 | 00 32 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"key", "Return"}, "00 | 00 28 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"key", " Control + Page Up "}, "00 | 01 4b c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"key", "]"}, "00 | 00 32 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc", "key rbracket"},
+        {{"key", "Return"}, "00 | 00 28 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc", "key enter"},
+        {{"key", " Control + Page Up "}, "00 | 01 4b c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc", "key ctrl+pageup"},
         {{"click", "left"}, "01 | 01 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"click", "center"}, "01 | 04 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"click", "middle+left"}, "01 | 05 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"click", "Left+Right+Middle"}, "01 | 07 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"click", "center"}, "01 | 04 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc", "click middle"},
+        {{"click", "middle+left"}, "01 | 05 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc", "click left+middle"},
+        {{"click", "Left+Right+Middle"}, "01 | 07 c1 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc", "click left+right+middle"},
         {{"double-click"}, "02 | 01 0f 00 0f c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"double-click", "right", "--second", "hold"}, "02 | 02 0f 01 0f c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"double-click", "--first-ms", "1", "middle", "--interval-ms", "255"},
-         "02 | 04 01 00 ff c4 c5 c6 c7 c8 c9 ca cb cc"},
+         "02 | 04 01 00 ff c4 c5 c6 c7 c8 c9 ca cb cc",
+         "double-click middle --first-ms 1 --interval-ms 255"},
         {{"double-click", "--first-ms=255", "--second=same", "--interval-ms=1"},
-         "02 | 01 ff 00 01 c4 c5 c6 c7 c8 c9 ca cb cc"},
+         "02 | 01 ff 00 01 c4 c5 c6 c7 c8 c9 ca cb cc",
+         "double-click --first-ms 255 --interval-ms 1"},
         {{"modifier-click", "ctrl+shift", "left"}, "03 | 03 01 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"modifier-click", "rcmd", "right"}, "03 | 80 02 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"modifier-click", "ctrl+alt+cmd+rshift", "middle"}, "03 | 2d 04 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         // Byte 2 is kept.
         {{"modifier-double-click", "cmd", "left"}, "04 | 08 01 c2 0f 00 0f c6 c7 c8 c9 ca cb cc"},
         {{"modifier-double-click", "shift", "right", "--second", "hold", "--first-ms", "255", "--interval-ms", "1"},
-         "04 | 02 02 c2 ff 01 01 c6 c7 c8 c9 ca cb cc"},
+         "04 | 02 02 c2 ff 01 01 c6 c7 c8 c9 ca cb cc",
+         "modifier-double-click shift right --first-ms 255 --second hold --interval-ms 1"},
         // The rate in tenths.
         {{"repeat-key", "a"}, "05 | 00 04 c2 c3 c4 c5 00 00 00 00 64 00 00"},
         {{"repeat-key", "ctrl+down", "--rate", "2.5", "--repeats", "20", "--accelerate", "3"},
@@ -68,7 +85,7 @@ TEST(SetForm, EveryFormWritesItsModeAndOnlyItsBytes) {
         {{"repeat-key", "shift", "--rate", "0.1", "--repeats", "65535"}, "05 | 02 00 c2 c3 c4 c5 00 ff ff 00 01 00 00"},
         {{"repeat-key", "F13", "--rate", "6553.5", "--accelerate", "65535"},
          "05 | 00 68 c2 c3 c4 c5 01 00 00 ff ff ff ff"},
-        {{"repeat-key", "a", "--rate", "007"}, "05 | 00 04 c2 c3 c4 c5 00 00 00 00 46 00 00"},
+        {{"repeat-key", "a", "--rate", "007"}, "05 | 00 04 c2 c3 c4 c5 00 00 00 00 46 00 00", "repeat-key a --rate 7"},
         // Every byte, as the advanced dialog writes it: not accelerating, divisor 1000 and index 1.
         {{"pointer", "down-left"}, "06 | ff 01 00 64 03 e8 00 00 00 00 64 00 01"},
         {{"pointer", "up", "--speed", "1", "--repeats", "65534", "--accelerate", "3"},
@@ -83,27 +100,34 @@ TEST(SetForm, EveryFormWritesItsModeAndOnlyItsBytes) {
         {{"wheel", "forward"}, "07 | 01 c1 c2 c3 c4 00 00 00 00 0a 00 00 cc"},
         {{"wheel", "backward", "--rate", "65535", "--repeats", "1", "--accelerate", "2"},
          "07 | ff c1 c2 c3 c4 01 00 01 ff ff 00 02 cc"},
-        {{"wheel", "Forward", "--rate", "1"}, "07 | 01 c1 c2 c3 c4 00 00 00 00 01 00 00 cc"},
+        {{"wheel", "Forward", "--rate", "1"}, "07 | 01 c1 c2 c3 c4 00 00 00 00 01 00 00 cc", "wheel forward --rate 1"},
         {{"repeat-click", "left"}, "08 | 01 c1 c2 c3 c4 00 00 00 00 64 00 00 cc"},
         {{"repeat-click", "middle", "--rate", "0.5", "--repeats", "3", "--accelerate", "7"},
          "08 | 04 c1 c2 c3 c4 01 00 03 00 05 00 07 cc"},
         // One chord, twelve-bit times.
         {{"chord", "a"}, "09 | 32 32 00 81 00 01 00 04 00 00 00 00 00"},
-        {{"chord", "ctrl+alt+delete"}, "09 | 32 32 00 81 00 01 05 2a 00 00 00 00 00"},
+        {{"chord", "ctrl+alt+delete"}, "09 | 32 32 00 81 00 01 05 2a 00 00 00 00 00", "chord ctrl+alt+backspace"},
         {{"chord", "shift+a+b+c+d+e+f", "--on-ms", "4095", "--off-ms", "0", "--repeats", "0", "--count", "chords"},
          "09 | ff 00 f0 01 00 00 02 04 05 06 07 08 09"},
         {{"chord", "a", "--on-ms", "300", "--off-ms", "10", "--count", "series"},
-         "09 | 2c 0a 10 81 00 01 00 04 00 00 00 00 00"},
+         "09 | 2c 0a 10 81 00 01 00 04 00 00 00 00 00",
+         "chord a --on-ms 300 --off-ms 10"},
         {{"chord", "rcmd+F13+キーパッド +", "--repeats", "65535", "--on-ms", "0", "--off-ms", "4095"},
-         "09 | 00 ff 0f 81 ff ff 80 68 57 00 00 00 00"},
+         "09 | 00 ff 0f 81 ff ff 80 68 57 00 00 00 00",
+         "chord rcmd+F13+キーパッド + --on-ms 0 --off-ms 4095 --repeats 65535"},
         {{"on-change"}, "0a | 00 00 00 00 00 c5 c6 c7 c8 c9 ca cb cc"},
         {{"on-change", "--press", "a"}, "0a | 01 00 04 00 00 c5 c6 c7 c8 c9 ca cb cc"},
         {{"on-change", "--release", "ctrl+F24"}, "0a | 02 00 00 01 73 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"on-change", "--press", "shift+a", "--release", "none"}, "0a | 01 02 04 00 00 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"on-change", "--press=None", "--release", "rcmd+0x28"}, "0a | 02 00 00 80 28 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"on-change", "--release", "b", "--press", "a"}, "0a | 03 00 04 00 05 c5 c6 c7 c8 c9 ca cb cc"},
+        {{"on-change", "--press", "shift+a", "--release", "none"}, "0a | 01 02 04 00 00 c5 c6 c7 c8 c9 ca cb cc", "on-change --press shift+a"},
+        {{"on-change", "--press=None", "--release", "rcmd+0x28"}, "0a | 02 00 00 80 28 c5 c6 c7 c8 c9 ca cb cc", "on-change --release rcmd+enter"},
+        {{"on-change", "--release", "b", "--press", "a"}, "0a | 03 00 04 00 05 c5 c6 c7 c8 c9 ca cb cc", "on-change --press a --release b"},
     };
-    for (const auto& [args, bytes] : cases) EXPECT_EQ(Written(args), bytes) << args.join(' ').toStdString();
+    for (const auto& c : cases) {
+        const std::string typed = c.args.join(' ').toStdString();
+        const auto [bytes, back] = Written(c.args);
+        EXPECT_EQ(bytes, c.bytes) << typed;
+        EXPECT_EQ(back, c.back != nullptr ? c.back : typed) << typed;
+    }
 }
 
 // PEDAL: an index, the pedal's name for this unit's count, or an English alias; a word that can

@@ -15,17 +15,17 @@ namespace tarvik::modes {
 
 namespace {
 
-constexpr NamedPosition kLayout[] = {{"on time", chord::ON_TIME_LOW},
-                                     {"off time", chord::OFF_TIME_LOW},
-                                     {"high nibbles", chord::HIGH_NIBBLES},
-                                     {"count and series", chord::COUNT_AND_SERIES},
-                                     {"repeats", chord::NUMBER_OF_REPEATS, 2},
-                                     {"first chord", chord::FIRST_ENTRY, PSKO_OUTPUT_ENTRY_SIZE}};
+constexpr NamedPosition kLayout[] = {
+    {"on time", chord::ON_TIME_LOW},          {"off time", chord::OFF_TIME_LOW},
+    {"high nibbles", chord::HIGH_NIBBLES},    {"count and series", chord::COUNT_AND_SERIES},
+    {"repeats", chord::NUMBER_OF_REPEATS, 2}, {"first chord", chord::FIRST_ENTRY, PSKO_OUTPUT_ENTRY_SIZE}};
 constexpr const char* kPositional[] = {"KEYSPEC"};
 constexpr const char* kOptions[] = {"--on-ms", "--off-ms", "--repeats", "--count"};
 constexpr const char* kUnitNames[] = {kRepeatUnits[0].name, kRepeatUnits[1].name};
 
-void Write(const ModeChoice& choice, PedalRecordRef record) { EncodeChord(std::get<Chord>(choice), record); }
+void Write(const ModeChoice& choice, PedalRecordRef record) {
+    EncodeChord(std::get<Chord>(choice), record);
+}
 
 std::optional<ModeChoice> Decode(const CommonRecord& c) {
     if (chord::NumberOfOutputs(c) != 1) return std::nullopt;
@@ -58,7 +58,9 @@ std::string Describe(const CommonRecord& c, const AdditionalRecord& additional) 
         contents::AddLine(text, Fill("[繰り返しの単位] %1", {RepeatUnitOf(chord::RepeatBySeries(c)).shown}));
     const std::span<const std::uint8_t> common(c);
     const char* const kOutput = "[%1番目の出力] %2";
-    contents::AddLine(text, Fill(kOutput, {"1", contents::ChordText(common.subspan(chord::FIRST_ENTRY, PSKO_OUTPUT_ENTRY_SIZE))}));
+    contents::AddLine(
+        text, Fill(kOutput,
+                   {"1", contents::ChordText(common.subspan(chord::FIRST_ENTRY, PSKO_OUTPUT_ENTRY_SIZE))}));
     // The record holds ten chords at most; a count beyond that (or 0) is the unit's error and
     // never leads past the additional bytes.
     const int listed = std::min(outputs, NUMBER_OF_PSKO_OUTPUT);
@@ -66,7 +68,9 @@ std::string Describe(const CommonRecord& c, const AdditionalRecord& additional) 
     for (int k = 2; k <= listed; ++k) {
         const std::size_t offset = static_cast<std::size_t>(k - 2) * PSKO_OUTPUT_ENTRY_SIZE;
         if (offset + PSKO_OUTPUT_ENTRY_SIZE > more.size()) break;
-        contents::AddLine(text, Fill(kOutput, {Number(k), contents::ChordText(more.subspan(offset, PSKO_OUTPUT_ENTRY_SIZE))}));
+        contents::AddLine(
+            text,
+            Fill(kOutput, {Number(k), contents::ChordText(more.subspan(offset, PSKO_OUTPUT_ENTRY_SIZE))}));
     }
     return text;
 }
@@ -103,7 +107,8 @@ bool Read(FormReader& in, ModeChoice& choice) {
     int off = CHORD_MS_DEFAULT;
     int repeats = CHORD_REPEATS_DEFAULT;
     int unit = 1;
-    if (!in.Keys("KEYSPEC", KeyCount::Chord, keys) || !in.Whole("--on-ms", CHORD_MS_MIN, CHORD_MS_MAX, " ms", on) ||
+    if (!in.Keys("KEYSPEC", KeyCount::Chord, keys) ||
+        !in.Whole("--on-ms", CHORD_MS_MIN, CHORD_MS_MAX, " ms", on) ||
         !in.Whole("--off-ms", CHORD_MS_MIN, CHORD_MS_MAX, " ms", off) ||
         !parts::ReadRepeats(in, REPEATS_MAX, repeats) || !in.Name("--count", kUnitNames, unit)) {
         return false;
@@ -156,11 +161,26 @@ bool HoldsSeveralChords(std::uint8_t mode, const CommonRecord& common) {
 }
 
 const ModeRow& ChordMode() {
-    static const ModeRow row{PLURAL_SIMULTANEOUS_KEY_OUTPUT, kLayout, Write, Decode, Describe, Fields,
-                             {"chord", "chord KEYSPEC [--on-ms N] [--off-ms N] [--repeats N] [--count chords|series]",
-                              "chord shift+a+b --on-ms 100 --repeats 3",
-                              "up to six keys pressed together, once or again and again", kPositional, 1, kOptions,
-                              Read, Args}};
+    static const ModeRow row{
+        .code = PLURAL_SIMULTANEOUS_KEY_OUTPUT,
+        .layout = kLayout,
+        .encode = Write,
+        .decode = Decode,
+        .describe = Describe,
+        .fields = Fields,
+        .form =
+            {
+                .name = "chord",
+                .usage = "chord KEYSPEC [--on-ms N] [--off-ms N] [--repeats N] [--count chords|series]",
+                .example = "chord shift+a+b --on-ms 100 --repeats 3",
+                .description = "up to six keys pressed together, once or again and again",
+                .positional = kPositional,
+                .required = 1,
+                .options = kOptions,
+                .read = Read,
+                .args = Args,
+            },
+    };
     return row;
 }
 

@@ -12,7 +12,9 @@ namespace {
 constexpr NamedPosition kLayout[] = {{"buttons", layout::CLICK_BUTTON}};
 constexpr const char* kPositional[] = {"BUTTONS"};
 
-void Write(const ModeChoice& choice, PedalRecordRef record) { EncodeClick(std::get<Click>(choice), record); }
+void Write(const ModeChoice& choice, PedalRecordRef record) {
+    EncodeClick(std::get<Click>(choice), record);
+}
 
 std::optional<ModeChoice> Decode(const CommonRecord& c) {
     const Click click{c[layout::CLICK_BUTTON]};
@@ -23,7 +25,8 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
     std::string text = parts::Label("クリック");
     const ClickCode* click = FindClickCode(c[layout::CLICK_BUTTON]);
-    contents::AddLine(text, parts::Fill("[ボタン] %1", {click != nullptr ? click->shown : "想定外のクリック"}));
+    contents::AddLine(text,
+                      parts::Fill("[ボタン] %1", {click != nullptr ? click->shown : "想定外のクリック"}));
     return text;
 }
 
@@ -50,9 +53,25 @@ void EncodeClick(const Click& choice, PedalRecordRef record) {
 }
 
 const ModeRow& ClickMode() {
-    static const ModeRow row{SIMPLE_CLICK, kLayout, Write, Decode, Describe, Fields,
-                             {"click", "click BUTTONS", "click left+right", "a click of one button, or of several at once",
-                              kPositional, 1, {}, Read, Args}};
+    static const ModeRow row{
+        .code = SIMPLE_CLICK,
+        .layout = kLayout,
+        .encode = Write,
+        .decode = Decode,
+        .describe = Describe,
+        .fields = Fields,
+        .form =
+            {
+                .name = "click",
+                .usage = "click BUTTONS",
+                .example = "click left+right",
+                .description = "a click of one button, or of several at once",
+                .positional = kPositional,
+                .required = 1,
+                .read = Read,
+                .args = Args,
+            },
+    };
     return row;
 }
 

@@ -65,10 +65,26 @@ void EncodeDoubleClick(const DoubleClick& choice, PedalRecordRef record) {
 }
 
 const ModeRow& DoubleClickMode() {
-    static const ModeRow row{SIMPLE_DOUBLE_CLICK, kLayout, Write, Decode, Describe, Fields,
-                             {"double-click", "double-click [BUTTON] [--first-ms N] [--second same|hold] [--interval-ms N]",
-                              "double-click right --second hold", "a double click", kPositional, 0, kOptions, Read,
-                              Args}};
+    static const ModeRow row{
+        .code = SIMPLE_DOUBLE_CLICK,
+        .layout = kLayout,
+        .encode = Write,
+        .decode = Decode,
+        .describe = Describe,
+        .fields = Fields,
+        .form =
+            {
+                .name = "double-click",
+                .usage = "double-click [BUTTON] [--first-ms N] [--second same|hold] [--interval-ms N]",
+                .example = "double-click right --second hold",
+                .description = "a double click",
+                .positional = kPositional,
+                .required = 0,
+                .options = kOptions,
+                .read = Read,
+                .args = Args,
+            },
+    };
     return row;
 }
 

@@ -12,7 +12,9 @@ namespace {
 constexpr NamedPosition kLayout[] = {{"modifiers", layout::KEY_MODIFIERS}, {"usage", layout::KEY_USAGE}};
 constexpr const char* kPositional[] = {"KEYSPEC"};
 
-void Write(const ModeChoice& choice, PedalRecordRef record) { EncodeKey(std::get<KeyOutput>(choice), record); }
+void Write(const ModeChoice& choice, PedalRecordRef record) {
+    EncodeKey(std::get<KeyOutput>(choice), record);
+}
 
 std::optional<ModeChoice> Decode(const CommonRecord& c) {
     const KeyOutput k{c[layout::KEY_MODIFIERS], c[layout::KEY_USAGE]};
@@ -27,7 +29,9 @@ std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
     return text;
 }
 
-void Fields(const CommonRecord& c, const AdditionalRecord&, std::vector<Field>& f) { parts::AddKeyFields(f, c); }
+void Fields(const CommonRecord& c, const AdditionalRecord&, std::vector<Field>& f) {
+    parts::AddKeyFields(f, c);
+}
 
 bool Read(FormReader& in, ModeChoice& choice) {
     TypedKeys keys;
@@ -49,9 +53,25 @@ void EncodeKey(const KeyOutput& choice, PedalRecordRef record) {
 }
 
 const ModeRow& KeyMode() {
-    static const ModeRow row{SIMPLE_KEY_OUTPUT, kLayout, Write, Decode, Describe, Fields,
-                             {"key", "key KEYSPEC", "key ctrl+shift+f13", "one key with modifiers, or modifiers alone",
-                              kPositional, 1, {}, Read, Args}};
+    static const ModeRow row{
+        .code = SIMPLE_KEY_OUTPUT,
+        .layout = kLayout,
+        .encode = Write,
+        .decode = Decode,
+        .describe = Describe,
+        .fields = Fields,
+        .form =
+            {
+                .name = "key",
+                .usage = "key KEYSPEC",
+                .example = "key ctrl+shift+f13",
+                .description = "one key with modifiers, or modifiers alone",
+                .positional = kPositional,
+                .required = 1,
+                .read = Read,
+                .args = Args,
+            },
+    };
     return row;
 }
 

@@ -28,12 +28,12 @@ struct NamedPosition {
 // `required` and `options`; `read` then takes the values in the order it refuses them.
 struct ModeForm {
     const char* name;
-    const char* usage;    // "wheel forward|backward [--rate N] [--repeats N] [--accelerate I]"
-    const char* example;  // "wheel backward --rate 20"
+    const char* usage;        // "wheel forward|backward [--rate N] [--repeats N] [--accelerate I]"
+    const char* example;      // "wheel backward --rate 20"
     const char* description;  // what the pedal then does, for --help
-    std::span<const char* const> positional;  // their names, as the usage and the refusals show them
-    int required;                             // how many of them must be given
-    std::span<const char* const> options;
+    std::span<const char* const> positional = {};  // their names, as the usage and the refusals show them
+    int required = 0;                              // how many of them must be given
+    std::span<const char* const> options = {};
     bool (*read)(FormReader& in, ModeChoice& choice);
     std::vector<std::string> (*args)(const ModeChoice& choice);  // options at their defaults left out
 };

@@ -6,15 +6,24 @@
 namespace tarvik::modes {
 
 std::span<const ModeRow* const> ModeRows() {
-    static const std::array<const ModeRow*, OUTPUT_AT_CHANGE + 1> rows{
-        &KeyMode(),   &ClickMode(), &DoubleClickMode(), &ModifierClickMode(), &ModifierDoubleClickMode(),
-        &RepeatKeyMode(), &PointerMode(), &WheelMode(), &RepeatClickMode(), &ChordMode(), &OnChangeMode()};
+    static const std::array<const ModeRow*, OUTPUT_AT_CHANGE + 1> rows{&KeyMode(),
+                                                                       &ClickMode(),
+                                                                       &DoubleClickMode(),
+                                                                       &ModifierClickMode(),
+                                                                       &ModifierDoubleClickMode(),
+                                                                       &RepeatKeyMode(),
+                                                                       &PointerMode(),
+                                                                       &WheelMode(),
+                                                                       &RepeatClickMode(),
+                                                                       &ChordMode(),
+                                                                       &OnChangeMode()};
     return rows;
 }
 
 const ModeRow* FindModeRow(int code) {
     const auto rows = ModeRows();
-    return code >= 0 && static_cast<std::size_t>(code) < rows.size() ? rows[static_cast<std::size_t>(code)] : nullptr;
+    return code >= 0 && static_cast<std::size_t>(code) < rows.size() ? rows[static_cast<std::size_t>(code)]
+                                                                     : nullptr;
 }
 
 std::uint16_t LayoutBytes(const ModeRow& row) {

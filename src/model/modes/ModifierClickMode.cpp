@@ -26,7 +26,8 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 // This mode has always ended its lines with the separator instead of starting them with it.
 std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
     std::string text = parts::Label("モディファイア プラス クリック") + "\r\n";
-    text += parts::Fill("[モディファイア] %1", {GetModifierName(c[layout::MODIFIER_CLICK_MODIFIERS])}) + "\r\n";
+    text +=
+        parts::Fill("[モディファイア] %1", {GetModifierName(c[layout::MODIFIER_CLICK_MODIFIERS])}) + "\r\n";
     if (const std::uint8_t button = c[layout::MODIFIER_CLICK_BUTTON]; IsSingleButton(button))
         text += parts::Fill("[クリック] %1ボタン クリック", {FindClickCode(button)->shown});
     return text;
@@ -60,9 +61,25 @@ void EncodeModifierClick(const ModifierClick& choice, PedalRecordRef record) {
 }
 
 const ModeRow& ModifierClickMode() {
-    static const ModeRow row{MODIFIER_PLUS_CLICK, kLayout, Write, Decode, Describe, Fields,
-                             {"modifier-click", "modifier-click MODIFIERS BUTTON", "modifier-click ctrl+shift left",
-                              "a click with modifiers held", kPositional, 2, {}, Read, Args}};
+    static const ModeRow row{
+        .code = MODIFIER_PLUS_CLICK,
+        .layout = kLayout,
+        .encode = Write,
+        .decode = Decode,
+        .describe = Describe,
+        .fields = Fields,
+        .form =
+            {
+                .name = "modifier-click",
+                .usage = "modifier-click MODIFIERS BUTTON",
+                .example = "modifier-click ctrl+shift left",
+                .description = "a click with modifiers held",
+                .positional = kPositional,
+                .required = 2,
+                .read = Read,
+                .args = Args,
+            },
+    };
     return row;
 }
 

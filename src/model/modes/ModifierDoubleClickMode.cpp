@@ -33,13 +33,21 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 
 std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
     std::string text = parts::Label("モディファイア プラス ダブルクリック");
-    contents::AddLine(text, parts::Fill("[モディファイア] %1", {GetModifierName(c[layout::MODIFIER_CLICK_MODIFIERS])}));
+    contents::AddLine(
+        text, parts::Fill("[モディファイア] %1", {GetModifierName(c[layout::MODIFIER_CLICK_MODIFIERS])}));
     // The left button has always been written in brackets here.
     switch (c[layout::MODIFIER_CLICK_BUTTON]) {
-        case BUTTON_LEFT: contents::AddLine(text, "[クリック] (左ボタン) ダブルクリック"); break;
-        case BUTTON_RIGHT: contents::AddLine(text, "[クリック] 右ボタン ダブルクリック"); break;
-        case BUTTON_MIDDLE: contents::AddLine(text, "[クリック] 中央ボタン ダブルクリック"); break;
-        default: break;
+        case BUTTON_LEFT:
+            contents::AddLine(text, "[クリック] (左ボタン) ダブルクリック");
+            break;
+        case BUTTON_RIGHT:
+            contents::AddLine(text, "[クリック] 右ボタン ダブルクリック");
+            break;
+        case BUTTON_MIDDLE:
+            contents::AddLine(text, "[クリック] 中央ボタン ダブルクリック");
+            break;
+        default:
+            break;
     }
     parts::AddTimingLines(text, c, kTiming);
     return text;
@@ -81,11 +89,26 @@ void EncodeModifierDoubleClick(const ModifierDoubleClick& choice, PedalRecordRef
 
 const ModeRow& ModifierDoubleClickMode() {
     static const ModeRow row{
-        MODIFIER_PLUS_DOUBLE_CLICK, kLayout, Write, Decode, Describe, Fields,
-        {"modifier-double-click",
-         "modifier-double-click MODIFIERS BUTTON [--first-ms N] [--second same|hold] [--interval-ms N]",
-         "modifier-double-click cmd left --interval-ms 30", "a double click with modifiers held", kPositional, 2,
-         kOptions, Read, Args}};
+        .code = MODIFIER_PLUS_DOUBLE_CLICK,
+        .layout = kLayout,
+        .encode = Write,
+        .decode = Decode,
+        .describe = Describe,
+        .fields = Fields,
+        .form =
+            {
+                .name = "modifier-double-click",
+                .usage = "modifier-double-click MODIFIERS BUTTON [--first-ms N] [--second same|hold] "
+                         "[--interval-ms N]",
+                .example = "modifier-double-click cmd left --interval-ms 30",
+                .description = "a double click with modifiers held",
+                .positional = kPositional,
+                .required = 2,
+                .options = kOptions,
+                .read = Read,
+                .args = Args,
+            },
+    };
     return row;
 }
 

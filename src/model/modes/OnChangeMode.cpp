@@ -24,12 +24,18 @@ struct Output {
     int modifiers;
     int usage;
 };
-constexpr Output kPress{layout::CHANGE_PRESS_FLAG, layout::CHANGE_PRESS_MODIFIERS, layout::CHANGE_PRESS_USAGE};
-constexpr Output kRelease{layout::CHANGE_RELEASE_FLAG, layout::CHANGE_RELEASE_MODIFIERS, layout::CHANGE_RELEASE_USAGE};
+constexpr Output kPress{layout::CHANGE_PRESS_FLAG, layout::CHANGE_PRESS_MODIFIERS,
+                        layout::CHANGE_PRESS_USAGE};
+constexpr Output kRelease{layout::CHANGE_RELEASE_FLAG, layout::CHANGE_RELEASE_MODIFIERS,
+                          layout::CHANGE_RELEASE_USAGE};
 
-bool IsOn(const CommonRecord& c, const Output& at) { return (c[layout::CHANGE_FLAGS] & at.flag) != 0; }
+bool IsOn(const CommonRecord& c, const Output& at) {
+    return (c[layout::CHANGE_FLAGS] & at.flag) != 0;
+}
 
-void Write(const ModeChoice& choice, PedalRecordRef record) { EncodeOnChange(std::get<OnChange>(choice), record); }
+void Write(const ModeChoice& choice, PedalRecordRef record) {
+    EncodeOnChange(std::get<OnChange>(choice), record);
+}
 
 // None when its flag is clear, else a key of the key table. False when the key is no key a form
 // takes (0, a click code, a value beyond the table).
@@ -107,17 +113,32 @@ void Put(CommonRecord& c, const Output& at, const std::optional<KeyOutput>& outp
 void EncodeOnChange(const OnChange& choice, PedalRecordRef record) {
     CommonRecord& c = record.common;
     record.mode = OUTPUT_AT_CHANGE;
-    c[layout::CHANGE_FLAGS] = static_cast<std::uint8_t>((choice.press ? kPress.flag : 0) |
-                                                        (choice.release ? kRelease.flag : 0));
+    c[layout::CHANGE_FLAGS] =
+        static_cast<std::uint8_t>((choice.press ? kPress.flag : 0) | (choice.release ? kRelease.flag : 0));
     Put(c, kPress, choice.press);
     Put(c, kRelease, choice.release);
 }
 
 const ModeRow& OnChangeMode() {
-    static const ModeRow row{OUTPUT_AT_CHANGE, kLayout, Write, Decode, Describe, Fields,
-                             {"on-change", "on-change [--press OUTPUT] [--release OUTPUT]",
-                              "on-change --press f13 --release f14", "one output on press, another on release", {}, 0,
-                              kOptions, Read, Args}};
+    static const ModeRow row{
+        .code = OUTPUT_AT_CHANGE,
+        .layout = kLayout,
+        .encode = Write,
+        .decode = Decode,
+        .describe = Describe,
+        .fields = Fields,
+        .form =
+            {
+                .name = "on-change",
+                .usage = "on-change [--press OUTPUT] [--release OUTPUT]",
+                .example = "on-change --press f13 --release f14",
+                .description = "one output on press, another on release",
+                .required = 0,
+                .options = kOptions,
+                .read = Read,
+                .args = Args,
+            },
+    };
     return row;
 }
 

@@ -25,7 +25,9 @@ constexpr const char* kPositional[] = {"DIRECTION"};
 constexpr const char* kOptions[] = {"--speed", "--repeats", "--accelerate"};
 constexpr int kMaxField = 65535;
 
-void Put(CommonRecord& common, int i, int value) { PutValue16(common, i, static_cast<std::uint16_t>(value)); }
+void Put(CommonRecord& common, int i, int value) {
+    PutValue16(common, i, static_cast<std::uint16_t>(value));
+}
 
 void Write(const ModeChoice& choice, PedalRecordRef record) {
     EncodePointerMove(std::get<PointerMoveChoice>(choice), record);
@@ -39,8 +41,10 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
     p.repeats = Value16(c, kRepetition.repeats);
     p.accelerated = c[kRepetition.acceleration] == 1;
     p.accelerationIndex = p.accelerated ? Value16(c, kRepetition.accelerationIndex) : 0;
-    if (direction == nullptr || p.speedIndex < SPEED_MIN || p.repeats > POINTER_REPEATS_MAX) return std::nullopt;
-    if (p.accelerated && !parts::InRange(p.accelerationIndex, ACCELERATE_MIN, POINTER_ACCELERATE_MAX)) return std::nullopt;
+    if (direction == nullptr || p.speedIndex < SPEED_MIN || p.repeats > POINTER_REPEATS_MAX)
+        return std::nullopt;
+    if (p.accelerated && !parts::InRange(p.accelerationIndex, ACCELERATE_MIN, POINTER_ACCELERATE_MAX))
+        return std::nullopt;
     p.direction = direction->direction;
     return p;  // the divisor, the speed copy and the index of no acceleration are checked by encoding
 }
@@ -48,8 +52,10 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
     std::string text = parts::Label("マウスポインタ移動");
     const DirectionPair* direction = FindDirection(c[layout::POINTER_MOVE_X], c[layout::POINTER_MOVE_Y]);
-    contents::AddLine(text, parts::Fill("[移動方向] %1", {direction != nullptr ? direction->shown : "-----"}));
-    contents::AddLine(text, parts::Fill("[速度] %1 ドット/秒", {parts::Number(Value16(c, kRepetition.speed))}));
+    contents::AddLine(text,
+                      parts::Fill("[移動方向] %1", {direction != nullptr ? direction->shown : "-----"}));
+    contents::AddLine(text,
+                      parts::Fill("[速度] %1 ドット/秒", {parts::Number(Value16(c, kRepetition.speed))}));
     parts::AddRepetitionLines(text, c, kRepetition);
     return text;
 }
@@ -59,7 +65,8 @@ void Fields(const CommonRecord& c, const AdditionalRecord&, std::vector<Field>& 
     f.push_back({"direction", d != nullptr ? FieldValue(std::string(d->name)) : FieldValue()});
     f.push_back({"speed", static_cast<long long>(Value16(c, kRepetition.speed))});
     parts::AddRepetitionFields(f, c, kRepetition);
-    f.push_back({"acceleration_divisor", static_cast<long long>(Value16(c, layout::POINTER_ACCELERATION_DIVISOR))});
+    f.push_back(
+        {"acceleration_divisor", static_cast<long long>(Value16(c, layout::POINTER_ACCELERATION_DIVISOR))});
 }
 
 // The encoder keeps the previous divisor above an index of 1000 and caps the repeats at 65534, so
@@ -138,10 +145,26 @@ int EncodePointerMove(const PointerMoveChoice& choice, PedalRecordRef record) {
 }
 
 const ModeRow& PointerMode() {
-    static const ModeRow row{POINTER_MOVE, kLayout, Write, Decode, Describe, Fields,
-                             {"pointer", "pointer DIRECTION [--speed N] [--repeats N] [--accelerate I]",
-                              "pointer up-left --speed 300", "the pointer moving in one of eight directions",
-                              kPositional, 1, kOptions, Read, Args}};
+    static const ModeRow row{
+        .code = POINTER_MOVE,
+        .layout = kLayout,
+        .encode = Write,
+        .decode = Decode,
+        .describe = Describe,
+        .fields = Fields,
+        .form =
+            {
+                .name = "pointer",
+                .usage = "pointer DIRECTION [--speed N] [--repeats N] [--accelerate I]",
+                .example = "pointer up-left --speed 300",
+                .description = "the pointer moving in one of eight directions",
+                .positional = kPositional,
+                .required = 1,
+                .options = kOptions,
+                .read = Read,
+                .args = Args,
+            },
+    };
     return row;
 }
 

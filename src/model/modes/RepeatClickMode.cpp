@@ -36,7 +36,8 @@ std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
     std::string text = parts::Label("連続クリック");
     if (const std::string single = parts::SingleButtonLine(c[layout::CLICK_BUTTON]); !single.empty())
         contents::AddLine(text, single);
-    contents::AddLine(text, parts::Fill("[速度] %1 回/秒", {contents::Tenths(Value16(c, kRepetition.speed))}));
+    contents::AddLine(text,
+                      parts::Fill("[速度] %1 回/秒", {contents::Tenths(Value16(c, kRepetition.speed))}));
     parts::AddRepetitionLines(text, c, kRepetition);
     return text;
 }
@@ -74,10 +75,26 @@ void EncodeRepeatClick(const RepeatClick& choice, PedalRecordRef record) {
 }
 
 const ModeRow& RepeatClickMode() {
-    static const ModeRow row{CONTINUOUS_CLICK, kLayout, Write, Decode, Describe, Fields,
-                             {"repeat-click", "repeat-click BUTTON [--rate R] [--repeats N] [--accelerate I]",
-                              "repeat-click left --rate 5 --repeats 3", "a button clicked again and again",
-                              kPositional, 1, kOptions, Read, Args}};
+    static const ModeRow row{
+        .code = CONTINUOUS_CLICK,
+        .layout = kLayout,
+        .encode = Write,
+        .decode = Decode,
+        .describe = Describe,
+        .fields = Fields,
+        .form =
+            {
+                .name = "repeat-click",
+                .usage = "repeat-click BUTTON [--rate R] [--repeats N] [--accelerate I]",
+                .example = "repeat-click left --rate 5 --repeats 3",
+                .description = "a button clicked again and again",
+                .positional = kPositional,
+                .required = 1,
+                .options = kOptions,
+                .read = Read,
+                .args = Args,
+            },
+    };
     return row;
 }
 

@@ -19,7 +19,9 @@ constexpr NamedPosition kLayout[] = {{"modifiers", layout::KEY_MODIFIERS},
 constexpr const char* kPositional[] = {"KEYSPEC"};
 constexpr const char* kOptions[] = {"--rate", "--repeats", "--accelerate"};
 
-void Write(const ModeChoice& choice, PedalRecordRef record) { EncodeRepeatKey(std::get<RepeatKey>(choice), record); }
+void Write(const ModeChoice& choice, PedalRecordRef record) {
+    EncodeRepeatKey(std::get<RepeatKey>(choice), record);
+}
 
 std::optional<ModeChoice> Decode(const CommonRecord& c) {
     RepeatKey r;
@@ -35,7 +37,8 @@ std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
     std::string text = parts::Label("連続キー出力");
     contents::AddKeyGroup(text, c[layout::KEY_USAGE]);
     contents::AddModifierGroup(text, c[layout::KEY_MODIFIERS]);
-    contents::AddLine(text, parts::Fill("[速度] %1 回/秒", {contents::Tenths(Value16(c, kRepetition.speed))}));
+    contents::AddLine(text,
+                      parts::Fill("[速度] %1 回/秒", {contents::Tenths(Value16(c, kRepetition.speed))}));
     parts::AddRepetitionLines(text, c, kRepetition);
     return text;
 }
@@ -76,10 +79,26 @@ void EncodeRepeatKey(const RepeatKey& choice, PedalRecordRef record) {
 }
 
 const ModeRow& RepeatKeyMode() {
-    static const ModeRow row{CONTINUOUS_KEY_OUTPUT, kLayout, Write, Decode, Describe, Fields,
-                             {"repeat-key", "repeat-key KEYSPEC [--rate R] [--repeats N] [--accelerate I]",
-                              "repeat-key down --rate 2.5 --repeats 20", "a key struck again and again", kPositional, 1,
-                              kOptions, Read, Args}};
+    static const ModeRow row{
+        .code = CONTINUOUS_KEY_OUTPUT,
+        .layout = kLayout,
+        .encode = Write,
+        .decode = Decode,
+        .describe = Describe,
+        .fields = Fields,
+        .form =
+            {
+                .name = "repeat-key",
+                .usage = "repeat-key KEYSPEC [--rate R] [--repeats N] [--accelerate I]",
+                .example = "repeat-key down --rate 2.5 --repeats 20",
+                .description = "a key struck again and again",
+                .positional = kPositional,
+                .required = 1,
+                .options = kOptions,
+                .read = Read,
+                .args = Args,
+            },
+    };
     return row;
 }
 

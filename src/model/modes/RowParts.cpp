@@ -8,11 +8,17 @@
 
 namespace tarvik::modes::parts {
 
-std::string Number(long long value) { return std::to_string(value); }
+std::string Number(long long value) {
+    return std::to_string(value);
+}
 
-std::string Label(const char* function) { return Fill("[設定されている機能] %1", {function}); }
+std::string Label(const char* function) {
+    return Fill("[設定されている機能] %1", {function});
+}
 
-bool IsKeyOutput(const KeyOutput& k) { return IsFormKey(k.usage) || (k.usage == 0 && k.modifiers != 0); }
+bool IsKeyOutput(const KeyOutput& k) {
+    return IsFormKey(k.usage) || (k.usage == 0 && k.modifiers != 0);
+}
 
 KeyOutput OneKey(const TypedKeys& keys) {
     return {keys.modifiers, keys.keys.empty() ? std::uint8_t{0} : keys.keys[0]};
@@ -23,7 +29,9 @@ std::string KeySpecArg(const KeyOutput& k) {
     return KeySpecText(k.modifiers, k.usage == 0 ? std::span<const std::uint8_t>() : std::span(usage));
 }
 
-std::string ModifiersArg(std::uint8_t modifiers) { return KeySpecText(modifiers, {}); }
+std::string ModifiersArg(std::uint8_t modifiers) {
+    return KeySpecText(modifiers, {});
+}
 
 void AddKeyFields(Fields& f, const CommonRecord& c) {
     const std::uint8_t usage = c[layout::KEY_USAGE];
@@ -37,11 +45,17 @@ FieldValue CodeField(const NamedCode* row, unsigned code) {
     return static_cast<long long>(code);
 }
 
-std::string CodeArg(const NamedCode* row, unsigned code) { return row != nullptr ? row->name : Number(code); }
+std::string CodeArg(const NamedCode* row, unsigned code) {
+    return row != nullptr ? row->name : Number(code);
+}
 
-std::string ButtonName(std::uint8_t code) { return CodeArg(FindClickCode(code), code); }
+std::string ButtonName(std::uint8_t code) {
+    return CodeArg(FindClickCode(code), code);
+}
 
-FieldValue ButtonField(std::uint8_t code) { return CodeField(FindClickCode(code), code); }
+FieldValue ButtonField(std::uint8_t code) {
+    return CodeField(FindClickCode(code), code);
+}
 
 std::string SingleButtonLine(std::uint8_t code) {
     if (!IsSingleButton(code)) return {};
@@ -56,8 +70,8 @@ void PutTiming(CommonRecord& c, const layout::DoubleClickLayout& at, const Doubl
 
 std::optional<DoubleClickTiming> TimingAt(const CommonRecord& c, const layout::DoubleClickLayout& at) {
     const DoubleClickTiming t{c[at.firstLength], c[at.secondLength], c[at.interval]};
-    if (!InRange(t.firstMs, CLICK_MS_MIN, CLICK_MS_MAX) || !InRange(t.intervalMs, CLICK_MS_MIN, CLICK_MS_MAX) ||
-        FindSecondClick(t.second) == nullptr) {
+    if (!InRange(t.firstMs, CLICK_MS_MIN, CLICK_MS_MAX) ||
+        !InRange(t.intervalMs, CLICK_MS_MIN, CLICK_MS_MAX) || FindSecondClick(t.second) == nullptr) {
         return std::nullopt;
     }
     return t;
@@ -67,7 +81,8 @@ void AddTimingLines(std::string& text, const CommonRecord& c, const layout::Doub
     // The unit takes any code but "hold" as "same".
     const SecondClickCode* second = FindSecondClick(c[at.secondLength]);
     contents::AddLine(text, Fill("[１番目のクリックの長さ] %1 ミリ秒", {Number(c[at.firstLength])}));
-    contents::AddLine(text, Fill("[２番目のクリックの長さ] %1", {(second != nullptr ? second : &kSecondClicks[0])->shown}));
+    contents::AddLine(
+        text, Fill("[２番目のクリックの長さ] %1", {(second != nullptr ? second : &kSecondClicks[0])->shown}));
     contents::AddLine(text, Fill("[クリックの間の長さ] %1 ミリ秒", {Number(c[at.interval])}));
 }
 
@@ -79,7 +94,8 @@ void AddTimingFields(Fields& f, const CommonRecord& c, const layout::DoubleClick
 
 void AddTimingArgs(Args& args, const DoubleClickTiming& t) {
     OptionIf(args, t.firstMs != CLICK_MS_DEFAULT, "--first-ms", t.firstMs);
-    if (t.second != kSecondClicks[0].code) Option(args, "--second", CodeArg(FindSecondClick(t.second), t.second));
+    if (t.second != kSecondClicks[0].code)
+        Option(args, "--second", CodeArg(FindSecondClick(t.second), t.second));
     OptionIf(args, t.intervalMs != CLICK_MS_DEFAULT, "--interval-ms", t.intervalMs);
 }
 
@@ -120,7 +136,8 @@ std::optional<Repetition> RepetitionAt(const CommonRecord& c, const layout::Repe
 }
 
 void AddRepetitionLines(std::string& text, const CommonRecord& c, const layout::RepetitionLayout& at) {
-    contents::AddAccelerationGroup(text, c[at.acceleration], Value16(c, at.accelerationIndex), Value16(c, at.repeats));
+    contents::AddAccelerationGroup(text, c[at.acceleration], Value16(c, at.accelerationIndex),
+                                   Value16(c, at.repeats));
 }
 
 void AddRepetitionFields(Fields& f, const CommonRecord& c, const layout::RepetitionLayout& at) {
@@ -149,13 +166,16 @@ bool ReadAccelerate(FormReader& in, int most, std::optional<int>& index) {
 bool ReadRepetition(FormReader& in, Repetition& repetition) {
     int repeats = 0;
     std::optional<int> accelerate;
-    if (!ReadRepeats(in, REPEATS_MAX, repeats) || !ReadAccelerate(in, ACCELERATE_MAX, accelerate)) return false;
+    if (!ReadRepeats(in, REPEATS_MAX, repeats) || !ReadAccelerate(in, ACCELERATE_MAX, accelerate))
+        return false;
     repetition.repeats = static_cast<std::uint16_t>(repeats);
     if (accelerate) repetition.accelerate = static_cast<std::uint16_t>(*accelerate);
     return true;
 }
 
-FieldValue TenthsField(std::uint16_t tenths) { return tenths / 10.0; }
+FieldValue TenthsField(std::uint16_t tenths) {
+    return tenths / 10.0;
+}
 
 // "10", "2.5": as --rate reads them.
 void AddRateArg(Args& args, std::uint16_t tenths) {

@@ -27,8 +27,12 @@ std::string Number(long long value);
 std::string Label(const char* function);
 
 // Record values a form takes.
-constexpr bool InRange(int value, int low, int high) { return value >= low && value <= high; }
-constexpr bool IsFormKey(int usage) { return InRange(usage, KEY_USAGE_MIN, KEY_USAGE_MAX); }
+constexpr bool InRange(int value, int low, int high) {
+    return value >= low && value <= high;
+}
+constexpr bool IsFormKey(int usage) {
+    return InRange(usage, KEY_USAGE_MIN, KEY_USAGE_MAX);
+}
 
 // A key with modifiers: one key, or modifiers alone.
 bool IsKeyOutput(const KeyOutput& key);

@@ -19,14 +19,17 @@ constexpr const char* kPositional[] = {"DIRECTION"};
 constexpr const char* kOptions[] = {"--rate", "--repeats", "--accelerate"};
 constexpr const char* kDirectionNames[] = {kWheelDirections[0].name, kWheelDirections[1].name};
 
-void Write(const ModeChoice& choice, PedalRecordRef record) { EncodeWheel(std::get<Wheel>(choice), record); }
+void Write(const ModeChoice& choice, PedalRecordRef record) {
+    EncodeWheel(std::get<Wheel>(choice), record);
+}
 
 std::optional<ModeChoice> Decode(const CommonRecord& c) {
     Wheel w;
     w.direction = c[layout::WHEEL_DIRECTION];
     w.rate = Value16(c, kRepetition.speed);
     const auto repetition = parts::RepetitionAt(c, kRepetition);
-    if (FindWheelDirection(w.direction) == nullptr || w.rate < WHEEL_RATE_MIN || !repetition) return std::nullopt;
+    if (FindWheelDirection(w.direction) == nullptr || w.rate < WHEEL_RATE_MIN || !repetition)
+        return std::nullopt;
     w.repetition = *repetition;
     return w;
 }
@@ -34,7 +37,8 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
     std::string text = parts::Label("ホイール回転");
     const WheelCode* direction = FindWheelDirection(c[layout::WHEEL_DIRECTION]);
-    contents::AddLine(text, parts::Fill("[回転方向] %1", {direction != nullptr ? direction->shown : "-----"}));
+    contents::AddLine(text,
+                      parts::Fill("[回転方向] %1", {direction != nullptr ? direction->shown : "-----"}));
     contents::AddLine(text, parts::Fill("[速度] %1 回/秒", {parts::Number(Value16(c, kRepetition.speed))}));
     parts::AddRepetitionLines(text, c, kRepetition);
     return text;
@@ -79,9 +83,26 @@ void EncodeWheel(const Wheel& choice, PedalRecordRef record) {
 }
 
 const ModeRow& WheelMode() {
-    static const ModeRow row{WHEEL_ROTATION, kLayout, Write, Decode, Describe, Fields,
-                             {"wheel", "wheel forward|backward [--rate N] [--repeats N] [--accelerate I]",
-                              "wheel backward --rate 20", "the wheel turning", kPositional, 1, kOptions, Read, Args}};
+    static const ModeRow row{
+        .code = WHEEL_ROTATION,
+        .layout = kLayout,
+        .encode = Write,
+        .decode = Decode,
+        .describe = Describe,
+        .fields = Fields,
+        .form =
+            {
+                .name = "wheel",
+                .usage = "wheel forward|backward [--rate N] [--repeats N] [--accelerate I]",
+                .example = "wheel backward --rate 20",
+                .description = "the wheel turning",
+                .positional = kPositional,
+                .required = 1,
+                .options = kOptions,
+                .read = Read,
+                .args = Args,
+            },
+    };
     return row;
 }
 
