@@ -12,14 +12,14 @@
 namespace tarvik::test {
 namespace {
 
-// Key "2" is explained by its shifted character, a double quote; three chords have no set form; two
-// pedals are named as a two-pedal unit names them. The descriptions themselves are the model's;
-// here, how show passes them on.
+// Key "2" is explained by its shifted character, a double quote; a key beyond the table has no set
+// form; two pedals are named as a two-pedal unit names them. The descriptions and fields themselves
+// are the model's; here, how show passes them on.
 TEST(CtlShow, GivesTheWindowTextTheSetCommandAndTheFields) {
     UnitFolder folder;
     const QString unit = folder.Write("u.json", QByteArray(R"({"firmware": [2, 1, 0], "pedals": [
         {"mode": 0, "common": "00 1f 00 00 00 00 00 00 00 00 00 00 00"},
-        {"mode": 9, "common": "2c 0a 10 83 00 02 02 04 05 00 00 00 00", "additional": "00 06 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"}]})"));
+        {"mode": 0, "common": "11 f0 00 00 00 00 00 00 00 00 00 00 00"}]})"));
     const CtlResult text = RunCtl({"--simulate=" + unit, "show"});
     EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
     EXPECT_EQ(text.out.toStdString(),
@@ -31,15 +31,9 @@ TEST(CtlShow, GivesTheWindowTextTheSetCommandAndTheFields) {
               "tarvikctl set 0 key 2\n"
               "\n"
               "pedal 1: 左ペダル\n"
-              "[設定されている機能] 複数同時キー出力\n"
-              "[オンの時間] 300 ミリ秒\n"
-              "[間の時間] 10 ミリ秒\n"
-              "[出力の数] 3\n"
-              "[繰り返し数] 2\n"
-              "[繰り返しの単位] 組\n"
-              "[1番目の出力] [(左)shift] + [a] + [b]\n"
-              "[2番目の出力] [c]\n"
-              "[3番目の出力] [なし]\n"
+              "[設定されている機能] キー出力\n"
+              "[キー] ---\n"
+              "[モディファイア] (左)control+右control\n"
               "# no tarvikctl set form writes this setting\n"
               "\n");
 
@@ -48,11 +42,10 @@ TEST(CtlShow, GivesTheWindowTextTheSetCommandAndTheFields) {
          "description": "[設定されている機能] キー出力\r\n[キー] 2\r\n[キー説明] Shiftプラスこのキーで \"\r\n[モディファイア] なし",
          "set": ["key", "2"],
          "fields": {"mode": 0, "modifiers": [], "key": "2", "usage_id": 31}},
-        {"pedal": 1, "name": "左ペダル", "mode": 9, "common": [44, 10, 16, 131, 0, 2, 2, 4, 5, 0, 0, 0, 0],
-         "description": "[設定されている機能] 複数同時キー出力\r\n[オンの時間] 300 ミリ秒\r\n[間の時間] 10 ミリ秒\r\n[出力の数] 3\r\n[繰り返し数] 2\r\n[繰り返しの単位] 組\r\n[1番目の出力] [(左)shift] + [a] + [b]\r\n[2番目の出力] [c]\r\n[3番目の出力] [なし]",
+        {"pedal": 1, "name": "左ペダル", "mode": 0, "common": [17, 240, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0],
+         "description": "[設定されている機能] キー出力\r\n[キー] ---\r\n[モディファイア] (左)control+右control",
          "set": null,
-         "fields": {"mode": 9, "on_ms": 300, "off_ms": 10, "chords": 3, "repeats": 2, "count": "series",
-                    "outputs": ["shift+a+b", "c", "0x00"]}}
+         "fields": {"mode": 0, "modifiers": ["ctrl", "rctrl"], "key": "0xf0", "usage_id": 240}}
     ])";
     const CtlResult all = RunCtl({"--simulate=" + unit, "show", "--json"});
     EXPECT_EQ(all.exitCode, 0) << all.err.toStdString();
