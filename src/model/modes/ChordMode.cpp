@@ -168,19 +168,15 @@ const ModeRow& ChordMode() {
         .decode = Decode,
         .describe = Describe,
         .fields = Fields,
-        .form =
-            {
-                .name = "chord",
-                .usage = "chord KEYSPEC [--on-ms N] [--off-ms N] [--repeats N] [--count chords|series]",
-                .example = "chord shift+a+b --on-ms 100 --repeats 3",
-                .description = "up to six keys pressed together, once or again and again",
-                .positional = kPositional,
-                .required = 1,
-                .options = kOptions,
-                .read = Read,
-                .args = Args,
-            },
-    };
+        .form = {.name = "chord",
+                 .usage = "chord KEYSPEC [--on-ms N] [--off-ms N] [--repeats N] [--count chords|series]",
+                 .example = "chord shift+a+b --on-ms 100 --repeats 3",
+                 .description = "up to six keys pressed together, once or again and again",
+                 .positional = kPositional,
+                 .required = 1,
+                 .options = kOptions,
+                 .read = Read,
+                 .args = Args}};
     return row;
 }
 

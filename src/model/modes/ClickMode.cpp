@@ -53,25 +53,20 @@ void EncodeClick(const Click& choice, PedalRecordRef record) {
 }
 
 const ModeRow& ClickMode() {
-    static const ModeRow row{
-        .code = SIMPLE_CLICK,
-        .layout = kLayout,
-        .encode = Write,
-        .decode = Decode,
-        .describe = Describe,
-        .fields = Fields,
-        .form =
-            {
-                .name = "click",
-                .usage = "click BUTTONS",
-                .example = "click left+right",
-                .description = "a click of one button, or of several at once",
-                .positional = kPositional,
-                .required = 1,
-                .read = Read,
-                .args = Args,
-            },
-    };
+    static const ModeRow row{.code = SIMPLE_CLICK,
+                             .layout = kLayout,
+                             .encode = Write,
+                             .decode = Decode,
+                             .describe = Describe,
+                             .fields = Fields,
+                             .form = {.name = "click",
+                                      .usage = "click BUTTONS",
+                                      .example = "click left+right",
+                                      .description = "a click of one button, or of several at once",
+                                      .positional = kPositional,
+                                      .required = 1,
+                                      .read = Read,
+                                      .args = Args}};
     return row;
 }
 

@@ -72,19 +72,15 @@ const ModeRow& DoubleClickMode() {
         .decode = Decode,
         .describe = Describe,
         .fields = Fields,
-        .form =
-            {
-                .name = "double-click",
-                .usage = "double-click [BUTTON] [--first-ms N] [--second same|hold] [--interval-ms N]",
-                .example = "double-click right --second hold",
-                .description = "a double click",
-                .positional = kPositional,
-                .required = 0,
-                .options = kOptions,
-                .read = Read,
-                .args = Args,
-            },
-    };
+        .form = {.name = "double-click",
+                 .usage = "double-click [BUTTON] [--first-ms N] [--second same|hold] [--interval-ms N]",
+                 .example = "double-click right --second hold",
+                 .description = "a double click",
+                 .positional = kPositional,
+                 .required = 0,
+                 .options = kOptions,
+                 .read = Read,
+                 .args = Args}};
     return row;
 }
 

@@ -53,25 +53,20 @@ void EncodeKey(const KeyOutput& choice, PedalRecordRef record) {
 }
 
 const ModeRow& KeyMode() {
-    static const ModeRow row{
-        .code = SIMPLE_KEY_OUTPUT,
-        .layout = kLayout,
-        .encode = Write,
-        .decode = Decode,
-        .describe = Describe,
-        .fields = Fields,
-        .form =
-            {
-                .name = "key",
-                .usage = "key KEYSPEC",
-                .example = "key ctrl+shift+f13",
-                .description = "one key with modifiers, or modifiers alone",
-                .positional = kPositional,
-                .required = 1,
-                .read = Read,
-                .args = Args,
-            },
-    };
+    static const ModeRow row{.code = SIMPLE_KEY_OUTPUT,
+                             .layout = kLayout,
+                             .encode = Write,
+                             .decode = Decode,
+                             .describe = Describe,
+                             .fields = Fields,
+                             .form = {.name = "key",
+                                      .usage = "key KEYSPEC",
+                                      .example = "key ctrl+shift+f13",
+                                      .description = "one key with modifiers, or modifiers alone",
+                                      .positional = kPositional,
+                                      .required = 1,
+                                      .read = Read,
+                                      .args = Args}};
     return row;
 }
 

@@ -61,25 +61,20 @@ void EncodeModifierClick(const ModifierClick& choice, PedalRecordRef record) {
 }
 
 const ModeRow& ModifierClickMode() {
-    static const ModeRow row{
-        .code = MODIFIER_PLUS_CLICK,
-        .layout = kLayout,
-        .encode = Write,
-        .decode = Decode,
-        .describe = Describe,
-        .fields = Fields,
-        .form =
-            {
-                .name = "modifier-click",
-                .usage = "modifier-click MODIFIERS BUTTON",
-                .example = "modifier-click ctrl+shift left",
-                .description = "a click with modifiers held",
-                .positional = kPositional,
-                .required = 2,
-                .read = Read,
-                .args = Args,
-            },
-    };
+    static const ModeRow row{.code = MODIFIER_PLUS_CLICK,
+                             .layout = kLayout,
+                             .encode = Write,
+                             .decode = Decode,
+                             .describe = Describe,
+                             .fields = Fields,
+                             .form = {.name = "modifier-click",
+                                      .usage = "modifier-click MODIFIERS BUTTON",
+                                      .example = "modifier-click ctrl+shift left",
+                                      .description = "a click with modifiers held",
+                                      .positional = kPositional,
+                                      .required = 2,
+                                      .read = Read,
+                                      .args = Args}};
     return row;
 }
 

@@ -95,20 +95,16 @@ const ModeRow& ModifierDoubleClickMode() {
         .decode = Decode,
         .describe = Describe,
         .fields = Fields,
-        .form =
-            {
-                .name = "modifier-double-click",
-                .usage = "modifier-double-click MODIFIERS BUTTON [--first-ms N] [--second same|hold] "
-                         "[--interval-ms N]",
-                .example = "modifier-double-click cmd left --interval-ms 30",
-                .description = "a double click with modifiers held",
-                .positional = kPositional,
-                .required = 2,
-                .options = kOptions,
-                .read = Read,
-                .args = Args,
-            },
-    };
+        .form = {.name = "modifier-double-click",
+                 .usage = "modifier-double-click MODIFIERS BUTTON [--first-ms N] [--second same|hold] "
+                          "[--interval-ms N]",
+                 .example = "modifier-double-click cmd left --interval-ms 30",
+                 .description = "a double click with modifiers held",
+                 .positional = kPositional,
+                 .required = 2,
+                 .options = kOptions,
+                 .read = Read,
+                 .args = Args}};
     return row;
 }
 

@@ -120,25 +120,20 @@ void EncodeOnChange(const OnChange& choice, PedalRecordRef record) {
 }
 
 const ModeRow& OnChangeMode() {
-    static const ModeRow row{
-        .code = OUTPUT_AT_CHANGE,
-        .layout = kLayout,
-        .encode = Write,
-        .decode = Decode,
-        .describe = Describe,
-        .fields = Fields,
-        .form =
-            {
-                .name = "on-change",
-                .usage = "on-change [--press OUTPUT] [--release OUTPUT]",
-                .example = "on-change --press f13 --release f14",
-                .description = "one output on press, another on release",
-                .required = 0,
-                .options = kOptions,
-                .read = Read,
-                .args = Args,
-            },
-    };
+    static const ModeRow row{.code = OUTPUT_AT_CHANGE,
+                             .layout = kLayout,
+                             .encode = Write,
+                             .decode = Decode,
+                             .describe = Describe,
+                             .fields = Fields,
+                             .form = {.name = "on-change",
+                                      .usage = "on-change [--press OUTPUT] [--release OUTPUT]",
+                                      .example = "on-change --press f13 --release f14",
+                                      .description = "one output on press, another on release",
+                                      .required = 0,
+                                      .options = kOptions,
+                                      .read = Read,
+                                      .args = Args}};
     return row;
 }
 

@@ -145,26 +145,21 @@ int EncodePointerMove(const PointerMoveChoice& choice, PedalRecordRef record) {
 }
 
 const ModeRow& PointerMode() {
-    static const ModeRow row{
-        .code = POINTER_MOVE,
-        .layout = kLayout,
-        .encode = Write,
-        .decode = Decode,
-        .describe = Describe,
-        .fields = Fields,
-        .form =
-            {
-                .name = "pointer",
-                .usage = "pointer DIRECTION [--speed N] [--repeats N] [--accelerate I]",
-                .example = "pointer up-left --speed 300",
-                .description = "the pointer moving in one of eight directions",
-                .positional = kPositional,
-                .required = 1,
-                .options = kOptions,
-                .read = Read,
-                .args = Args,
-            },
-    };
+    static const ModeRow row{.code = POINTER_MOVE,
+                             .layout = kLayout,
+                             .encode = Write,
+                             .decode = Decode,
+                             .describe = Describe,
+                             .fields = Fields,
+                             .form = {.name = "pointer",
+                                      .usage = "pointer DIRECTION [--speed N] [--repeats N] [--accelerate I]",
+                                      .example = "pointer up-left --speed 300",
+                                      .description = "the pointer moving in one of eight directions",
+                                      .positional = kPositional,
+                                      .required = 1,
+                                      .options = kOptions,
+                                      .read = Read,
+                                      .args = Args}};
     return row;
 }
 

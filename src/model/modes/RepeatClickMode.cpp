@@ -82,19 +82,15 @@ const ModeRow& RepeatClickMode() {
         .decode = Decode,
         .describe = Describe,
         .fields = Fields,
-        .form =
-            {
-                .name = "repeat-click",
-                .usage = "repeat-click BUTTON [--rate R] [--repeats N] [--accelerate I]",
-                .example = "repeat-click left --rate 5 --repeats 3",
-                .description = "a button clicked again and again",
-                .positional = kPositional,
-                .required = 1,
-                .options = kOptions,
-                .read = Read,
-                .args = Args,
-            },
-    };
+        .form = {.name = "repeat-click",
+                 .usage = "repeat-click BUTTON [--rate R] [--repeats N] [--accelerate I]",
+                 .example = "repeat-click left --rate 5 --repeats 3",
+                 .description = "a button clicked again and again",
+                 .positional = kPositional,
+                 .required = 1,
+                 .options = kOptions,
+                 .read = Read,
+                 .args = Args}};
     return row;
 }
 

@@ -79,26 +79,21 @@ void EncodeRepeatKey(const RepeatKey& choice, PedalRecordRef record) {
 }
 
 const ModeRow& RepeatKeyMode() {
-    static const ModeRow row{
-        .code = CONTINUOUS_KEY_OUTPUT,
-        .layout = kLayout,
-        .encode = Write,
-        .decode = Decode,
-        .describe = Describe,
-        .fields = Fields,
-        .form =
-            {
-                .name = "repeat-key",
-                .usage = "repeat-key KEYSPEC [--rate R] [--repeats N] [--accelerate I]",
-                .example = "repeat-key down --rate 2.5 --repeats 20",
-                .description = "a key struck again and again",
-                .positional = kPositional,
-                .required = 1,
-                .options = kOptions,
-                .read = Read,
-                .args = Args,
-            },
-    };
+    static const ModeRow row{.code = CONTINUOUS_KEY_OUTPUT,
+                             .layout = kLayout,
+                             .encode = Write,
+                             .decode = Decode,
+                             .describe = Describe,
+                             .fields = Fields,
+                             .form = {.name = "repeat-key",
+                                      .usage = "repeat-key KEYSPEC [--rate R] [--repeats N] [--accelerate I]",
+                                      .example = "repeat-key down --rate 2.5 --repeats 20",
+                                      .description = "a key struck again and again",
+                                      .positional = kPositional,
+                                      .required = 1,
+                                      .options = kOptions,
+                                      .read = Read,
+                                      .args = Args}};
     return row;
 }
 

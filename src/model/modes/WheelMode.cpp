@@ -90,19 +90,15 @@ const ModeRow& WheelMode() {
         .decode = Decode,
         .describe = Describe,
         .fields = Fields,
-        .form =
-            {
-                .name = "wheel",
-                .usage = "wheel forward|backward [--rate N] [--repeats N] [--accelerate I]",
-                .example = "wheel backward --rate 20",
-                .description = "the wheel turning",
-                .positional = kPositional,
-                .required = 1,
-                .options = kOptions,
-                .read = Read,
-                .args = Args,
-            },
-    };
+        .form = {.name = "wheel",
+                 .usage = "wheel forward|backward [--rate N] [--repeats N] [--accelerate I]",
+                 .example = "wheel backward --rate 20",
+                 .description = "the wheel turning",
+                 .positional = kPositional,
+                 .required = 1,
+                 .options = kOptions,
+                 .read = Read,
+                 .args = Args}};
     return row;
 }
 
