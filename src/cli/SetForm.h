@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // `tarvikctl set PEDAL FORM`: the forms that program each output mode, read from the arguments
-// after PEDAL into a typed choice, or refused with one line before anything is exchanged.
+// after PEDAL into a typed choice, or refused with one line before anything is exchanged. Each
+// form is declared in its mode's row (model/modes); this reader answers what the row asks.
 #pragma once
 
 #include <QString>
