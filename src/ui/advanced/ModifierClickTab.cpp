@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/advanced/ModifierClickTab.h"
 
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -16,15 +17,17 @@ ModifierClickTab::ModifierClickTab(QWidget* parent)
     : ModeTab(parent),
       modifiers_(new ModifierBoxes(QStringLiteral("MC_"), tr("押しておくモディファイア"), this)),
       button_(new ButtonRadios(QStringLiteral("MC_"), this)),
-      single_(new QRadioButton(tr("クリック"), this)),
-      double_(new QRadioButton(tr("ダブルクリック"), this)),
+      single_(new QRadioButton(tr("クリック"))),
+      double_(new QRadioButton(tr("ダブルクリック"))),
       timing_(new TimingBox(QStringLiteral("MC_"), this)) {
     Named(single_, "MC_radiobuttonSingle", single_->text());
     Named(double_, "MC_radiobuttonDouble", double_->text());
     kind_.addButton(single_);
     kind_.addButton(double_);
     single_->setChecked(true);
-    auto* kindRow = new QHBoxLayout;
+    auto* kinds = new QGroupBox(tr("クリックの種類"), this);
+    kinds->setObjectName("MC_groupKind");
+    auto* kindRow = new QHBoxLayout(kinds);
     kindRow->addWidget(single_);
     kindRow->addWidget(double_);
     kindRow->addStretch();
@@ -32,7 +35,7 @@ ModifierClickTab::ModifierClickTab(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(modifiers_);
     layout->addWidget(button_);
-    layout->addLayout(kindRow);
+    layout->addWidget(kinds);
     layout->addWidget(timing_);
     layout->addStretch();
     AddWriteRow(layout, QStringLiteral("MC_"));

@@ -5,6 +5,7 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QSpinBox>
 #include <cmath>
 
@@ -48,13 +49,16 @@ RepetitionBox::RepetitionBox(const QString& prefix, Rate rate, QWidget* parent)
 
     auto* accelerationRow = new QHBoxLayout;
     accelerationRow->addWidget(accelerated_);
+    auto* indexLabel = new QLabel(indexName, this);
+    indexLabel->setBuddy(accelerate_);
+    accelerationRow->addWidget(indexLabel);
     accelerationRow->addWidget(accelerate_);
     accelerationRow->addStretch();
     auto* form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(rateName, rateBox);
     form->addRow(tr("繰り返し"), repeats_);
-    form->addRow(indexName, accelerationRow);
+    form->addRow(tr("加速"), accelerationRow);
     connect(accelerated_, &QCheckBox::toggled, this, &RepetitionBox::Follow);
     SetValue(rate == Rate::Tenths ? modes::RATE_TENTHS_DEFAULT : modes::WHEEL_RATE_DEFAULT, {});
 }
