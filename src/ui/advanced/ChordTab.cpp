@@ -73,9 +73,13 @@ ChordTab::ChordTab(QWidget* parent)
     }
     keyGrid->setColumnStretch(4, 1);
 
+    unitGroup_ = new QGroupBox(unitChords_->accessibleName(), this);
+    unitGroup_->setObjectName("PSKO_groupUnitChords");
+    auto* unitLayout = new QVBoxLayout(unitGroup_);
+    unitLayout->addWidget(unitChords_);
+    unitLayout->addWidget(several_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(unitChords_);
-    layout->addWidget(several_);
+    layout->addWidget(unitGroup_);
     layout->addLayout(timing);
     layout->addWidget(modifiers_);
     layout->addWidget(keys);
@@ -119,7 +123,7 @@ modes::ModeChoice ChordTab::Choice() const {
 void ChordTab::ShowUnitChords(const std::vector<std::string>& lines) {
     unitChords_->clear();
     for (const std::string& line : lines) unitChords_->addItem(QString::fromStdString(line));
-    unitChords_->setVisible(!lines.empty());
+    unitGroup_->setVisible(!lines.empty());
     const bool several = lines.size() >= 2;
     several_->setText(several ? tr("このペダルには%1個の出力があります。2番目以降の出力は書き込めないため、"
                                    "書き込むと1番目の出力だけの設定になります。")

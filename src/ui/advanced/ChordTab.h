@@ -11,6 +11,7 @@
 
 #include "ui/advanced/ModeTab.h"
 
+class QGroupBox;
 class QLabel;
 class QListWidget;
 class QRadioButton;
@@ -35,6 +36,7 @@ public:
 private:
     void Follow();
 
+    QGroupBox* unitGroup_;
     QListWidget* unitChords_;
     QLabel* several_;
     QSpinBox* on_;

@@ -23,6 +23,9 @@ constexpr int kAccelerateOpening = 10;
 RepetitionBox::RepetitionBox(const QString& prefix, Rate rate, QWidget* parent)
     : QGroupBox(tr("速度と繰り返し"), parent),
       unit_(rate),
+      // Created in the order they are shown, which is the order Tab goes through them.
+      tenths_(rate == Rate::Tenths ? new QDoubleSpinBox(this) : nullptr),
+      whole_(rate == Rate::Whole ? new QSpinBox(this) : nullptr),
       repeats_(new RepeatCount(prefix, modes::REPEATS_MAX, this)),
       accelerated_(new QCheckBox(tr("加速する"), this)),
       accelerate_(new QSpinBox(this)) {
@@ -30,14 +33,12 @@ RepetitionBox::RepetitionBox(const QString& prefix, Rate rate, QWidget* parent)
     const QString rateName = tr("速度");
     QWidget* rateBox = nullptr;
     if (rate == Rate::Tenths) {
-        tenths_ = new QDoubleSpinBox(this);
         tenths_->setDecimals(1);
         tenths_->setRange(modes::RATE_TENTHS_MIN / 10.0, modes::RATE_TENTHS_MAX / 10.0);
         tenths_->setSingleStep(0.1);
         tenths_->setSuffix(tr(" 回/秒"));
         rateBox = Named(tenths_, prefix + "spinRate", rateName);
     } else {
-        whole_ = new QSpinBox(this);
         whole_->setRange(modes::WHEEL_RATE_MIN, modes::WHEEL_RATE_MAX);
         whole_->setSuffix(tr(" 回/秒"));
         rateBox = Named(whole_, prefix + "spinRate", rateName);

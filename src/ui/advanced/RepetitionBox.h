@@ -34,8 +34,8 @@ private:
     void Follow();
 
     const Rate unit_;
-    QDoubleSpinBox* tenths_ = nullptr;
-    QSpinBox* whole_ = nullptr;
+    QDoubleSpinBox* tenths_;
+    QSpinBox* whole_;
     RepeatCount* repeats_;
     QCheckBox* accelerated_;
     QSpinBox* accelerate_;

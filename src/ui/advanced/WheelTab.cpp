@@ -12,7 +12,7 @@
 namespace tarvik::advanced {
 
 WheelTab::WheelTab(QWidget* parent)
-    : ModeTab(parent), repetition_(new RepetitionBox(QStringLiteral("WH_"), RepetitionBox::Rate::Whole, this)) {
+    : ModeTab(parent) {
     auto* directions = new QGroupBox(tr("回転方向"), this);
     directions->setObjectName("WH_groupDirection");
     auto* row = new QHBoxLayout(directions);
@@ -25,6 +25,8 @@ WheelTab::WheelTab(QWidget* parent)
     }
     row->addStretch();
     direction_.button(kWheelDirections[0].code)->setChecked(true);
+    // Made after the direction, so that Tab reaches it after the direction.
+    repetition_ = new RepetitionBox(QStringLiteral("WH_"), RepetitionBox::Rate::Whole, this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(directions);
     layout->addWidget(repetition_);

@@ -21,7 +21,7 @@ public:
 
 private:
     QButtonGroup direction_;  // ids are the wheel direction codes
-    RepetitionBox* repetition_;
+    RepetitionBox* repetition_ = nullptr;
 };
 
 }  // namespace tarvik::advanced
