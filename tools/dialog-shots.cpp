@@ -4,7 +4,9 @@
 // display on Qt's offscreen platform.
 #include <QApplication>
 #include <QDir>
+#include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -93,6 +95,8 @@ int main(int argc, char** argv) {
         AdvancedSettingDialogViewController dialog(host, s, 1, nullptr);
         auto* tabs = dialog.findChild<QTabWidget*>("tabsAdvanced");
         tabs->setCurrentWidget(tabs->findChild<QWidget*>(shot.tab));
+        // The offscreen screen is 800 wide; show every title, as a 1024-wide screen does.
+        dialog.resize(std::max(dialog.width(), tabs->tabBar()->sizeHint().width() + 24), dialog.height());
         ok = Save(dialog, out.filePath(shot.file)) && ok;
     }
     return ok ? 0 : 1;

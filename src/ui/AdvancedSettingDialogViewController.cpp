@@ -2,6 +2,9 @@
 #include "ui/AdvancedSettingDialogViewController.h"
 
 #include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <algorithm>
 
 #include "device/HID_PnP.h"
 #include "model/ChordList.h"
@@ -33,6 +36,13 @@ AdvancedSettingDialogViewController::AdvancedSettingDialogViewController(DialogH
     close->setAutoDefault(false);
     close->setDefault(false);
     connect(ui_->buttonBoxClose, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Every tab title shows where the screen has room; on a smaller one (or with a larger font)
+    // the titles scroll instead of pushing the dialog off the screen.
+    ui_->tabsAdvanced->setUsesScrollButtons(true);
+    const QMargins margins = layout()->contentsMargins();
+    const int allTitles = ui_->tabsAdvanced->tabBar()->sizeHint().width() + margins.left() + margins.right() + 8;
+    resize(QSize(std::max(allTitles, sizeHint().width()), sizeHint().height())
+               .boundedTo(screen()->availableGeometry().size()));
     for (int i = 0; i < ui_->tabsAdvanced->count(); ++i) {
         auto* tab = static_cast<advanced::ModeTab*>(ui_->tabsAdvanced->widget(i));
         connect(tab, &advanced::ModeTab::okPressed, this, [this, tab] {
