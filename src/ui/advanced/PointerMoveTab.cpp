@@ -4,7 +4,6 @@
 #include <QSignalBlocker>
 
 #include "model/ProtocolConstants.h"
-#include "model/Texts.h"
 #include "ui/advanced/LogSlider.h"
 #include "ui/advanced/NumberBox.h"
 #include "ui/advanced/Stepper.h"
