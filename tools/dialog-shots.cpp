@@ -4,8 +4,9 @@
 // display on Qt's offscreen platform.
 #include <QApplication>
 #include <QDir>
-#include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -56,7 +57,7 @@ int main(int argc, char** argv) {
     auto& s = State();
     s.NumberOfPedals = 3;
     s.PedalName = "左ペダル";
-    const std::uint8_t additional[] = {0x02, 1, 0, 0, 0, 0, 0, 0x00, 2};
+    const std::uint8_t additional[] = {0x02, 5, 0, 0, 0, 0, 0, 0x00, 6, 7};
     std::copy(std::begin(additional), std::end(additional), s.AdditionalData[1].begin());
     bool ok = true;
 
@@ -70,20 +71,33 @@ int main(int argc, char** argv) {
 
     const struct {
         const char* file;
+        const char* tab;  // opened on the pedal's own tab; named to be sure
         int mode;
         CommonRecord common;
     } advanced[] = {
-        {"screenshot-advanced-click.png", SIMPLE_CLICK, {5}},
-        {"screenshot-advanced-key.png", SIMPLE_KEY_OUTPUT, {0x02, 0x04}},
-        {"screenshot-advanced-pointer.png", SIMPLE_KEY_OUTPUT, {}},
-        {"screenshot-advanced-chords.png", PLURAL_SIMULTANEOUS_KEY_OUTPUT, {0x2C, 0x0A, 0x10, 0x83, 0, 5, 0x01}},
+        {"screenshot-advanced-key.png", "tabKeyOutput", SIMPLE_KEY_OUTPUT, {0x02, 0x04}},
+        {"screenshot-advanced-click.png", "tabClick", SIMPLE_DOUBLE_CLICK, {1, 30, 1, 20}},
+        {"screenshot-advanced-modifier-click.png", "tabModifierClick", MODIFIER_PLUS_DOUBLE_CLICK,
+         {0x01, 1, 0, 30, 0, 20}},
+        {"screenshot-advanced-repeat-key.png", "tabRepeatKey", CONTINUOUS_KEY_OUTPUT,
+         {0x02, 4, 0, 0, 0, 0, 1, 0, 5, 0, 25, 0, 10}},
+        {"screenshot-advanced-pointer.png", "tabPointerMove", POINTER_MOVE,
+         {255, 1, 0, 100, 3, 232, 0, 0, 0, 0, 100, 0, 1}},
+        {"screenshot-advanced-wheel.png", "tabWheel", WHEEL_ROTATION, {1, 0, 0, 0, 0, 0, 0, 0, 0, 10, 0, 0}},
+        {"screenshot-advanced-repeat-click.png", "tabRepeatClick", CONTINUOUS_CLICK,
+         {2, 0, 0, 0, 0, 1, 0, 3, 0, 50, 0, 4}},
+        {"screenshot-advanced-chords.png", "tabPluralKeys", PLURAL_SIMULTANEOUS_KEY_OUTPUT,
+         {0x2C, 0x0A, 0x10, 0x83, 0, 5, 0x01, 6}},
+        {"screenshot-advanced-on-change.png", "tabOnChange", OUTPUT_AT_CHANGE, {3, 0x01, 6, 0, 40}},
     };
-    for (int tab = 0; tab < 4; ++tab) {
-        SetPedal1(advanced[tab].mode, advanced[tab].common);
+    for (const auto& shot : advanced) {
+        SetPedal1(shot.mode, shot.common);
         AdvancedSettingDialogViewController dialog(host, s, 1, nullptr);
-        dialog.findChild<QTabWidget*>("tabsAdvanced")->setCurrentIndex(tab);
-        if (auto* speed = dialog.findChild<QSlider*>("PM_hscrollbarThousandLogSpeedIndex")) speed->setValue(2000);
-        ok = Save(dialog, out.filePath(advanced[tab].file)) && ok;
+        auto* tabs = dialog.findChild<QTabWidget*>("tabsAdvanced");
+        tabs->setCurrentWidget(tabs->findChild<QWidget*>(shot.tab));
+        // The offscreen screen is 800 wide; show every title, as a 1024-wide screen does.
+        dialog.resize(std::max(dialog.width(), tabs->tabBar()->sizeHint().width() + 24), dialog.height());
+        ok = Save(dialog, out.filePath(shot.file)) && ok;
     }
     return ok ? 0 : 1;
 }

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The advanced setting dialog: click, key output, pointer move and multi-chord tabs for one pedal,
-// each tab a widget of its own. Reached only through MainWindowViewController::SetPedal2Advanced_clicked.
+// The advanced setting dialog: one tab per output mode (a click and a double click share one, as do
+// their modifier forms), each a widget of its own. It reads one pedal's record and hands back the
+// setting of the tab whose write button was pressed; the main window writes it.
 #pragma once
 
 #include <QDialog>
 #include <memory>
+#include <optional>
+
+#include "model/ModeChoice.h"
 
 namespace Ui {
 class AdvancedSettingDialogViewController;
@@ -15,33 +19,29 @@ namespace tarvik {
 class DialogHost;
 struct DeviceState;
 
+namespace advanced {
+class ModeTab;
+}
+
 class AdvancedSettingDialogViewController : public QDialog {
     Q_OBJECT
 public:
-    // Loads pedal `pedal`'s record of `state` into the click and multi-chord tabs (repairing what
-    // they cannot show) and asks the unit for the pedal's additional data.
-    AdvancedSettingDialogViewController(DialogHost& host, DeviceState& state, int pedal, QWidget* parent);
+    // Opens on the tab of pedal `pedal`'s output mode, showing its setting where a tab can, and
+    // asks the unit for the pedal's additional data. `state` is read here and never written.
+    AdvancedSettingDialogViewController(DialogHost& host, const DeviceState& state, int pedal, QWidget* parent);
     ~AdvancedSettingDialogViewController() override;
 
-    // The click tab's enabling rule, and the multi-chord tab's list.
-    void Change_C_control_VisibleEnabled();
-    void PSKO_SetControls();
-
-    // Each tab's OK: writes that tab's choice into the pedal's record and hands it to the main window.
-    void okButtonPressed_C();
-    void okButtonPressed_KO();
-    void okButtonPressed_PM();
+    // The setting of the tab whose "Tarvikに書き込む" was pressed, after which the dialog is
+    // accepted; none when it was closed otherwise.
+    const std::optional<modes::ModeChoice>& Choice() const;
 
 private:
-    void viewDidLoad();
-    // Hands the written record to the main window and closes.
-    void HandOver();
+    void viewDidLoad(DialogHost& host, const DeviceState& state);
+    advanced::ModeTab* TabOf(int mode) const;
 
-    DialogHost& host_;
-    DeviceState& state_;
     const int pedal_;
     std::unique_ptr<Ui::AdvancedSettingDialogViewController> ui_;
-    bool handingOver_ = false;
+    std::optional<modes::ModeChoice> choice_;
 };
 
 }  // namespace tarvik

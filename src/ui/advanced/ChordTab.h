@@ -1,39 +1,52 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The advanced dialog's multi-chord tab: shows a mode 9 setting as its list of chords, its on time
-// and its repeats. It writes nothing; its controls only follow one another.
+// The advanced dialog's multi-chord tab: one chord of up to six keys with modifiers, its on and off
+// times and its repeats. A setting of several chords is listed as the unit holds it; only one
+// chord can be written, since no command writes the chords after the first.
 #pragma once
 
 #include <QButtonGroup>
-#include <QWidget>
-#include <memory>
+#include <array>
+#include <string>
+#include <vector>
 
-#include "ui/advanced/ChordDecoding.h"
+#include "ui/advanced/ModeTab.h"
 
-namespace Ui {
-class ChordTab;
-}
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QRadioButton;
+class QSpinBox;
 
 namespace tarvik::advanced {
 
-class ChordTab : public QWidget {
+class KeyPicker;
+class ModifierBoxes;
+class RepeatCount;
+
+class ChordTab : public ModeTab {
     Q_OBJECT
 public:
     explicit ChordTab(QWidget* parent = nullptr);
-    ~ChordTab() override;
 
-    // Decodes the record (repairing in `common` what the tab cannot show) and shows it.
-    void Load(std::uint8_t mode, CommonRecord& common, const AdditionalRecord& additional);
-    // Rebuilds the list of chords from the decoded model.
-    void PSKO_SetControls();
+    void Load(const modes::ModeChoice& choice) override;
+    modes::ModeChoice Choice() const override;
+    // Lists the chords the unit holds, one line each; with two or more, says that only one is written.
+    void ShowUnitChords(const std::vector<std::string>& lines);
 
 private:
-    // Either repeat radio: the count and its unit are used only with a set number.
-    void PSKO_radiobuttonUntilRelease_CheckedChanged();
+    void Follow();
 
-    std::unique_ptr<Ui::ChordTab> ui_;
-    QButtonGroup repeats_;
-    QButtonGroup unit_;  // a repeat counts single chords or whole series
-    ChordModel psko_;
+    QGroupBox* unitGroup_;
+    QListWidget* unitChords_;
+    QLabel* several_;
+    QSpinBox* on_;
+    QSpinBox* off_;
+    RepeatCount* repeats_;
+    QRadioButton* byChord_;
+    QRadioButton* bySeries_;
+    QButtonGroup unit_;
+    ModifierBoxes* modifiers_;
+    std::array<KeyPicker*, modes::CHORD_KEYS_MAX> keys_{};
 };
 
 }  // namespace tarvik::advanced

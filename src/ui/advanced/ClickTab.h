@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The advanced dialog's click tab: one click, one double click, or several buttons at once.
+// The advanced dialog's click tab: one click, one double click with its timing, or several buttons
+// at once.
 #pragma once
 
 #include <QButtonGroup>
-#include <QWidget>
 #include <memory>
 
-#include "ui/advanced/ClickEncoding.h"
+#include "ui/advanced/ModeTab.h"
 
 namespace Ui {
 class ClickTab;
@@ -14,26 +14,27 @@ class ClickTab;
 
 namespace tarvik::advanced {
 
-class ClickTab : public QWidget {
+class TimingBox;
+
+class ClickTab : public ModeTab {
     Q_OBJECT
 public:
+    // Opens on a single left click.
     explicit ClickTab(QWidget* parent = nullptr);
     ~ClickTab() override;
 
-    // Shows what the record holds; switches on only, so controls it does not name keep their state.
-    void Load(const ClickTabState& tab);
-    // The controls as they stand: read once, when the tab's OK is pressed.
-    ClickTabState Choice() const;
+    void Load(const modes::ModeChoice& choice) override;
+    modes::ModeChoice Choice() const override;
 
-    // The radios for one button, the check boxes for several.
+    // The radios for one button, the check boxes for several; the timing for a double click.
     void Change_C_control_VisibleEnabled();
 
-signals:
-    void okPressed();
-
 private:
+    std::uint8_t Boxes() const;
+
     std::unique_ptr<Ui::ClickTab> ui_;
-    QButtonGroup radios_;  // ids are ClickRadio values
+    QButtonGroup radios_;  // ids: the button code, plus kDouble for the double clicks
+    TimingBox* timing_;
 };
 
 }  // namespace tarvik::advanced

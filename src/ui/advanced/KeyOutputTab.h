@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The advanced dialog's key output tab: a key with any of the eight modifier keys, or either alone.
+// The advanced dialog's key output tab: any key of the key table with any of the eight modifier
+// keys, or either alone.
 #pragma once
 
 #include <QButtonGroup>
-#include <QWidget>
 #include <array>
-#include <cstdint>
 #include <memory>
+
+#include "ui/advanced/ModeTab.h"
 
 class QCheckBox;
 
@@ -16,28 +17,23 @@ class KeyOutputTab;
 
 namespace tarvik::advanced {
 
-struct KeyOutputChoice {
-    int row = -1;                // KO_ROW_…, -1 for none
-    std::uint8_t modifiers = 0;  // the ticked boxes in the bit order of the modifier byte
-    int keyListIndex = -1;
-};
-
-class KeyOutputTab : public QWidget {
+class KeyOutputTab : public ModeTab {
     Q_OBJECT
 public:
-    // Opens on the key with the ticked modifiers, key "a", no modifier ticked.
+    // Opens on key "a" with the ticked modifiers, no modifier ticked.
     explicit KeyOutputTab(QWidget* parent = nullptr);
     ~KeyOutputTab() override;
 
-    // The controls as they stand: read once, when the tab's OK is pressed.
-    KeyOutputChoice Choice() const;
-
-signals:
-    void okPressed();
+    void Load(const modes::ModeChoice& choice) override;
+    modes::ModeChoice Choice() const override;
 
 private:
+    enum Row { KeyOnly, KeyWithModifiers, ModifiersOnly };
+    std::uint8_t Modifiers() const;
+    void Follow();
+
     std::unique_ptr<Ui::KeyOutputTab> ui_;
-    QButtonGroup rows_;                  // ids are the KO_ROW_… rows
+    QButtonGroup rows_;                  // ids are Row values
     std::array<QCheckBox*, 8> boxes_{};  // left Ctrl first: bit 0 of the modifier byte
 };
 

@@ -4,7 +4,6 @@
 #include <QSignalBlocker>
 
 #include "model/ProtocolConstants.h"
-#include "model/Texts.h"
 #include "ui/advanced/LogSlider.h"
 #include "ui/advanced/NumberBox.h"
 #include "ui/advanced/Stepper.h"
@@ -12,9 +11,9 @@
 
 namespace tarvik::advanced {
 
-PointerMoveTab::PointerMoveTab(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::PointerMoveTab>()) {
+PointerMoveTab::PointerMoveTab(QWidget* parent) : ModeTab(parent), ui_(std::make_unique<Ui::PointerMoveTab>()) {
     ui_->setupUi(this);
-    ui_->PM_buttonOK->setText(QString::fromUtf8(text::WriteButton));
+    AdoptWriteRow(ui_->PM_buttonOK, ui_->PM_okRow, QStringLiteral("PM_"));
 
     const std::pair<QAbstractButton*, MoveDirection> directions[] = {
         {ui_->PM_radiobuttonUp, MoveDirection::Up},
@@ -63,12 +62,30 @@ PointerMoveTab::PointerMoveTab(QWidget* parent) : QWidget(parent), ui_(std::make
     }
     connect(ui_->PM_checkboxAccelerated, &QAbstractButton::toggled, this, &Self::PM_checkboxAccelerated_CheckedChanged);
     connect(&repeats_, &QButtonGroup::buttonToggled, this, &Self::PM_radiobuttonUntilRelease_CheckedChanged);
-    connect(ui_->PM_buttonOK, &QAbstractButton::clicked, this, &Self::okPressed);
 }
 
 PointerMoveTab::~PointerMoveTab() = default;
 
-modes::PointerMoveChoice PointerMoveTab::Choice() const {
+void PointerMoveTab::Load(const modes::ModeChoice& choice) {
+    const auto* move = std::get_if<modes::PointerMoveChoice>(&choice);
+    if (move == nullptr) return;
+    if (move->direction) directions_.button(int(*move->direction))->setChecked(true);
+    ui_->PM_numericupdownSpeedIndex_stepper->setValue(move->speedIndex);
+    StepperToIndex(SpeedControls());
+    ui_->PM_checkboxAccelerated->setChecked(move->accelerated);
+    if (move->accelerated) {
+        ui_->PM_numericupdownAccelerationIndex_stepper->setValue(move->accelerationIndex);
+        StepperToIndex(AccelerationControls());
+    }
+    const bool setNumber = move->setNumber && move->repeats != 0;
+    (setNumber ? ui_->PM_radiobutttonSetNumber : ui_->PM_radiobuttonUntilRelease)->setChecked(true);
+    if (setNumber) {
+        ui_->PM_numericupdownNumberOfRepeats_stepper->setValue(move->repeats);
+        ShowNumber(ui_->PM_numericupdownNumberOfRepeats_textbox, move->repeats);
+    }
+}
+
+modes::ModeChoice PointerMoveTab::Choice() const {
     modes::PointerMoveChoice choice;
     if (const int id = directions_.checkedId(); id >= 0) choice.direction = MoveDirection(id);
     choice.speedIndex = ui_->PM_numericupdownSpeedIndex_stepper->value();

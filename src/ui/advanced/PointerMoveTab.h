@@ -4,10 +4,10 @@
 #pragma once
 
 #include <QButtonGroup>
-#include <QWidget>
 #include <memory>
 
 #include "model/PointerMove.h"
+#include "ui/advanced/ModeTab.h"
 
 class QLineEdit;
 class QSlider;
@@ -20,18 +20,15 @@ namespace tarvik::advanced {
 
 class Stepper;
 
-class PointerMoveTab : public QWidget {
+class PointerMoveTab : public ModeTab {
     Q_OBJECT
 public:
     // Opens with no direction, both indexes 0, not accelerated, moving until release.
     explicit PointerMoveTab(QWidget* parent = nullptr);
     ~PointerMoveTab() override;
 
-    // The controls as they stand: read once, when the tab's OK is pressed.
-    modes::PointerMoveChoice Choice() const;
-
-signals:
-    void okPressed();
+    void Load(const modes::ModeChoice& choice) override;
+    modes::ModeChoice Choice() const override;
 
 private:
     // Slider, box and stepper of one logarithmic index; the stepper holds the index.

@@ -1,166 +1,246 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The advanced dialog as the main window opens it: each tab's OK writes what its controls show and
-// hands over once, sending only when a standard edit armed the send; the coupled controls follow
-// one another; the multi-chord tab shows the record read from the unit.
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QKeyEvent>
-#include <QPointer>
-#include <QSlider>
+// The advanced dialog on its own: each tab's controls hand back the setting whose record the model
+// encodes; a pedal's record opens its tab and comes back unchanged through the controls; a setting
+// of several chords is listed and only its first chord is written.
+#include <gtest/gtest.h>
 
-#include "WindowFixture.h"
+#include <QCompleter>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "device/HID_PnP.h"
+#include "model/DeviceState.h"
+#include "model/ModeEncoders.h"
+#include "sim/SimulatedUnit.h"
+#include "support/Builders.h"
+#include "support/Widgets.h"
 #include "ui/AdvancedSettingDialogViewController.h"
-#include "ui/advanced/Stepper.h"
+#include "ui/DialogHost.h"
 
 namespace tarvik::test {
 namespace {
 
-using advanced::Stepper;
+class Host : public DialogHost {
+public:
+    void SettingDialog_OK() override { ADD_FAILURE() << "the dialog hands its setting back instead"; }
+    HID_PnP& plugNPlay() override { return link_; }
 
-class AdvancedDialogTest : public WindowTest {
-protected:
-    // Reads a unit whose pedal 1 holds the record and opens pedal 1's dialog; the transcript is
-    // cleared first.
-    void OpenOn(int mode, const CommonRecord& common, std::initializer_list<int> additional = {}) {
-        PedalImage pedal = Pedal(mode, {}, additional);
-        pedal.common = common;
-        Start(Unit({Pedal(1, {1}), pedal, Pedal(1, {2})}));
-        ASSERT_TRUE(ReadEnds());
-        unit->ClearTranscript();
-        dialog = window->SetPedal2Advanced_clicked(1);
-        ASSERT_TRUE(dialog);
-    }
-    std::vector<std::string> Lines(const char* name) {
-        std::vector<std::string> lines;
-        auto* list = Find<QComboBox>(*dialog, name);
-        for (int i = 0; list && i < list->count(); ++i) lines.push_back(list->itemText(i).toStdString());
-        return lines;
-    }
-    QPointer<AdvancedSettingDialogViewController> dialog;
+private:
+    SimulatedUnit unit_;
+    HID_PnP link_{unit_};
 };
 
-TEST_F(AdvancedDialogTest, EachOkWritesWhatItsTabShowsAndSendsItOnceWhenArmed) {
+class AdvancedDialogTest : public ::testing::Test {
+protected:
+    std::unique_ptr<AdvancedSettingDialogViewController> Open(int mode, const CommonRecord& common,
+                                                              std::initializer_list<int> additional = {}) {
+        state.OutputMode[1] = static_cast<std::uint8_t>(mode);
+        state.CommonData[1] = common;
+        std::copy(additional.begin(), additional.end(), state.AdditionalData[1].begin());
+        return std::make_unique<AdvancedSettingDialogViewController>(host, state, 1, nullptr);
+    }
+    // "name" clicks a button; "name=value" sets a number box or types a key's name into a key list.
+    static void Apply(QWidget& dialog, const std::string& step) {
+        const auto eq = step.find('=');
+        QWidget* w = Find(dialog, step.substr(0, eq));
+        if (w == nullptr) return;
+        if (eq == std::string::npos) {
+            auto* button = qobject_cast<QAbstractButton*>(w);
+            ASSERT_TRUE(button && button->isEnabled()) << step;
+            button->click();
+            return;
+        }
+        const QString value = QString::fromStdString(step.substr(eq + 1));
+        if (auto* box = qobject_cast<QSpinBox*>(w)) box->setValue(value.toInt());
+        if (auto* box = qobject_cast<QDoubleSpinBox*>(w)) box->setValue(value.toDouble());
+        if (auto* list = qobject_cast<QComboBox*>(w)) {
+            list->setEditText(value);
+            emit list->lineEdit()->editingFinished();
+        }
+        if (auto* box = qobject_cast<QLineEdit*>(w)) {
+            box->setText(value);
+            emit box->editingFinished();
+        }
+    }
+    // The record the dialog's choice makes of `mode` and `common`.
+    static std::pair<int, CommonRecord> Written(const AdvancedSettingDialogViewController& dialog, int mode,
+                                                CommonRecord common) {
+        auto m = static_cast<std::uint8_t>(mode);
+        if (dialog.Choice()) modes::Encode(*dialog.Choice(), {m, common});
+        return {m, common};
+    }
+    static std::string CurrentTab(const AdvancedSettingDialogViewController& dialog) {
+        return Find<QTabWidget>(dialog, "tabsAdvanced")->currentWidget()->objectName().toStdString();
+    }
+
+    Host host;
+    DeviceState state;
+};
+
+TEST_F(AdvancedDialogTest, EachTabWritesTheRecordItsControlsSay) {
     const struct {
         const char* name;
+        int startMode;  // with the marked bytes; none of them shows in a tab
+        std::vector<std::string> steps;
         int mode;
-        std::vector<std::string> clicks;  // boxes and radios, then the tab's OK
-        int modeAfter;
         CommonRecord common;
     } cases[] = {
-        {"click loaded from the record", 1, {"C_buttonOK"}, 1, Marked({4})},
-        {"several buttons", 0,
-         {"C_checkboxPluralButtonSimultaneousClick", "C_checkboxLeftClick", "C_checkboxRightClick", "C_buttonOK"}, 1,
-         Marked({3})},
-        {"left Ctrl and right Shift, Alt ticked twice", 5,
-         {"KO_checkboxLeftCtrl", "KO_checkboxRightShift", "KO_checkboxLeftAlt", "KO_checkboxLeftAlt", "KO_buttonOK"}, 5,
-         Marked({33, 4})},
-        {"pointer up-left, right chosen first", 0, {"PM_radiobuttonRight", "PM_radiobuttonUpperLeft", "PM_buttonOK"},
-         POINTER_MOVE, {255, 255, 0, 0, 3, 232, 0, 0, 0, 0, 0, 0, 1}},
+        {"key from a repeat-key pedal: mode 0", CONTINUOUS_KEY_OUTPUT,
+         {"KO_listboxKeys=F13", "KO_checkboxLeftCtrl", "KO_checkboxRightShift", "KO_buttonOK"}, 0, Marked({0x21, 0x68})},
+        {"key alone", 0xFF, {"KO_checkboxLeftCtrl", "KO_radioKeyOnly", "KO_buttonOK"}, 0, Marked({0x00, 0x04})},
+        {"modifier alone", 0xFF, {"KO_radioModifiersOnly", "KO_checkboxRightWindowsKey", "KO_buttonOK"}, 0,
+         Marked({0x80, 0x00})},
+        {"right click", 0xFF, {"C_radiobuttonRightClick", "C_buttonOK"}, 1, Marked({0x02})},
+        {"left and middle at once", 0xFF,
+         {"C_checkboxPluralButtonSimultaneousClick", "C_checkboxLeftClick", "C_checkboxCenterClick", "C_buttonOK"}, 1,
+         Marked({0x05})},
+        {"middle double click, longest first click, held, shortest interval", 0xFF,
+         {"C_radiobuttonCenterDoubleClick", "C_spinFirstMs=255", "C_radiobuttonSecondHold", "C_spinIntervalMs=1",
+          "C_buttonOK"},
+         2, Marked({4, 255, 1, 1})},
+        {"ctrl right click", 0xFF, {"MC_checkboxLeftCtrl", "MC_radiobuttonRight", "MC_buttonOK"}, 3, Marked({1, 2})},
+        {"rcmd alt middle double click", 0xFF,
+         {"MC_checkboxRightWindowsKey", "MC_checkboxLeftAlt", "MC_radiobuttonCenter", "MC_radiobuttonDouble",
+          "MC_spinFirstMs=1", "MC_radiobuttonSecondHold", "MC_spinIntervalMs=255", "MC_buttonOK"},
+         4, Marked({0x84, 4, 0x13, 1, 1, 255})},
+        {"shift+a, slowest, until release", 0xFF, {"RK_checkboxLeftShift", "RK_spinRate=0.1", "RK_buttonOK"}, 5,
+         {0x02, 0x04, 0x13, 0x14, 0x15, 0x16, 0, 0, 0, 0, 1, 0, 0}},
+        {"ralt alone, fastest, most repeats, most acceleration", 0xFF,
+         {"RK_listboxKeys=なし", "RK_checkboxRightAlt", "RK_spinRate=6553.5", "RK_radiobuttonSetNumber",
+          "RK_spinRepeats=65535", "RK_checkboxAccelerated", "RK_spinAccelerate=65535", "RK_buttonOK"},
+         5, {0x40, 0x00, 0x13, 0x14, 0x15, 0x16, 1, 255, 255, 255, 255, 255, 255}},
+        {"pointer lower left", 0xFF,
+         {"PM_radiobuttonLowerLeft", "PM_numericupdownSpeedIndex_textbox=10", "PM_buttonOK"}, 6,
+         {255, 1, 0, 10, 3, 232, 0, 0, 0, 0, 10, 0, 1}},
+        {"wheel backward, fastest, once, least acceleration", 0xFF,
+         {"WH_radiobuttonBackward", "WH_spinRate=65535", "WH_radiobuttonSetNumber", "WH_spinRepeats=1",
+          "WH_checkboxAccelerated", "WH_spinAccelerate=1", "WH_buttonOK"},
+         7, {255, 0x12, 0x13, 0x14, 0x15, 1, 0, 1, 255, 255, 0, 1, 0x1d}},
+        {"wheel forward, slowest", 0xFF, {"WH_spinRate=1", "WH_buttonOK"}, 7,
+         {1, 0x12, 0x13, 0x14, 0x15, 0, 0, 0, 0, 1, 0, 0, 0x1d}},
+        {"middle clicks, slowest, most repeats", 0xFF,
+         {"RC_radiobuttonCenter", "RC_spinRate=0.1", "RC_radiobuttonSetNumber", "RC_spinRepeats=65535",
+          "RC_buttonOK"},
+         8, {4, 0x12, 0x13, 0x14, 0x15, 0, 255, 255, 0, 1, 0, 0, 0x1d}},
+        {"left clicks, fastest, most acceleration", 0xFF,
+         {"RC_spinRate=6553.5", "RC_checkboxAccelerated", "RC_spinAccelerate=65535", "RC_buttonOK"}, 8,
+         {1, 0x12, 0x13, 0x14, 0x15, 1, 0, 0, 255, 255, 255, 255, 0x1d}},
+        {"chord ctrl+a+F13 (a gap skipped), longest on, no off, until release", 0xFF,
+         {"PSKO_spinOnTime=4095", "PSKO_spinOffTime=0", "PSKO_radiobuttonUntilRelease", "PSKO_checkboxLeftCtrl",
+          "PSKO_listboxKey3=F13", "PSKO_buttonOK"},
+         9, {0xFF, 0x00, 0xF0, 0x81, 0, 0, 0x01, 4, 0x68, 0, 0, 0, 0}},
+        {"chord of six keys, longest off, most repeats counted by chord", 0xFF,
+         {"PSKO_spinOnTime=0", "PSKO_spinOffTime=4095", "PSKO_spinRepeats=65535", "PSKO_radiobuttonOutput",
+          "PSKO_listboxKey2=b", "PSKO_listboxKey3=c", "PSKO_listboxKey4=d", "PSKO_listboxKey5=e",
+          "PSKO_listboxKey6=f", "PSKO_buttonOK"},
+         9, {0x00, 0xFF, 0x0F, 0x01, 255, 255, 0x00, 4, 5, 6, 7, 8, 9}},
+        {"ctrl+c on press", 0xFF, {"OC_Press_checkboxLeftCtrl", "OC_Press_listboxKeys=c", "OC_buttonOK"}, 10,
+         Marked({1, 0x01, 6, 0, 0})},
+        {"rshift+Enter on release only", 0xFF,
+         {"OC_Press_checkboxOutput", "OC_Release_checkboxOutput", "OC_Release_listboxKeys=Enter (Return)",
+          "OC_Release_checkboxRightShift", "OC_buttonOK"},
+         10, Marked({2, 0, 0, 0x20, 40})},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        OpenOn(c.mode, Marked({4}));
-        State().SettingEnabled = true;  // as a standard edit leaves it
-        for (const std::string& name : c.clicks) Click(*dialog, name);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 2000)) << "closed and deleted";
-        EXPECT_EQ(unit->Image().pedals[1].mode, c.modeAfter);
-        EXPECT_EQ(unit->Image().pedals[1].common, c.common);
-        EXPECT_EQ(unit->CommandCount(SET_OUTPUT_MODE_AND_DATA), 1);
-        EXPECT_EQ(presenter.Texts(), std::vector<std::string>{"Tarvikの左ペダルの設定が正常に終わりました。"});
+        auto dialog = Open(c.startMode, Marked());
+        for (const std::string& step : c.steps) Apply(*dialog, step);
+        EXPECT_EQ(dialog->result(), QDialog::Accepted);
+        EXPECT_EQ(Written(*dialog, c.startMode, Marked()), std::make_pair(c.mode, c.common));
+        EXPECT_EQ(state.OutputMode[1], c.startMode) << "the state is only read";
     }
-
-    // Unarmed, OK writes the record and sends nothing; an OK while the send of another waits is
-    // ignored, and a dialog deleted meanwhile is not touched again.
-    OpenOn(0, Marked());
-    Click(*dialog, "C_buttonOK");
-    EXPECT_EQ(State().OutputMode[1], SIMPLE_CLICK);
-    EXPECT_EQ(unit->CommandCount(SET_OUTPUT_MODE_AND_DATA), 0);
-    dialog = window->SetPedal2Advanced_clicked(1);
-    State().SettingEnabled = true;
-    QObject::connect(&window->plugNPlay(), &HID_PnP::reportSent, unit.get(), [&] {
-        if (!dialog) return;
-        Click(*dialog, "PM_buttonOK");
-        delete dialog.data();
-    });
-    Click(*dialog, "KO_buttonOK");
-    EXPECT_EQ(unit->CommandCount(SET_OUTPUT_MODE_AND_DATA), 1);
-    EXPECT_EQ(State().OutputMode[1], SIMPLE_CLICK) << "the pointer move OK wrote nothing";
 }
 
-TEST_F(AdvancedDialogTest, CoupledControlsFollowOneAnotherAndNothingIsWrittenWithoutOk) {
-    OpenOn(PLURAL_SIMULTANEOUS_KEY_OUTPUT, {10, 10, 0, 0x02});  // two chords until release
-    auto* slider = Find<QSlider>(*dialog, "PM_hscrollbarThousandLogSpeedIndex");
-    auto* stepper = Find<Stepper>(*dialog, "PM_numericupdownSpeedIndex_stepper");
+TEST_F(AdvancedDialogTest, APedalsRecordOpensItsTabAndComesBackThroughTheControls) {
     const struct {
-        char control;  // 's'lider dragged to, stepper set to and 'u'p one step, or 't'yped into the box
-        int value, index, position;
-    } steps[] = {
-        {'s', 1500, 32, 1500},
-        {'u', 9, 10, 1021},  // not bounced back through the slider, which would say 11
-        {'t', 250, 250, 2398},
-        {'t', 99999, 65535, 4816},  // beyond the field: taken as its end, and shown so
+        int mode;
+        CommonRecord common;
+        const char* tab;
+        const char* prefix;
+    } cases[] = {
+        {0, {0x21, 0x68}, "tabKeyOutput", "KO_"},
+        {1, {5}, "tabClick", "C_"},
+        {2, {4, 255, 1, 1}, "tabClick", "C_"},
+        {3, {0x80, 2}, "tabModifierClick", "MC_"},
+        {4, {0x01, 4, 0, 1, 1, 255}, "tabModifierClick", "MC_"},
+        {5, {0x40, 0, 0, 0, 0, 0, 1, 0, 5, 0, 25, 0, 10}, "tabRepeatKey", "RK_"},
+        {6, {0, 255, 0, 100, 1, 0x4D, 1, 0, 7, 0, 100, 0, 3}, "tabPointerMove", "PM_"},
+        {7, {255, 0, 0, 0, 0, 1, 0, 1, 255, 255, 0, 1}, "tabWheel", "WH_"},
+        {8, {2, 0, 0, 0, 0, 0, 0, 3, 0, 50}, "tabRepeatClick", "RC_"},
+        {9, {0x2C, 0x0A, 0x10, 0x01, 0, 5, 0x01, 4, 0x68}, "tabPluralKeys", "PSKO_"},
+        {10, {3, 0x01, 6, 0x20, 40}, "tabOnChange", "OC_"},
     };
-    for (const auto& step : steps) {
-        if (step.control == 's') slider->setValue(step.value);
-        if (step.control == 'u') {
-            stepper->setValue(step.value);
-            stepper->stepBy(1);
-        }
-        if (step.control == 't') Type(*dialog, "PM_numericupdownSpeedIndex_textbox", std::to_string(step.value));
-        EXPECT_EQ(Text(*dialog, "PM_numericupdownSpeedIndex_textbox"), std::to_string(step.index)) << step.value;
-        EXPECT_EQ(stepper->value(), step.index) << step.value;
-        EXPECT_EQ(slider->value(), step.position) << step.value;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        auto dialog = Open(c.mode, c.common);
+        EXPECT_EQ(CurrentTab(*dialog), c.tab);
+        Click(*dialog, std::string(c.prefix) + "buttonOK");
+        EXPECT_EQ(Written(*dialog, 0xFF, CommonRecord{}), std::make_pair(c.mode, c.common));
     }
-    // The repeat count and its unit are usable only with a set number, on both tabs.
-    for (const std::string tab : {"PM_", "PSKO_"}) {
-        EXPECT_FALSE(Enabled(*dialog, tab + "numericupdownNumberOfRepeats_textbox")) << tab;
-        Click(*dialog, tab == "PM_" ? "PM_radiobutttonSetNumber" : "PSKO_radiobuttonSetNumber");
-        EXPECT_TRUE(Enabled(*dialog, tab + "numericupdownNumberOfRepeats_stepper")) << tab;
-        Find<Stepper>(*dialog, tab + "numericupdownNumberOfRepeats_stepper")->stepBy(3);
-        EXPECT_EQ(Text(*dialog, tab + "numericupdownNumberOfRepeats_textbox"), "13") << tab;
-        Click(*dialog, tab + "radiobuttonUntilRelease");
-        EXPECT_FALSE(Enabled(*dialog, tab + "numericupdownNumberOfRepeats_stepper")) << tab;
-    }
-    EXPECT_FALSE(Enabled(*dialog, "PM_hscrollbarThousandLogAccelerationIndex"));
-    Click(*dialog, "PM_checkboxAccelerated");
-    EXPECT_TRUE(Enabled(*dialog, "PM_numericupdownAccelerationIndex_stepper"));
-    Click(*dialog, "C_checkboxPluralButtonSimultaneousClick");
-    EXPECT_TRUE(Enabled(*dialog, "C_checkboxLeftClick"));
-    EXPECT_FALSE(Enabled(*dialog, "C_radiobuttonRightDoubleClick"));
-
-    // Return in a number box takes the number and keeps the dialog open.
-    auto* box = Find<QLineEdit>(*dialog, "PM_numericupdownSpeedIndex_textbox");
-    box->setFocus();
-    box->setText("42");
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QCoreApplication::sendEvent(box, &press);
-    EXPECT_EQ(stepper->value(), 42);
-    EXPECT_TRUE(dialog->isVisible());
-    Find<QDialogButtonBox>(*dialog, "buttonBoxClose")->button(QDialogButtonBox::Close)->click();
-    EXPECT_EQ(State().CommonData[1], (CommonRecord{10, 10, 0, 0x02})) << "without OK nothing is written";
-    EXPECT_EQ(unit->Transcript().size(), 2) << "only the additional-data request and its answer";
 }
 
-TEST_F(AdvancedDialogTest, TheChordTabShowsTheRecordReadAndOpensOnASilentUnitWithoutABox) {
-    for (const bool silent : {false, true}) {
-        SCOPED_TRACE(silent);
-        OpenOn(PLURAL_SIMULTANEOUS_KEY_OUTPUT, {0x2C, 0x0A, 0x10, 0x83, 0, 5, 0, 1}, {0, 2});
-        if (silent) {
-            dialog->reject();
-            unit->SetSilent(true);
-            dialog = window->SetPedal2Advanced_clicked(1);
-        }
-        EXPECT_EQ(dialog->windowTitle().toStdString(), "高度な設定 左ペダル");
-        EXPECT_EQ(unit->CommandCount(GET_ADDITIONAL_DATA), silent ? 2 : 1);
-        EXPECT_EQ(Lines("PSKO_listboxOutput"),
-                  (std::vector<std::string>{"[テスト用modifier名] + [b]", "[テスト用modifier名] + [c]",
-                                            "[テスト用modifier名] + [a]"}));
-        EXPECT_EQ(Lines("PSKO_listboxKeys").size(), 232u);
-        EXPECT_EQ(Text(*dialog, "PSKO_numericupdownOnTime_textbox"), "300");
-        EXPECT_EQ(Text(*dialog, "PSKO_numericupdownNumberOfRepeats_textbox"), "5");
-        EXPECT_TRUE(Checked(*dialog, "PSKO_radiobuttonSeries"));
-        EXPECT_TRUE(presenter.All().empty());
-        EXPECT_FALSE(State().Flag_send);
+TEST_F(AdvancedDialogTest, SeveralChordsAreListedAndOnlyTheFirstIsWritten) {
+    auto dialog = Open(9, {0x2C, 0x0A, 0x10, 0x83, 0, 5, 0x01, 6}, {0x02, 5, 0, 0, 0, 0, 0, 0x00, 6, 7});
+    auto* list = Find<QListWidget>(*dialog, "PSKO_listboxOutput");
+    std::vector<std::string> lines;
+    for (int i = 0; i < list->count(); ++i) lines.push_back(list->item(i)->text().toStdString());
+    EXPECT_EQ(lines, (std::vector<std::string>{"[(左)control] + [c]", "[(左)shift] + [b]", "[c] + [d]"}));
+    EXPECT_EQ(Text(*dialog, "PSKO_labelSeveralChords"),
+              "このペダルには3個の出力があります。2番目以降の出力は書き込めないため、"
+              "書き込むと1番目の出力だけの設定になります。");
+    Click(*dialog, "PSKO_buttonOK");
+    EXPECT_EQ(Written(*dialog, 9, {}), std::make_pair(9, CommonRecord{0x2C, 0x0A, 0x10, 0x81, 0, 5, 0x01, 6}));
+    EXPECT_EQ(Text(*Open(9, {10, 10, 0, 0x01, 0, 1, 0, 4}), "PSKO_labelSeveralChords"), "");
+}
+
+TEST_F(AdvancedDialogTest, ClosedWithoutWritingItHandsBackNothing) {
+    auto dialog = Open(3, {0x01, 1});
+    Find<QDialogButtonBox>(*dialog, "buttonBoxClose")->button(QDialogButtonBox::Close)->click();
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog->Choice());
+}
+
+TEST_F(AdvancedDialogTest, WritingNeedsWhatTheSettingNeeds) {
+    auto dialog = Open(1, {0});  // no click code a tab shows: the tab opens as it always does
+    EXPECT_EQ(CurrentTab(*dialog), "tabClick");
+    EXPECT_TRUE(Checked(*dialog, "C_radiobuttonLeftClick"));
+    EXPECT_FALSE(Enabled(*dialog, "C_spinFirstMs")) << "the timing is a double click's";
+    Click(*dialog, "C_checkboxPluralButtonSimultaneousClick");
+    EXPECT_FALSE(Enabled(*dialog, "C_buttonOK"));
+    EXPECT_EQ(Text(*dialog, "C_labelHint"), "同時にクリックするボタンを選んでください。");
+    EXPECT_FALSE(Enabled(*dialog, "MC_buttonOK"));
+    EXPECT_EQ(Text(*dialog, "MC_labelHint"), "モディファイアを1つ以上選んでください。");
+    Click(*dialog, "MC_checkboxRightShift");
+    EXPECT_TRUE(Enabled(*dialog, "MC_buttonOK"));
+    EXPECT_FALSE(Enabled(*dialog, "MC_spinIntervalMs"));
+
+    // Every key of the table is offered, and found by part of its name.
+    auto* keys = Find<QComboBox>(*dialog, "RK_listboxKeys");
+    EXPECT_EQ(keys->count(), 232) << "なし and keys 1 to 231";
+    keys->completer()->setCompletionPrefix("13");
+    std::vector<std::string> found;
+    for (int i = 0; keys->completer()->setCurrentRow(i); ++i)
+        found.push_back(keys->completer()->currentCompletion().toStdString());
+    EXPECT_EQ(found, (std::vector<std::string>{"F13"}));
+
+    // Every control is named, for tests and for assistive technology.
+    for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        if (w->window() != dialog.get() || !w->focusPolicy() || qobject_cast<QTabBar*>(w) || qobject_cast<QAbstractScrollArea*>(w->parent()))
+            continue;
+        if (qobject_cast<QAbstractSpinBox*>(w->parent()) || qobject_cast<QComboBox*>(w->parent())) continue;
+        const bool inDialogBox = qobject_cast<QDialogButtonBox*>(w->parentWidget()) != nullptr;
+        const bool stepperArrow = w->objectName() == "up" || w->objectName() == "down";
+        if (inDialogBox || stepperArrow) continue;
+        EXPECT_FALSE(w->objectName().isEmpty()) << w->metaObject()->className();
+        const QString spoken = w->accessibleName().isEmpty() && qobject_cast<QAbstractButton*>(w)
+                                   ? static_cast<QAbstractButton*>(w)->text()
+                                   : w->accessibleName();
+        EXPECT_FALSE(spoken.isEmpty()) << w->objectName().toStdString();
     }
 }
 
