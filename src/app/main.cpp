@@ -7,6 +7,7 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
 #include "app/DesktopIdentity.h"
+#include "i18n/Language.h"
 #include "ui/MainWindowViewController.h"
 
 namespace {
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    tarvik::i18n::UseDesktopLanguage();
     tarvik::ApplyDesktopIdentity();
 
     tarvik::AppDelegate delegate(options);

@@ -10,6 +10,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/UnitSession.h"
+#include "i18n/Language.h"
 
 using namespace tarvik::cli;
 
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarvikctl"));
+    tarvik::i18n::UseDesktopLanguage();
     InstallCliOutput();
 
     CliRequest request;

@@ -3,6 +3,7 @@
 
 #include "model/KeyTable.h"
 #include "model/ProtocolConstants.h"
+#include "model/Translate.h"
 
 namespace tarvik::contents {
 
@@ -20,6 +21,10 @@ std::string Fill(std::string_view pattern, std::initializer_list<std::string_vie
     return text;
 }
 
+std::string Word(const char* source) {
+    return i18n::Translate("Description", source);
+}
+
 void AddLine(std::string& text, const std::string& line) {
     text += "\r\n";
     text += line;
@@ -27,39 +32,41 @@ void AddLine(std::string& text, const std::string& line) {
 
 void AddKeyGroup(std::string& text, int usage) {
     if (usage == 0) {
-        AddLine(text, "[キー] なし");
+        AddLine(text, TARVIK_TR("Description", "[キー] なし"));
     } else if (usage > Max_UsageID) {
-        AddLine(text, "[キー] ---");
+        AddLine(text, TARVIK_TR("Description", "[キー] ---"));
     } else {
-        AddLine(text, Fill("[キー] %1", {GetKeyName(usage)}));
+        AddLine(text, Fill(TARVIK_TR("Description", "[キー] %1"), {GetKeyName(usage)}));
     }
     if (usage >= 1 && usage <= Max_UsageID) {
         const std::string explanation = GetKeyExplanation(usage);
-        if (!explanation.empty()) AddLine(text, Fill("[キー説明] %1", {explanation}));
+        if (!explanation.empty())
+            AddLine(text, Fill(TARVIK_TR("Description", "[キー説明] %1"), {explanation}));
     }
 }
 
 void AddModifierGroup(std::string& text, std::uint8_t modifiers) {
     const std::string name = GetModifierName(modifiers);
-    AddLine(text, Fill("[モディファイア] %1", {name.empty() ? std::string("なし") : name}));
+    AddLine(text, Fill(TARVIK_TR("Description", "[モディファイア] %1"),
+                       {name.empty() ? std::string(TARVIK_TR("Description", "なし")) : name}));
 }
 
 void AddAccelerationGroup(std::string& text, std::uint8_t acceleration, unsigned index, unsigned repeats) {
     if (acceleration != 0) {
-        AddLine(text, "[加速] あり");
-        AddLine(text, Fill("[加速指標] %1", {std::to_string(index)}));
+        AddLine(text, TARVIK_TR("Description", "[加速] あり"));
+        AddLine(text, Fill(TARVIK_TR("Description", "[加速指標] %1"), {std::to_string(index)}));
     } else {
-        AddLine(text, "[加速] なし");
-        AddLine(text, "[加速指標] 0");
+        AddLine(text, TARVIK_TR("Description", "[加速] なし"));
+        AddLine(text, TARVIK_TR("Description", "[加速指標] 0"));
     }
     AddRepeatLine(text, repeats);
 }
 
 void AddRepeatLine(std::string& text, unsigned repeats) {
     if (repeats != 0) {
-        AddLine(text, Fill("[繰り返し数] %1", {std::to_string(repeats)}));
+        AddLine(text, Fill(TARVIK_TR("Description", "[繰り返し数] %1"), {std::to_string(repeats)}));
     } else {
-        AddLine(text, "[繰り返し] ペダルを離すまで");
+        AddLine(text, TARVIK_TR("Description", "[繰り返し] ペダルを離すまで"));
     }
 }
 
@@ -68,8 +75,8 @@ void AddChangeOutputGroup(std::string& text, int usage, std::uint8_t modifiers) 
     // keys and invalid values read as in the key output modes.
     const bool click = usage <= Max_UsageID && (usage < 1 || usage > Max_KeyUsageID);
     if (click) {
-        AddLine(text, Fill("[クリック] %1", {GetKeyName(usage)}));
-        AddLine(text, Fill("[クリック説明] %1", {GetKeyExplanation(usage)}));
+        AddLine(text, Fill(TARVIK_TR("Description", "[クリック] %1"), {GetKeyName(usage)}));
+        AddLine(text, Fill(TARVIK_TR("Description", "[クリック説明] %1"), {GetKeyExplanation(usage)}));
     } else {
         AddKeyGroup(text, usage);
     }

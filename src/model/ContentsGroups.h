@@ -14,6 +14,9 @@ namespace tarvik::contents {
 // patterns so that each can be translated as one sentence.
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values = {});
 
+// A word or line of the descriptions in the user's language (the tables' shown names).
+std::string Word(const char* source);
+
 // Appends CR LF and line to text.
 void AddLine(std::string& text, const std::string& line);
 

@@ -5,6 +5,7 @@
 #include "model/KeyRows.h"
 #include "model/OutputCodes.h"
 #include "model/ProtocolConstants.h"
+#include "model/Translate.h"
 #include "model/Utf8Text.h"
 
 namespace tarvik {
@@ -51,18 +52,18 @@ int IndexOf(const std::string& SearchFor, const std::string& Keyword) {
 std::string GetKeyName(int UsageID) {
     if (UsageID > Max_UsageID) return {};
     const KeyRow* row = FindKeyRow(UsageID);
-    return row != nullptr ? row->name : kNoRecordName;
+    return row != nullptr ? i18n::Translate("Key", row->name) : kNoRecordName;
 }
 
 std::string GetKeyExplanation(int UsageID) {
     const KeyRow* row = FindKeyRow(UsageID);
-    return row != nullptr ? row->explanation : "";
+    return row != nullptr ? i18n::Translate("Key", row->explanation) : "";
 }
 
 std::string GetModifierName(std::uint8_t ModifierByte) {
     std::string name;
     for (const ModifierBit& m : kModifierBits) {
-        if (ModifierByte & m.bit) name += m.prefix;
+        if (ModifierByte & m.bit) name += i18n::Translate("Description", m.prefix);
     }
     if (!name.empty()) name.pop_back();  // the last "+" is ASCII, one byte
     return name;

@@ -10,8 +10,8 @@ namespace tarvik {
 
 // "Level:… Name:[…]  Explanation:…" for 0..Max_KeyUsageID, else "Error at GetKeyContentsJ()".
 std::string GetKeyContents(int UsageID);
-// The key's display name: the name of its row; " at GetKeyContentsJ(" for a usage ID without a
-// row up to Max_UsageID; empty above it.
+// The key's display name, in the user's language: the name of its row; " at GetKeyContentsJ(" for a usage ID
+// without a row up to Max_UsageID; empty above it.
 std::string GetKeyName(int UsageID);
 // The key's explanation; empty when it has none or no row.
 std::string GetKeyExplanation(int UsageID);

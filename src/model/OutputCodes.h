@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/Translate.h"
+
 namespace tarvik {
 
 // A raw code of a record, its command-line name and the words the description shows for it.
@@ -23,13 +25,13 @@ struct NamedCode {
 // Mouse button codes: one bit per button; simultaneous clicks (mode 1 only) add them up.
 using ClickCode = NamedCode;
 inline constexpr std::array<ClickCode, 7> kClickCodes{{
-    {1, "left", "左"},
-    {2, "right", "右"},
-    {4, "middle", "中央"},
-    {3, "left+right", "左, 右ボタン 同時クリック"},
-    {5, "left+middle", "左, 中央ボタン 同時クリック"},
-    {6, "right+middle", "右, 中央ボタン 同時クリック"},
-    {7, "left+right+middle", "左, 右, 中央ボタン 同時クリック"},
+    {1, "left", TARVIK_TR_NOOP("Description", "左")},
+    {2, "right", TARVIK_TR_NOOP("Description", "右")},
+    {4, "middle", TARVIK_TR_NOOP("Description", "中央")},
+    {3, "left+right", TARVIK_TR_NOOP("Description", "左, 右ボタン 同時クリック")},
+    {5, "left+middle", TARVIK_TR_NOOP("Description", "左, 中央ボタン 同時クリック")},
+    {6, "right+middle", TARVIK_TR_NOOP("Description", "右, 中央ボタン 同時クリック")},
+    {7, "left+right+middle", TARVIK_TR_NOOP("Description", "左, 右, 中央ボタン 同時クリック")},
 }};
 inline constexpr std::uint8_t BUTTON_LEFT = kClickCodes[0].code;
 inline constexpr std::uint8_t BUTTON_RIGHT = kClickCodes[1].code;
@@ -55,14 +57,14 @@ struct DirectionPair {
 };
 // In the order the pointer move encoder looks at the dialog's radios.
 inline constexpr std::array<DirectionPair, 8> kDirections{{
-    {MoveDirection::Right, 1, 0, "right", "右"},
-    {MoveDirection::Left, 255, 0, "left", "左"},
-    {MoveDirection::Down, 0, 1, "down", "下"},
-    {MoveDirection::Up, 0, 255, "up", "上"},
-    {MoveDirection::LowerRight, 1, 1, "down-right", "右下"},
-    {MoveDirection::UpperRight, 1, 255, "up-right", "右上"},
-    {MoveDirection::UpperLeft, 255, 255, "up-left", "左上"},
-    {MoveDirection::LowerLeft, 255, 1, "down-left", "左下"},
+    {MoveDirection::Right, 1, 0, "right", TARVIK_TR_NOOP("Description", "右")},
+    {MoveDirection::Left, 255, 0, "left", TARVIK_TR_NOOP("Description", "左")},
+    {MoveDirection::Down, 0, 1, "down", TARVIK_TR_NOOP("Description", "下")},
+    {MoveDirection::Up, 0, 255, "up", TARVIK_TR_NOOP("Description", "上")},
+    {MoveDirection::LowerRight, 1, 1, "down-right", TARVIK_TR_NOOP("Description", "右下")},
+    {MoveDirection::UpperRight, 1, 255, "up-right", TARVIK_TR_NOOP("Description", "右上")},
+    {MoveDirection::UpperLeft, 255, 255, "up-left", TARVIK_TR_NOOP("Description", "左上")},
+    {MoveDirection::LowerLeft, 255, 1, "down-left", TARVIK_TR_NOOP("Description", "左下")},
 }};
 
 const DirectionPair& DirectionOf(MoveDirection direction);
@@ -76,14 +78,14 @@ struct ModifierBit {
     const char* prefix;  // description: GetModifierName joins these
 };
 inline constexpr std::array<ModifierBit, 8> kModifierBits{{
-    {0x01, "ctrl", "(左)control+"},
-    {0x02, "shift", "(左)shift+"},
-    {0x04, "alt", "(左)option+"},
-    {0x08, "cmd", "(左)command+"},
-    {0x10, "rctrl", "右control+"},
-    {0x20, "rshift", "右shift+"},
-    {0x40, "ralt", "右option+"},
-    {0x80, "rcmd", "右command+"},
+    {0x01, "ctrl", TARVIK_TR_NOOP("Description", "(左)control+")},
+    {0x02, "shift", TARVIK_TR_NOOP("Description", "(左)shift+")},
+    {0x04, "alt", TARVIK_TR_NOOP("Description", "(左)option+")},
+    {0x08, "cmd", TARVIK_TR_NOOP("Description", "(左)command+")},
+    {0x10, "rctrl", TARVIK_TR_NOOP("Description", "右control+")},
+    {0x20, "rshift", TARVIK_TR_NOOP("Description", "右shift+")},
+    {0x40, "ralt", TARVIK_TR_NOOP("Description", "右option+")},
+    {0x80, "rcmd", TARVIK_TR_NOOP("Description", "右command+")},
 }};
 inline constexpr std::uint8_t LEFT_HAND_MODIFIERS = 0x0F;
 inline constexpr std::uint8_t RIGHT_HAND_MODIFIERS = 0xF0;
@@ -96,8 +98,8 @@ std::vector<std::string> ModifierNames(std::uint8_t modifiers);
 // Wheel directions (mode 7, byte 0).
 using WheelCode = NamedCode;
 inline constexpr std::array<WheelCode, 2> kWheelDirections{{
-    {1, "forward", "前方"},
-    {255, "backward", "後方"},
+    {1, "forward", TARVIK_TR_NOOP("Description", "前方")},
+    {255, "backward", TARVIK_TR_NOOP("Description", "後方")},
 }};
 const WheelCode* FindWheelDirection(std::uint8_t code);
 const WheelCode* FindWheelDirection(std::string_view name);
@@ -106,8 +108,8 @@ const WheelCode* FindWheelDirection(std::string_view name);
 // value as "same".
 using SecondClickCode = NamedCode;
 inline constexpr std::array<SecondClickCode, 2> kSecondClicks{{
-    {0, "same", "１番目のクリックと同じ"},
-    {1, "hold", "ペダルを離すまで"},
+    {0, "same", TARVIK_TR_NOOP("Description", "１番目のクリックと同じ")},
+    {1, "hold", TARVIK_TR_NOOP("Description", "ペダルを離すまで")},
 }};
 const SecondClickCode* FindSecondClick(std::uint8_t code);
 const SecondClickCode* FindSecondClick(std::string_view name);
@@ -119,8 +121,8 @@ struct RepeatUnit {
     const char* shown;
 };
 inline constexpr std::array<RepeatUnit, 2> kRepeatUnits{{
-    {false, "chords", "出力"},
-    {true, "series", "組"},
+    {false, "chords", TARVIK_TR_NOOP("Description", "出力")},
+    {true, "series", TARVIK_TR_NOOP("Description", "組")},
 }};
 const RepeatUnit& RepeatUnitOf(bool series);
 const RepeatUnit* FindRepeatUnit(std::string_view name);

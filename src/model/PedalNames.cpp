@@ -4,21 +4,29 @@
 #include <array>
 
 #include "model/DeviceState.h"
+#include "model/Translate.h"
 
 namespace tarvik {
 
 namespace {
 
 constexpr std::array<const char*, NUMBER_OF_PEDALS_MAX> kDefaultNames{
-    "中央ペダル", "左ペダル", "右ペダル", "左端ペダル", "右端ペダル"};
+    TARVIK_TR_NOOP("PedalName", "中央ペダル"), TARVIK_TR_NOOP("PedalName", "左ペダル"),
+    TARVIK_TR_NOOP("PedalName", "右ペダル"), TARVIK_TR_NOOP("PedalName", "左端ペダル"),
+    TARVIK_TR_NOOP("PedalName", "右端ペダル")};
 
 // Row count - 1: the names of pedals 0.. on a unit with that many pedals (nullptr: not renamed).
 constexpr std::array<std::array<const char*, NUMBER_OF_PEDALS_MAX>, NUMBER_OF_PEDALS_MAX> kNamesByCount{{
-    {"ペダル", nullptr, nullptr, nullptr, nullptr},
-    {"右ペダル", "左ペダル", nullptr, nullptr, nullptr},
-    {"中央ペダル", "左ペダル", "右ペダル", nullptr, nullptr},
-    {"右ペダル", "左ペダル", "右端ペダル", "左端ペダル", nullptr},
-    {"中央ペダル", "左ペダル", "右ペダル", "左端ペダル", "右端ペダル"},
+    {TARVIK_TR_NOOP("PedalName", "ペダル"), nullptr, nullptr, nullptr, nullptr},
+    {TARVIK_TR_NOOP("PedalName", "右ペダル"), TARVIK_TR_NOOP("PedalName", "左ペダル"), nullptr, nullptr,
+     nullptr},
+    {TARVIK_TR_NOOP("PedalName", "中央ペダル"), TARVIK_TR_NOOP("PedalName", "左ペダル"),
+     TARVIK_TR_NOOP("PedalName", "右ペダル"), nullptr, nullptr},
+    {TARVIK_TR_NOOP("PedalName", "右ペダル"), TARVIK_TR_NOOP("PedalName", "左ペダル"),
+     TARVIK_TR_NOOP("PedalName", "右端ペダル"), TARVIK_TR_NOOP("PedalName", "左端ペダル"), nullptr},
+    {TARVIK_TR_NOOP("PedalName", "中央ペダル"), TARVIK_TR_NOOP("PedalName", "左ペダル"),
+     TARVIK_TR_NOOP("PedalName", "右ペダル"), TARVIK_TR_NOOP("PedalName", "左端ペダル"),
+     TARVIK_TR_NOOP("PedalName", "右端ペダル")},
 }};
 
 }  // namespace
@@ -36,6 +44,10 @@ std::string PedalNameForCount(int count, int pedal) {
 std::string ShownPedalName(int count, int pedal) {
     std::string name = PedalNameForCount(count, pedal);
     return name.empty() ? DefaultPedalName(pedal) : name;
+}
+
+std::string DisplayedPedalName(const std::string& name) {
+    return i18n::Translate("PedalName", name.c_str());
 }
 
 }  // namespace tarvik

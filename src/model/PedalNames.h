@@ -17,4 +17,8 @@ std::string PedalNameForCount(int count, int pedal);
 // The name shown for pedal `pedal` on a unit with `count` pedals: PedalNameForCount, else the default.
 std::string ShownPedalName(int count, int pedal);
 
+// One of the names above in the user's language, to show. The names themselves stay as they are:
+// the command line takes them as arguments.
+std::string DisplayedPedalName(const std::string& name);
+
 }  // namespace tarvik

@@ -5,11 +5,19 @@
 
 #include <string>
 
+#include "model/ContentsGroups.h"
+#include "model/Translate.h"
+
 namespace tarvik::text {
 
+// One of the texts below in the user's language.
+inline std::string Tr(const char* source) {
+    return i18n::Translate("Texts", source);
+}
+
 // Device link.
-inline constexpr const char* SendError = "送信エラー";
-inline constexpr const char* Timeout = "タイムアウト";
+inline constexpr const char* SendError = TARVIK_TR_NOOP("Texts", "送信エラー");
+inline constexpr const char* Timeout = TARVIK_TR_NOOP("Texts", "タイムアウト");
 inline constexpr const char* ConsoleTimeout = "timeout";
 inline constexpr const char* ConsoleAlertOk = "alert_OK_pushed";
 inline constexpr const char* ConsoleOtherResponse = "その他:";  // followed by the response number
@@ -18,54 +26,72 @@ inline constexpr const char* ConsoleOtherResponse = "その他:";  // followed b
 inline constexpr const char* ProductTitle = "Oremba Tarvik";
 
 // Reading the unit.
-inline constexpr const char* UnsupportedFirmware = "このバージョンは対応しておりません";
+inline constexpr const char* UnsupportedFirmware =
+    TARVIK_TR_NOOP("Texts", "このバージョンは対応しておりません");
 
 // Main window explanation line ("\r" alone breaks the line).
 inline constexpr const char* ExplanationNoUnit =
-    "Tarvikを接続して下さい。Tarvikは自動的に認識されます。\r"
-    "Tarvikの設定を行わない場合、このプログラムを終了して下さい。";
-inline constexpr const char* ExplanationConnected =
+    TARVIK_TR_NOOP("Texts",
+                   "Tarvikを接続して下さい。Tarvikは自動的に認識されます。\r"
+                   "Tarvikの設定を行わない場合、このプログラムを終了して下さい。");
+inline constexpr const char* ExplanationConnected = TARVIK_TR_NOOP(
+    "Texts",
     "Tarvikの現在の設定が下に表示されています。\r"
-    "設定を変更する場合、設定したいペダルに対応するボタンをクリックしてTarvikの出力を設定して下さい。";
+    "設定を変更する場合、設定したいペダルに対応するボタンをクリックしてTarvikの出力を設定して下さい。");
 
 // Factory reset.
 inline constexpr const char* ResetConfirm =
-    "このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
-    "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．";
+    TARVIK_TR_NOOP("Texts",
+                   "このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
+                   "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．");
 // The "¥r¥n" here are printed characters, not a line break: the text has always read so.
-inline constexpr const char* ResetFailed =
-    "エラーが発生しました。¥r¥nこのTarvikの設定を工場出荷状態に戻すことができませんでした。";
-inline constexpr const char* ConsoleCancelled = "キャンセルしました";
+inline constexpr const char* ResetFailed = TARVIK_TR_NOOP(
+    "Texts", "エラーが発生しました。¥r¥nこのTarvikの設定を工場出荷状態に戻すことができませんでした。");
+inline constexpr const char* ConsoleCancelled = TARVIK_TR_NOOP("Texts", "キャンセルしました");
 inline constexpr const char* ConsoleResetting =
     "The selected Tarvik ddddis returning to the initial state in time of factory shipment.";
 
-// Writing one pedal: SettingDoneBefore + pedal name + SettingDoneAfter.
+// Writing one pedal; %1 is the pedal name.
+inline constexpr const char* SettingDone = TARVIK_TR_NOOP("Texts", "Tarvikの%1の設定が正常に終わりました。");
+// The same in two pieces around the pedal name, untranslated: only for callers that build it so.
 inline constexpr const char* SettingDoneBefore = "Tarvikの";
 inline constexpr const char* SettingDoneAfter = "の設定が正常に終わりました。";
 
 // Menu.
 inline constexpr const char* QuickStartGuideIntro =
-    "クイックスタートガイドは、下記からダウンロードすることができます。\r\n";
-inline constexpr const char* VersionIntro = "Oremba Tarvik Macアプリ\r\nバージョン: ";
+    TARVIK_TR_NOOP("Texts", "クイックスタートガイドは、下記からダウンロードすることができます。\r\n");
+inline constexpr const char* VersionIntro =
+    TARVIK_TR_NOOP("Texts", "Oremba Tarvik Macアプリ\r\nバージョン: ");
 
-// Main window buttons: pedal name + suffix.
+// Main window buttons; %1 is the pedal name.
+inline constexpr const char* StandardButton = TARVIK_TR_NOOP("Texts", "%1の設定（標準）");
+inline constexpr const char* AdvancedButton = TARVIK_TR_NOOP("Texts", "%1の設定（高度）");
+// The same as suffixes to the pedal name, untranslated: only for callers that build them so.
 inline constexpr const char* StandardButtonSuffix = "の設定（標準）";
 inline constexpr const char* AdvancedButtonSuffix = "の設定（高度）";
 
+// What assistive technology calls a pedal's description box; %1 is the pedal name.
+inline constexpr const char* PedalSettingName = TARVIK_TR_NOOP("Texts", "%1の設定内容");
+
 // Standard dialog.
-inline constexpr const char* StandardDialogTitle = "標準設定";
-inline constexpr const char* ExplanationCaption = "説明";
-inline constexpr const char* RadioNoModifiers = "control, shift, option, command なし";
-inline constexpr const char* RadioWithModifiers = "control, shift, option, command あり";
-inline constexpr const char* RadioOnlyModifiers = "control, shift, option, command だけ";
-inline constexpr const char* WriteButton = "Tarvikに書き込む";
-inline constexpr const char* LeftClick = "左ボタンクリック";
-inline constexpr const char* RightClick = "右ボタンクリック";
-inline constexpr const char* CenterClick = "中央ボタンクリック";
-inline constexpr const char* DoubleClick = "ダブルクリック";
+inline constexpr const char* StandardDialogTitle = TARVIK_TR_NOOP("Texts", "標準設定");
+inline constexpr const char* ExplanationCaption = TARVIK_TR_NOOP("Texts", "説明");
+inline constexpr const char* RadioNoModifiers =
+    TARVIK_TR_NOOP("Texts", "control, shift, option, command なし");
+inline constexpr const char* RadioWithModifiers =
+    TARVIK_TR_NOOP("Texts", "control, shift, option, command あり");
+inline constexpr const char* RadioOnlyModifiers =
+    TARVIK_TR_NOOP("Texts", "control, shift, option, command だけ");
+inline constexpr const char* WriteButton = TARVIK_TR_NOOP("Texts", "Tarvikに書き込む");
+inline constexpr const char* LeftClick = TARVIK_TR_NOOP("Texts", "左ボタンクリック");
+inline constexpr const char* RightClick = TARVIK_TR_NOOP("Texts", "右ボタンクリック");
+inline constexpr const char* CenterClick = TARVIK_TR_NOOP("Texts", "中央ボタンクリック");
+inline constexpr const char* DoubleClick = TARVIK_TR_NOOP("Texts", "ダブルクリック");
 inline constexpr const char* OutOfStandard =
-    "このペダルに設定されている内容は，標準設定の範囲を超えています．\r\n"
-    "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] をクリックして下さい．";
+    TARVIK_TR_NOOP("Texts",
+                   "このペダルに設定されている内容は，標準設定の範囲を超えています．\r\n"
+                   "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] "
+                   "をクリックして下さい．");
 // Console: ConsoleSettingInPedal + pedal number + one of the two endings.
 inline constexpr const char* ConsoleSettingInPedal = "Setting in Pedal ";
 inline constexpr const char* ConsoleOutOfStandardKept =
@@ -83,17 +109,28 @@ enum class AccessRule {
 
 // Main window explanation ("\r" alone breaks the line). `rulePath` names the file found.
 inline std::string UnitAccessDenied(AccessRule rule, const std::string& rulePath) {
-    std::string text = "Tarvikが接続されていますが、アクセス権がないため開くことができません。\r";
     switch (rule) {
     case AccessRule::Installed:
-        return text + "udevルール " + rulePath + " は導入済みです。Tarvikを挿し直して下さい（README「udev rule」参照）。";
+        return contents::Fill(
+            Tr(TARVIK_TR_NOOP(
+                "Texts",
+                "Tarvikが接続されていますが、アクセス権がないため開くことができません。\r"
+                "udevルール %1 は導入済みです。Tarvikを挿し直して下さい（README「udev rule」参照）。")),
+            {rulePath});
     case AccessRule::NotReadByUdev:
-        return text + "udevルール " + rulePath + " を /etc/udev/rules.d/ にコピーし（README「udev rule」参照）、"
-                      "Tarvikを挿し直して下さい。";
+        return contents::Fill(
+            Tr(TARVIK_TR_NOOP("Texts",
+                              "Tarvikが接続されていますが、アクセス権がないため開くことができません。\r"
+                              "udevルール %1 を /etc/udev/rules.d/ にコピーし（README「udev "
+                              "rule」参照）、Tarvikを挿し直して下さい。")),
+            {rulePath});
     case AccessRule::Missing:
         break;
     }
-    return text + "udevルール 70-tarvik.rules を導入し（README「udev rule」参照）、Tarvikを挿し直して下さい。";
+    return Tr(TARVIK_TR_NOOP(
+        "Texts",
+        "Tarvikが接続されていますが、アクセス権がないため開くことができません。\r"
+        "udevルール 70-tarvik.rules を導入し（README「udev rule」参照）、Tarvikを挿し直して下さい。"));
 }
 
 // tarvikctl's advice after "the Tarvik unit at PATH is there, but you may not open it (permission

@@ -31,7 +31,7 @@ AdvancedSettingDialogViewController::AdvancedSettingDialogViewController(DialogH
     ui_->setupUi(this);
     if (!state.PedalName.empty()) setWindowTitle(windowTitle() + " " + QString::fromStdString(state.PedalName));
     QPushButton* close = ui_->buttonBoxClose->button(QDialogButtonBox::Close);
-    close->setText(QString::fromUtf8("閉じる"));
+    close->setText(tr("閉じる"));
     // Return in a number box confirms the number; it must not close the dialog on the way.
     close->setAutoDefault(false);
     close->setDefault(false);

@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <string>
 
+#include "i18n/Language.h"
 #include "model/DeviceState.h"
 #include "support/OpenedUrls.h"
 
@@ -19,8 +21,15 @@ class FreshState : public testing::EmptyTestEventListener {
 int main(int argc, char** argv) {
     // gtest_discover_tests runs the binaries at build time, where no display exists.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The tests' texts are the Japanese source texts (the C locale), whatever the desktop speaks;
+    // TARVIK_TEST_LANGUAGE=en runs them once more as an English desktop would.
+    const char* language = std::getenv("TARVIK_TEST_LANGUAGE");
+    const bool english = language != nullptr && std::string(language) == "en";
+    setenv("LC_ALL", english ? "C.UTF-8" : "C", 1);
+    setenv("LANGUAGE", english ? "en" : "", 1);
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    tarvik::i18n::UseDesktopLanguage();
     tarvik::test::CatchOpenedUrls();
     testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
     return RUN_ALL_TESTS();

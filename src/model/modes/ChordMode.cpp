@@ -47,17 +47,20 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 std::string Describe(const CommonRecord& c, const AdditionalRecord& additional) {
     using parts::Fill;
     using parts::Number;
-    std::string text = parts::Label("複数同時キー出力");
+    std::string text = parts::Label(TARVIK_TR("Description", "複数同時キー出力"));
     const int outputs = chord::NumberOfOutputs(c);
-    contents::AddLine(text, Fill("[オンの時間] %1 ミリ秒", {Number(chord::OnTime(c))}));
-    contents::AddLine(text, Fill("[間の時間] %1 ミリ秒", {Number(chord::OffTime(c))}));
-    contents::AddLine(text, Fill("[出力の数] %1", {Number(outputs)}));
+    contents::AddLine(text,
+                      Fill(TARVIK_TR("Description", "[オンの時間] %1 ミリ秒"), {Number(chord::OnTime(c))}));
+    contents::AddLine(text,
+                      Fill(TARVIK_TR("Description", "[間の時間] %1 ミリ秒"), {Number(chord::OffTime(c))}));
+    contents::AddLine(text, Fill(TARVIK_TR("Description", "[出力の数] %1"), {Number(outputs)}));
     const unsigned repeats = Value16(c, chord::NUMBER_OF_REPEATS);
     contents::AddRepeatLine(text, repeats);
     if (repeats != 0)
-        contents::AddLine(text, Fill("[繰り返しの単位] %1", {RepeatUnitOf(chord::RepeatBySeries(c)).shown}));
+        contents::AddLine(text, Fill(TARVIK_TR("Description", "[繰り返しの単位] %1"),
+                                     {contents::Word(RepeatUnitOf(chord::RepeatBySeries(c)).shown)}));
     const std::span<const std::uint8_t> common(c);
-    const char* const kOutput = "[%1番目の出力] %2";
+    const std::string kOutput = TARVIK_TR("Description", "[%1番目の出力] %2");
     contents::AddLine(
         text, Fill(kOutput,
                    {"1", contents::ChordText(common.subspan(chord::FIRST_ENTRY, PSKO_OUTPUT_ENTRY_SIZE))}));

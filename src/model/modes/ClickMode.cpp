@@ -23,10 +23,11 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 }
 
 std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
-    std::string text = parts::Label("クリック");
+    std::string text = parts::Label(TARVIK_TR("Description", "クリック"));
     const ClickCode* click = FindClickCode(c[layout::CLICK_BUTTON]);
-    contents::AddLine(text,
-                      parts::Fill("[ボタン] %1", {click != nullptr ? click->shown : "想定外のクリック"}));
+    contents::AddLine(text, parts::Fill(TARVIK_TR("Description", "[ボタン] %1"),
+                                        {click != nullptr ? contents::Word(click->shown)
+                                                          : TARVIK_TR("Description", "想定外のクリック")}));
     return text;
 }
 

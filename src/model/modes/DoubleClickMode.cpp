@@ -29,9 +29,11 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 }
 
 std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
-    std::string text = parts::Label("ダブルクリック");
+    std::string text = parts::Label(TARVIK_TR("Description", "ダブルクリック"));
     const std::string single = parts::SingleButtonLine(c[layout::CLICK_BUTTON]);
-    contents::AddLine(text, !single.empty() ? single : parts::Fill("[ボタン] 想定外のダブルクリック"));
+    contents::AddLine(text, !single.empty()
+                                ? single
+                                : parts::Fill(TARVIK_TR("Description", "[ボタン] 想定外のダブルクリック")));
     parts::AddTimingLines(text, c, kTiming);
     return text;
 }

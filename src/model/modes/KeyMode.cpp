@@ -23,7 +23,7 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 }
 
 std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
-    std::string text = parts::Label("キー出力");
+    std::string text = parts::Label(TARVIK_TR("Description", "キー出力"));
     contents::AddKeyGroup(text, c[layout::KEY_USAGE]);
     contents::AddModifierGroup(text, c[layout::KEY_MODIFIERS]);
     return text;

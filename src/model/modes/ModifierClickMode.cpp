@@ -25,11 +25,13 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 
 // This mode has always ended its lines with the separator instead of starting them with it.
 std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
-    std::string text = parts::Label("モディファイア プラス クリック") + "\r\n";
-    text +=
-        parts::Fill("[モディファイア] %1", {GetModifierName(c[layout::MODIFIER_CLICK_MODIFIERS])}) + "\r\n";
+    std::string text = parts::Label(TARVIK_TR("Description", "モディファイア プラス クリック")) + "\r\n";
+    text += parts::Fill(TARVIK_TR("Description", "[モディファイア] %1"),
+                        {GetModifierName(c[layout::MODIFIER_CLICK_MODIFIERS])}) +
+            "\r\n";
     if (const std::uint8_t button = c[layout::MODIFIER_CLICK_BUTTON]; IsSingleButton(button))
-        text += parts::Fill("[クリック] %1ボタン クリック", {FindClickCode(button)->shown});
+        text += parts::Fill(TARVIK_TR("Description", "[クリック] %1ボタン クリック"),
+                            {contents::Word(FindClickCode(button)->shown)});
     return text;
 }
 

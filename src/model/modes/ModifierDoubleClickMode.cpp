@@ -32,19 +32,19 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 }
 
 std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
-    std::string text = parts::Label("モディファイア プラス ダブルクリック");
-    contents::AddLine(
-        text, parts::Fill("[モディファイア] %1", {GetModifierName(c[layout::MODIFIER_CLICK_MODIFIERS])}));
+    std::string text = parts::Label(TARVIK_TR("Description", "モディファイア プラス ダブルクリック"));
+    contents::AddLine(text, parts::Fill(TARVIK_TR("Description", "[モディファイア] %1"),
+                                        {GetModifierName(c[layout::MODIFIER_CLICK_MODIFIERS])}));
     // The left button has always been written in brackets here.
     switch (c[layout::MODIFIER_CLICK_BUTTON]) {
         case BUTTON_LEFT:
-            contents::AddLine(text, "[クリック] (左ボタン) ダブルクリック");
+            contents::AddLine(text, TARVIK_TR("Description", "[クリック] (左ボタン) ダブルクリック"));
             break;
         case BUTTON_RIGHT:
-            contents::AddLine(text, "[クリック] 右ボタン ダブルクリック");
+            contents::AddLine(text, TARVIK_TR("Description", "[クリック] 右ボタン ダブルクリック"));
             break;
         case BUTTON_MIDDLE:
-            contents::AddLine(text, "[クリック] 中央ボタン ダブルクリック");
+            contents::AddLine(text, TARVIK_TR("Description", "[クリック] 中央ボタン ダブルクリック"));
             break;
         default:
             break;

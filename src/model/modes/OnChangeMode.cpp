@@ -52,18 +52,18 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 }
 
 std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
-    std::string text = parts::Label("変化時に出力");
+    std::string text = parts::Label(TARVIK_TR("Description", "変化時に出力"));
     if (IsOn(c, kPress)) {
-        contents::AddLine(text, "[ペダルを踏んだ時の出力] あり 以下の通り");
+        contents::AddLine(text, TARVIK_TR("Description", "[ペダルを踏んだ時の出力] あり 以下の通り"));
         contents::AddChangeOutputGroup(text, c[kPress.usage], c[kPress.modifiers]);
     } else {
-        contents::AddLine(text, "[ペダルを踏んだ時の出力] なし");
+        contents::AddLine(text, TARVIK_TR("Description", "[ペダルを踏んだ時の出力] なし"));
     }
     if (IsOn(c, kRelease)) {
-        contents::AddLine(text, "[ペダルを離した時の出力] あり 以下の通り");
+        contents::AddLine(text, TARVIK_TR("Description", "[ペダルを離した時の出力] あり 以下の通り"));
         contents::AddChangeOutputGroup(text, c[kRelease.usage], c[kRelease.modifiers]);
     } else {
-        contents::AddLine(text, "[ペダルを離した時の出力] なし");
+        contents::AddLine(text, TARVIK_TR("Description", "[ペダルを離した時の出力] なし"));
     }
     return text;
 }

@@ -50,12 +50,13 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 }
 
 std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
-    std::string text = parts::Label("マウスポインタ移動");
+    std::string text = parts::Label(TARVIK_TR("Description", "マウスポインタ移動"));
     const DirectionPair* direction = FindDirection(c[layout::POINTER_MOVE_X], c[layout::POINTER_MOVE_Y]);
-    contents::AddLine(text,
-                      parts::Fill("[移動方向] %1", {direction != nullptr ? direction->shown : "-----"}));
-    contents::AddLine(text,
-                      parts::Fill("[速度] %1 ドット/秒", {parts::Number(Value16(c, kRepetition.speed))}));
+    contents::AddLine(
+        text, parts::Fill(TARVIK_TR("Description", "[移動方向] %1"),
+                          {direction != nullptr ? contents::Word(direction->shown) : std::string("-----")}));
+    contents::AddLine(text, parts::Fill(TARVIK_TR("Description", "[速度] %1 ドット/秒"),
+                                        {parts::Number(Value16(c, kRepetition.speed))}));
     parts::AddRepetitionLines(text, c, kRepetition);
     return text;
 }

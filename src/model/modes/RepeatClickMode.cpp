@@ -33,11 +33,11 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 }
 
 std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
-    std::string text = parts::Label("連続クリック");
+    std::string text = parts::Label(TARVIK_TR("Description", "連続クリック"));
     if (const std::string single = parts::SingleButtonLine(c[layout::CLICK_BUTTON]); !single.empty())
         contents::AddLine(text, single);
-    contents::AddLine(text,
-                      parts::Fill("[速度] %1 回/秒", {contents::Tenths(Value16(c, kRepetition.speed))}));
+    contents::AddLine(text, parts::Fill(TARVIK_TR("Description", "[速度] %1 回/秒"),
+                                        {contents::Tenths(Value16(c, kRepetition.speed))}));
     parts::AddRepetitionLines(text, c, kRepetition);
     return text;
 }

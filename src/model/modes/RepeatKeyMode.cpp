@@ -34,11 +34,11 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 }
 
 std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
-    std::string text = parts::Label("連続キー出力");
+    std::string text = parts::Label(TARVIK_TR("Description", "連続キー出力"));
     contents::AddKeyGroup(text, c[layout::KEY_USAGE]);
     contents::AddModifierGroup(text, c[layout::KEY_MODIFIERS]);
-    contents::AddLine(text,
-                      parts::Fill("[速度] %1 回/秒", {contents::Tenths(Value16(c, kRepetition.speed))}));
+    contents::AddLine(text, parts::Fill(TARVIK_TR("Description", "[速度] %1 回/秒"),
+                                        {contents::Tenths(Value16(c, kRepetition.speed))}));
     parts::AddRepetitionLines(text, c, kRepetition);
     return text;
 }

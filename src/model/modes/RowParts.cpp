@@ -12,8 +12,8 @@ std::string Number(long long value) {
     return std::to_string(value);
 }
 
-std::string Label(const char* function) {
-    return Fill("[設定されている機能] %1", {function});
+std::string Label(const std::string& function) {
+    return Fill(TARVIK_TR("Description", "[設定されている機能] %1"), {function});
 }
 
 bool IsKeyOutput(const KeyOutput& k) {
@@ -59,7 +59,7 @@ FieldValue ButtonField(std::uint8_t code) {
 
 std::string SingleButtonLine(std::uint8_t code) {
     if (!IsSingleButton(code)) return {};
-    return Fill("[ボタン] %1", {FindClickCode(code)->shown});
+    return Fill(TARVIK_TR("Description", "[ボタン] %1"), {contents::Word(FindClickCode(code)->shown)});
 }
 
 void PutTiming(CommonRecord& c, const layout::DoubleClickLayout& at, const DoubleClickTiming& timing) {
@@ -80,10 +80,12 @@ std::optional<DoubleClickTiming> TimingAt(const CommonRecord& c, const layout::D
 void AddTimingLines(std::string& text, const CommonRecord& c, const layout::DoubleClickLayout& at) {
     // The unit takes any code but "hold" as "same".
     const SecondClickCode* second = FindSecondClick(c[at.secondLength]);
-    contents::AddLine(text, Fill("[１番目のクリックの長さ] %1 ミリ秒", {Number(c[at.firstLength])}));
+    contents::AddLine(text, Fill(TARVIK_TR("Description", "[１番目のクリックの長さ] %1 ミリ秒"),
+                                 {Number(c[at.firstLength])}));
+    contents::AddLine(text, Fill(TARVIK_TR("Description", "[２番目のクリックの長さ] %1"),
+                                 {contents::Word((second != nullptr ? second : &kSecondClicks[0])->shown)}));
     contents::AddLine(
-        text, Fill("[２番目のクリックの長さ] %1", {(second != nullptr ? second : &kSecondClicks[0])->shown}));
-    contents::AddLine(text, Fill("[クリックの間の長さ] %1 ミリ秒", {Number(c[at.interval])}));
+        text, Fill(TARVIK_TR("Description", "[クリックの間の長さ] %1 ミリ秒"), {Number(c[at.interval])}));
 }
 
 void AddTimingFields(Fields& f, const CommonRecord& c, const layout::DoubleClickLayout& at) {

@@ -14,6 +14,7 @@
 #include "model/ModeFields.h"
 #include "model/ModeLayout.h"
 #include "model/RecordRef.h"
+#include "model/Translate.h"
 #include "model/modes/FormReader.h"
 
 namespace tarvik::modes::parts {
@@ -24,7 +25,7 @@ using Fields = std::vector<Field>;
 using contents::Fill;
 std::string Number(long long value);
 // "[設定されている機能] …", the first line of every description.
-std::string Label(const char* function);
+std::string Label(const std::string& function);
 
 // Record values a form takes.
 constexpr bool InRange(int value, int low, int high) {

@@ -35,11 +35,13 @@ std::optional<ModeChoice> Decode(const CommonRecord& c) {
 }
 
 std::string Describe(const CommonRecord& c, const AdditionalRecord&) {
-    std::string text = parts::Label("ホイール回転");
+    std::string text = parts::Label(TARVIK_TR("Description", "ホイール回転"));
     const WheelCode* direction = FindWheelDirection(c[layout::WHEEL_DIRECTION]);
-    contents::AddLine(text,
-                      parts::Fill("[回転方向] %1", {direction != nullptr ? direction->shown : "-----"}));
-    contents::AddLine(text, parts::Fill("[速度] %1 回/秒", {parts::Number(Value16(c, kRepetition.speed))}));
+    contents::AddLine(
+        text, parts::Fill(TARVIK_TR("Description", "[回転方向] %1"),
+                          {direction != nullptr ? contents::Word(direction->shown) : std::string("-----")}));
+    contents::AddLine(text, parts::Fill(TARVIK_TR("Description", "[速度] %1 回/秒"),
+                                        {parts::Number(Value16(c, kRepetition.speed))}));
     parts::AddRepetitionLines(text, c, kRepetition);
     return text;
 }

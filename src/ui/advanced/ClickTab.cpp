@@ -17,9 +17,9 @@ ClickTab::ClickTab(QWidget* parent)
     : ModeTab(parent), ui_(std::make_unique<Ui::ClickTab>()), timing_(new TimingBox(QStringLiteral("C_"), this)) {
     ui_->setupUi(this);
     AdoptWriteRow(ui_->C_buttonOK, ui_->C_okRow, QStringLiteral("C_"));
-    ui_->C_radiobuttonLeftClick->setText(QString::fromUtf8(text::LeftClick));
-    ui_->C_radiobuttonRightClick->setText(QString::fromUtf8(text::RightClick));
-    ui_->C_radiobuttonCenterClick->setText(QString::fromUtf8(text::CenterClick));
+    ui_->C_radiobuttonLeftClick->setText(QString::fromStdString(text::Tr(text::LeftClick)));
+    ui_->C_radiobuttonRightClick->setText(QString::fromStdString(text::Tr(text::RightClick)));
+    ui_->C_radiobuttonCenterClick->setText(QString::fromStdString(text::Tr(text::CenterClick)));
     ui_->C_layout->insertWidget(ui_->C_layout->indexOf(ui_->C_groupPlural) + 1, timing_);
 
     radios_.addButton(ui_->C_radiobuttonLeftClick, BUTTON_LEFT);

@@ -22,7 +22,7 @@ void ModeTab::AddWriteRow(QBoxLayout* layout, const QString& prefix) {
 
 void ModeTab::AdoptWriteRow(QPushButton* write, QBoxLayout* row, const QString& prefix) {
     write_ = write;
-    write_->setText(QString::fromUtf8(text::WriteButton));
+    write_->setText(QString::fromStdString(text::Tr(text::WriteButton)));
     write_->setAccessibleName(write_->text());
     write_->setAutoDefault(false);
     hint_ = Named(new QLabel(this), prefix + "labelHint", QString());

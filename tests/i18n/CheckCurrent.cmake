@@ -1,0 +1,15 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copies the translation file, updates the copy from the sources, and checks the copy.
+get_filename_component(folder ${COPY} DIRECTORY)
+file(MAKE_DIRECTORY ${folder})
+file(COPY_FILE ${TS} ${COPY})
+execute_process(COMMAND ${LUPDATE} ${OPTIONS} @${SOURCES} -ts ${COPY} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "lupdate failed: ${status}")
+endif()
+set(ENV{TARVIK_TS_FILE} ${COPY})
+set(ENV{QT_QPA_PLATFORM} offscreen)
+execute_process(COMMAND ${CHECK} --gtest_filter=TranslationFile.* RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "translations/tarvik_en.ts misses texts of the sources: run the target update_translations and translate them")
+endif()
