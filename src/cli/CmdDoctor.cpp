@@ -7,7 +7,9 @@
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
-#include "device/Diagnostics.h"
+#include "device/Diagnosis.h"
+#include "device/HidrawNodes.h"
+#include "device/UdevRules.h"
 #include "model/ProtocolConstants.h"
 
 namespace tarvik::cli {
@@ -43,7 +45,11 @@ QString NodeLine(const HidrawNodeInfo& n) {
     case HidrawNodeInfo::SeatTag::NoRecord: parts << QStringLiteral("unknown to udev"); break;
     }
     if (n.matchesUnit) parts << QStringLiteral("<- the unit's command interface");
-    else if (n.isUnitInterface) parts << QStringLiteral("(another interface of the unit)");
+    // Its keyboard and mouse: open to the seat's user, they would let any program read what the
+    // pedals type.
+    else if (n.isUnitInterface && n.seatTag == HidrawNodeInfo::SeatTag::Tagged)
+        parts << QStringLiteral("(another interface of the unit, tagged though it should not be: an older rule?)");
+    else if (n.isUnitInterface) parts << QStringLiteral("(another interface of the unit: untagged, as it should be)");
     return "  " + parts.join(QStringLiteral("  "));
 }
 

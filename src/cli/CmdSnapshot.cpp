@@ -9,7 +9,7 @@
 #include "model/DeviceState.h"
 #include "model/ModeDecoder.h"
 #include "model/PedalNames.h"
-#include "sim/UnitFile.h"
+#include "storage/UnitFile.h"
 #include "sim/UnitImage.h"
 
 namespace tarvik::cli {

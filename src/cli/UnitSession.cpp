@@ -7,14 +7,14 @@
 #include "cli/ExitStatus.h"
 #include "cli/SelectedUnitBackend.h"
 #include "device/Alert.h"
-#include "device/Diagnostics.h"
+#include "device/UdevRules.h"
 #include "device/HID_PnP.h"
 #include "device/UnitFlows.h"
 #include "model/DeviceState.h"
 #include "model/PedalNames.h"
 #include "model/Texts.h"
 #include "sim/SimulatedUnit.h"
-#include "sim/UnitFile.h"
+#include "storage/UnitFile.h"
 
 namespace tarvik::cli {
 

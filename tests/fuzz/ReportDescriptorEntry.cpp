@@ -2,7 +2,7 @@
 #include <set>
 
 #include "FuzzEntries.h"
-#include "device/Diagnostics.h"
+#include "device/ReportDescriptor.h"
 
 namespace tarvik::fuzz {
 

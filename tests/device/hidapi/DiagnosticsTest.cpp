@@ -10,7 +10,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "device/Diagnostics.h"
+#include "device/Diagnosis.h"
+#include "device/HidrawNodes.h"
+#include "device/ReportDescriptor.h"
+#include "device/UdevRules.h"
 #include "model/ProtocolConstants.h"
 
 namespace tarvik {

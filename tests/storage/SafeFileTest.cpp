@@ -8,7 +8,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include "sim/SafeFile.h"
+#include "storage/SafeFile.h"
 #include "support/FileKinds.h"
 
 namespace tarvik::test {

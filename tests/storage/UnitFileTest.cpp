@@ -5,7 +5,7 @@
 
 #include <QTemporaryDir>
 
-#include "sim/UnitFile.h"
+#include "storage/UnitFile.h"
 
 namespace tarvik::test {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sim/UnitFile.h"
+#include "storage/UnitFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "sim/JsonDuplicateKeys.h"
+#include "storage/JsonDuplicateKeys.h"
 
 namespace tarvik {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sim/SafeFile.h"
+#include "storage/SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>

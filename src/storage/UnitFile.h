@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "sim/SafeFile.h"
+#include "storage/SafeFile.h"
 #include "sim/UnitImage.h"
 
 namespace tarvik {
