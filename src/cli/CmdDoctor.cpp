@@ -14,9 +14,7 @@
 
 namespace tarvik::cli {
 
-namespace {
-
-QString NodeLine(const HidrawNodeInfo& n) {
+QString DoctorNodeLine(const HidrawNodeInfo& n) {
     QStringList parts{n.devnode};
     parts << (n.vendorId >= 0 ? HexDigits(n.vendorId, 4) + ":" + HexDigits(n.productId, 4)
                               : QStringLiteral("????:????"));
@@ -53,8 +51,6 @@ QString NodeLine(const HidrawNodeInfo& n) {
     return "  " + parts.join(QStringLiteral("  "));
 }
 
-}  // namespace
-
 int RunDoctor(const CliRequest& request) {
     if (request.simulate) Error(QStringLiteral("doctor looks at this computer's devices; --simulate is ignored"));
 
@@ -65,7 +61,7 @@ int RunDoctor(const CliRequest& request) {
     const std::vector<HidrawNodeInfo> nodes = ListHidrawNodes();
     out += "hidraw nodes:\n";
     if (nodes.empty()) out += "  none\n";
-    for (const HidrawNodeInfo& n : nodes) out += NodeLine(n).toStdString() + "\n";
+    for (const HidrawNodeInfo& n : nodes) out += DoctorNodeLine(n).toStdString() + "\n";
 
     const UdevRuleStatus rule = FindUdevRule();
     const InstalledRule elsewhere = FindInstalledRule();

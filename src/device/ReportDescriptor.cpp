@@ -110,6 +110,8 @@ ReportDescriptorPages ParseReportDescriptorPages(const std::uint8_t* data, std::
             extendedUsage = false;
         }
     }
+    // The kernel refuses a descriptor that leaves a collection open.
+    if (depth != 0) out.malformed = true;
     return out;
 }
 

@@ -19,7 +19,8 @@ struct ReportDescriptorPages {
     // Usage page of each top-level collection (what hidapi lists per interface), each value once,
     // in order. A 4-byte Usage in front of the collection supplies the page in its high half.
     std::vector<std::uint32_t> topLevelUsagePages;
-    // The descriptor ended inside an item, or nesting went beyond what a sane descriptor uses.
+    // The descriptor ended inside an item or a collection, or nesting went beyond what a sane
+    // descriptor uses.
     // Everything read before that point is still reported.
     bool malformed = false;
 };

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 
 #include "cli/CliArgs.h"
+#include "cli/Commands.h"
+#include "device/HidrawNodes.h"
 #include "support/FileKinds.h"
 
 namespace tarvik::test {
@@ -56,6 +58,25 @@ TEST(CliArgs, RefusalsSayWhatIsWrongOnOneLine) {
         EXPECT_EQ(ParseCommandLine(QStringList{"tarvikctl"} + c.args, request, message), ParseOutcome::Error);
         EXPECT_EQ(message, c.says);
     }
+}
+
+// Only the configuration interface is tagged; doctor says that the others are rightly not.
+TEST(Doctor, TheUnitsOtherInterfacesAreRightlyUntagged) {
+    HidrawNodeInfo node;
+    node.devnode = QStringLiteral("/dev/hidraw1");
+    node.vendorId = 0x1209;
+    node.productId = 0x0001;
+    node.interfaceNumber = 0;
+    node.descriptorRead = true;
+    node.pages.topLevelUsagePages = {0x01};
+    node.isUnitInterface = true;
+    node.seatTag = HidrawNodeInfo::SeatTag::NotTagged;
+    EXPECT_EQ(DoctorNodeLine(node), "  /dev/hidraw1  1209:0001  interface 0  usage pages 0x0001  no device file  no "
+                                    "uaccess tag  (another interface of the unit: untagged, as it should be)");
+    node.seatTag = HidrawNodeInfo::SeatTag::Tagged;
+    EXPECT_EQ(DoctorNodeLine(node), "  /dev/hidraw1  1209:0001  interface 0  usage pages 0x0001  no device file  "
+                                    "uaccess tag  (another interface of the unit, tagged though it should not be: an "
+                                    "older rule?)");
 }
 
 }  // namespace
