@@ -4,17 +4,15 @@
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
-#include <climits>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "storage/NativeName.h"
+#include "storage/TemporaryFiles.h"
 
 namespace tarvik {
 
@@ -151,73 +149,6 @@ void SyncDirectory(const QByteArray& dir) {
     ::close(fd);
 }
 
-// Temporary files are named "." + the target's name + ".tmp-" + the writer's process ID + "-" +
-// random digits: one a dead process left can be told from one being written.
-QByteArray TempPrefix(const QByteArray& base) { return "." + base + ".tmp-"; }
-
-void RemoveStaleTemporaries(const QByteArray& dir, const QByteArray& base) {
-    DIR* d = ::opendir(dir.constData());
-    if (d == nullptr) return;
-    const QByteArray prefix = TempPrefix(base);
-    while (const dirent* entry = ::readdir(d)) {
-        const QByteArray name(entry->d_name);
-        if (!name.startsWith(prefix)) continue;
-        const QByteArray rest = name.mid(prefix.size());
-        const qsizetype dash = rest.indexOf('-');
-        bool ok = false;
-        const long pid = rest.left(dash).toLong(&ok);
-        if (dash <= 0 || !ok || pid <= 0 || pid == ::getpid()) continue;
-        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;  // still running
-        const QByteArray file = dir + "/" + name;
-        struct stat st{};
-        if (::lstat(file.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) {
-            ::unlink(file.constData());
-        }
-    }
-    ::closedir(d);
-}
-
-// While a temporary file exists, the signals that end a program by default remove it first.
-// Signals the program ignores or handles itself are left alone.
-char gTemp[PATH_MAX + 1];
-volatile sig_atomic_t gTempSet = 0;
-constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
-
-extern "C" void RemoveTempAndEnd(int signal) {
-    if (gTempSet) ::unlink(gTemp);
-    std::signal(signal, SIG_DFL);
-    ::raise(signal);
-}
-
-class TempGuard {
-public:
-    explicit TempGuard(const QByteArray& temp) {
-        const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(temp.size()), PATH_MAX);
-        std::memcpy(gTemp, temp.constData(), n);
-        gTemp[n] = '\0';
-        gTempSet = 1;
-        for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
-            struct sigaction ours{};
-            ours.sa_handler = RemoveTempAndEnd;
-            sigemptyset(&ours.sa_mask);
-            installed_[i] = ::sigaction(kEndingSignals[i], nullptr, &old_[i]) == 0 && old_[i].sa_handler == SIG_DFL &&
-                            ::sigaction(kEndingSignals[i], &ours, nullptr) == 0;
-        }
-    }
-    ~TempGuard() {
-        for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
-            if (installed_[i]) ::sigaction(kEndingSignals[i], &old_[i], nullptr);
-        }
-        gTempSet = 0;
-    }
-    TempGuard(const TempGuard&) = delete;
-    TempGuard& operator=(const TempGuard&) = delete;
-
-private:
-    struct sigaction old_[std::size(kEndingSignals)]{};
-    bool installed_[std::size(kEndingSignals)]{};
-};
-
 QString Message(const QString& path, const QString& why, const Target& target) {
     return QStringLiteral("%1: cannot write (%2); %3").arg(path, why, Outcome(target));
 }
@@ -254,14 +185,13 @@ Saved SaveFile(const QString& path, const QByteArray& data, Existing existing, c
     // for any name the target has.
     const QByteArray base = target.file.mid(slash + 1).left(128);
     RemoveStaleTemporaries(dir, base);
-    const QByteArray prefix = dir + "/" + TempPrefix(base) + QByteArray::number(::getpid()) + "-";
     QByteArray temp;
-    std::unique_ptr<TempGuard> guard;
+    std::unique_ptr<TemporaryFileGuard> guard;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 64; ++attempt) {
-        temp = prefix + QByteArray::number(QRandomGenerator::global()->generate64(), 16);
+        temp = TemporaryName(dir, base, QRandomGenerator::global()->generate64());
         guard.reset();
-        guard = std::make_unique<TempGuard>(temp);
+        guard = std::make_unique<TemporaryFileGuard>(temp);
         fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
             // The folder is what refused: say which.
