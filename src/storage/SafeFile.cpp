@@ -166,7 +166,8 @@ Saved SaveFile(const QString& path, const QByteArray& data, Existing existing, c
                QString& error) {
     Target target;
     QString why = Resolve(path, existing, target);
-    // A swapped file is named as such, whatever else would stop the write.
+    // A path that changed says so; a link that appeared says so over any other reason, since
+    // what it points to is what the other reason is about.
     if (expected != nullptr && (why.isEmpty() || target.seen.link != expected->link)) {
         if (const QString changed = Changed(target, *expected); !changed.isEmpty()) why = changed;
     }

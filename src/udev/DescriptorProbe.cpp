@@ -26,7 +26,8 @@ ProbeResult ProbeDescriptorFile(const char* path) {
     const auto failed = [path](int err) {
         return ProbeResult{PROBE_REFUSED, std::string(path) + ": " + std::strerror(err)};
     };
-    // Non-blocking and not followed through a link: sysfs has neither, anything else is suspect.
+    // Without blocking, and not through a link in place of the file: a sysfs attribute is neither a
+    // FIFO nor a link, so anything else is suspect.
     const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return failed(errno);
     std::vector<std::uint8_t> bytes(MAX_REPORT_DESCRIPTOR_BYTES + 1);
