@@ -19,7 +19,7 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
 #include "device/Alert.h"
-#include "sim/SafeFile.h"
+#include "storage/SafeFile.h"
 #include "ui/MainWindowViewController.h"
 #include "ui/MessageBoxPresenter.h"
 

@@ -7,14 +7,14 @@
 #include "cli/ExitStatus.h"
 #include "cli/SelectedUnitBackend.h"
 #include "device/Alert.h"
-#include "device/Diagnostics.h"
+#include "device/UdevRules.h"
 #include "device/HID_PnP.h"
 #include "device/UnitFlows.h"
 #include "model/DeviceState.h"
 #include "model/PedalNames.h"
 #include "model/Texts.h"
 #include "sim/SimulatedUnit.h"
-#include "sim/UnitFile.h"
+#include "storage/UnitFile.h"
 
 namespace tarvik::cli {
 
@@ -68,15 +68,17 @@ int UnitSession::Prepare(const CliRequest& request) {
     }
     UnitImage image = DefaultUnitImage();
     if (!request.simulateFile.isEmpty()) {
-        QString error;
-        if (!ReadUnitFile(request.simulateFile, image, error)) {
-            Error(error + QStringLiteral(" (a unit file is what `tarvikctl --simulate dump FILE` writes)"));
+        const UnitFileRead read = simFile_.Load(request.simulateFile, image);
+        if (read.outcome != UnitFileRead::Read) {
+            // The hint helps with a file that is no unit file, not with one that cannot be read.
+            Error(read.outcome == UnitFileRead::Malformed
+                      ? read.error + QStringLiteral(" (a unit file is what `tarvikctl --simulate dump FILE` writes)")
+                      : read.error);
             return EXIT_USAGE;
         }
     }
     // The image carries the answer delay and the silent commands along with the settings.
     auto sim = std::make_unique<SimulatedUnit>(std::move(image));
-    simTextAtStart_ = UnitFileText(sim->Image());
     sim_ = sim.get();
     backend_ = std::move(sim);
     return EXIT_OK;
@@ -189,16 +191,15 @@ int UnitSession::VerifyWritten(const std::vector<WrittenPedal>& written) {
 
 int UnitSession::SaveSimulation() {
     if (sim_ == nullptr || request_.simulateFile.isEmpty()) return EXIT_OK;
-    if (saveFailed_) return EXIT_UNIT;  // said once already
-    if (UnitFileText(sim_->Image()) == simTextAtStart_) return EXIT_OK;
+    if (saveStatus_ != EXIT_OK) return saveStatus_;  // said once already
     QString error;
-    if (!WriteUnitFile(request_.simulateFile, sim_->Image(), error)) {
-        Error(QStringLiteral("the simulated unit's settings were not saved: %1").arg(error));
-        saveFailed_ = true;
-        return EXIT_UNIT;
-    }
-    simTextAtStart_ = UnitFileText(sim_->Image());
-    return EXIT_OK;
+    const Saved saved = simFile_.Save(sim_->Image(), error);
+    if (saved == Saved::Yes) return EXIT_OK;
+    Error(QStringLiteral("the simulated unit's settings were not saved: %1").arg(error));
+    // A file that may not be written, or is no longer the one read, is the command line's; a
+    // write that failed is the unit's store failing.
+    saveStatus_ = saved == Saved::Refused ? EXIT_USAGE : EXIT_UNIT;
+    return saveStatus_;
 }
 
 }  // namespace tarvik::cli

@@ -13,6 +13,7 @@
 #include "cli/CliArgs.h"
 #include "model/DeviceState.h"
 #include "model/ProtocolConstants.h"
+#include "storage/KeptUnitFile.h"
 
 namespace tarvik {
 class HidBackend;
@@ -74,8 +75,8 @@ private:
     CliRequest request_;
     std::unique_ptr<HidBackend> backend_;
     SimulatedUnit* sim_ = nullptr;  // backend_ when simulating
-    QByteArray simTextAtStart_;
-    bool saveFailed_ = false;
+    KeptUnitFile simFile_;
+    int saveStatus_ = 0;  // of the first failed save, told once
     std::unique_ptr<SelectedUnitBackend> view_;
     std::unique_ptr<HID_PnP> link_;
 };

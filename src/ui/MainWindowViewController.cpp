@@ -11,7 +11,7 @@
 
 #include "device/Alert.h"
 #include "device/Console.h"
-#include "device/Diagnostics.h"
+#include "device/Diagnosis.h"
 #include "device/HID_PnP.h"
 #include "device/UnitFlows.h"
 #include "model/DeviceState.h"
