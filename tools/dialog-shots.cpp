@@ -28,7 +28,7 @@ public:
 
 private:
     SimulatedUnit unit_;
-    HID_PnP link_{unit_};
+    HID_PnP link_{unit_, State()};
 };
 
 bool Save(QWidget& dialog, const QString& file) {

@@ -24,7 +24,7 @@ QAction* AddItem(QMenu* menu, const char* title, const char* name) {
 
 }  // namespace
 
-MenuClass::MenuClass(QMenuBar& bar, QObject* parent) : QObject(parent) {
+MenuClass::MenuClass(QMenuBar& bar, DeviceState& state, QObject* parent) : QObject(parent), state_(state) {
     exit_ = [](int status) { QCoreApplication::exit(status); };
 
     // Titles carry their access keys the Japanese way, "(&F)" after the word: Alt and the letter
@@ -70,7 +70,7 @@ void MenuClass::ExitToolStripMenuItem_Click() { exit_(0); }
 
 // The reset itself, with its confirmation, is the main window's step.
 void MenuClass::InitialStateToolStripMenuItem_Click() {
-    State().InitialState = true;
+    state_.InitialState = true;
     emit factoryResetRequested();
 }
 

@@ -11,12 +11,15 @@ class QMenuBar;
 
 namespace tarvik {
 
+struct DeviceState;
+
 class MenuClass : public QObject {
     Q_OBJECT
 public:
     // Adds the menus to `bar`, and F10 to open them to the bar's window. Actions are found by object
     // name ("menuItemExit", …).
-    explicit MenuClass(QMenuBar& bar, QObject* parent = nullptr);
+    // `state` (for the InitialState flag) must outlive the menu.
+    MenuClass(QMenuBar& bar, DeviceState& state, QObject* parent = nullptr);
 
     void ExitToolStripMenuItem_Click();
     void InitialStateToolStripMenuItem_Click();
@@ -37,6 +40,7 @@ signals:
 private:
     static void AddMenuBarKey(QMenuBar& bar);
 
+    DeviceState& state_;
     ExitHandler exit_;
 };
 

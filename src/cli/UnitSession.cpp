@@ -88,7 +88,7 @@ int UnitSession::Attach(const QString& path) {
     Detach();
     // Every unit starts from a clean record set, as a newly attached unit does in the window; also
     // when it cannot be taken, so that nothing read from the unit before is taken for its own.
-    State() = DeviceState{};
+    state_ = DeviceState{};
     QString target = path.isEmpty() ? request_.device : path;
     const QStringList units = Units();
     if (units.isEmpty()) {
@@ -103,7 +103,7 @@ int UnitSession::Attach(const QString& path) {
     }
 
     view_ = std::make_unique<SelectedUnitBackend>(*backend_, target);
-    link_ = std::make_unique<HID_PnP>(*view_);
+    link_ = std::make_unique<HID_PnP>(*view_, state_);
     if (request_.transcript) {
         QObject::connect(link_.get(), &HID_PnP::reportSent, [](const QByteArray& r) { ErrorRaw(TranscriptLine(true, r)); });
         QObject::connect(link_.get(), &HID_PnP::reportReceived,
@@ -141,7 +141,7 @@ HID_PnP& UnitSession::Link() { return *link_; }
 
 int UnitSession::Read() {
     TellingListener listener;
-    switch (ReadUnit(*link_, State(), listener)) {
+    switch (ReadUnit(*link_, state_, listener)) {
     case ReadOutcome::Done:
         return EXIT_OK;
     case ReadOutcome::Unsupported:
@@ -157,7 +157,7 @@ int UnitSession::Read() {
 }
 
 int UnitSession::Write(int p) {
-    const ExchangeEnding ending = WritePedal(*link_, State(), p);
+    const ExchangeEnding ending = WritePedal(*link_, state_, p);
     AlertExchangeFailure(ending);
     return ending == ExchangeEnding::Answered ? EXIT_OK : EXIT_UNIT;
 }
@@ -171,10 +171,10 @@ int UnitSession::VerifyWritten(const std::vector<WrittenPedal>& written) {
     int status = EXIT_OK;
     for (const WrittenPedal& w : written) {
         const WrittenPedal now = RecordOf(w.pedal);
-        if (w.pedal < State().NumberOfPedals && now.mode == w.mode && now.common == w.common) continue;
+        if (w.pedal < state_.NumberOfPedals && now.mode == w.mode && now.common == w.common) continue;
         Error(QStringLiteral("pedal %1 (%2): the unit reads back mode %3, common %4, but mode %5, common %6 was written")
                   .arg(w.pedal)
-                  .arg(QString::fromStdString(ShownPedalName(State().NumberOfPedals, w.pedal)))
+                  .arg(QString::fromStdString(ShownPedalName(state_.NumberOfPedals, w.pedal)))
                   .arg(now.mode)
                   .arg(Bytes(now.common))
                   .arg(w.mode)

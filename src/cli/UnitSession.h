@@ -66,9 +66,12 @@ public:
     int SaveSimulation();
 
     HID_PnP& Link();
+    // The session's device state: what the read found and the writes stored.
+    DeviceState& Device() { return state_; }
 
 private:
-    // The session's one device state: the commands reach it through State().
+    // The session's one device state, handed to its connection manager and flows. State() reaches
+    // it too, for the commands that take none.
     DeviceState state_;
     StateScope stateScope_{state_};
     CliRequest request_;

@@ -23,32 +23,20 @@ struct HID_PnP::Wait {
     bool woken = false;
 };
 
-HID_PnP::HID_PnP(HidBackend& backend, QObject* parent) : QObject(parent), backend_(backend) {
+HID_PnP::HID_PnP(HidBackend& backend, DeviceState& state, QObject* parent)
+    : QObject(parent), backend_(backend), state_(state) {
     tick_.setInterval(tickMs_);
     connect(&tick_, &QTimer::timeout, this, &HID_PnP::check_INPUT);
 
-    // The callbacks reach the instance through selfRef, like the platform's would; a backend that
-    // is not the published instance's own is not listened to.
-    HidBackend* const mine = &backend_;
-    auto ours = [mine] { return State().selfRef != nullptr && &State().selfRef->Backend() == mine; };
-    connect(&backend_, &HidBackend::arrived, this, [ours](const QString&) {
-        if (ours()) MyNewDeviceCallback();
-    });
-    connect(&backend_, &HidBackend::removed, this, [ours](const QString& path) {
-        if (ours()) MyRemovalCallback(path);
-    });
-    connect(&backend_, &HidBackend::inputReport, this, [ours](const QByteArray& report) {
-        if (ours()) MyInputCallback(report);
-    });
-    connect(&backend_, &HidBackend::writeDone, this, [this](bool ok) { WriteFinished(ok); });
+    connect(&backend_, &HidBackend::arrived, this, [this](const QString&) { UnitArrived(); });
+    connect(&backend_, &HidBackend::removed, this, &HID_PnP::UnitGone);
+    connect(&backend_, &HidBackend::inputReport, this, &HID_PnP::InputArrived);
+    connect(&backend_, &HidBackend::writeDone, this, &HID_PnP::WriteFinished);
 
     NewDeviceDetected();
-    State().selfRef = this;
 }
 
-HID_PnP::~HID_PnP() {
-    if (State().selfRef == this) State().selfRef = nullptr;
-}
+HID_PnP::~HID_PnP() = default;
 
 void HID_PnP::SetTickIntervalMs(int ms) {
     tickMs_ = std::max(1, ms);
@@ -80,7 +68,7 @@ void HID_PnP::NewDeviceDetected() {
     }
     myDevice_ = taken;
     ++connectionSerial_;
-    auto& s = State();
+    auto& s = state_;
     s.DeviceDetected = true;
     s.DeviceDetectedChanged = true;
     emit unitAttached();
@@ -89,7 +77,7 @@ void HID_PnP::NewDeviceDetected() {
 void HID_PnP::DeviceRemoved() {
     if (HasDevice()) backend_.Close();
     myDevice_.clear();
-    auto& s = State();
+    auto& s = state_;
     s.DeviceDetected = false;
     s.DeviceDetectedChanged = true;
     if (s.StandardSettingDialogOpen) s.CloseStandardSetting = true;
@@ -106,7 +94,7 @@ void HID_PnP::DeviceRemoved() {
     emit unitRemoved();
 }
 
-void HID_PnP::PacketReceived() { State().Flag_input = true; }
+void HID_PnP::PacketReceived() { state_.Flag_input = true; }
 
 void HID_PnP::InputArrived(const QByteArray& report) {
     if (!HasDevice()) return;
@@ -114,33 +102,27 @@ void HID_PnP::InputArrived(const QByteArray& report) {
     // A report of another length is damaged; it is never taken as an answer.
     if (report.size() != REPORT_SIZE) return;
     // Only the answer awaited now counts: a report nobody waits for must not end a later exchange.
-    if (active_ == nullptr || active_->phase != InFlight::Phase::Awaiting || !State().Flag_send) return;
+    if (active_ == nullptr || active_->phase != InFlight::Phase::Awaiting || !state_.Flag_send) return;
     std::copy_n(reinterpret_cast<const std::uint8_t*>(report.constData()), REPORT_SIZE, active_->answer.begin());
     PacketReceived();
     check_INPUT();  // ends the wait at once, not at the next tick
 }
 
-void MyNewDeviceCallback() {
-    auto& s = State();
-    HID_PnP* self = s.selfRef;
-    if (self == nullptr || s.flag_MyNewDeviceCallback || self->HasDevice()) return;
+void HID_PnP::UnitArrived() {
+    auto& s = state_;
+    if (s.flag_MyNewDeviceCallback || HasDevice()) return;
     s.flag_MyNewDeviceCallback = true;
-    self->NewDeviceDetected();
+    NewDeviceDetected();
     s.flag_MyNewDeviceCallback = false;
 }
 
-void MyRemovalCallback(const QString& device) {
-    auto& s = State();
-    HID_PnP* self = s.selfRef;
-    if (self == nullptr || s.flag_MyRemovalCallback) return;
-    if (!self->HasDevice() || device != self->myDevice()) return;  // another device: not ours
+void HID_PnP::UnitGone(const QString& device) {
+    auto& s = state_;
+    if (s.flag_MyRemovalCallback) return;
+    if (!HasDevice() || device != myDevice()) return;  // another device: not ours
     s.flag_MyRemovalCallback = true;
-    self->DeviceRemoved();
+    DeviceRemoved();
     s.flag_MyRemovalCallback = false;
-}
-
-void MyInputCallback(const QByteArray& report) {
-    if (HID_PnP* self = State().selfRef) self->InputArrived(report);
 }
 
 // ---- exchange --------------------------------------------------------------------------------
@@ -182,7 +164,7 @@ void HID_PnP::WriteFinished(bool ok) {
         return;
     }
     // The time-out flag tells only about the wait that begins now.
-    auto& s = State();
+    auto& s = state_;
     s.Flag_timeout = false;
     s.Flag_input = false;
     s.Count_timeout = 0;
@@ -191,7 +173,7 @@ void HID_PnP::WriteFinished(bool ok) {
 }
 
 void HID_PnP::check_INPUT() {
-    auto& s = State();
+    auto& s = state_;
     if (s.Flag_send && s.Flag_input) {
         s.Count_timeout = 0;
         s.Flag_send = false;
@@ -215,7 +197,7 @@ void HID_PnP::check_INPUT() {
 }
 
 HID_PnP::Ending HID_PnP::RunExchange(std::uint8_t command, Report& outgoing, Report& answer) {
-    auto& s = State();
+    auto& s = state_;
     // The request is taken now: whatever runs while it waits its turn must not change it.
     outgoing[pos::COMMAND] = command;
     const Report request = outgoing;
@@ -251,7 +233,7 @@ ExchangeEnding HID_PnP::Exchange(std::uint8_t command, Report& outgoing, Report&
 
 bool HID_PnP::Communicate(std::uint8_t CommunicationCommand, bool MessageOn) {
     (void)MessageOn;  // every caller wants failures reported, and they are
-    auto& s = State();
+    auto& s = state_;
     const ExchangeEnding ending = Exchange(CommunicationCommand, s.OutputPacketBuffer, s.InputPacketBuffer);
     AlertExchangeFailure(ending);
     return ending != Ending::Answered;
@@ -259,7 +241,7 @@ bool HID_PnP::Communicate(std::uint8_t CommunicationCommand, bool MessageOn) {
 
 void HID_PnP::Communicate_AdditionalData() {
     if (!HasDevice()) return;
-    auto& s = State();
+    auto& s = state_;
     FillAdditionalDataRequest(s.OutputPacketBuffer, s.SelectedPedalNo, s.DataNo);
     // Waited for so that its answer cannot end a later exchange; nobody reads it.
     Report discarded{};

@@ -50,7 +50,7 @@ public:
     explicit ReadListener(MainWindowViewController& window) : window_(window) {}
     void PedalCountKnown(int count, int /*reported*/) override { window_.LayoutForPedalCount(count); }
     void PedalRecordReady(int pedal) override {
-        window_.WritePedalContents();
+        window_.WritePedalContents(pedal);
         window_.ActivatePedal(pedal);
     }
     void ExchangeFailed(ExchangeEnding ending) override {
@@ -66,7 +66,7 @@ private:
 class MainWindowViewController::ResetListener : public UnitFlowListener {
 public:
     explicit ResetListener(MainWindowViewController& window) : window_(window) {}
-    void PedalRecordReady(int /*pedal*/) override { window_.WritePedalContents(); }
+    void PedalRecordReady(int pedal) override { window_.WritePedalContents(pedal); }
     void ExchangeFailed(ExchangeEnding ending) override {
         AlertExchangeFailure(ending);
         window_.InitializeControls();
@@ -76,8 +76,8 @@ private:
     MainWindowViewController& window_;
 };
 
-MainWindowViewController::MainWindowViewController(HidBackend& backend, QWidget* parent)
-    : QMainWindow(parent), ui_(std::make_unique<Ui::MainWindowViewController>()) {
+MainWindowViewController::MainWindowViewController(DeviceState& state, HID_PnP& link, QWidget* parent)
+    : QMainWindow(parent), ui_(std::make_unique<Ui::MainWindowViewController>()), state_(state), link_(link) {
     ui_->setupUi(this);
     names_ = {ui_->labelPedal0Name, ui_->labelPedal1Name, ui_->labelPedal2Name, ui_->labelPedal3Name,
               ui_->labelPedal4Name};
@@ -109,9 +109,8 @@ MainWindowViewController::MainWindowViewController(HidBackend& backend, QWidget*
     // The window is in its no-unit look from the start, even before it is first shown.
     InitializeControls();
 
-    plugNPlay_ = std::make_unique<HID_PnP>(backend);
-    connect(plugNPlay_.get(), &HID_PnP::unitAttached, this, &MainWindowViewController::ConnectionChanged);
-    connect(plugNPlay_.get(), &HID_PnP::unitRemoved, this, &MainWindowViewController::ConnectionChanged);
+    connect(&link_, &HID_PnP::unitAttached, this, &MainWindowViewController::ConnectionChanged);
+    connect(&link_, &HID_PnP::unitRemoved, this, &MainWindowViewController::ConnectionChanged);
     // The probe has already found a unit or none: that is the first change to handle.
     ConnectionChanged();
 }
@@ -121,7 +120,7 @@ MainWindowViewController::~MainWindowViewController() {
     delete settingDialog_.data();
 }
 
-HID_PnP& MainWindowViewController::plugNPlay() { return *plugNPlay_; }
+HID_PnP& MainWindowViewController::plugNPlay() { return link_; }
 
 void MainWindowViewController::SetExitHandler(ExitHandler handler) { exit_ = std::move(handler); }
 
@@ -260,10 +259,11 @@ void MainWindowViewController::ActivatePedal(int pedal) {
     AdvancedButton(pedal)->setEnabled(false);
 }
 
-void MainWindowViewController::WritePedalContents() {
-    const int p = State().SelectedPedalNo;
-    if (!IsPedalIndex(p)) return;
-    TextView(p)->setPlainText(ForDisplay(PedalContentsText(State(), p)));
+void MainWindowViewController::WritePedalContents() { WritePedalContents(state_.SelectedPedalNo); }
+
+void MainWindowViewController::WritePedalContents(int pedal) {
+    if (!IsPedalIndex(pedal)) return;
+    TextView(pedal)->setPlainText(ForDisplay(PedalContentsText(state_, pedal)));
 }
 
 // ---- Steps -------------------------------------------------------------------------------------
@@ -299,8 +299,8 @@ void MainWindowViewController::UpdateAppWindow() {
         RefreshAccessHint();
         if (connectionChanged_) {
             connectionChanged_ = false;
-            State().DeviceDetectedChanged = false;
-            if (plugNPlay_->HasDevice()) {
+            state_.DeviceDetectedChanged = false;
+            if (link_.HasDevice()) {
                 AttachSequence();
             } else {
                 DetachSequence();
@@ -317,10 +317,10 @@ void MainWindowViewController::UpdateAppWindow() {
 }
 
 void MainWindowViewController::RefreshAccessHint() {
-    const bool denied = !plugNPlay_->HasDevice() && plugNPlay_->LastOpenResult() == OpenResult::PermissionDenied;
+    const bool denied = !link_.HasDevice() && link_.LastOpenResult() == OpenResult::PermissionDenied;
     if (denied == accessDenied_) return;
     accessDenied_ = denied;
-    if (!plugNPlay_->HasDevice()) ShowNoUnitExplanation();
+    if (!link_.HasDevice()) ShowNoUnitExplanation();
 }
 
 void MainWindowViewController::AttachSequence() {
@@ -328,7 +328,7 @@ void MainWindowViewController::AttachSequence() {
     InitializeControls();
     SetExplanation(text::ExplanationConnected);
     ReadListener listener(*this);
-    const ReadOutcome outcome = ReadUnit(*plugNPlay_, State(), listener);
+    const ReadOutcome outcome = ReadUnit(link_, state_, listener);
     if (outcome == ReadOutcome::Unsupported) {
         InitializeControls();
         alertBox(text::UnsupportedFirmware);
@@ -338,7 +338,7 @@ void MainWindowViewController::AttachSequence() {
         return;
     }
     // Never show a unit as connected once it is gone, whatever the read got.
-    if (outcome != ReadOutcome::Done || !plugNPlay_->HasDevice()) {
+    if (outcome != ReadOutcome::Done || !link_.HasDevice()) {
         InitializeControls();
         emit unitRead(false);
         return;
@@ -349,9 +349,9 @@ void MainWindowViewController::AttachSequence() {
 void MainWindowViewController::DetachSequence() { InitializeControls(); }
 
 void MainWindowViewController::RunFactoryReset() {
-    DeviceState& s = State();
+    DeviceState& s = state_;
     s.InitialState = false;
-    const int serial = plugNPlay_->ConnectionSerial();
+    const int serial = link_.ConnectionSerial();
     const int response = ConfirmBox(text::ProductTitle, text::ResetConfirm);
     if (response == ALERT_SECOND_BUTTON) {
         ConsoleLine(text::ConsoleCancelled);
@@ -364,7 +364,7 @@ void MainWindowViewController::RunFactoryReset() {
     ConsoleLine(text::ConsoleResetting);
     // The user agreed to reset the unit that was shown when asked; another one plugged in while the
     // box was open has not even been read yet.
-    if (plugNPlay_->ConnectionSerial() != serial) {
+    if (link_.ConnectionSerial() != serial) {
         InitializeControls();
         alertBox(text::ResetFailed);
         return;
@@ -372,7 +372,7 @@ void MainWindowViewController::RunFactoryReset() {
     ResetListener listener(*this);
     // A pedal that did not take its factory setting leaves the reset unfinished: say so, rather
     // than let the user take the unit for reset.
-    if (FactoryReset(*plugNPlay_, State(), listener) != ExchangeEnding::Answered) alertBox(text::ResetFailed);
+    if (FactoryReset(link_, state_, listener) != ExchangeEnding::Answered) alertBox(text::ResetFailed);
 }
 
 // ---- Edit flow ---------------------------------------------------------------------------------
@@ -384,7 +384,7 @@ void MainWindowViewController::buttonSetPedal3Standard_Clicked() { OpenStandardD
 void MainWindowViewController::buttonSetPedal4Standard_Clicked() { OpenStandardDialog(4); }
 
 void MainWindowViewController::OpenStandardDialog(int pedal) {
-    DeviceState& s = State();
+    DeviceState& s = state_;
     QPushButton* button = StandardButton(pedal);
     button->setEnabled(false);
     s.SettingEnabled = false;
@@ -402,7 +402,7 @@ void MainWindowViewController::OpenStandardDialog(int pedal) {
 
 AdvancedSettingDialogViewController* MainWindowViewController::SetPedal2Advanced_clicked(int pedal) {
     if (!IsPedalIndex(pedal)) return nullptr;
-    DeviceState& s = State();
+    DeviceState& s = state_;
     // SettingEnabled is left as it is: this dialog's edits go out only when a standard edit armed
     // the send.
     s.SelectedPedalNo = pedal;
@@ -416,12 +416,12 @@ AdvancedSettingDialogViewController* MainWindowViewController::SetPedal2Advanced
 
 // The write is a step of its own: what is asked for while it waits for the unit runs after it.
 void MainWindowViewController::SettingDialog_OK() {
-    DeviceState& s = State();
+    DeviceState& s = state_;
     if (!s.SettingEnabled) return;
     const bool outermost = !stepRunning_;
     stepRunning_ = true;
     WritePedalContents();
-    const ExchangeEnding ending = WritePedal(*plugNPlay_, s, s.SelectedPedalNo);
+    const ExchangeEnding ending = WritePedal(link_, s, s.SelectedPedalNo);
     if (ending != ExchangeEnding::Answered) {
         AlertExchangeFailure(ending);
         InitializeControls();

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "device/HidBackend.h"
+#include "model/DeviceState.h"
 #include "ui/DialogHost.h"
 
 class QLabel;
@@ -45,10 +46,9 @@ public:
     static constexpr std::array<int, 3> BLOCK_LEFT{240, 15, 465};  // pedals 0, 1, 2 with no shift
     static constexpr int FORM_HEIGHT = 480;  // below the menu bar
 
-    // `backend` is not owned and must outlive the window. The connection manager is created over it
-    // here (it probes once for a unit already plugged in); what the probe found is handled as soon
-    // as the event loop runs.
-    explicit MainWindowViewController(HidBackend& backend, QWidget* parent = nullptr);
+    // `state` and `link` belong to the application and must outlive the window. What the link's
+    // probe found is handled as soon as the event loop runs.
+    MainWindowViewController(DeviceState& state, HID_PnP& link, QWidget* parent = nullptr);
     ~MainWindowViewController() override;
 
     // DialogHost.
@@ -57,6 +57,8 @@ public:
 
     // Puts pedal SelectedPedalNo's description into its text view (none for an index outside 0..4).
     void WritePedalContents();
+    // The same for pedal `pedal`.
+    void WritePedalContents(int pedal);
     // The look without a unit: default names, three columns, every control disabled or hidden.
     void InitializeControls();
     // Width, columns and names for a unit with `count` pedals; every button disabled.
@@ -129,7 +131,8 @@ private:
     QPushButton* AdvancedButton(int pedal) const { return advanced_[static_cast<std::size_t>(pedal)]; }
 
     std::unique_ptr<Ui::MainWindowViewController> ui_;
-    std::unique_ptr<HID_PnP> plugNPlay_;
+    DeviceState& state_;
+    HID_PnP& link_;
     std::array<QLabel*, 5> names_{};
     std::array<QPlainTextEdit*, 5> texts_{};
     std::array<QPushButton*, 5> standard_{};

@@ -15,7 +15,6 @@ TEST(Connection, TheProbeTakesAUnitThatIsThereAndEveryPlugAndUnplugIsSignalled) 
     EXPECT_TRUE(rig.link.HasDevice() && rig.unit.IsOpen());
     EXPECT_EQ(rig.link.myDevice(), "sim:0");
     EXPECT_TRUE(State().DeviceDetected && State().DeviceDetectedChanged);
-    EXPECT_EQ(State().selfRef, &rig.link);
 
     QSignalSpy attached(&rig.link, &HID_PnP::unitAttached);
     QSignalSpy removed(&rig.link, &HID_PnP::unitRemoved);
@@ -60,23 +59,26 @@ TEST(Connection, GuardsKeepANotificationOfTheSameKindFromStartingAgain) {
     rig.unit.Plug();
     EXPECT_FALSE(rig.link.HasDevice());
     State().flag_MyNewDeviceCallback = false;
-    MyNewDeviceCallback();
+    emit rig.unit.arrived(QStringLiteral("sim:0"));
     ASSERT_TRUE(rig.link.HasDevice());
 
     State().flag_MyRemovalCallback = true;
-    MyRemovalCallback(QStringLiteral("sim:0"));
+    emit rig.unit.removed(QStringLiteral("sim:0"));
     EXPECT_TRUE(rig.link.HasDevice());
     State().flag_MyRemovalCallback = false;
-    MyRemovalCallback(QStringLiteral("sim:0"));
+    emit rig.unit.removed(QStringLiteral("sim:0"));
     EXPECT_FALSE(rig.link.HasDevice());
 }
 
+// Each manager hears its own backend and keeps the flags of its own state.
 TEST(Connection, ASecondManagerDoesNotHearTheFirstOnesUnit) {
+    LinkRig current(DefaultUnitImage(), 1, false);
     SimulatedUnit first;
-    HID_PnP stale(first);
-    LinkRig current(DefaultUnitImage(), 1, false);  // publishes itself; `stale` is no longer reachable
+    DeviceState other;
+    HID_PnP stale(first, other);
     first.Unplug();
     first.Plug();
+    EXPECT_TRUE(stale.HasDevice() && other.DeviceDetected);
     EXPECT_FALSE(current.link.HasDevice() || State().DeviceDetected);
 }
 
