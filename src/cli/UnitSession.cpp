@@ -5,10 +5,10 @@
 
 #include "cli/CliOutput.h"
 #include "cli/ExitStatus.h"
-#include "cli/SelectedUnitBackend.h"
 #include "device/Alert.h"
 #include "device/Diagnostics.h"
 #include "device/HID_PnP.h"
+#include "device/SelectedUnitBackend.h"
 #include "device/UnitFlows.h"
 #include "model/DeviceState.h"
 #include "model/PedalNames.h"

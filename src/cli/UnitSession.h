@@ -17,12 +17,11 @@
 namespace tarvik {
 class HidBackend;
 class HID_PnP;
+class SelectedUnitBackend;
 class SimulatedUnit;
 }  // namespace tarvik
 
 namespace tarvik::cli {
-
-class SelectedUnitBackend;
 
 // A pedal's mode and common data as they were meant to be stored.
 struct WrittenPedal {

@@ -50,8 +50,4 @@ ExchangeEnding WritePedal(HID_PnP& link, DeviceState& state, int pedal);
 // reset. Answered when every exchange was answered, else the first failure's ending.
 ExchangeEnding FactoryReset(HID_PnP& link, DeviceState& state, UnitFlowListener& listener);
 
-// Puts the factory setting of pedal `pedal` into a mode and common record (only the bytes it names).
-// Pedals outside 0..4 are left alone.
-void ApplyFactorySetting(int pedal, std::uint8_t& mode, CommonRecord& common);
-
 }  // namespace tarvik

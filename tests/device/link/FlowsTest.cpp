@@ -9,6 +9,7 @@
 #include "LinkRig.h"
 #include "device/Reports.h"
 #include "device/UnitFlows.h"
+#include "model/FactorySettings.h"
 #include "support/Builders.h"
 #include "support/ScriptedPresenter.h"
 
