@@ -6,6 +6,8 @@
 // harmless answer. For documentation; not installed.
 #include <QAction>
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QBuffer>
 #include <QMessageBox>
 #include <QPixmap>
@@ -107,6 +109,9 @@ void ShootBox(QApplication& app, QWidget& window, const QString& menuItem, const
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The pictures show the program as it starts for a new user, whatever this user has chosen.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     const QStringList args = QApplication::arguments();
     if (args.size() != 3 && args.size() != 4) {
         std::cerr << "usage: tarvik-shot UNITFILE OUT.png [MENUITEM]\n";

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "app/MenuClass.h"
+#include "app/Preferences.h"
 #include "app/SimulationMenu.h"
 #include "device/Alert.h"
 #include "device/HID_PnP.h"
@@ -31,6 +32,9 @@ AppDelegate::AppDelegate(const StartOptions& options, QObject* parent) : QObject
     presenter_->SetWindow(window_.get());
     menu_ = new MenuClass(*window_->menuBar(), state_, this);
     connect(menu_, &MenuClass::factoryResetRequested, window_.get(), &MainWindowViewController::RequestFactoryReset);
+    connect(menu_, &MenuClass::advancedSettingsToggled, window_.get(),
+            &MainWindowViewController::SetAdvancedSettingsEnabled);
+    window_->SetAdvancedSettingsEnabled(AdvancedSettingsWanted());
     if (simulated_) simulationMenu_ = new SimulationMenu(*window_->menuBar(), *simulated_, this);
     // The menu bar has its items now; the window's fixed height includes it.
     window_->InitializeControls();

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/Preferences.h"
 #include "app/QuickStartGuide.h"
 #include "device/Alert.h"
 #include "model/DeviceState.h"
@@ -39,6 +40,14 @@ MenuClass::MenuClass(QMenuBar& bar, DeviceState& state, QObject* parent) : QObje
     unit->setObjectName(QStringLiteral("menuTarvik"));
     connect(AddItem(unit, "工場出荷状態に戻す(&R)…", "menuItemInitialState"), &QAction::triggered, this,
             &MenuClass::InitialStateToolStripMenuItem_Click);
+    unit->addSeparator();
+    QAction* advanced = AddItem(unit, text::AdvancedSettingsItem, "menuItemAdvancedSettings");
+    advanced->setCheckable(true);
+    advanced->setChecked(AdvancedSettingsWanted());
+    connect(advanced, &QAction::toggled, this, [this](bool on) {
+        SetAdvancedSettingsWanted(on);
+        emit advancedSettingsToggled(on);
+    });
 
     QMenu* help = bar.addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("menuHelp"));

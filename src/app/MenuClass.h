@@ -36,6 +36,8 @@ public:
 signals:
     // The user chose the factory reset; the main window confirms and runs it.
     void factoryResetRequested();
+    // The user turned "高度な設定を使う" on or off (the choice is already kept for the next run).
+    void advancedSettingsToggled(bool on);
 
 private:
     static void AddMenuBarKey(QMenuBar& bar);

@@ -10,6 +10,7 @@
 #include "device/HID_PnP.h"
 #include "device/SelectedUnitBackend.h"
 #include "device/UnitFlows.h"
+#include "device/WriteFlow.h"
 #include "model/DeviceState.h"
 #include "model/PedalNames.h"
 #include "model/Texts.h"
@@ -162,6 +163,35 @@ int UnitSession::Write(int p) {
     return ending == ExchangeEnding::Answered ? EXIT_OK : EXIT_UNIT;
 }
 
+int UnitSession::WriteChecked(int p, const modes::ModeChoice& choice) {
+    const WriteResult result = WriteChoice(*link_, state_, p, choice);
+    switch (result.outcome) {
+    case WriteOutcome::Failed:
+        AlertExchangeFailure(result.ending);
+        Error(QStringLiteral("writing pedal %1 failed (see above)").arg(p));
+        return EXIT_UNIT;
+    case WriteOutcome::Differs:
+        ReportDifference(p, result.mode, result.common);
+        return EXIT_UNIT;
+    case WriteOutcome::Stored:
+        break;
+    }
+    // A simulated unit keeps its settings in its file: only once they are there has the write
+    // succeeded, so the caller's confirmation comes after this.
+    return SaveSimulation();
+}
+
+void UnitSession::ReportDifference(int p, std::uint8_t mode, const CommonRecord& common) {
+    const WrittenPedal now = RecordOf(p);
+    Error(QStringLiteral("pedal %1 (%2): the unit reads back mode %3, common %4, but mode %5, common %6 was written")
+              .arg(p)
+              .arg(QString::fromStdString(ShownPedalName(state_.NumberOfPedals, p)))
+              .arg(now.mode)
+              .arg(Bytes(now.common))
+              .arg(mode)
+              .arg(Bytes(common)));
+}
+
 int UnitSession::VerifyWritten(const std::vector<WrittenPedal>& written) {
     if (written.empty()) return EXIT_OK;
     if (Read() != EXIT_OK) {
@@ -172,13 +202,7 @@ int UnitSession::VerifyWritten(const std::vector<WrittenPedal>& written) {
     for (const WrittenPedal& w : written) {
         const WrittenPedal now = RecordOf(w.pedal);
         if (w.pedal < state_.NumberOfPedals && now.mode == w.mode && now.common == w.common) continue;
-        Error(QStringLiteral("pedal %1 (%2): the unit reads back mode %3, common %4, but mode %5, common %6 was written")
-                  .arg(w.pedal)
-                  .arg(QString::fromStdString(ShownPedalName(state_.NumberOfPedals, w.pedal)))
-                  .arg(now.mode)
-                  .arg(Bytes(now.common))
-                  .arg(w.mode)
-                  .arg(Bytes(w.common)));
+        ReportDifference(w.pedal, w.mode, w.common);
         status = EXIT_UNIT;
     }
     if (status != EXIT_OK) return status;

@@ -12,6 +12,7 @@
 
 #include "cli/CliArgs.h"
 #include "model/DeviceState.h"
+#include "model/ModeChoice.h"
 #include "model/ProtocolConstants.h"
 
 namespace tarvik {
@@ -58,6 +59,10 @@ public:
     // Writes pedal `p` as the window does (its record, then the timing parameters). EXIT_OK when
     // the unit took both; else the exchange's failure has been told.
     int Write(int p);
+    // Writes pedal `p` with `choice` over its record and reads the pedal back (the one write flow
+    // of both programs); then saves a simulated unit's file. EXIT_OK only when the unit holds the
+    // record written; else what went wrong has been told.
+    int WriteChecked(int p, const modes::ModeChoice& choice);
     // Reads the unit again and compares each written pedal with what the unit now stores; then
     // saves a simulated unit's file (SaveSimulation).
     int VerifyWritten(const std::vector<WrittenPedal>& written);
@@ -69,6 +74,9 @@ public:
     DeviceState& Device() { return state_; }
 
 private:
+    // Tells that pedal `p` holds what the state says, not `mode` and `common`.
+    void ReportDifference(int p, std::uint8_t mode, const CommonRecord& common);
+
     // The session's one device state, handed to its connection manager and flows. State() reaches
     // it too, for the commands that take none.
     DeviceState state_;

@@ -5,6 +5,9 @@
 
 #include <QDialog>
 #include <memory>
+#include <optional>
+
+#include "model/ModeChoice.h"
 
 namespace Ui {
 class AdvancedSettingDialogViewController;
@@ -22,6 +25,10 @@ public:
     // they cannot show) and asks the unit for the pedal's additional data.
     AdvancedSettingDialogViewController(DialogHost& host, DeviceState& state, int pedal, QWidget* parent);
     ~AdvancedSettingDialogViewController() override;
+
+    // The setting a tab chose for the main window to write; nullopt while the tabs still hand over
+    // through the live record.
+    const std::optional<modes::ModeChoice>& Choice() const { return choice_; }
 
     // The click tab's enabling rule, and the multi-chord tab's list.
     void Change_C_control_VisibleEnabled();
@@ -42,6 +49,7 @@ private:
     const int pedal_;
     std::unique_ptr<Ui::AdvancedSettingDialogViewController> ui_;
     bool handingOver_ = false;
+    std::optional<modes::ModeChoice> choice_;
 };
 
 }  // namespace tarvik

@@ -34,11 +34,12 @@ MainWindowViewController::MainWindowViewController(DeviceState& state, HID_PnP& 
             &MainWindowViewController::buttonSetPedal3Standard_Clicked);
     connect(ui_->buttonSetPedal4Standard, &QPushButton::clicked, this,
             &MainWindowViewController::buttonSetPedal4Standard_Clicked);
+    for (int p = 0; p < NUMBER_OF_PEDALS_MAX; ++p)
+        connect(advanced_[static_cast<std::size_t>(p)], &QPushButton::clicked, this, [this, p] { SetPedal2Advanced_clicked(p); });
     for (QPlainTextEdit* view : texts_) view->document()->setDocumentMargin(3);
     for (QWidget* control : ui_->centralwidget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         design_.emplace_back(control, control->geometry());
     ApplyFontScale();
-    // The advanced dialog is not offered: its buttons stay disabled and lead nowhere.
 
     exit_ = [](int status) { QCoreApplication::exit(status); };
 

@@ -16,6 +16,7 @@
 
 #include "device/HidBackend.h"
 #include "model/DeviceState.h"
+#include "model/ModeChoice.h"
 #include "ui/DialogHost.h"
 
 class QLabel;
@@ -51,7 +52,8 @@ public:
     MainWindowViewController(DeviceState& state, HID_PnP& link, QWidget* parent = nullptr);
     ~MainWindowViewController() override;
 
-    // DialogHost.
+    // DialogHost. SettingDialog_OK writes pedal SelectedPedalNo's record as the state holds it, when
+    // SettingEnabled is set.
     void SettingDialog_OK() override;
     HID_PnP& plugNPlay() override;
 
@@ -80,9 +82,14 @@ public:
     void buttonSetPedal2Standard_Clicked();
     void buttonSetPedal3Standard_Clicked();
     void buttonSetPedal4Standard_Clicked();
-    // Opens the advanced dialog for `pedal`. Nothing in the window leads here: the advanced buttons
-    // stay disabled. Returns the dialog (deleted when it closes).
+    // Opens the advanced dialog for `pedal` (the advanced buttons lead here while the advanced
+    // settings are on) and writes the setting it hands back. Returns the dialog (deleted when it
+    // closes).
     AdvancedSettingDialogViewController* SetPedal2Advanced_clicked(int pedal);
+
+    // The menu's "高度な設定を使う": off, every advanced button is disabled (and says why); on, each
+    // pedal of the unit shown has its advanced button, enabled.
+    void SetAdvancedSettingsEnabled(bool on);
 
     // How the program ends when the unit's firmware is refused (tests record the status instead).
     using ExitHandler = std::function<void(int status)>;
@@ -109,6 +116,12 @@ private:
     void DetachSequence();
     void RunFactoryReset();
     void OpenStandardDialog(int pedal);
+    // Writes what a dialog handed back, verifies it and tells the user the outcome.
+    void WriteChoiceStep(int pedal, const modes::ModeChoice& choice);
+    template <class Write>
+    void RunWrite(int pedal, Write write);
+    // Each advanced button as the opt-in and the pedal's presence say.
+    void RefreshAdvancedButtons();
     // Width and shift are of the design; they are applied at the font's scale.
     void SetWindowWidth(int width);
     void SetShift(int shift);
@@ -153,6 +166,8 @@ private:
     bool stepRunning_ = false;
     bool stepsScheduled_ = false;
     bool exiting_ = false;
+    bool advancedOn_ = false;
+    std::array<bool, 5> present_{};  // pedals read from the unit shown
     QPointer<SettingDialogViewController> settingDialog_;
 };
 

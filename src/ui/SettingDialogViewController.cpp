@@ -2,7 +2,6 @@
 #include "ui/SettingDialogViewController.h"
 
 #include <QMetaObject>
-#include <QPointer>
 #include <QSignalBlocker>
 
 #include "device/Alert.h"
@@ -12,6 +11,7 @@
 #include "model/KeyTable.h"
 #include "model/Texts.h"
 #include "ui/DialogHost.h"
+#include "ui/standard/StandardModeChoice.h"
 #include "ui/standard/StandardTitle.h"
 #include "ui_SettingDialogViewController.h"
 
@@ -29,7 +29,7 @@ QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
-SettingDialogViewController::SettingDialogViewController(DialogHost& host, DeviceState& state, int pedal,
+SettingDialogViewController::SettingDialogViewController(DialogHost& host, const DeviceState& state, int pedal,
                                                          QWidget* parent)
     : QDialog(parent),
       host_(host),
@@ -45,7 +45,7 @@ SettingDialogViewController::SettingDialogViewController(DialogHost& host, Devic
     }
 }
 
-SettingDialogViewController::~SettingDialogViewController() { viewWillDisappear(); }
+SettingDialogViewController::~SettingDialogViewController() = default;
 
 void SettingDialogViewController::viewDidLoad() {
     ui_->setupUi(this);
@@ -322,49 +322,30 @@ void SettingDialogViewController::Change_buttonProgramTarvik_Enabled() {
 }
 
 void SettingDialogViewController::buttonProgramTarvik_Click() {
-    if (writing_) return;
     const int p = pedal_;
     if (!IsPedalIndex(p)) return;
-    ui_->buttonProgramTarvik->setEnabled(false);
-
-    auto& s = state_;
-    std::uint8_t& mode = s.OutputMode[static_cast<std::size_t>(p)];
-    CommonRecord& common = s.CommonData[static_cast<std::size_t>(p)];
     const QString id = SelectedTabIdentifier();
+    std::optional<modes::ModeChoice> choice;
     if (id == TabKeyboardId) {
-        // A key setting that is not complete would write a missing key: store and send nothing.
-        const KeyboardChoice choice = CurrentKeyboardChoice();
-        if (!IsComplete(choice)) {
+        // A key setting that is not complete would write a missing key: hand back nothing.
+        const KeyboardChoice keyboard = CurrentKeyboardChoice();
+        if (!IsComplete(keyboard)) {
             Change_buttonProgramTarvik_Enabled();
             return;
         }
-        StoreKeyboardChoice(choice, mode, common);
+        choice = KeyOutputOf(keyboard);
     } else if (id == TabMouseId) {
-        // No click chosen (a loaded combination of buttons): the record is sent as it is.
-        StoreClickChoice(CurrentClickChoice(), mode, common);
+        // No click chosen (a loaded combination of buttons): the record as it is.
+        const auto i = static_cast<std::size_t>(p);
+        choice = ClickModeChoice(CurrentClickChoice(), state_.OutputMode[i], state_.CommonData[i]);
     }
-
-    s.SettingEnabled = true;
-    ui_->buttonProgramTarvik->setEnabled(true);
-    HandOver();
+    if (!choice) return;
+    choice_ = choice;
+    accept();
 }
 
 void SettingDialogViewController::okButtonPressed() {
-    if (writing_) return;
-    HandOver();
-}
-
-void SettingDialogViewController::HandOver() {
-    // The main window sends pedal SelectedPedalNo. The dialog can open as soon as its pedal is
-    // read, while the read of the others moves SelectedPedalNo on: it names this dialog's pedal again.
-    if (IsPedalIndex(pedal_)) state_.SelectedPedalNo = pedal_;
-    // The send waits for the unit while events run; any close asked for meanwhile waits for it,
-    // so the dialog is never taken down under its own write.
-    QPointer<SettingDialogViewController> self(this);
-    writing_ = true;
-    host_.SettingDialog_OK();
-    if (!self) return;
-    writing_ = false;
+    choice_.reset();
     accept();
 }
 
@@ -373,15 +354,13 @@ void SettingDialogViewController::cancelButtonPressed() { reject(); }
 // Closing.
 
 void SettingDialogViewController::UnitRemoved() {
-    if (disappeared_) return;  // closed already; only the deletion is still to come
-    state_.StandardSettingDialogOpen = false;
-    state_.CloseStandardSetting = false;
+    if (closed_) return;  // closed already; only the deletion is still to come
+    choice_.reset();
     reject();
 }
 
 void SettingDialogViewController::done(int result) {
-    if (writing_) return;  // the write closes the dialog when the unit has answered
-    viewWillDisappear();
+    closed_ = true;
     if (loading_ || closePending_) {
         closePending_ = true;
         pendingResult_ = result;
@@ -398,12 +377,6 @@ void SettingDialogViewController::FinishPendingClose() {
 void SettingDialogViewController::setVisible(bool visible) {
     if (visible && closePending_) return;
     QDialog::setVisible(visible);
-}
-
-void SettingDialogViewController::viewWillDisappear() {
-    if (disappeared_) return;
-    disappeared_ = true;
-    state_.StandardSettingDialogOpen = false;
 }
 
 }  // namespace tarvik

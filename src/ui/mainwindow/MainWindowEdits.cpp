@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's edits: opening a pedal's dialog and writing what it hands back.
+// The main window's edits: opening a pedal's dialog and writing the setting it hands back.
 #include <QLabel>
 #include <QPushButton>
 
 #include "device/Alert.h"
 #include "device/HID_PnP.h"
-#include "device/UnitFlows.h"
+#include "device/WriteFlow.h"
+#include "model/PedalContents.h"
 #include "model/Texts.h"
 #include "ui/AdvancedSettingDialogViewController.h"
 #include "ui/MainWindowViewController.h"
@@ -21,48 +22,78 @@ void MainWindowViewController::buttonSetPedal4Standard_Clicked() { OpenStandardD
 
 void MainWindowViewController::OpenStandardDialog(int pedal) {
     DeviceState& s = state_;
-    QPushButton* button = StandardButton(pedal);
-    button->setEnabled(false);
-    s.SettingEnabled = false;
     s.SelectedPedalNo = pedal;
     s.PedalName = NameLabel(pedal)->text().toStdString();
-    button->setEnabled(true);
     s.StandardSettingDialogOpen = true;
 
     auto* dialog = new SettingDialogViewController(*this, s, pedal, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     settingDialog_ = dialog;
+    connect(dialog, &QDialog::finished, this, [this, dialog, pedal](int result) {
+        state_.StandardSettingDialogOpen = false;
+        state_.CloseStandardSetting = false;
+        if (result != QDialog::Accepted || !dialog->Choice()) return;
+        const modes::ModeChoice choice = *dialog->Choice();
+        WriteChoiceStep(pedal, choice);
+    });
     dialog->open();
 }
 
 AdvancedSettingDialogViewController* MainWindowViewController::SetPedal2Advanced_clicked(int pedal) {
     if (!IsPedalIndex(pedal)) return nullptr;
     DeviceState& s = state_;
-    // SettingEnabled is left as it is: this dialog's edits go out only when a standard edit armed
-    // the send.
     s.SelectedPedalNo = pedal;
     s.PedalName = NameLabel(pedal)->text().toStdString();
     auto* dialog = new AdvancedSettingDialogViewController(*this, s, pedal, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
+    connect(dialog, &QDialog::finished, this, [this, dialog, pedal](int result) {
+        if (result != QDialog::Accepted || !dialog->Choice()) return;
+        const modes::ModeChoice choice = *dialog->Choice();
+        WriteChoiceStep(pedal, choice);
+    });
     dialog->open();
     return dialog;
 }
 
-// The write is a step of its own: what is asked for while it waits for the unit runs after it.
+void MainWindowViewController::WriteChoiceStep(int pedal, const modes::ModeChoice& choice) {
+    RunWrite(pedal, [&] { return WriteChoice(link_, state_, pedal, choice); });
+}
+
+// The advanced dialog's tabs hand over through the live record of SelectedPedalNo, armed by
+// SettingEnabled.
 void MainWindowViewController::SettingDialog_OK() {
     DeviceState& s = state_;
     if (!s.SettingEnabled) return;
+    const int pedal = s.SelectedPedalNo;
+    if (!IsPedalIndex(pedal)) return;
+    const auto i = static_cast<std::size_t>(pedal);
+    const std::uint8_t mode = s.OutputMode[i];
+    const CommonRecord common = s.CommonData[i];
+    RunWrite(pedal, [&] { return WriteRecord(link_, s, pedal, mode, common); });
+}
+
+// The write is a step of its own: what is asked for while it waits for the unit runs after it.
+template <class Write>
+void MainWindowViewController::RunWrite(int pedal, Write write) {
     const bool outermost = !stepRunning_;
     stepRunning_ = true;
-    WritePedalContents();
-    const ExchangeEnding ending = WritePedal(link_, s, s.SelectedPedalNo);
-    if (ending != ExchangeEnding::Answered) {
-        AlertExchangeFailure(ending);
+    const std::string name = NameLabel(pedal)->text().toStdString();
+    const WriteResult result = write();
+    switch (result.outcome) {
+    case WriteOutcome::Stored:
+        WritePedalContents(pedal);
+        alertBox(text::SettingDoneBefore + name + text::SettingDoneAfter);
+        break;
+    case WriteOutcome::Differs:
+        WritePedalContents(pedal);
+        alertBox(text::SettingDifferedBefore + name + text::SettingDifferedAfter + PedalContentsText(state_, pedal));
+        break;
+    case WriteOutcome::Failed:
+        AlertExchangeFailure(result.ending);
         InitializeControls();
-    } else {
-        alertBox(text::SettingDoneBefore + s.PedalName + text::SettingDoneAfter);
+        break;
     }
     if (!outermost) return;
     stepRunning_ = false;

@@ -120,6 +120,8 @@ void MainWindowViewController::InitializeControls() {
     SetWindowWidth(WIDTH_THREE_COLUMNS);
     for (int p = 3; p < NUMBER_OF_PEDALS_MAX; ++p) ShowBlock(p, false);
     SetShift(0);
+    present_.fill(false);
+    RefreshAdvancedButtons();
 }
 
 void MainWindowViewController::LayoutForPedalCount(int count) {
@@ -150,6 +152,8 @@ void MainWindowViewController::LayoutForPedalCount(int count) {
         const std::string name = PedalNameForCount(count, p);
         if (!name.empty()) ShowPedalName(p, name);
     }
+    present_.fill(false);
+    RefreshAdvancedButtons();
 }
 
 void MainWindowViewController::ActivatePedal(int pedal) {
@@ -157,7 +161,25 @@ void MainWindowViewController::ActivatePedal(int pedal) {
     NameLabel(pedal)->setEnabled(true);
     TextView(pedal)->setVisible(true);
     StandardButton(pedal)->setEnabled(true);
-    AdvancedButton(pedal)->setEnabled(false);
+    present_[static_cast<std::size_t>(pedal)] = true;
+    RefreshAdvancedButtons();
+}
+
+void MainWindowViewController::SetAdvancedSettingsEnabled(bool on) {
+    advancedOn_ = on;
+    RefreshAdvancedButtons();
+}
+
+// Off, the buttons are as they have always been: disabled, and pedals 3 and 4 without one. On,
+// every pedal shown has one, so the rows stay even.
+void MainWindowViewController::RefreshAdvancedButtons() {
+    const QString offTip = advancedOn_ ? QString() : QString::fromUtf8(text::AdvancedButtonOffTip);
+    for (int p = 0; p < NUMBER_OF_PEDALS_MAX; ++p) {
+        QPushButton* button = AdvancedButton(p);
+        button->setEnabled(advancedOn_ && present_[static_cast<std::size_t>(p)]);
+        button->setToolTip(offTip);
+        if (p >= 3) button->setVisible(advancedOn_ && !NameLabel(p)->isHidden());
+    }
 }
 
 void MainWindowViewController::WritePedalContents() { WritePedalContents(state_.SelectedPedalNo); }
