@@ -103,12 +103,14 @@ void SettingDialogViewController::viewDidLoad() {
         // No record to show or to write: leave every choice empty and the write button off.
         ui_->radiobuttonNoModifiers->setChecked(true);
         Change_K_Controls_Enabled();
-        ui_->buttonProgramTarvik->setEnabled(false);
+        SetWriteEnabled(false);
         return;
     }
 
     LoadKeyboardTab(p);
     LoadMouseTab(p);
+    OneTabStop(ModifierRadios());
+    OneTabStop(ClickRadios());
     Change_buttonProgramTarvik_Enabled();
 
     if (!WithinStandard) WarnOutOfStandard(p);
@@ -213,12 +215,27 @@ void SettingDialogViewController::listboxKeys_SelectedIndexChanged_manual() {
     if (usage >= 0) ui_->textboxExplanation->setText(Q(GetKeyExplanation(usage)));
 }
 
+std::vector<QRadioButton*> SettingDialogViewController::ModifierRadios() const {
+    return {ui_->radiobuttonNoModifiers, ui_->radiobuttonWithModifiers, ui_->radiobuttonOnlyModifiers};
+}
+
+std::vector<QRadioButton*> SettingDialogViewController::ClickRadios() const {
+    return {ui_->radiobuttonLeftClick, ui_->radiobuttonRightClick, ui_->radiobuttonCenterClick,
+            ui_->radiobuttonDoubleClick};
+}
+
+// A set of radio choices is one Tab stop, its chosen one (or its first); the arrow keys move within it.
+void SettingDialogViewController::OneTabStop(const std::vector<QRadioButton*>& radios) {
+    QRadioButton* stop = radios.front();
+    for (QRadioButton* radio : radios)
+        if (radio->isChecked()) stop = radio;
+    for (QRadioButton* radio : radios) radio->setFocusPolicy(radio == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 void SettingDialogViewController::ChooseModifierRadio(QRadioButton* chosen) {
     // A click always leaves the clicked choice on, as a radio button does.
-    for (QRadioButton* radio :
-         {ui_->radiobuttonNoModifiers, ui_->radiobuttonWithModifiers, ui_->radiobuttonOnlyModifiers}) {
-        radio->setChecked(radio == chosen);
-    }
+    for (QRadioButton* radio : ModifierRadios()) radio->setChecked(radio == chosen);
+    OneTabStop(ModifierRadios());
     Change_K_Controls_Enabled();
     Change_K_buttonProgramTarvik_Enabled();
 }
@@ -256,7 +273,7 @@ void SettingDialogViewController::Change_K_buttonProgramTarvik_Enabled() {
     const KeyboardChoice choice = CurrentKeyboardChoice();
     if (choice.radio == ModifierRadio::None) return;
     K_buttonProgramTarvik_Enabled = IsComplete(choice);
-    ui_->buttonProgramTarvik->setEnabled(K_buttonProgramTarvik_Enabled);
+    SetWriteEnabled(K_buttonProgramTarvik_Enabled);
 }
 
 KeyboardChoice SettingDialogViewController::CurrentKeyboardChoice() const {
@@ -276,12 +293,10 @@ KeyboardChoice SettingDialogViewController::CurrentKeyboardChoice() const {
 // Mouse tab.
 
 void SettingDialogViewController::ChooseClick(QRadioButton* chosen) {
-    for (QRadioButton* radio : {ui_->radiobuttonLeftClick, ui_->radiobuttonRightClick, ui_->radiobuttonCenterClick,
-                                ui_->radiobuttonDoubleClick}) {
-        radio->setChecked(radio == chosen);
-    }
+    for (QRadioButton* radio : ClickRadios()) radio->setChecked(radio == chosen);
+    OneTabStop(ClickRadios());
     M_buttonProgramTarvik_Enabled = true;
-    ui_->buttonProgramTarvik->setEnabled(M_buttonProgramTarvik_Enabled);
+    SetWriteEnabled(M_buttonProgramTarvik_Enabled);
 }
 
 void SettingDialogViewController::radiobuttonLeftClickClicked() { ChooseClick(ui_->radiobuttonLeftClick); }
@@ -314,11 +329,18 @@ void SettingDialogViewController::tabView_didSelect(int) { Change_buttonProgramT
 void SettingDialogViewController::Change_buttonProgramTarvik_Enabled() {
     const QString id = SelectedTabIdentifier();
     if (id == TabMouseId) {
-        ui_->buttonProgramTarvik->setEnabled(M_buttonProgramTarvik_Enabled);
+        SetWriteEnabled(M_buttonProgramTarvik_Enabled);
         return;
     }
     if (id != TabKeyboardId) SelectTab(TAB_KEYBOARD);
-    ui_->buttonProgramTarvik->setEnabled(K_buttonProgramTarvik_Enabled);
+    SetWriteEnabled(K_buttonProgramTarvik_Enabled);
+}
+
+// Return writes a chosen edit: the write button is the default whenever it can write, else OK is.
+void SettingDialogViewController::SetWriteEnabled(bool enabled) {
+    ui_->buttonProgramTarvik->setEnabled(enabled);
+    ui_->buttonProgramTarvik->setDefault(enabled);
+    ui_->okButton->setDefault(!enabled);
 }
 
 void SettingDialogViewController::buttonProgramTarvik_Click() {

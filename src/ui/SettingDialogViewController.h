@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <vector>
 #include <memory>
 #include <optional>
 
@@ -75,6 +76,10 @@ private:
     void Change_K_buttonProgramTarvik_Enabled();
     void Change_buttonProgramTarvik_Enabled();
 
+    void SetWriteEnabled(bool enabled);
+    std::vector<QRadioButton*> ModifierRadios() const;
+    std::vector<QRadioButton*> ClickRadios() const;
+    static void OneTabStop(const std::vector<QRadioButton*>& radios);
     void ChooseModifierRadio(QRadioButton* chosen);
     void ChooseClick(QRadioButton* chosen);
     void SelectTab(int index);

@@ -2,6 +2,7 @@
 // The standard dialog: what it shows for each record, the warning for what it cannot show, how
 // its controls enable one another, what its write button sends, and its keyboard use; and its
 // plain parts, the offered keys and the title line.
+#include <QAccessible>
 #include <QApplication>
 #include <algorithm>
 
@@ -225,20 +226,48 @@ TEST_F(StandardDialogTest, TheKeyboardReachesEveryControlInTheOrderOnTheScreen) 
         EXPECT_EQ(list->itemText(index).toStdString(), name) << index;
     }
     EXPECT_EQ(names(TabOrder(*dialog)),
-              "qt_tabwidget_tabbar radiobuttonNoModifiers radiobuttonWithModifiers radiobuttonOnlyModifiers "
-              "checkboxCtrl checkboxShift checkboxAlt checkboxWindowsKey listboxKeys buttonProgramTarvik "
-              "cancelButton okButton");
+              "qt_tabwidget_tabbar radiobuttonWithModifiers checkboxCtrl checkboxShift checkboxAlt checkboxWindowsKey "
+              "listboxKeys buttonProgramTarvik cancelButton okButton");  // a set of radio choices is one stop
     auto* tabs = Find<QTabWidget>(*dialog, "tabcontrolOutputMode");
     ASSERT_TRUE(Activate(*dialog));
     QTest::keyClick(dialog, Qt::Key_M, Qt::AltModifier);
     EXPECT_EQ(tabs->currentWidget()->objectName().toStdString(), "Tab_Mouse");
     EXPECT_EQ(names(TabOrder(*dialog)),
-              "qt_tabwidget_tabbar radiobuttonLeftClick radiobuttonRightClick radiobuttonCenterClick "
-              "radiobuttonDoubleClick cancelButton okButton");  // no click chosen: nothing to write
+              "qt_tabwidget_tabbar radiobuttonLeftClick cancelButton okButton");  // no click chosen: nothing to write
     QTest::keyClick(dialog, Qt::Key_K, Qt::AltModifier);
     EXPECT_EQ(tabs->currentWidget()->objectName().toStdString(), "Tab_Keyboard");
     QTest::keyClick(dialog, Qt::Key_Y, Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), Find(*dialog, "listboxKeys"));
+}
+
+// Return writes a chosen edit (OK stays the default while nothing can be written); the arrow keys
+// move a radio choice within its set and never out of it, as they do for radio buttons.
+TEST_F(StandardDialogTest, ReturnWritesAChosenEditAndTheArrowsMoveWithinEachSetOfChoices) {
+    OpenOn(0, Marked({0x00, 0}));
+    ASSERT_TRUE(Activate(*dialog));
+    auto* ok = Find<QPushButton>(*dialog, "okButton");
+    auto* write = Find<QPushButton>(*dialog, "buttonProgramTarvik");
+    EXPECT_TRUE(ok->isDefault() && !write->isDefault());
+    Find(*dialog, "radiobuttonNoModifiers")->setFocus();
+    const struct { Qt::Key key; const char* checked; } steps[] = {
+        {Qt::Key_Down, "radiobuttonWithModifiers"}, {Qt::Key_Down, "radiobuttonOnlyModifiers"},
+        {Qt::Key_Down, "radiobuttonOnlyModifiers"}, {Qt::Key_Up, "radiobuttonWithModifiers"},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), step.key);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), step.checked);
+        EXPECT_TRUE(On(step.checked)) << step.checked;
+        EXPECT_EQ(On("radiobuttonNoModifiers") + On("radiobuttonWithModifiers") + On("radiobuttonOnlyModifiers"), 1);
+    }
+    EXPECT_TRUE(Usable("checkboxCtrl")) << "the choice's rules follow the keys";
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Find(*dialog, "radiobuttonWithModifiers"))->role(),
+              QAccessible::RadioButton);
+    Do("checkboxShift");
+    Do("key:b");
+    EXPECT_TRUE(write->isDefault() && !ok->isDefault());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(Gone());
+    EXPECT_EQ(unit->Image().pedals[1].common, Marked({0x02, 5}));
 }
 
 TEST(StandardKeyList, OffersExactlyTheStandardUsageRangesAndLooksUpOnlyFilledEntries) {
