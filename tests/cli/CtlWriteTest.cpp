@@ -153,10 +153,8 @@ TEST(CtlSnapshot, DumpWritesToStandardOutputOrToAFileItMayReplace) {
         QStringList args;
         const char* written;  // the entry that receives the snapshot; empty: standard output
     } cases[] = {
-        {{"dump"}, ""},
         {{"dump", "-"}, ""},
         {{"dump", "@/new.json"}, "new.json"},
-        {{"dump", "--force", "@/new.json"}, "new.json"},
         {{"dump", "--force", "@/file"}, "file"},
         // Through the link to its file; the link stays a link.
         {{"--force", "dump", "@/link-to-file"}, "file"},

@@ -88,10 +88,8 @@ TEST_F(MenuTest, EveryCommandDoesItsOneThingAndIsReachedFromTheKeyboard) {
     QTest::keyClick(openMenu(), Qt::Key_Right);
     ASSERT_TRUE(QTest::qWaitFor([&] { return openMenu() && openMenu()->objectName() == "menuTarvik"; }, 1000));
     QTest::keyClick(openMenu(), Qt::Key_R);
-    EXPECT_TRUE(State().InitialState);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !presenter.All().empty(); }, 3000)) << "the main window confirms";
     EXPECT_TRUE(presenter.All()[0].confirmation);
-    EXPECT_FALSE(State().InitialState);
 
     presenter.Clear();
     ClearOpenedUrls();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every way the dialog closes: none of them writes and all of them mark it closed; and however it
-// closes as the unit goes, nothing is left behind that would close the next one.
+// Every way the dialog closes but its write button writes nothing; and however it closes as the
+// unit goes, nothing is left behind that would close the next one.
 #include "StandardFixture.h"
 
 namespace tarvik::test {
@@ -8,7 +8,7 @@ namespace {
 
 using Close = void (*)(SettingDialogViewController&, SimulatedUnit&);
 
-TEST_F(StandardDialogTest, EveryWayOfClosingSendsNothingAndMarksItClosed) {
+TEST_F(StandardDialogTest, EveryWayOfClosingSendsNothing) {
     const std::pair<const char*, Close> cases[] = {
         {"OK", [](auto& d, auto&) { Click(d, "okButton"); }},
         {"cancel", [](auto& d, auto&) { Click(d, "cancelButton"); }},
@@ -25,7 +25,6 @@ TEST_F(StandardDialogTest, EveryWayOfClosingSendsNothingAndMarksItClosed) {
         close(*dialog, *unit);
         EXPECT_FALSE(dialog && dialog->isVisible()) << "closed at once";
         EXPECT_TRUE(Gone());
-        EXPECT_FALSE(State().StandardSettingDialogOpen || State().CloseStandardSetting || State().SettingEnabled);
         EXPECT_EQ(State().CommonData[1], Marked({0x01, 4}));
         EXPECT_EQ(unit->CommandCount(SET_OUTPUT_MODE_AND_DATA), 0);
     }
