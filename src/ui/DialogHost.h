@@ -10,7 +10,8 @@ class HID_PnP;
 class DialogHost {
 public:
     virtual ~DialogHost() = default;
-    // Refreshes the selected pedal's description and sends its record when SettingEnabled is set.
+    // Writes pedal SelectedPedalNo's record as the state holds it, when SettingEnabled is set (for
+    // a dialog that hands over through the live record rather than with its Choice()).
     virtual void SettingDialog_OK() = 0;
     // The connection manager of the main window.
     virtual HID_PnP& plugNPlay() = 0;
