@@ -77,7 +77,6 @@ signals:
     void reportReceived(const QByteArray& report);
 
 private:
-
     // One exchange from send to answer. It lives on its caller's stack, so an exchange started
     // inside another's wait keeps its own answer.
     struct InFlight;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: one block per pedal (name, description, standard and advanced buttons), laid out
 // for the unit's pedal count. It reads a unit when the connection manager says one is attached,
-// clears itself when it goes, and runs the factory reset the menu asks for.
+// clears itself when it goes, writes the setting a pedal's dialog hands back, and runs the factory
+// reset the menu asks for.
 #pragma once
 
 #include <QMainWindow>
