@@ -110,7 +110,7 @@ TEST(CtlSnapshot, RestoreWritesOnlyWhatItMay) {
         int exitCode;
         const char* out;  // after "Restored "; the snapshot's path is written as FILE
         const char* err;
-        const char* writes;
+        const char* writes;  // the pedals written (their bytes are the write flow's)
     } cases[] = {
         {"one chord is written, several chords are refused, the others are written",
          UnitJson({{9, "2c 0a 10 81 00 01 02 04 05 00 00 00 00"},
@@ -118,16 +118,12 @@ TEST(CtlSnapshot, RestoreWritesOnlyWhatItMay) {
                    {1, "04 00 00 00 00 00 00 00 00 00 00 00 00"}}),
          ThreePedals(), 1, "2 of 3 pedals from FILE; 1 refused.\n",
          "pedal 1 (左ペダル): not restored: its multi-chord setting (mode 9)",
-         "> 94 00 09 2c 0a 10 81 00 01 02 04 05 00 00 00 00\n"
-         "> 92 19 14 0f 0f 10 81 00 01 02 04 05 00 00 00 00\n"
-         "> 94 02 01 04 00 00 00 00 00 00 00 00 00 00 00 00\n"
-         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 00"},
+         "0 2"},
         {"a multi-chord pedal the unit already holds is no refusal",
          UnitJson({{1, "02 00 00 00 00 00 00 00 00 00 00 00 00"}, {9, "2c 0a 10 02 00 00 02 04 05 00 00 00 00"}}),
          UnitJson({{1, "01 00 00 00 00 00 00 00 00 00 00 00 00"}, {9, "2c 0a 10 02 00 00 02 04 05 00 00 00 00"}}), 0,
          "1 of 2 pedals from FILE; 1 already as in the snapshot.\n", "",
-         "> 94 00 01 02 00 00 00 00 00 00 00 00 00 00 00 00\n"
-         "> 92 19 14 0f 0f 00 00 00 00 00 00 00 00 00 00 00"},
+         "0"},
         {"another pedal count is refused before anything is written",
          UnitJson({{1, "01 00 00 00 00 00 00 00 00 00 00 00 00"}, {1, "02 00 00 00 00 00 00 00 00 00 00 00 00"}}),
          ThreePedals(), 2, nullptr, " holds 2 pedals but this unit has 3; nothing was written", ""},
@@ -141,7 +137,9 @@ TEST(CtlSnapshot, RestoreWritesOnlyWhatItMay) {
         EXPECT_EQ(r.exitCode, c.exitCode);
         EXPECT_EQ(r.out, c.out ? "Restored " + QString::fromUtf8(c.out).replace("FILE", snapshot) : QString());
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.err))) << r.err.toStdString();
-        EXPECT_EQ(WriteReports(r.err).join('\n').toStdString(), c.writes);
+        QStringList written;
+        for (const QString& report : LinesStartingWith(r.err, "> 94 ")) written << QString::number(report.mid(5, 2).toInt());
+        EXPECT_EQ(written.join(' ').toStdString(), c.writes);
         if (!*c.writes) {
             EXPECT_EQ(folder.Read("unit.json"), c.unit);
         }
