@@ -33,17 +33,20 @@ public:
 
 }  // namespace
 
-QString FirmwareText() {
-    const DeviceState& s = State();
+QString FirmwareText() { return FirmwareText(State()); }
+
+QString FirmwareText(const DeviceState& s) {
     return QStringLiteral("%1.%2.%3").arg(s.VersionNumberMajor).arg(s.VersionNumberMinor).arg(s.VersionNumberRevision);
 }
 
-WrittenPedal RecordOf(int p) {
+WrittenPedal RecordOf(int p) { return RecordOf(State(), p); }
+
+WrittenPedal RecordOf(const DeviceState& s, int p) {
     WrittenPedal w;
     w.pedal = p;
     if (!IsPedalIndex(p)) return w;
-    w.mode = State().OutputMode[static_cast<std::size_t>(p)];
-    w.common = State().CommonData[static_cast<std::size_t>(p)];
+    w.mode = s.OutputMode[static_cast<std::size_t>(p)];
+    w.common = s.CommonData[static_cast<std::size_t>(p)];
     return w;
 }
 
@@ -148,7 +151,7 @@ int UnitSession::Read() {
     case ReadOutcome::Unsupported:
         ErrorRaw(text::UnsupportedFirmware);
         Error(QStringLiteral("firmware %1 is not supported: this program speaks to firmware before major version %2")
-                  .arg(FirmwareText()).arg(FIRST_UNSUPPORTED_FIRMWARE_MAJOR));
+                  .arg(FirmwareText(state_)).arg(FIRST_UNSUPPORTED_FIRMWARE_MAJOR));
         return EXIT_UNIT;
     case ReadOutcome::Failed:
         break;
@@ -182,7 +185,7 @@ int UnitSession::WriteChecked(int p, const modes::ModeChoice& choice) {
 }
 
 void UnitSession::ReportDifference(int p, std::uint8_t mode, const CommonRecord& common) {
-    const WrittenPedal now = RecordOf(p);
+    const WrittenPedal now = RecordOf(state_, p);
     Error(QStringLiteral("pedal %1 (%2): the unit reads back mode %3, common %4, but mode %5, common %6 was written")
               .arg(p)
               .arg(QString::fromStdString(ShownPedalName(state_.NumberOfPedals, p)))
@@ -200,7 +203,7 @@ int UnitSession::VerifyWritten(const std::vector<WrittenPedal>& written) {
     }
     int status = EXIT_OK;
     for (const WrittenPedal& w : written) {
-        const WrittenPedal now = RecordOf(w.pedal);
+        const WrittenPedal now = RecordOf(state_, w.pedal);
         if (w.pedal < state_.NumberOfPedals && now.mode == w.mode && now.common == w.common) continue;
         ReportDifference(w.pedal, w.mode, w.common);
         status = EXIT_UNIT;

@@ -30,9 +30,11 @@ struct WrittenPedal {
     std::uint8_t mode = 0;
     std::array<std::uint8_t, NUMBER_OF_COMMON_DATA> common{};
 };
-// The record of pedal `p` in the shared state now.
+// The record of pedal `p` in `state` now (without: in the state State() reaches).
+WrittenPedal RecordOf(const DeviceState& state, int p);
 WrittenPedal RecordOf(int p);
-// "major.minor.revision" of the firmware version read from the unit.
+// "major.minor.revision" of the firmware version read from the unit into `state`.
+QString FirmwareText(const DeviceState& state);
 QString FirmwareText();
 
 class UnitSession {
