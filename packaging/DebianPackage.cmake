@@ -50,6 +50,11 @@ gives the user at the seat access to the unit.]])
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The udev rule names its helper by the full path under the install prefix.
+if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+  message(STATUS "A package of this build would name the udev helper under ${CMAKE_INSTALL_PREFIX}; "
+                 "configure with -DCMAKE_INSTALL_PREFIX=/usr to build the package")
+endif()
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${TARVIK_DEBIAN_REVISION})

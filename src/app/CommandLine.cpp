@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "model/ProtocolConstants.h"
-#include "sim/UnitFile.h"
+#include "storage/UnitFile.h"
 
 namespace tarvik {
 

@@ -2,12 +2,15 @@
 #include "cli/CliArgs.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 
 #include "cli/FormValues.h"
 #include "cli/SetForm.h"
+#include "cli/ShellQuote.h"
 #include "model/ModeChoice.h"
 #include "model/ProtocolConstants.h"
+#include "storage/NativeName.h"
+
+#include <sys/stat.h>
 
 namespace tarvik::cli {
 
@@ -52,10 +55,16 @@ const char* const kNotes =
     "built-in three-pedal unit that forgets everything when the command ends.\n"
     "\n"
     "Dump writes FILE whole or not at all, and only over a regular file (or through a symbolic\n"
-    "link to one); unit files are read only from regular files.\n"
+    "link to one); unit files are read only from regular files. A file is replaced only when you\n"
+    "may write it yourself, keeps its owner and permissions, and must still be the file that was\n"
+    "read (or looked at) when the command began: not a link or another file put there since.\n"
+    "File names are taken as the bytes given. An option may be given once; an empty value or\n"
+    "argument (an unset shell variable) is refused.\n"
     "\n"
     "Exit status: 0 success; 1 a unit problem (none found, no access, send error, time-out,\n"
-    "unsupported firmware, refused pedal, read-back mismatch); 2 bad usage or input.\n"
+    "unsupported firmware, refused pedal, read-back mismatch); 2 bad usage or input (also a file\n"
+    "that may not be written, and no for reset's question); 3 the work is done but standard\n"
+    "output could not be written (the message says what was done).\n"
     "\n";
 
 const char* const kExamplesBeforeSet =
@@ -171,6 +180,7 @@ struct Arity {
     int min;
     int max;
     const char* usage;
+    bool severalUnits = false;  // --simulate may then be given once for each unit
 };
 
 constexpr int kAny = 1000;
@@ -191,6 +201,29 @@ const Arity* FindCommand(const QString& name) {
     }
     return nullptr;
 }
+
+// The option whose name `name` is.
+const QCommandLineOption* OptionNamed(const QString& name, const QList<QCommandLineOption>& options) {
+    for (const QCommandLineOption& option : options) {
+        if (option.names().contains(name)) return &option;
+    }
+    return nullptr;
+}
+
+// The first option given more than once, or null.
+const QCommandLineOption* Repeated(const QCommandLineParser& parser, const QList<QCommandLineOption>& options) {
+    QList<const QCommandLineOption*> seen;
+    for (const QString& name : parser.optionNames()) {
+        const QCommandLineOption* option = OptionNamed(name, options);
+        if (option != nullptr && seen.contains(option)) return option;
+        seen << option;
+    }
+    return nullptr;
+}
+
+// True when `text` may be offered as typed: a shell word without control characters or bytes
+// that are not UTF-8.
+bool ShowsAsTyped(const QString& text) { return EscapedForMessage(text) == text; }
 
 // QCommandLineParser has no option with an optional value: "--simulate" alone becomes
 // "--simulate=" (empty value: the built-in unit). FILE must therefore be attached with '='.
@@ -281,11 +314,32 @@ ParseOutcome ParseCommandLine(const QStringList& arguments, CliRequest& request,
     parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("One of the commands below."),
                                  QStringLiteral("COMMAND [ARGUMENTS]"));
 
+    // An empty FILE is an unset shell variable, not the built-in unit (which is --simulate alone).
+    for (const QString& a : arguments.mid(1)) {
+        if (a == QLatin1String("--")) break;
+        if (a == QLatin1String("--simulate=") || a == QLatin1String("-simulate=")) {
+            message = QStringLiteral("--simulate= names no FILE (an unset shell variable?); --simulate alone is the "
+                                     "built-in unit");
+            return ParseOutcome::Error;
+        }
+    }
     QStringList parsed = NormaliseSimulate(arguments);
     const QStringList setArguments = TakeSetArguments(parsed, options);
     if (!parser.parse(parsed)) {
         message = parser.errorText() + QStringLiteral(" (see tarvikctl --help)");
         return ParseOutcome::Error;
+    }
+    if (const QCommandLineOption* twice = Repeated(parser, options)) {
+        const bool simulateTwice = twice->names().contains(QStringLiteral("simulate"));
+        const QStringList positional = parser.positionalArguments();
+        const Arity* arity = positional.isEmpty() ? nullptr : FindCommand(positional.first());
+        // Only a command that works on several units takes several simulated ones.
+        if (!simulateTwice || arity == nullptr || !arity->severalUnits) {
+            message = QStringLiteral("--%1 given more than once%2")
+                          .arg(twice->names().last(),
+                               simulateTwice ? QStringLiteral("; a command works on one unit") : QString());
+            return ParseOutcome::Error;
+        }
     }
     if (parser.isSet(help)) {
         // Qt names the program by the path it was started with; the help reads better without it.
@@ -321,14 +375,23 @@ ParseOutcome ParseCommandLine(const QStringList& arguments, CliRequest& request,
         message = QStringLiteral("unknown command '%1'; commands: list, show, set, reset, dump, restore, doctor "
                                  "(see tarvikctl --help)")
                       .arg(request.command);
-        if (QFileInfo::exists(request.command)) {
-            message += QStringLiteral("; to simulate a unit file, attach it: --simulate=%1").arg(request.command);
+        // Offered only as a command that would run: a regular file, named as it can be typed.
+        const QString attached = ShellWord(QStringLiteral("--simulate=") + request.command);
+        struct stat st{};
+        if (::stat(NativeName(request.command).constData(), &st) == 0 && S_ISREG(st.st_mode) && ShowsAsTyped(attached)) {
+            message += QStringLiteral("; to simulate a unit file, attach it: %1").arg(attached);
         }
         return ParseOutcome::Error;
     }
     const int n = static_cast<int>(request.args.size());
     if (n < arity->min || n > arity->max) {
         message = QStringLiteral("usage: tarvikctl %1").arg(QString::fromUtf8(arity->usage));
+        return ParseOutcome::Error;
+    }
+    for (const QString& a : request.args) {
+        if (!a.isEmpty()) continue;
+        message = QStringLiteral("an empty argument (an unset shell variable?); usage: tarvikctl %1")
+                      .arg(QString::fromUtf8(arity->usage));
         return ParseOutcome::Error;
     }
     if (request.json && request.command != QLatin1String("show")) {

@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliOutput.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 #include "device/Console.h"
+#include "storage/NativeName.h"
 
 namespace tarvik::cli {
 
@@ -18,11 +24,35 @@ std::string UnixLines(const std::string& text) {
     return out;
 }
 
-void Error(const QString& message) { std::cerr << "tarvikctl: " << message.toStdString() << std::endl; }
+namespace {
+int gOutputError = 0;  // errno of the first failed write to standard output
+}  // namespace
+
+void Error(const QString& message) {
+    std::cerr << "tarvikctl: " << EscapedForMessage(message).toStdString() << std::endl;
+}
 
 void ErrorRaw(const std::string& line) { std::cerr << line << std::endl; }
 
-void Out(const std::string& text) { std::cout << text; }
+void Out(const std::string& text) {
+    if (gOutputError != 0) return;
+    std::cout << text << std::flush;
+    if (!std::cout) gOutputError = errno != 0 ? errno : EIO;
+}
+
+QString OutputFailure() { return gOutputError == 0 ? QString() : QString::fromLocal8Bit(std::strerror(gOutputError)); }
+
+void GuardStandardStreams() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        const int opened = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+        if (fd == 1) gOutputError = EBADF;
+    }
+}
 
 std::string HexBytes(const unsigned char* data, int size) {
     static const char digits[] = "0123456789abcdef";

@@ -7,14 +7,14 @@
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
-#include "device/Diagnostics.h"
+#include "device/Diagnosis.h"
+#include "device/HidrawNodes.h"
+#include "device/UdevRules.h"
 #include "model/ProtocolConstants.h"
 
 namespace tarvik::cli {
 
-namespace {
-
-QString NodeLine(const HidrawNodeInfo& n) {
+QString DoctorNodeLine(const HidrawNodeInfo& n) {
     QStringList parts{n.devnode};
     parts << (n.vendorId >= 0 ? HexDigits(n.vendorId, 4) + ":" + HexDigits(n.productId, 4)
                               : QStringLiteral("????:????"));
@@ -43,11 +43,13 @@ QString NodeLine(const HidrawNodeInfo& n) {
     case HidrawNodeInfo::SeatTag::NoRecord: parts << QStringLiteral("unknown to udev"); break;
     }
     if (n.matchesUnit) parts << QStringLiteral("<- the unit's command interface");
-    else if (n.isUnitInterface) parts << QStringLiteral("(another interface of the unit)");
+    // Its keyboard and mouse: open to the seat's user, they would let any program read what the
+    // pedals type.
+    else if (n.isUnitInterface && n.seatTag == HidrawNodeInfo::SeatTag::Tagged)
+        parts << QStringLiteral("(another interface of the unit, tagged though it should not be: an older rule?)");
+    else if (n.isUnitInterface) parts << QStringLiteral("(another interface of the unit: untagged, as it should be)");
     return "  " + parts.join(QStringLiteral("  "));
 }
-
-}  // namespace
 
 int RunDoctor(const CliRequest& request) {
     if (request.simulate) Error(QStringLiteral("doctor looks at this computer's devices; --simulate is ignored"));
@@ -59,7 +61,7 @@ int RunDoctor(const CliRequest& request) {
     const std::vector<HidrawNodeInfo> nodes = ListHidrawNodes();
     out += "hidraw nodes:\n";
     if (nodes.empty()) out += "  none\n";
-    for (const HidrawNodeInfo& n : nodes) out += NodeLine(n).toStdString() + "\n";
+    for (const HidrawNodeInfo& n : nodes) out += DoctorNodeLine(n).toStdString() + "\n";
 
     const UdevRuleStatus rule = FindUdevRule();
     const InstalledRule elsewhere = FindInstalledRule();

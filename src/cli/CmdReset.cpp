@@ -69,7 +69,7 @@ int RunReset(UnitSession& session, const CliRequest& request) {
     if (!request.yes && !AskOnTerminal(count)) {
         ConsoleLine(text::ConsoleCancelled);
         Error(QStringLiteral("nothing was changed"));
-        return EXIT_UNIT;
+        return EXIT_USAGE;  // as when no terminal could be asked
     }
     ConsoleLine(text::ConsoleResetting);
     // A failed exchange is told as it happens; the reset goes on with the next pedal.

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // dump and restore: a unit's settings to and from a unit file.
-#include <QFileInfo>
-
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
@@ -9,7 +7,7 @@
 #include "model/DeviceState.h"
 #include "model/ModeDecoder.h"
 #include "model/PedalNames.h"
-#include "sim/UnitFile.h"
+#include "storage/UnitFile.h"
 #include "sim/UnitImage.h"
 
 namespace tarvik::cli {
@@ -18,14 +16,16 @@ int RunDump(UnitSession& session, const CliRequest& request) {
     const QString file = request.args.value(0);
     const bool toStandardOutput = file.isEmpty() || file == QLatin1String("-");
     const Existing existing = request.force ? Existing::Replace : Existing::Keep;
-    // A target that cannot be written is refused before the unit is touched.
+    // A target that cannot be written is refused before the unit is touched; what it names then is
+    // all the write may replace later.
+    FileIdentity seen;
     if (!toStandardOutput) {
-        const QFileInfo info(file);
-        if (!request.force && (info.exists() || info.isSymLink())) {
+        const QString refusal = WriteRefusal(file, existing, &seen);
+        if (!request.force && seen.exists) {
             Error(QStringLiteral("%1 exists already; add --force to replace it. Nothing was written").arg(file));
             return EXIT_USAGE;
         }
-        if (const QString refusal = WriteRefusal(file, existing); !refusal.isEmpty()) {
+        if (!refusal.isEmpty()) {
             Error(refusal);
             return EXIT_USAGE;
         }
@@ -39,7 +39,7 @@ int RunDump(UnitSession& session, const CliRequest& request) {
         return EXIT_OK;
     }
     QString error;
-    if (!WriteUnitFile(file, image, error, existing)) {
+    if (!WriteUnitFile(file, image, error, existing, &seen)) {
         Error(error);
         return EXIT_USAGE;
     }

@@ -3,7 +3,13 @@
 // messages; the session is prepared but not yet attached to a unit.
 #pragma once
 
+#include <QString>
+
 #include "cli/CliArgs.h"
+
+namespace tarvik {
+struct HidrawNodeInfo;
+}
 
 namespace tarvik::cli {
 
@@ -16,5 +22,7 @@ int RunReset(UnitSession& session, const CliRequest& request);
 int RunDump(UnitSession& session, const CliRequest& request);
 int RunRestore(UnitSession& session, const CliRequest& request);
 int RunDoctor(const CliRequest& request);
+// One node as doctor lists it.
+QString DoctorNodeLine(const HidrawNodeInfo& node);
 
 }  // namespace tarvik::cli

@@ -89,12 +89,20 @@ bool ReadButtons(const QString& argument, const QString& text, std::uint8_t& cod
     const QStringList names = SingleButtonNames();
     const QString allowed = QStringLiteral("allowed ") + names.join(QStringLiteral(", ")) +
                             QStringLiteral(", or several joined by '+' (left+right)");
+    const QStringList parts = text.split(QLatin1Char('+'));
+    // The buttons named rightly: a suggestion in place of a wrong part must not repeat one.
+    std::uint8_t named = 0;
+    for (const QString& part : parts) named |= SingleButtonByName(part.trimmed().toStdString()).value_or(0);
     std::uint8_t buttons = 0;
-    for (const QString& part : text.split(QLatin1Char('+'))) {
+    for (const QString& part : parts) {
         const auto button = SingleButtonByName(part.trimmed().toStdString());
         if (!button) {
+            QStringList unused;
+            for (const QString& name : names) {
+                if (!(named & SingleButtonByName(name.toStdString()).value_or(0))) unused << name;
+            }
             return Fail(error, Head(argument, text) + QStringLiteral("unknown button '%1'; ").arg(part.trimmed()) +
-                                   allowed + DidYouMean(NearestNames(part, names)));
+                                   allowed + DidYouMean(NearestNames(part, unused)));
         }
         if (buttons & *button) {
             return Fail(error, Head(argument, text) + QStringLiteral("'%1' twice; ").arg(part.trimmed()) + allowed);

@@ -2,6 +2,7 @@
 #include "cli/PedalArg.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <array>
 
 #include "model/PedalNames.h"
@@ -54,12 +55,14 @@ QString JapaneseName(const QString& text) {
     return {};
 }
 
-// 0..NUMBER_OF_PEDALS_MAX-1 for a plain index, -2 for digits out of range, -1 for no number.
+// 0..NUMBER_OF_PEDALS_MAX-1 for a plain index, -2 for digits out of range (however many), -1 for
+// no number.
 int Index(const QString& text) {
+    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return -1;
     bool ok = false;
     const int value = text.toInt(&ok, 10);
-    if (!ok || text.isEmpty() || !text.front().isDigit()) return -1;
-    return value < NUMBER_OF_PEDALS_MAX ? value : -2;
+    return ok && value < NUMBER_OF_PEDALS_MAX ? value : -2;
 }
 
 }  // namespace

@@ -5,16 +5,17 @@
 
 #include "cli/CliOutput.h"
 #include "cli/ExitStatus.h"
-#include "cli/SelectedUnitBackend.h"
 #include "device/Alert.h"
-#include "device/Diagnostics.h"
+#include "device/UdevRules.h"
 #include "device/HID_PnP.h"
+#include "device/SelectedUnitBackend.h"
 #include "device/UnitFlows.h"
+#include "device/WriteFlow.h"
 #include "model/DeviceState.h"
 #include "model/PedalNames.h"
 #include "model/Texts.h"
 #include "sim/SimulatedUnit.h"
-#include "sim/UnitFile.h"
+#include "storage/UnitFile.h"
 
 namespace tarvik::cli {
 
@@ -32,17 +33,20 @@ public:
 
 }  // namespace
 
-QString FirmwareText() {
-    const DeviceState& s = State();
+QString FirmwareText() { return FirmwareText(State()); }
+
+QString FirmwareText(const DeviceState& s) {
     return QStringLiteral("%1.%2.%3").arg(s.VersionNumberMajor).arg(s.VersionNumberMinor).arg(s.VersionNumberRevision);
 }
 
-WrittenPedal RecordOf(int p) {
+WrittenPedal RecordOf(int p) { return RecordOf(State(), p); }
+
+WrittenPedal RecordOf(const DeviceState& s, int p) {
     WrittenPedal w;
     w.pedal = p;
     if (!IsPedalIndex(p)) return w;
-    w.mode = State().OutputMode[static_cast<std::size_t>(p)];
-    w.common = State().CommonData[static_cast<std::size_t>(p)];
+    w.mode = s.OutputMode[static_cast<std::size_t>(p)];
+    w.common = s.CommonData[static_cast<std::size_t>(p)];
     return w;
 }
 
@@ -68,15 +72,17 @@ int UnitSession::Prepare(const CliRequest& request) {
     }
     UnitImage image = DefaultUnitImage();
     if (!request.simulateFile.isEmpty()) {
-        QString error;
-        if (!ReadUnitFile(request.simulateFile, image, error)) {
-            Error(error + QStringLiteral(" (a unit file is what `tarvikctl --simulate dump FILE` writes)"));
+        const UnitFileRead read = simFile_.Load(request.simulateFile, image);
+        if (read.outcome != UnitFileRead::Read) {
+            // The hint helps with a file that is no unit file, not with one that cannot be read.
+            Error(read.outcome == UnitFileRead::Malformed
+                      ? read.error + QStringLiteral(" (a unit file is what `tarvikctl --simulate dump FILE` writes)")
+                      : read.error);
             return EXIT_USAGE;
         }
     }
     // The image carries the answer delay and the silent commands along with the settings.
     auto sim = std::make_unique<SimulatedUnit>(std::move(image));
-    simTextAtStart_ = UnitFileText(sim->Image());
     sim_ = sim.get();
     backend_ = std::move(sim);
     return EXIT_OK;
@@ -88,7 +94,7 @@ int UnitSession::Attach(const QString& path) {
     Detach();
     // Every unit starts from a clean record set, as a newly attached unit does in the window; also
     // when it cannot be taken, so that nothing read from the unit before is taken for its own.
-    State() = DeviceState{};
+    state_ = DeviceState{};
     QString target = path.isEmpty() ? request_.device : path;
     const QStringList units = Units();
     if (units.isEmpty()) {
@@ -103,7 +109,7 @@ int UnitSession::Attach(const QString& path) {
     }
 
     view_ = std::make_unique<SelectedUnitBackend>(*backend_, target);
-    link_ = std::make_unique<HID_PnP>(*view_);
+    link_ = std::make_unique<HID_PnP>(*view_, state_);
     if (request_.transcript) {
         QObject::connect(link_.get(), &HID_PnP::reportSent, [](const QByteArray& r) { ErrorRaw(TranscriptLine(true, r)); });
         QObject::connect(link_.get(), &HID_PnP::reportReceived,
@@ -141,13 +147,13 @@ HID_PnP& UnitSession::Link() { return *link_; }
 
 int UnitSession::Read() {
     TellingListener listener;
-    switch (ReadUnit(*link_, State(), listener)) {
+    switch (ReadUnit(*link_, state_, listener)) {
     case ReadOutcome::Done:
         return EXIT_OK;
     case ReadOutcome::Unsupported:
         ErrorRaw(text::UnsupportedFirmware);
         Error(QStringLiteral("firmware %1 is not supported: this program speaks to firmware before major version %2")
-                  .arg(FirmwareText()).arg(FIRST_UNSUPPORTED_FIRMWARE_MAJOR));
+                  .arg(FirmwareText(state_)).arg(FIRST_UNSUPPORTED_FIRMWARE_MAJOR));
         return EXIT_UNIT;
     case ReadOutcome::Failed:
         break;
@@ -157,9 +163,38 @@ int UnitSession::Read() {
 }
 
 int UnitSession::Write(int p) {
-    const ExchangeEnding ending = WritePedal(*link_, State(), p);
+    const ExchangeEnding ending = WritePedal(*link_, state_, p);
     AlertExchangeFailure(ending);
     return ending == ExchangeEnding::Answered ? EXIT_OK : EXIT_UNIT;
+}
+
+int UnitSession::WriteChecked(int p, const modes::ModeChoice& choice) {
+    const WriteResult result = WriteChoice(*link_, state_, p, choice);
+    switch (result.outcome) {
+    case WriteOutcome::Failed:
+        AlertExchangeFailure(result.ending);
+        Error(QStringLiteral("writing pedal %1 failed (see above)").arg(p));
+        return EXIT_UNIT;
+    case WriteOutcome::Differs:
+        ReportDifference(p, result.mode, result.common);
+        return EXIT_UNIT;
+    case WriteOutcome::Stored:
+        break;
+    }
+    // A simulated unit keeps its settings in its file: only once they are there has the write
+    // succeeded, so the caller's confirmation comes after this.
+    return SaveSimulation();
+}
+
+void UnitSession::ReportDifference(int p, std::uint8_t mode, const CommonRecord& common) {
+    const WrittenPedal now = RecordOf(state_, p);
+    Error(QStringLiteral("pedal %1 (%2): the unit reads back mode %3, common %4, but mode %5, common %6 was written")
+              .arg(p)
+              .arg(QString::fromStdString(ShownPedalName(state_.NumberOfPedals, p)))
+              .arg(now.mode)
+              .arg(Bytes(now.common))
+              .arg(mode)
+              .arg(Bytes(common)));
 }
 
 int UnitSession::VerifyWritten(const std::vector<WrittenPedal>& written) {
@@ -170,15 +205,9 @@ int UnitSession::VerifyWritten(const std::vector<WrittenPedal>& written) {
     }
     int status = EXIT_OK;
     for (const WrittenPedal& w : written) {
-        const WrittenPedal now = RecordOf(w.pedal);
-        if (w.pedal < State().NumberOfPedals && now.mode == w.mode && now.common == w.common) continue;
-        Error(QStringLiteral("pedal %1 (%2): the unit reads back mode %3, common %4, but mode %5, common %6 was written")
-                  .arg(w.pedal)
-                  .arg(QString::fromStdString(ShownPedalName(State().NumberOfPedals, w.pedal)))
-                  .arg(now.mode)
-                  .arg(Bytes(now.common))
-                  .arg(w.mode)
-                  .arg(Bytes(w.common)));
+        const WrittenPedal now = RecordOf(state_, w.pedal);
+        if (w.pedal < state_.NumberOfPedals && now.mode == w.mode && now.common == w.common) continue;
+        ReportDifference(w.pedal, w.mode, w.common);
         status = EXIT_UNIT;
     }
     if (status != EXIT_OK) return status;
@@ -189,16 +218,15 @@ int UnitSession::VerifyWritten(const std::vector<WrittenPedal>& written) {
 
 int UnitSession::SaveSimulation() {
     if (sim_ == nullptr || request_.simulateFile.isEmpty()) return EXIT_OK;
-    if (saveFailed_) return EXIT_UNIT;  // said once already
-    if (UnitFileText(sim_->Image()) == simTextAtStart_) return EXIT_OK;
+    if (saveStatus_ != EXIT_OK) return saveStatus_;  // said once already
     QString error;
-    if (!WriteUnitFile(request_.simulateFile, sim_->Image(), error)) {
-        Error(QStringLiteral("the simulated unit's settings were not saved: %1").arg(error));
-        saveFailed_ = true;
-        return EXIT_UNIT;
-    }
-    simTextAtStart_ = UnitFileText(sim_->Image());
-    return EXIT_OK;
+    const Saved saved = simFile_.Save(sim_->Image(), error);
+    if (saved == Saved::Yes) return EXIT_OK;
+    Error(QStringLiteral("the simulated unit's settings were not saved: %1").arg(error));
+    // A file that may not be written, or is no longer the one read, is the command line's; a
+    // write that failed is the unit's store failing.
+    saveStatus_ = saved == Saved::Refused ? EXIT_USAGE : EXIT_UNIT;
+    return saveStatus_;
 }
 
 }  // namespace tarvik::cli

@@ -30,7 +30,6 @@ struct SimulatedUnit::Impl {
     QList<TranscriptLine> transcript;
     int transcriptLimit = DEFAULT_TRANSCRIPT_LIMIT;
     QHash<int, int> commandCounts;
-    QByteArray lastParameters;
     qint64 answerTimeNs = 0;
     int answerCount = 0;
     QElapsedTimer clock;
@@ -120,7 +119,6 @@ void SimulatedUnit::SetTranscriptLimit(int lines) {
 }
 int SimulatedUnit::TranscriptLimit() const { return d_->transcriptLimit; }
 int SimulatedUnit::CommandCount(int code) const { return d_->commandCounts.value(code, 0); }
-QByteArray SimulatedUnit::LastParameters() const { return d_->lastParameters; }
 qint64 SimulatedUnit::AnswerTimeNs() const { return d_->answerTimeNs; }
 int SimulatedUnit::AnswerCount() const { return d_->answerCount; }
 
@@ -188,10 +186,6 @@ void SimulatedUnit::Write(const QByteArray& report) {
                 stored->mode = request[pos::SET_MODE];
                 std::copy_n(request.begin() + pos::SET_COMMON_FIRST, NUMBER_OF_COMMON_DATA, stored->common.begin());
             }
-            answer[pos::PEDAL] = 0;
-            break;
-        case SET_PARAMETERS:
-            d_->lastParameters = report;
             answer[pos::PEDAL] = 0;
             break;
         default:

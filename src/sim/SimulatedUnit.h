@@ -50,8 +50,6 @@ public:
     void SetOpenResult(OpenResult result);          // e.g. PermissionDenied: listed but cannot be opened
     void SetWriteResultLater(bool later);           // writeDone() on the next event-loop turn, not in Write()
 
-    // The last SET_PARAMETERS report the unit took (empty before the first).
-    QByteArray LastParameters() const;
     // Time the unit spent between taking a report and answering it, summed over every answer.
     qint64 AnswerTimeNs() const;
     int AnswerCount() const;

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every kind of refusal and failed save: its exit status, what it says, that nothing was written to
-// the unit, and that every file is byte for byte as it was. The parsers' own messages and the kinds
-// of files refused are tested in process (SetForm, PedalArgument, SafeFile, UnitFile); here, that
-// each reaches the user.
+// Each channel a refusal or a failed save reaches the user through, once, on the built tarvikctl:
+// its exit status, what it says, how far it got with the unit, and that every file is byte for
+// byte as it was, with its owner, and no temporary file left. The messages themselves are pinned in
+// process (CliArgs, SetForm, PedalArgument, SafeFile, UnitFile).
 #include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "CtlRunner.h"
 #include "support/FileKinds.h"
@@ -11,34 +16,48 @@
 namespace tarvik::test {
 namespace {
 
+constexpr uid_t kNobody = 65534;
+
+// What another user finds in the folder: a root-owned 0644 file in a folder anyone may write to,
+// his own 0444 file, and his own writable file in a folder only root may write to.
+void PutOthersFiles(Kinds& kinds) {
+    const QByteArray unit = ThreePedals();
+    ASSERT_EQ(::chmod(QFile::encodeName(kinds.Folder()).constData(), 0777), 0);
+    kinds.Put("r644.json", unit);
+    kinds.Put("n444.json", unit);
+    ASSERT_EQ(::chown(kinds.Native("n444.json").constData(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chmod(kinds.Native("n444.json").constData(), 0444), 0);
+    ASSERT_TRUE(QDir(kinds.Folder()).mkdir("ro"));
+    ASSERT_EQ(::chmod(kinds.Native("ro").constData(), 0755), 0);
+    kinds.Put("ro/n644.json", unit);
+    ASSERT_EQ(::chown(kinds.Native("ro/n644.json").constData(), kNobody, kNobody), 0);
+}
+
 TEST(CtlRefusal, RefusedAndFailedCommandsLeaveTheUnitAndEveryFileAsTheyWere) {
-    enum Run { Ctl, CtlWithoutFileSpace, Gui };
+    enum Run { Ctl, CtlWithoutFileSpace, CtlAsNobody, Gui };
+    enum Reached { Nothing, Read, Written };  // how far the command got with the unit
     const QString S = QStringLiteral("--simulate=@/unit.json");
+    const QString notSaved = QStringLiteral("tarvikctl: the simulated unit's settings were not saved: ");
     const struct {
         Run run;
         QStringList args;
         int exitCode;
-        const char* says;
+        QString says;
+        Reached reached = Nothing;
+        const char* lacks = "(a unit file is what";
     } cases[] = {
-        {Ctl, {S, "frob"}, 2, "tarvikctl: unknown command 'frob'; commands: list, show, set, reset, dump, restore, doctor"},
-        {Ctl, {S}, 2, "tarvikctl: no command given (see tarvikctl --help)"},
-        {Ctl, {S, "--bogus", "show"}, 2, "tarvikctl: Unknown option 'bogus'."},
-        {Ctl, {S, "set"}, 2, "tarvikctl: usage: tarvikctl set PEDAL FORM [ARGUMENTS]"},
-        {Ctl, {S, "set", "7", "click", "left"}, 2, "tarvikctl: pedal 7: a unit has at most 5 pedals, numbered 0 to 4"},
+        {Ctl, {S, "frob"}, 2, "tarvikctl: unknown command 'frob'; commands:"},
+        {Ctl, {S, "set", "99999999999", "click", "left"}, 2,
+         "tarvikctl: pedal 99999999999: a unit has at most 5 pedals, numbered 0 to 4"},
         {Ctl, {S, "set", "0", "key", "capslock"}, 2,
          "tarvikctl: KEYSPEC 'capslock': unknown key 'capslock'; did you mean Caps Lock?"},
-        {Ctl, {S, "set", "3", "key", "a"}, 2, "tarvikctl: this unit has no pedal '3'"},
-        {Ctl, {S, "show", "far-left"}, 2, "tarvikctl: this unit has no pedal 'far-left'"},
-        {Ctl, {S, "show", "0", "1"}, 2, "tarvikctl: usage: tarvikctl show [PEDAL] [--json]"},
-        {Ctl, {S, "show", "--yes"}, 2, "tarvikctl: --yes goes with reset only"},
-        {Ctl, {S, "dump", "--json"}, 2, "tarvikctl: --json goes with show only"},
-        {Ctl, {S, "show", "--force"}, 2, "tarvikctl: --force goes with dump only"},
-        {Ctl, {S, "restore"}, 2, "tarvikctl: usage: tarvikctl restore FILE"},
-        {Ctl, {S, "list", "extra"}, 2, "tarvikctl: usage: tarvikctl list"},
+        // "left" is taken already: suggesting it would give left+left.
+        {Ctl, {S, "set", "0", "click", "left+lfet"}, 2,
+         "tarvikctl: BUTTONS 'left+lfet': unknown button 'lfet'; allowed left, right, middle, or several joined "
+         "by '+' (left+right)\n", Nothing, "did you mean"},
+        {Ctl, {S, "show", "a\nb\x01"}, 2, "tarvikctl: 'a\\nb\\x01' names no pedal; give an index 0..4"},
         {Ctl, {S, "reset"}, 2,
          "standard input is not a terminal; add --yes to reset without asking. Nothing was changed."},
-        // A file named without '=' is taken for the command, and the message says how to attach it.
-        {Ctl, {"--simulate", "@/unit.json", "show"}, 2, "to simulate a unit file, attach it: --simulate=@/unit.json"},
         // dump replaces nothing unless told to, and then only a regular file.
         {Ctl, {S, "dump", "@/file"}, 2, "tarvikctl: @/file exists already; add --force to replace it. Nothing was written"},
         {Ctl, {S, "dump", "--force", "@/link-to-fifo"}, 2,
@@ -46,86 +65,168 @@ TEST(CtlRefusal, RefusedAndFailedCommandsLeaveTheUnitAndEveryFileAsTheyWere) {
         // A write that fails half-way says why, and the old file stays whole: tarvikctl itself ignores
         // the signal a write past the limit raises.
         {CtlWithoutFileSpace, {S, "dump", "--force", "@/file"}, 2,
-         "tarvikctl: @/file: cannot write (File too large); the file is unchanged"},
-        {CtlWithoutFileSpace, {S, "dump", "@/new.json"}, 2,
-         "tarvikctl: @/new.json: cannot write (File too large); nothing was written"},
+         "tarvikctl: @/file: cannot write (File too large); the file is unchanged", Read},
+        // A unit problem exits 1, after as much of the read as it takes to find it.
+        {Ctl, {"--simulate=@/firmware3.json", "show"}, 1,
+         "このバージョンは対応しておりません\ntarvikctl: firmware 3.0.0 is not supported", Read},
+        {Ctl, {S, "--device", "sim:9", "show"}, 1, "tarvikctl: no Tarvik unit at sim:9; units found: sim:0"},
         {CtlWithoutFileSpace, {S, "set", "0", "key", "a"}, 1,
-         "tarvikctl: the simulated unit's settings were not saved: @/unit.json: cannot write (File too large); "
-         "the file is unchanged"},
-        {CtlWithoutFileSpace, {"--simulate=@/keys.json", "reset", "--yes"}, 1,
-         "tarvikctl: the simulated unit's settings were not saved: @/keys.json: cannot write (File too large)"},
-        // Unit files and snapshots are read only from regular files, and strictly.
-        {Ctl, {"--simulate=@/fifo", "show"}, 2, "tarvikctl: @/fifo: cannot read (a FIFO, not a regular file)"},
+         notSaved + "@/unit.json: cannot write (File too large); the file is unchanged", Written},
+        // Unit files and snapshots are read only from regular files, and strictly; the hint on what a
+        // unit file is follows only a refused content.
+        {Ctl, {"--simulate=@/fifo", "show"}, 2, "tarvikctl: @/fifo: cannot read (a FIFO, not a regular file)\n"},
+        {Ctl, {"--simulate=@/missing.json", "show"}, 2,
+         "tarvikctl: @/missing.json: cannot read (No such file or directory)\n"},
+        {Ctl, {"--simulate=@/twice.json", "show"}, 2,
+         "tarvikctl: @/twice.json: pedal_count: given more than once (a unit file is what `tarvikctl --simulate "
+         "dump FILE` writes)", Nothing, ""},
+        {Ctl, {"--simulate=@/nul.json", "show"}, 2, "tarvikctl: @/nul.json: x\\x00\\ny: unknown field (a unit file", Nothing,
+         ""},
         {Ctl, {S, "restore", "@/socket"}, 2, "tarvikctl: @/socket: cannot read (a socket, not a regular file)"},
+        // Only a file the user may write himself is replaced; a folder that refuses is named.
+        {CtlAsNobody, {"--simulate=@/r644.json", "set", "0", "key", "f13"}, 2,
+         notSaved + "@/r644.json: cannot write (Permission denied); the file is unchanged", Written},
+        {CtlAsNobody, {"--simulate=@/n444.json", "set", "0", "key", "f13"}, 2,
+         notSaved + "@/n444.json: cannot write (Permission denied); the file is unchanged", Written},
+        {CtlAsNobody, {"--simulate=@/ro/n644.json", "set", "0", "key", "f13"}, 2,
+         notSaved + "@/ro/n644.json: cannot write (no file can be made in the folder @/ro: Permission denied); "
+         "the file is unchanged", Written},
+        {CtlAsNobody, {S, "dump", "--force", "@/r644.json"}, 2,
+         "tarvikctl: @/r644.json: cannot write (Permission denied); the file is unchanged"},
+        // tarvik-config answers its command line without a display, and says when it needs one.
         {Gui, {"--simulate=@/link-to-null"}, 2,
          "tarvik-config: @/link-to-null: cannot read (a character device, not a regular file)"},
-        // tarvik-config answers its command line without a display, and says when it needs one.
         {Gui, {"--bogus"}, 2, "tarvik-config: Unknown option 'bogus'.\nUsage: tarvik-config [--simulate[=FILE]]\n"},
         {Gui, {"-platform", "xcb", "stray"}, 2,
          "tarvik-config: unexpected argument 'stray'\nUsage: tarvik-config [--simulate[=FILE]]\n"},
         {Gui, {"--simulate"}, 1, "tarvik-config: no display to show the window on"},
-        {Ctl, {"--simulate=@/twice.json", "show"}, 2, "tarvikctl: @/twice.json: pedal_count: given more than once"},
-        {Ctl, {S, "restore", "@/twice.json"}, 2, "tarvikctl: @/twice.json: pedal_count: given more than once"},
     };
+    const bool root = ::geteuid() == 0;
+    const QString setpriv = QStandardPaths::findExecutable("setpriv");
     for (const auto& c : cases) {
+        if (c.run == CtlAsNobody && (!root || setpriv.isEmpty())) continue;  // needs root to be another user
         Kinds kinds;
         kinds.Put("unit.json", ThreePedals());
         kinds.Put("twice.json", R"({"pedal_count": 300, "pedals": [], "pedal_count": 0})");
-        kinds.Put("keys.json", UnitJson({{0, "00 04 00 00 00 00 00 00 00 00 00 00 00"}}));
+        kinds.Put("nul.json", R"({"pedals": [], "x\u0000\ny": 1})");
+        kinds.Put("firmware3.json", R"({"firmware": [3, 0, 0], "pedals": []})");
+        if (c.run == CtlAsNobody) PutOthersFiles(kinds);
         QStringList args;
         for (const QString& a : c.args) args << kinds.InFolder(a);
         SCOPED_TRACE(args.join(' ').toStdString());
         const std::vector<std::string> before = kinds.All();
+        const QString inner = kinds.Fingerprint("ro/n644.json");
 
-        const CtlResult r = c.run == Gui                   ? RunGuiWithoutDisplay(args)
-                            : c.run == CtlWithoutFileSpace ? RunCtlWithoutFileSpace(QStringList{"--transcript"} + args)
-                                                           : RunCtl(QStringList{"--transcript"} + args);
+        args.prepend("--transcript");
+        const CtlResult r =
+            c.run == Gui                   ? RunGuiWithoutDisplay(args.mid(1))
+            : c.run == CtlWithoutFileSpace ? RunCtlWithoutFileSpace(args)
+            : c.run == CtlAsNobody
+                ? RunCtlThroughShell("exec setpriv --reuid=nobody --regid=nogroup --clear-groups \"$0\" \"$@\"", args)
+                : RunCtl(args);
         EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
-        EXPECT_TRUE(r.err.contains(kinds.InFolder(QString::fromUtf8(c.says)))) << r.err.toStdString();
-        EXPECT_EQ(r.out, "") << "no data, and no confirmation of what failed";
-        if (c.exitCode == 2) {
-            EXPECT_TRUE(WriteReports(r.err).isEmpty()) << "refused before the unit was written";
+        if (c.reached == Read && c.exitCode == 1) {
+            EXPECT_EQ(LinesStartingWith(r.err, "> ").size(), 1) << "the read stops at the version";
         }
-        // Only a pedal the unit lacks, and a failed save, are found out after reading the unit.
-        if (c.run == Ctl && !QString::fromUtf8(c.says).contains("this unit has no pedal")) {
+        EXPECT_TRUE(r.err.contains(kinds.InFolder(c.says))) << r.err.toStdString();
+        if (*c.lacks != '\0') {
+            EXPECT_FALSE(r.err.contains(c.lacks)) << r.err.toStdString();
+        }
+        EXPECT_EQ(r.out, "") << "no data, and no confirmation of what failed";
+        if (c.reached == Nothing && c.run != Gui) {
             EXPECT_TRUE(LinesStartingWith(r.err, "> ").isEmpty()) << "refused before the unit was read";
         }
+        if (c.reached == Read) {
+            EXPECT_TRUE(WriteReports(r.err).isEmpty()) << "refused before the unit was written";
+        }
         EXPECT_EQ(kinds.All(), before);
+        EXPECT_EQ(kinds.Fingerprint("ro/n644.json"), inner);
     }
 }
 
-QByteArray Firmware3(const char* minorAndPatch) {
-    return QByteArray(R"({"firmware": [3, )") + minorAndPatch +
-           R"(], "pedals": [{"mode": 1, "common": "01 00 00 00 00 00 00 00 00 00 00 00 00"}]})";
-}
-
-TEST(CtlRefusal, UnitProblemsExitOne) {
+// The swap comes after the read (once the first report has gone out) and long before the save (a
+// dozen answers later, each delayed): the save must find the path changed.
+TEST(CtlRefusal, AUnitFileSwappedDuringTheRunIsNotWritten) {
     const struct {
-        const char* label;
-        QByteArray unit;
-        QStringList args;
-        QStringList says;
-        int exchanges;  // reports sent before giving up
+        bool link;  // a link to another file, else another file renamed over it
+        const char* says;
     } cases[] = {
-        {"firmware 3 is refused after the version", Firmware3("0, 0"), {"show"},
-         {"このバージョンは対応しておりません", "tarvikctl: firmware 3.0.0 is not supported"}, 1},
-        {"list names an unsupported unit", Firmware3("1, 2"), {"list"}, {"このバージョンは対応しておりません"}, 1},
-        {"no such unit", ThreePedals(), {"--device", "sim:9", "show"},
-         {"tarvikctl: no Tarvik unit at sim:9; units found: sim:0"}, 0},
-        // The real 3-second time-out: the unit never answers a pedal read.
-        {"silent unit", UnitJson({{1, "01 00 00 00 00 00 00 00 00 00 00 00 00"}}, "\"silent_commands\": [149]"),
-         {"show"}, {"タイムアウト", "tarvikctl: reading the unit failed"}, 3},
+        {true, "tarvikctl: the simulated unit's settings were not saved: @/unit.json: cannot write (it is now a "
+               "symbolic link to @/secret, not the file that was there at the start); the file is unchanged"},
+        {false, "tarvikctl: the simulated unit's settings were not saved: @/unit.json: cannot write (it is no "
+                "longer the file that was there at the start); the file is unchanged"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
-        UnitFolder folder;
-        const QString unit = folder.Write("unit.json", c.unit);
-        const CtlResult r = RunCtl(QStringList{"--simulate=" + unit, "--transcript"} + c.args);
-        EXPECT_EQ(r.exitCode, 1);
-        for (const QString& s : c.says) EXPECT_TRUE(r.err.contains(s)) << r.err.toStdString();
-        EXPECT_EQ(LinesStartingWith(r.err, "> ").size(), c.exchanges) << r.err.toStdString();
-        EXPECT_FALSE(r.out.contains("pedal 0:"));
+        SCOPED_TRACE(c.link);
+        Kinds kinds;
+        kinds.Put("unit.json", UnitJson({{1, "01 00 00 00 00 00 00 00 00 00 00 00 00"},
+                                         {1, "01 00 00 00 00 00 00 00 00 00 00 00 00"}}, "\"answer_delay_ms\": 25"));
+        kinds.Put("secret", "not for the unit\n");
+        ASSERT_EQ(::chmod(kinds.Native("secret").constData(), 0600), 0);
+        QProcess process;
+        process.setReadChannel(QProcess::StandardError);
+        process.start(TARVIKCTL_PATH, {"--simulate=" + kinds.Path("unit.json"), "--transcript", "set", "1", "key", "f13"});
+        QByteArray err;
+        while (!err.contains("> ") && process.waitForReadyRead(10000)) err += process.readAllStandardError();
+        ASSERT_TRUE(err.contains("> ")) << err.toStdString();
+        if (c.link) {
+            ASSERT_EQ(::unlink(kinds.Native("unit.json").constData()), 0);
+            ASSERT_EQ(::symlink(kinds.Native("secret").constData(), kinds.Native("unit.json").constData()), 0);
+        } else {
+            kinds.Put("other", "another file\n");
+            ASSERT_EQ(::rename(kinds.Native("other").constData(), kinds.Native("unit.json").constData()), 0);
+        }
+        const std::vector<std::string> swapped = kinds.All();
+        ASSERT_TRUE(process.waitForFinished(60000));
+        err += process.readAllStandardError();
+        EXPECT_EQ(process.exitCode(), 2) << err.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(err).contains(kinds.InFolder(c.says))) << err.toStdString();
+        EXPECT_EQ(kinds.All(), swapped);
     }
+}
+
+// Output that cannot be written has one status of its own, and the message says what was done.
+TEST(CtlRefusal, StandardOutputThatFailsExitsThreeAndSaysWhatWasDone) {
+    const struct {
+        const char* redirect;
+        QStringList args;
+        const char* says;
+        bool written;
+    } cases[] = {
+        {">/dev/full", {"--simulate=@/unit.json", "set", "0", "key", "f13"},
+         "tarvikctl: standard output could not be written (No space left on device); the pedal was written and "
+         "read back\n", true},
+        {">&-", {"--simulate=@/unit.json", "show"},
+         "tarvikctl: standard output could not be written (Bad file descriptor); what it received is incomplete\n",
+         false},
+        {">/dev/full", {"--help"}, "tarvikctl: cannot write to standard output (No space left on device)\n", false},
+        {">&-", {"--version"}, "tarvikctl: cannot write to standard output (Bad file descriptor)\n", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.redirect + c.args.join(' ').toStdString());
+        UnitFolder folder;
+        const QByteArray unit = ThreePedals();
+        folder.Write("unit.json", unit);
+        QStringList args;
+        for (const QString& a : c.args) args << QString(a).replace("@/", folder.Path("") + "/");
+        const CtlResult r = RunCtlThroughShell(QStringLiteral("exec \"$0\" \"$@\" ") + c.redirect, args);
+        EXPECT_EQ(r.exitCode, 3) << r.err.toStdString();
+        EXPECT_EQ(r.err, c.says);
+        EXPECT_EQ(folder.Read("unit.json") != unit, c.written);
+    }
+}
+
+TEST(CtlRefusal, AFileNameThatIsNotUtf8IsTakenAsItsBytes) {
+    UnitFolder folder;
+    const QString name = "\"$1\"$(printf '/bad\\377name.json')";
+    const CtlResult dumped = RunCtlThroughShell("exec \"$0\" --simulate dump " + name, {folder.Path("")});
+    ASSERT_EQ(dumped.exitCode, 0) << dumped.err.toStdString();
+    const QByteArray native = QFile::encodeName(folder.Path("")) + "/bad\377name.json";
+    EXPECT_EQ(::access(native.constData(), F_OK), 0);
+    const CtlResult shown = RunCtlThroughShell("exec \"$0\" --simulate=" + name + " show 0", {folder.Path("")});
+    EXPECT_EQ(shown.exitCode, 0) << shown.err.toStdString();
+    EXPECT_TRUE(shown.out.startsWith("pedal 0: 中央ペダル\n")) << shown.out.toStdString();
+    ::unlink(native.constData());  // a name the folder's own clean-up cannot spell
 }
 
 }  // namespace

@@ -40,10 +40,13 @@ CtlResult RunProgram(const QString& program, const QStringList& args,
 
 CtlResult RunCtl(const QStringList& args) { return RunProgram(QStringLiteral(TARVIKCTL_PATH), args); }
 
+CtlResult RunCtlThroughShell(const QString& script, const QStringList& args) {
+    return RunProgram(QStringLiteral("/bin/sh"), QStringList{"-c", script, QStringLiteral(TARVIKCTL_PATH)} + args);
+}
+
 CtlResult RunCtlWithoutFileSpace(const QStringList& args) {
     // The signal a write past the limit raises is left at its default: tarvikctl must ignore it itself.
-    return RunProgram(QStringLiteral("/bin/sh"),
-                      QStringList{"-c", "ulimit -f 0 && exec \"$0\" \"$@\"", QStringLiteral(TARVIKCTL_PATH)} + args);
+    return RunCtlThroughShell(QStringLiteral("ulimit -f 0 && exec \"$0\" \"$@\""), args);
 }
 
 CtlResult RunGuiWithoutDisplay(const QStringList& args) {

@@ -22,6 +22,9 @@ CtlResult RunCtl(const QStringList& args);
 CtlResult RunGuiWithoutDisplay(const QStringList& args);
 // tarvikctl under a file-size limit of 0 (ulimit -f 0): every write to a file fails.
 CtlResult RunCtlWithoutFileSpace(const QStringList& args);
+// tarvikctl started by the shell command `script`, in which "$0" is tarvikctl and "$@" `args`
+// (`exec "$0" "$@" >/dev/full`).
+CtlResult RunCtlThroughShell(const QString& script, const QStringList& args);
 
 // A folder of unit files that goes away with the test.
 class UnitFolder {

@@ -9,6 +9,7 @@
 #include "cli/PedalArg.h"
 #include "cli/SetForm.h"
 #include "model/ProtocolConstants.h"
+#include "storage/NativeName.h"
 
 namespace tarvik::fuzz {
 
@@ -71,8 +72,9 @@ constexpr std::array<Problem (*)(const QStringList&), 4> kParsers{
 
 Problem CliArguments(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return {};
-    // The words as a shell hands them over, one per line.
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+    // The words as a shell hands them over, one per line, and as tarvikctl takes them: as their bytes.
+    const QString text =
+        NameFromNative(QByteArray(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1)));
     return kParsers[data[0] % kParsers.size()](text.split(QLatin1Char('\n')));
 }
 

@@ -22,7 +22,7 @@ Problem UnitFile(const std::uint8_t* data, std::size_t size);
 Problem Answers(const std::uint8_t* data, std::size_t size);
 // One of tarvikctl's argument parsers (the first byte chooses which), on the words that follow.
 Problem CliArguments(const std::uint8_t* data, std::size_t size);
-// A HID report descriptor, as `doctor` reads it from sysfs.
+// A HID report descriptor, as `doctor` and the udev probe read it from sysfs.
 Problem ReportDescriptor(const std::uint8_t* data, std::size_t size);
 
 struct Target {

@@ -3,8 +3,8 @@
 #include <QString>
 
 #include "FuzzEntries.h"
-#include "sim/JsonDuplicateKeys.h"
-#include "sim/UnitFile.h"
+#include "storage/JsonDuplicateKeys.h"
+#include "storage/UnitFile.h"
 
 namespace tarvik::fuzz {
 

@@ -24,19 +24,11 @@ struct Opened {
     }
 };
 
-// The default unit: three pedals at the factory setting, firmware 2.1.0.
-TEST(SimulatedUnit, AnswersAsTheFirmwareDoes) {
+// Pedal and block numbers come from the program and are checked before they index anything: what
+// the unit does not have reads as zeros. (Its answers to good numbers are the link tests'.)
+TEST(SimulatedUnit, NumbersItDoesNotHaveReadAsZeros) {
     Opened o;
-    for (std::size_t i = 0; i < 63; ++i) o.unit.Image().pedals[2].additional[i] = static_cast<std::uint8_t>(i);
     const std::pair<const char*, const char*> cases[] = {
-        {"90 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00", "90 00 02 01 00 00 00 00 00 00 00 00 00 00 00 00"},
-        {"91 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00", "91 00 03 00 00 00 00 00 00 00 00 00 00 00 00 00"},
-        {"95 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00", "95 00 01 01 00 00 00 00 00 00 00 00 00 00 00 00"},
-        {"95 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00", "95 01 00 00 28 00 00 00 00 00 00 00 00 00 00 00"},
-        {"95 02 00 00 00 00 00 00 00 00 00 00 00 00 00 00", "95 02 01 02 00 00 00 00 00 00 00 00 00 00 00 00"},
-        {"98 02 04 00 00 00 00 00 00 00 00 00 00 00 00 00", "98 02 34 35 36 37 38 39 3a 3b 3c 3d 3e 00 00 00"},
-        {"98 02 01 00 00 00 00 00 00 00 00 00 00 00 00 00", "98 02 0d 0e 0f 10 11 12 13 14 15 16 17 18 19 00"},
-        // Numbers the unit does not have read as zeros.
         {"95 c8 00 00 00 00 00 00 00 00 00 00 00 00 00 00", "95 c8 00 00 00 00 00 00 00 00 00 00 00 00 00 00"},
         {"98 02 63 00 00 00 00 00 00 00 00 00 00 00 00 00", "98 02 00 00 00 00 00 00 00 00 00 00 00 00 00 00"},
         {"94 07 05 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d", "94 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"},
@@ -44,8 +36,6 @@ TEST(SimulatedUnit, AnswersAsTheFirmwareDoes) {
     };
     for (const auto& [request, answer] : cases) EXPECT_EQ(o.Ask(Hex(request)), Hex(answer)) << request;
     EXPECT_EQ(o.unit.Image().pedals.size(), 3u);
-    o.Ask(Hex("92 19 14 0f 0f 03 04 05 06 07 08 09 0a 0b 0c 0d"));
-    EXPECT_EQ(o.unit.LastParameters(), Hex("92 19 14 0f 0f 03 04 05 06 07 08 09 0a 0b 0c 0d"));
 }
 
 // Its misbehaviour on command is exercised by the link tests; these are its own refusals.

@@ -54,11 +54,13 @@ public:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(bytes);
     }
-    // What is at `name`: its kind, the link text of a link and the hash of a regular file.
+    // What is at `name`: its kind, the link text of a link, the owner, permissions and hash of a
+    // regular file.
     QString Fingerprint(const QString& name) const {
         struct stat st{};
         if (::lstat(Native(name).constData(), &st) != 0) return QStringLiteral("missing");
         QString out = QString::number(st.st_mode & S_IFMT, 8);
+        if (!S_ISLNK(st.st_mode)) out += QStringLiteral(" %1:%2 %3").arg(st.st_uid).arg(st.st_gid).arg(st.st_mode & 07777, 0, 8);
         if (S_ISLNK(st.st_mode)) out += " -> " + QFile::symLinkTarget(Path(name));
         if (S_ISREG(st.st_mode)) {
             QFile f(Path(name));

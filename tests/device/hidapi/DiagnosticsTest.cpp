@@ -10,7 +10,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "device/Diagnostics.h"
+#include "device/Diagnosis.h"
+#include "device/HidrawNodes.h"
+#include "device/ReportDescriptor.h"
+#include "device/UdevRules.h"
 #include "model/ProtocolConstants.h"
 
 namespace tarvik {
@@ -114,6 +117,8 @@ TEST_F(Doctor, NodeIdsFromHidIdAndMatchOnlyForTheVendorInterfaceOfOurUnit) {
     WriteFile(Path("vendor"), QByteArray::fromHex(kVendor));
     WriteFile(Path("both"), QByteArray::fromHex(QByteArray(kKeyboard) + kVendor));
     WriteFile(Path("keyboard"), QByteArray::fromHex(kKeyboard));
+    WriteFile(Path("oversized"), QByteArray::fromHex(kVendor) + QByteArray(4096, '\0'));
+    WriteFile(Path("open"), QByteArray::fromHex(kVendor).chopped(1));
     const struct {
         const char* name;
         QString hidId;
@@ -124,6 +129,9 @@ TEST_F(Doctor, NodeIdsFromHidIdAndMatchOnlyForTheVendorInterfaceOfOurUnit) {
         {"vendor interface", OurHidId(), "vendor", vendorID, true, true, true},
         {"keyboard and vendor collections", OurHidId(), "both", vendorID, true, true, true},
         {"keyboard interface", OurHidId(), "keyboard", vendorID, true, true, false},
+        // What the udev probe refuses is no configuration interface either.
+        {"oversized descriptor", OurHidId(), "oversized", vendorID, true, true, false},
+        {"collection left open", OurHidId(), "open", vendorID, true, true, false},
         {"other device", QStringLiteral("0003:0000046D:0000C52B"), "vendor", 0x046D, false, true, false},
         {"descriptor unreadable", OurHidId(), "missing", vendorID, true, false, false},
         {"garbled HID_ID", QStringLiteral("0003-00001209"), "vendor", -1, false, true, false},

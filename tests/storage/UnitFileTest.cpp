@@ -5,7 +5,7 @@
 
 #include <QTemporaryDir>
 
-#include "sim/UnitFile.h"
+#include "storage/UnitFile.h"
 
 namespace tarvik::test {
 namespace {
@@ -63,7 +63,8 @@ TEST(UnitFile, MalformedFilesAreRefusedWithOneMessageNamingTheField) {
         {R"({"pedals": [], "firmware": [2, 1]})", "firmware: expected three numbers 0..255"},
         {R"({"pedals": [], "firmware": [2, -1, 0]})", "firmware[1]: -1 is outside 0..255"},
         {R"({"pedals": [], "pedal_count": 256})", "pedal_count: 256 is outside 0..255"},
-        {R"({"pedals": [], "pedal_count": 1e300})", "pedal_count: expected a whole number"},
+        {R"({"pedals": [], "pedal_count": 1e300})", "pedal_count: too large"},
+        {R"({"pedals": [], "pedal_count": -1e300})", "pedal_count: too small"},
         {R"({"pedals": [], "answer_delay_ms": -5})", "answer_delay_ms: -5 is negative"},
         {R"({"pedals": [], "answer_delay_ms": 3600000})", "answer_delay_ms: 3600000 is above 60000"},
         {R"({"pedals": [], "silent_commands": 149})", "silent_commands: expected a list"},

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sim/JsonDuplicateKeys.h"
+#include "storage/JsonDuplicateKeys.h"
 
 #include <QSet>
 #include <vector>

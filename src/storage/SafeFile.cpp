@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sim/SafeFile.h"
+#include "storage/SafeFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "storage/NativeName.h"
+#include "storage/TemporaryFiles.h"
 
 namespace tarvik {
 
@@ -29,29 +31,43 @@ const char* KindOf(mode_t mode) {
 
 QString NotRegular(mode_t mode) { return QString::fromLatin1(KindOf(mode)) + QStringLiteral(", not a regular file"); }
 
+// The text of the symbolic link at `native`, as a name.
+QString LinkText(const QByteArray& native) {
+    char buffer[PATH_MAX];
+    const ssize_t n = ::readlink(native.constData(), buffer, sizeof buffer);
+    return n < 0 ? QString() : NameFromNative(QByteArray(buffer, static_cast<qsizetype>(n)));
+}
+
 // What a write goes to: the path itself, or the regular file a symbolic link there points to.
 struct Target {
-    QByteArray file;
+    QByteArray path;  // as given
+    QByteArray file;  // what is written
     bool exists = false;
     struct stat st{};  // of `file`, when it exists
+    FileIdentity seen;
 };
 
-// Empty when `path` may be written; otherwise why not (the reason only).
+// Empty when `path` may be written; otherwise why not (the reason only). `target.seen` is filled in
+// as far as the look got.
 QString Resolve(const QString& path, Existing existing, Target& target) {
-    const QByteArray native = QFile::encodeName(path);
+    const QByteArray native = NativeName(path);
+    target.path = native;
     target.file = native;
     struct stat st{};
     if (::lstat(native.constData(), &st) != 0) {
         if (errno == ENOENT) return {};
         return Reason(errno);
     }
+    target.seen.exists = true;
+    target.seen.link = S_ISLNK(st.st_mode);
     if (existing == Existing::Keep) return QStringLiteral("it exists already");
     target.exists = true;
     if (S_ISLNK(st.st_mode)) {
-        const QString linked = QFileInfo(path).symLinkTarget();
         char* real = ::realpath(native.constData(), nullptr);
         if (real == nullptr) {
-            if (errno == ENOENT) return QStringLiteral("a symbolic link to %1, which does not exist").arg(linked);
+            if (errno == ENOENT) {
+                return QStringLiteral("a symbolic link to %1, which does not exist").arg(LinkText(native));
+            }
             return QStringLiteral("a symbolic link that cannot be followed: %1").arg(Reason(errno));
         }
         target.file = QByteArray(real);
@@ -59,12 +75,33 @@ QString Resolve(const QString& path, Existing existing, Target& target) {
         if (::stat(target.file.constData(), &st) != 0) return Reason(errno);
         if (!S_ISREG(st.st_mode)) {
             return QStringLiteral("a symbolic link to %1, which is %2")
-                .arg(QFile::decodeName(target.file), NotRegular(st.st_mode));
+                .arg(NameFromNative(target.file), NotRegular(st.st_mode));
         }
     } else if (!S_ISREG(st.st_mode)) {
         return NotRegular(st.st_mode);
     }
     target.st = st;
+    target.seen.device = st.st_dev;
+    target.seen.inode = st.st_ino;
+    // Only a file the user may write himself; root, who may write anything, only where the owner
+    // may. The replacement keeps the owner, which only root can give a file that is not his own.
+    const uid_t me = ::geteuid();
+    const bool mayWrite = me == 0 ? (st.st_mode & S_IWUSR) != 0
+                                  : ::faccessat(AT_FDCWD, target.file.constData(), W_OK, AT_EACCESS) == 0;
+    if (!mayWrite || (me != 0 && st.st_uid != me)) return Reason(EACCES);
+    return {};
+}
+
+// Empty when what the path names now is `expected`; otherwise how it differs.
+QString Changed(const Target& now, const FileIdentity& expected) {
+    if (now.seen.link && !expected.link) {
+        return QStringLiteral("it is now a symbolic link to %1, not the file that was there at the start")
+            .arg(LinkText(now.path));
+    }
+    if (now.seen.exists != expected.exists || now.seen.link != expected.link ||
+        (expected.exists && (now.seen.device != expected.device || now.seen.inode != expected.inode))) {
+        return QStringLiteral("it is no longer the file that was there at the start");
+    }
     return {};
 }
 
@@ -112,24 +149,35 @@ void SyncDirectory(const QByteArray& dir) {
     ::close(fd);
 }
 
-}  // namespace
-
-QString WriteRefusal(const QString& path, Existing existing) {
-    Target target;
-    const QString why = Resolve(path, existing, target);
-    if (why.isEmpty()) return {};
+QString Message(const QString& path, const QString& why, const Target& target) {
     return QStringLiteral("%1: cannot write (%2); %3").arg(path, why, Outcome(target));
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& data, Existing existing, QString& error) {
+}  // namespace
+
+QString WriteRefusal(const QString& path, Existing existing, FileIdentity* seen) {
     Target target;
-    if (const QString why = Resolve(path, existing, target); !why.isEmpty()) {
-        error = QStringLiteral("%1: cannot write (%2); %3").arg(path, why, Outcome(target));
-        return false;
+    const QString why = Resolve(path, existing, target);
+    if (seen != nullptr) *seen = target.seen;
+    return why.isEmpty() ? QString() : Message(path, why, target);
+}
+
+Saved SaveFile(const QString& path, const QByteArray& data, Existing existing, const FileIdentity* expected,
+               QString& error) {
+    Target target;
+    QString why = Resolve(path, existing, target);
+    // A path that changed says so; a link that appeared says so over any other reason, since
+    // what it points to is what the other reason is about.
+    if (expected != nullptr && (why.isEmpty() || target.seen.link != expected->link)) {
+        if (const QString changed = Changed(target, *expected); !changed.isEmpty()) why = changed;
     }
-    auto fail = [&](const QString& why) {
-        error = QStringLiteral("%1: cannot write (%2); %3").arg(path, why, Outcome(target));
-        return false;
+    if (!why.isEmpty()) {
+        error = Message(path, why, target);
+        return Saved::Refused;
+    }
+    auto fail = [&](const QString& reason, Saved saved = Saved::Failed) {
+        error = Message(path, reason, target);
+        return saved;
     };
 
     const qsizetype slash = target.file.lastIndexOf('/');
@@ -137,26 +185,35 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data, Existing e
     // Hidden, beside the target (a rename works only within one file system), and short enough
     // for any name the target has.
     const QByteArray base = target.file.mid(slash + 1).left(128);
+    RemoveStaleTemporaries(dir, base);
     QByteArray temp;
+    std::unique_ptr<TemporaryFileGuard> guard;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 64; ++attempt) {
-        temp = dir + "/." + base + ".tmp-" + QByteArray::number(QRandomGenerator::global()->generate64(), 16);
+        temp = TemporaryName(dir, base, QRandomGenerator::global()->generate64());
+        guard.reset();
+        guard = std::make_unique<TemporaryFileGuard>(temp);
         fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return fail(Reason(errno));
+        if (fd < 0 && errno != EEXIST) {
+            // The folder is what refused: say which.
+            const int err = errno;
+            return fail(QStringLiteral("no file can be made in the folder %1: %2").arg(NameFromNative(dir), Reason(err)),
+                        err == EACCES || err == EPERM || err == EROFS ? Saved::Refused : Saved::Failed);
+        }
     }
     if (fd < 0) return fail(Reason(EEXIST));
 
-    auto abandon = [&](int err) {
+    auto abandon = [&](int err, Saved saved = Saved::Failed) {
         if (fd >= 0) ::close(fd);
         ::unlink(temp.constData());
-        return fail(Reason(err));
+        return fail(Reason(err), saved);
     };
     if (target.exists) {
-        // The replacement keeps the permissions (and, where allowed, the owner) of the old file.
+        // The replacement keeps the permissions and the owner of the old file.
         if (::fchmod(fd, target.st.st_mode & 07777) != 0) return abandon(errno);
-        if (target.st.st_uid != ::geteuid() || target.st.st_gid != ::getegid()) {
-            // Best effort: only root may give a file away; the data is safe either way.
-            if (::fchown(fd, target.st.st_uid, target.st.st_gid) != 0) errno = 0;
+        if ((target.st.st_uid != ::geteuid() || target.st.st_gid != ::getegid()) &&
+            ::fchown(fd, target.st.st_uid, target.st.st_gid) != 0) {
+            return abandon(EACCES, Saved::Refused);
         }
     }
     // Every byte written and on the disk before the name moves; a full disk or a file-size limit
@@ -167,23 +224,41 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data, Existing e
     fd = -1;
     if (closed != 0) return abandon(errno);
 
+    // The last look before the rename: the path still names the file it named at the start.
+    if (expected != nullptr) {
+        Target now;
+        const QString whyNow = Resolve(path, existing, now);
+        const QString changed = Changed(now, *expected);
+        if (!changed.isEmpty() || !whyNow.isEmpty()) {
+            ::unlink(temp.constData());
+            error = Message(path, changed.isEmpty() ? whyNow : changed, target);
+            return Saved::Refused;
+        }
+    }
     const int renamed = existing == Existing::Replace ? ::rename(temp.constData(), target.file.constData())
                                                        : RenameNoReplace(temp.constData(), target.file.constData());
     if (renamed != 0) {
         const int err = errno;
         ::unlink(temp.constData());
-        return fail(err == EEXIST ? QStringLiteral("it exists already") : Reason(err));
+        return err == EEXIST ? fail(QStringLiteral("it exists already"), Saved::Refused) : fail(Reason(err));
     }
+    guard.reset();
     SyncDirectory(dir);
-    return true;
+    return Saved::Yes;
 }
 
-bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& data, QString& error) {
+bool WriteFileAtomically(const QString& path, const QByteArray& data, Existing existing, QString& error) {
+    return SaveFile(path, data, existing, nullptr, error) == Saved::Yes;
+}
+
+bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& data, QString& error, FileIdentity* identity) {
     auto fail = [&](const QString& why) {
         error = QStringLiteral("%1: cannot read (%2)").arg(path, why);
         return false;
     };
-    const QByteArray native = QFile::encodeName(path);
+    const QByteArray native = NativeName(path);
+    struct stat link{};
+    const bool isLink = ::lstat(native.constData(), &link) == 0 && S_ISLNK(link.st_mode);
     struct stat before{};
     if (::stat(native.constData(), &before) != 0) return fail(Reason(errno));
     // Opening a FIFO waits for a writer, and opening a device may do anything: neither is opened.
@@ -223,6 +298,7 @@ bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& data, QSt
     if (used > maxBytes) return fail(tooLarge);
     bytes.truncate(used);
     data = bytes;
+    if (identity != nullptr) *identity = {true, isLink, opened.st_dev, opened.st_ino};
     return true;
 }
 

@@ -7,8 +7,10 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
-#include "sim/SafeFile.h"
+#include "storage/NativeName.h"
+#include "storage/SafeFile.h"
 #include "support/FileKinds.h"
 
 namespace tarvik::test {
@@ -44,7 +46,8 @@ TEST(SafeFile, WritesOnlyOverRegularFilesAndChangesNothingElse) {
         {"dangling", Existing::Replace,
          "@/dangling: cannot write (a symbolic link to @/gone, which does not exist); the file is unchanged"},
         {"no/such/dir/file", Existing::Replace,
-         "@/no/such/dir/file: cannot write (No such file or directory); nothing was written"},
+         "@/no/such/dir/file: cannot write (no file can be made in the folder @/no/such/dir: No such file or "
+         "directory); nothing was written"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -76,17 +79,6 @@ TEST(SafeFile, WritesOnlyOverRegularFilesAndChangesNothingElse) {
             }
         }
     }
-}
-
-TEST(SafeFile, AReplacementKeepsTheOldFilesPermissions) {
-    Kinds kinds;
-    ASSERT_TRUE(QFile::setPermissions(kinds.Path("file"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                              QFileDevice::ReadGroup));
-    QString error;
-    ASSERT_TRUE(WriteFileAtomically(kinds.Path("file"), kNew, Existing::Replace, error)) << error.toStdString();
-    struct stat st{};
-    ASSERT_EQ(::stat(kinds.Native("file").constData(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
 // A full disk and a file-size limit fail the same way: on a write. Here it is the limit, with the
@@ -153,6 +145,95 @@ TEST(SafeFile, ReadsOnlyRegularFilesAndNeverBlocks) {
             EXPECT_EQ(data, "untouched");
         }
     }
+}
+
+// A save replaces the file that was read, and nothing put in its place since.
+TEST(SafeFile, ASaveRefusesAPathThatNoLongerNamesTheFileRead) {
+    const struct {
+        bool link;  // the other file comes as a link to it, else renamed over the path
+        const char* says;
+    } cases[] = {
+        {true, "@/file: cannot write (it is now a symbolic link to @/other, not the file that was there at the "
+               "start); the file is unchanged"},
+        {false, "@/file: cannot write (it is no longer the file that was there at the start); the file is unchanged"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.link);
+        Kinds kinds;
+        QByteArray data;
+        QString error;
+        FileIdentity read;
+        ASSERT_TRUE(ReadRegularFile(kinds.Path("file"), 100, data, error, &read));
+        kinds.Put("other", "someone else's\n");
+        if (c.link) {
+            ASSERT_EQ(::unlink(kinds.Native("file").constData()), 0);
+            ASSERT_EQ(::symlink(kinds.Native("other").constData(), kinds.Native("file").constData()), 0);
+        } else {
+            ASSERT_EQ(::rename(kinds.Native("other").constData(), kinds.Native("file").constData()), 0);
+            kinds.Put("other", "someone else's\n");
+        }
+        const std::vector<std::string> swapped = kinds.All();
+        EXPECT_EQ(SaveFile(kinds.Path("file"), kNew, Existing::Replace, &read, error), Saved::Refused);
+        EXPECT_EQ(error, kinds.InFolder(QString::fromUtf8(c.says)));
+        EXPECT_EQ(kinds.All(), swapped);
+    }
+}
+
+TEST(SafeFile, OnlyAFileTheUserMayWriteIsReplacedAndItKeepsItsOwner) {
+    Kinds kinds;
+    // Root may write anything, and is held to the owner's write bit instead.
+    ASSERT_EQ(::chmod(kinds.Native("file").constData(), 0444), 0);
+    const std::vector<std::string> before = kinds.All();
+    QString error;
+    EXPECT_EQ(SaveFile(kinds.Path("file"), kNew, Existing::Replace, nullptr, error), Saved::Refused);
+    EXPECT_EQ(error, kinds.Path("file") + ": cannot write (Permission denied); the file is unchanged");
+    EXPECT_EQ(kinds.All(), before);
+
+    ASSERT_EQ(::chmod(kinds.Native("file").constData(), 0640), 0);
+    ASSERT_TRUE(WriteFileAtomically(kinds.Path("file"), kNew, Existing::Replace, error)) << error.toStdString();
+    struct stat st{};
+    ASSERT_EQ(::stat(kinds.Native("file").constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+
+    if (::geteuid() != 0) GTEST_SKIP() << "giving a file to another user needs root";
+    ASSERT_EQ(::chown(kinds.Native("file").constData(), 65534, 65534), 0);
+    ASSERT_TRUE(WriteFileAtomically(kinds.Path("file"), kNew, Existing::Replace, error)) << error.toStdString();
+    ASSERT_EQ(::stat(kinds.Native("file").constData(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST(SafeFile, ATemporaryFileOfAProcessThatEndedGoesWithTheNextSave) {
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ASSERT_GT(ended, 0);
+    ::waitpid(ended, nullptr, 0);
+    Kinds kinds;
+    const QString stale = QStringLiteral(".file.tmp-%1-1f").arg(ended);
+    kinds.Put(stale, "half a file");
+    kinds.Put(".file.tmp-1-2e", "init's, still running");
+    QString error;
+    ASSERT_TRUE(WriteFileAtomically(kinds.Path("file"), kNew, Existing::Replace, error)) << error.toStdString();
+    EXPECT_EQ(kinds.Fingerprint(stale), "missing");
+    EXPECT_NE(kinds.Fingerprint(".file.tmp-1-2e"), "missing");
+}
+
+TEST(NativeName, NamesThatAreNotUtf8KeepTheirBytesAndShowEscaped) {
+    for (const QByteArray& bytes : {QByteArray("bad\xffname.json"), QByteArray("caf\xc3\xa9"), QByteArray("\xed\xb2\x80"),
+                                   QByteArray("\xc0\xaf"), QByteArray("\xe6\x97\xa5\xe6\x97")}) {
+        EXPECT_EQ(NativeName(NameFromNative(bytes)), bytes) << bytes.toHex().toStdString();
+    }
+    Kinds kinds;
+    const QString name = kinds.Folder() + "/" + NameFromNative("bad\xffname");
+    QString error;
+    ASSERT_TRUE(WriteFileAtomically(name, kNew, Existing::Keep, error)) << error.toStdString();
+    EXPECT_EQ(::access((QFile::encodeName(kinds.Folder()) + "/bad\xffname").constData(), F_OK), 0);
+    QByteArray data;
+    ASSERT_TRUE(ReadRegularFile(name, 100, data, error)) << error.toStdString();
+    EXPECT_EQ(data, kNew);
+    EXPECT_EQ(EscapedForMessage(QStringLiteral("a\nb\t\x01") + QChar(0) + NameFromNative("\xff") + "日本\x7f"),
+              QStringLiteral("a\\nb\\t\\x01\\x00\\xff日本\\x7f"));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sim/UnitFile.h"
+#include "storage/UnitFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "sim/JsonDuplicateKeys.h"
+#include "storage/JsonDuplicateKeys.h"
 
 namespace tarvik {
 
@@ -28,10 +28,11 @@ struct Refusal {
 long long WholeNumber(const QJsonValue& v, const QString& field) {
     if (!v.isDouble()) Refuse(field, QStringLiteral("expected a whole number"));
     const double d = v.toDouble();
-    // Bounded before the conversion, which would be undefined for huge values.
-    if (!std::isfinite(d) || d != std::floor(d) || std::fabs(d) > 1e12) {
-        Refuse(field, QStringLiteral("expected a whole number"));
-    }
+    if (!std::isfinite(d) || d != std::floor(d)) Refuse(field, QStringLiteral("expected a whole number"));
+    // Bounded before the conversion, which would be undefined for huge values; far beyond every
+    // range here.
+    if (d > 1e12) Refuse(field, QStringLiteral("too large"));
+    if (d < -1e12) Refuse(field, QStringLiteral("too small"));
     return static_cast<long long>(d);
 }
 
@@ -174,14 +175,24 @@ bool ParseUnitFile(const QByteArray& json, UnitImage& image, QString& error) {
     }
 }
 
-bool ReadUnitFile(const QString& path, UnitImage& image, QString& error) {
+UnitFileRead ReadUnitFileAt(const QString& path, UnitImage& image, FileIdentity* identity) {
     QByteArray json;
-    if (!ReadRegularFile(path, kMaxFileBytes, json, error)) return false;
-    if (!ParseUnitFile(json, image, error)) {
-        error = path + ": " + error;
-        return false;
+    UnitFileRead read;
+    if (!ReadRegularFile(path, kMaxFileBytes, json, read.error, identity)) {
+        read.outcome = UnitFileRead::Unreadable;
+    } else if (!ParseUnitFile(json, image, read.error)) {
+        read.error = path + ": " + read.error;
+        read.outcome = UnitFileRead::Malformed;
+    } else {
+        read.outcome = UnitFileRead::Read;
     }
-    return true;
+    return read;
+}
+
+bool ReadUnitFile(const QString& path, UnitImage& image, QString& error) {
+    const UnitFileRead read = ReadUnitFileAt(path, image);
+    error = read.error;
+    return read.outcome == UnitFileRead::Read;
 }
 
 QByteArray UnitFileText(const UnitImage& image) {
@@ -208,8 +219,9 @@ QByteArray UnitFileText(const UnitImage& image) {
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
-bool WriteUnitFile(const QString& path, const UnitImage& image, QString& error, Existing existing) {
-    return WriteFileAtomically(path, UnitFileText(image), existing, error);
+bool WriteUnitFile(const QString& path, const UnitImage& image, QString& error, Existing existing,
+                   const FileIdentity* expected) {
+    return SaveFile(path, UnitFileText(image), existing, expected, error) == Saved::Yes;
 }
 
 }  // namespace tarvik
