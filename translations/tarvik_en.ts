@@ -1616,6 +1616,13 @@
     </message>
 </context>
 <context>
+    <name>MessageBoxPresenter</name>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>PedalName</name>
     <message>
         <source>中央ペダル</source>
@@ -1852,12 +1859,70 @@ Click [OK] to set it within the standard, or [Cancel] to go back to the main win
         <source>Tarvikが接続されていますが、アクセス権がないため開くことができません。<byte value="xd"/>udevルール 70-tarvik.rules を導入し（README「udev rule」参照）、Tarvikを挿し直して下さい。</source>
         <translation>A Tarvik is connected, but it cannot be opened: access is denied.<byte value="xd"/>Please install the udev rule 70-tarvik.rules (see README, &quot;udev rule&quot;) and plug the Tarvik in again.</translation>
     </message>
+    <message>
+        <source>Tarvikの%1に書き込んだ設定を読み出して確かめたところ、書き込んだ内容と違っていました。<byte value="xd"/>
+Tarvikに記憶されている設定は次の通りです。<byte value="xd"/>
+%2</source>
+        <translation>The setting written to %1 of the Tarvik was read back and differs from what was written.<byte value="xd"/>
+The Tarvik holds this setting:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>高度な設定を使うには、「Tarvik」メニューの「高度な設定を使う」をオンにして下さい。</source>
+        <translation>To use the advanced settings, turn on &quot;Use advanced settings&quot; in the &quot;Tarvik&quot; menu.</translation>
+    </message>
+    <message>
+        <source>高度な設定を使う(&amp;A)</source>
+        <translation>Use &amp;advanced settings</translation>
+    </message>
 </context>
 <context>
     <name>tarvik::AdvancedSettingDialogViewController</name>
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>tarvik::MenuClass</name>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>工場出荷状態に戻す(&amp;R)…</source>
+        <translation>&amp;Reset to factory settings…</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>クイックスタートガイド(&amp;Q)</source>
+        <translation>&amp;Quick start guide</translation>
+    </message>
+    <message>
+        <source>バージョン情報(&amp;A)</source>
+        <translation>&amp;About</translation>
+    </message>
+</context>
+<context>
+    <name>tarvik::SimulationMenu</name>
+    <message>
+        <source>シミュレーション(&amp;S)</source>
+        <translation>&amp;Simulation</translation>
+    </message>
+    <message>
+        <source>Tarvikを接続する(&amp;P)</source>
+        <translation>&amp;Plug the Tarvik in</translation>
+    </message>
+    <message>
+        <source>Tarvikを取り外す(&amp;U)</source>
+        <translation>&amp;Unplug the Tarvik</translation>
     </message>
 </context>
 <context>

@@ -17,8 +17,8 @@ namespace tarvik {
 
 namespace {
 
-QAction* AddItem(QMenu* menu, const char* title, const char* name) {
-    QAction* action = menu->addAction(QString::fromUtf8(title));
+QAction* AddItem(QMenu* menu, const QString& title, const char* name) {
+    QAction* action = menu->addAction(title);
     action->setObjectName(QLatin1String(name));
     return action;
 }
@@ -30,18 +30,19 @@ MenuClass::MenuClass(QMenuBar& bar, DeviceState& state, QObject* parent) : QObje
 
     // Titles carry their access keys the Japanese way, "(&F)" after the word: Alt and the letter
     // open a menu, the letter alone picks an item of an open menu.
-    QMenu* file = bar.addMenu(QStringLiteral("ファイル(&F)"));
+    QMenu* file = bar.addMenu(tr("ファイル(&F)"));
     file->setObjectName(QStringLiteral("menuFile"));
-    QAction* exitItem = AddItem(file, "終了(&X)", "menuItemExit");
+    QAction* exitItem = AddItem(file, tr("終了(&X)"), "menuItemExit");
     exitItem->setShortcut(QKeySequence::Quit);
     connect(exitItem, &QAction::triggered, this, &MenuClass::ExitToolStripMenuItem_Click);
 
     QMenu* unit = bar.addMenu(QStringLiteral("Tarvik(&T)"));
     unit->setObjectName(QStringLiteral("menuTarvik"));
-    connect(AddItem(unit, "工場出荷状態に戻す(&R)…", "menuItemInitialState"), &QAction::triggered, this,
+    connect(AddItem(unit, tr("工場出荷状態に戻す(&R)…"), "menuItemInitialState"), &QAction::triggered, this,
             &MenuClass::InitialStateToolStripMenuItem_Click);
     unit->addSeparator();
-    QAction* advanced = AddItem(unit, text::AdvancedSettingsItem, "menuItemAdvancedSettings");
+    QAction* advanced = AddItem(unit, QString::fromStdString(text::Tr(text::AdvancedSettingsItem)),
+                                "menuItemAdvancedSettings");
     advanced->setCheckable(true);
     advanced->setChecked(AdvancedSettingsWanted());
     connect(advanced, &QAction::toggled, this, [this](bool on) {
@@ -49,12 +50,12 @@ MenuClass::MenuClass(QMenuBar& bar, DeviceState& state, QObject* parent) : QObje
         emit advancedSettingsToggled(on);
     });
 
-    QMenu* help = bar.addMenu(QStringLiteral("ヘルプ(&H)"));
+    QMenu* help = bar.addMenu(tr("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("menuHelp"));
-    QAction* guide = AddItem(help, "クイックスタートガイド(&Q)", "menuItemQuickStartGuide");
+    QAction* guide = AddItem(help, tr("クイックスタートガイド(&Q)"), "menuItemQuickStartGuide");
     guide->setShortcut(QKeySequence::HelpContents);
     connect(guide, &QAction::triggered, this, &MenuClass::QuickStartGuideToolStripMenuItem_Click);
-    connect(AddItem(help, "バージョン情報(&A)", "menuItemVersion"), &QAction::triggered, this,
+    connect(AddItem(help, tr("バージョン情報(&A)"), "menuItemVersion"), &QAction::triggered, this,
             &MenuClass::VersionToolStripMenuItem_Click);
 
     AddMenuBarKey(bar);
@@ -92,12 +93,12 @@ void MenuClass::QuickStartGuideToolStripMenuItem_Click() {
 void MenuClass::VersionToolStripMenuItem_Click() { alertBox(VersionText()); }
 
 std::string MenuClass::VersionText() {
-    return std::string(text::VersionIntro) + std::to_string(Win_Major) + "." + std::to_string(Win_Minor) + "." +
+    return text::Tr(text::VersionIntro) + std::to_string(Win_Major) + "." + std::to_string(Win_Minor) + "." +
            std::to_string(Win_Revision);
 }
 
 std::string MenuClass::QuickStartGuideText() {
-    return std::string(text::QuickStartGuideIntro) + QuickStartGuideAddress().toStdString();
+    return text::Tr(text::QuickStartGuideIntro) + QuickStartGuideAddress().toStdString();
 }
 
 }  // namespace tarvik

@@ -11,11 +11,11 @@ namespace tarvik {
 
 SimulationMenu::SimulationMenu(QMenuBar& bar, SimulatedUnit& unit, QObject* parent)
     : QObject(parent), unit_(unit) {
-    QMenu* menu = bar.addMenu(QStringLiteral("シミュレーション(&S)"));
+    QMenu* menu = bar.addMenu(tr("シミュレーション(&S)"));
     menu->setObjectName(QStringLiteral("menuSimulation"));
-    plug_ = menu->addAction(QStringLiteral("Tarvikを接続する(&P)"));
+    plug_ = menu->addAction(tr("Tarvikを接続する(&P)"));
     plug_->setObjectName(QStringLiteral("menuItemSimulationPlug"));
-    unplug_ = menu->addAction(QStringLiteral("Tarvikを取り外す(&U)"));
+    unplug_ = menu->addAction(tr("Tarvikを取り外す(&U)"));
     unplug_->setObjectName(QStringLiteral("menuItemSimulationUnplug"));
     connect(plug_, &QAction::triggered, this, [this] {
         if (!unit_.IsPlugged()) unit_.Plug();

@@ -25,7 +25,7 @@ namespace {
 
 // The first line of the window's confirmation; its second line is about buttons.
 std::string ConfirmQuestion() {
-    const std::string full = text::ResetConfirm;
+    const std::string full = text::Tr(text::ResetConfirm);
     return full.substr(0, full.find("\r\n"));
 }
 
@@ -67,7 +67,7 @@ int RunReset(UnitSession& session, const CliRequest& request) {
     const int count = State().NumberOfPedals;
     WarnOfSettingsNoSnapshotKeeps(count);
     if (!request.yes && !AskOnTerminal(count)) {
-        ConsoleLine(text::ConsoleCancelled);
+        ConsoleLine(text::Tr(text::ConsoleCancelled));
         Error(QStringLiteral("nothing was changed"));
         return EXIT_USAGE;  // as when no terminal could be asked
     }
@@ -77,7 +77,7 @@ int RunReset(UnitSession& session, const CliRequest& request) {
         void ExchangeFailed(ExchangeEnding ending) override { AlertExchangeFailure(ending); }
     } telling;
     const bool failed = FactoryReset(session.Link(), State(), telling) != ExchangeEnding::Answered;
-    if (failed) alertBox(text::ResetFailed);
+    if (failed) alertBox(text::Tr(text::ResetFailed));
 
     std::vector<WrittenPedal> written;
     for (int p = 0; p < count; ++p) written.push_back(RecordOf(p));

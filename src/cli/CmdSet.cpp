@@ -35,7 +35,7 @@ int RunSet(UnitSession& session, const CliRequest& request) {
     }
     // The bytes the form does not name keep what the unit holds.
     if (const int status = session.WriteChecked(p, *form.choice); status != EXIT_OK) return status;
-    Out(std::string(text::SettingDoneBefore) + ShownPedalName(count, p) + text::SettingDoneAfter + "\n");
+    Out(contents::Fill(text::Tr(text::SettingDone), {DisplayedPedalName(ShownPedalName(count, p))}) + "\n");
     return EXIT_OK;
 }
 

@@ -151,7 +151,7 @@ int UnitSession::Read() {
     case ReadOutcome::Done:
         return EXIT_OK;
     case ReadOutcome::Unsupported:
-        ErrorRaw(text::UnsupportedFirmware);
+        ErrorRaw(text::Tr(text::UnsupportedFirmware));
         Error(QStringLiteral("firmware %1 is not supported: this program speaks to firmware before major version %2")
                   .arg(FirmwareText(state_)).arg(FIRST_UNSUPPORTED_FIRMWARE_MAJOR));
         return EXIT_UNIT;

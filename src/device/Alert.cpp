@@ -50,10 +50,10 @@ void alertBox(const std::string& Message) {
 void AlertExchangeFailure(ExchangeEnding ending) {
     switch (ending) {
     case ExchangeEnding::SendFailed:
-        alertBox(text::SendError);
+        alertBox(text::Tr(text::SendError));
         return;
     case ExchangeEnding::TimedOut:
-        alertBox(text::Timeout);
+        alertBox(text::Tr(text::Timeout));
         ConsoleLine(text::ConsoleTimeout);
         return;
     case ExchangeEnding::Answered:

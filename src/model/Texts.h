@@ -53,15 +53,12 @@ inline constexpr const char* ConsoleResetting =
 
 // Writing one pedal; %1 is the pedal name.
 inline constexpr const char* SettingDone = TARVIK_TR_NOOP("Texts", "Tarvikの%1の設定が正常に終わりました。");
-// The same in two pieces around the pedal name, untranslated: only for callers that build it so.
-inline constexpr const char* SettingDoneBefore = "Tarvikの";
-inline constexpr const char* SettingDoneAfter = "の設定が正常に終わりました。";
-// A write the read-back does not confirm: SettingDifferedBefore + pedal name + SettingDifferedAfter,
-// then the description of what the unit holds.
-inline constexpr const char* SettingDifferedBefore = "Tarvikの";
-inline constexpr const char* SettingDifferedAfter =
-    "に書き込んだ設定を読み出して確かめたところ、書き込んだ内容と違っていました。\r\n"
-    "Tarvikに記憶されている設定は次の通りです。\r\n";
+// A write the read-back does not confirm; %1 is the pedal name, %2 the description of what the
+// unit holds.
+inline constexpr const char* SettingDiffered = TARVIK_TR_NOOP(
+    "Texts",
+    "Tarvikの%1に書き込んだ設定を読み出して確かめたところ、書き込んだ内容と違っていました。\r\n"
+    "Tarvikに記憶されている設定は次の通りです。\r\n%2");
 
 // Menu.
 inline constexpr const char* QuickStartGuideIntro =
@@ -72,13 +69,10 @@ inline constexpr const char* VersionIntro =
 // Main window buttons; %1 is the pedal name.
 inline constexpr const char* StandardButton = TARVIK_TR_NOOP("Texts", "%1の設定（標準）");
 inline constexpr const char* AdvancedButton = TARVIK_TR_NOOP("Texts", "%1の設定（高度）");
-// The same as suffixes to the pedal name, untranslated: only for callers that build them so.
-inline constexpr const char* StandardButtonSuffix = "の設定（標準）";
-inline constexpr const char* AdvancedButtonSuffix = "の設定（高度）";
 // Why an advanced button is disabled while the menu item below is off.
-inline constexpr const char* AdvancedButtonOffTip =
-    "高度な設定を使うには、「Tarvik」メニューの「高度な設定を使う」をオンにして下さい。";
-inline constexpr const char* AdvancedSettingsItem = "高度な設定を使う(&A)";
+inline constexpr const char* AdvancedButtonOffTip = TARVIK_TR_NOOP(
+    "Texts", "高度な設定を使うには、「Tarvik」メニューの「高度な設定を使う」をオンにして下さい。");
+inline constexpr const char* AdvancedSettingsItem = TARVIK_TR_NOOP("Texts", "高度な設定を使う(&A)");
 
 // What assistive technology calls a pedal's description box; %1 is the pedal name.
 inline constexpr const char* PedalSettingName = TARVIK_TR_NOOP("Texts", "%1の設定内容");

@@ -36,7 +36,13 @@ MainWindowViewController::MainWindowViewController(DeviceState& state, HID_PnP& 
             &MainWindowViewController::buttonSetPedal4Standard_Clicked);
     for (int p = 0; p < NUMBER_OF_PEDALS_MAX; ++p)
         connect(advanced_[static_cast<std::size_t>(p)], &QPushButton::clicked, this, [this, p] { SetPedal2Advanced_clicked(p); });
-    for (QPlainTextEdit* view : texts_) view->document()->setDocumentMargin(3);
+    for (QPlainTextEdit* view : texts_) {
+        view->document()->setDocumentMargin(3);
+        // Reachable by Tab and readable by a screen reader; the text can be selected and copied.
+        view->setFocusPolicy(Qt::StrongFocus);
+        view->setTabChangesFocus(true);
+        view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
     for (QWidget* control : ui_->centralwidget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         design_.emplace_back(control, control->geometry());
     ApplyFontScale();

@@ -133,7 +133,7 @@ private:
     void ShowPedalName(int pedal, const std::string& name);
     // Shows or hides the name, description and standard button of pedal `pedal`.
     void ShowBlock(int pedal, bool shown);
-    void SetExplanation(const char* text);
+    void SetExplanation(const std::string& text);
     void ShowNoUnitExplanation();
     void RefreshAccessHint();
 

@@ -2,6 +2,7 @@
 #include "ui/MessageBoxPresenter.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
@@ -69,6 +70,8 @@ void Prepare(QMessageBox& box, const QString& title, const QString& heading, con
     box.setText(heading);
     const QString lines = ForDisplay(message);
     box.setInformativeText(lines);
+    // A screen reader reads the message with the box's title.
+    box.setAccessibleDescription(lines);
     // The texts are plain (brackets, yen signs); an address in them can be selected and copied.
     if (auto* main = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
         main->setTextFormat(Qt::PlainText);
@@ -83,8 +86,9 @@ void Prepare(QMessageBox& box, const QString& title, const QString& heading, con
     }
 }
 
-QPushButton* AddButton(QMessageBox& box, const char* title, QMessageBox::ButtonRole role, const char* name) {
-    QPushButton* button = box.addButton(QString::fromUtf8(title), role);
+QPushButton* AddButton(QMessageBox& box, const QString& title, QMessageBox::ButtonRole role,
+                       const char* name) {
+    QPushButton* button = box.addButton(title, role);
     button->setObjectName(QLatin1String(name));
     return button;
 }
@@ -107,7 +111,8 @@ int MessageBoxPresenter::Confirm(const std::string& title, const std::string& me
     ConfirmationBox box(window_.data());
     Prepare(box, QString::fromStdString(title), QString::fromStdString(title), message);
     QPushButton* ok = AddButton(box, "OK", QMessageBox::AcceptRole, OK_BUTTON_NAME);
-    QPushButton* cancel = AddButton(box, "キャンセル", QMessageBox::RejectRole, CANCEL_BUTTON_NAME);
+    QPushButton* cancel = AddButton(box, QCoreApplication::translate("MessageBoxPresenter", "キャンセル"),
+                                    QMessageBox::RejectRole, CANCEL_BUTTON_NAME);
     // Return picks the harmless answer; Escape picks "OK".
     box.setDefaultButton(cancel);
     box.setEscapeButton(ok);

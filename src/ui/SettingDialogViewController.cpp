@@ -24,7 +24,6 @@ constexpr int TAB_MOUSE = 1;
 const QString TabKeyboardId = QStringLiteral("Tab_Keyboard");
 const QString TabMouseId = QStringLiteral("Tab_Mouse");
 
-QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
@@ -55,17 +54,17 @@ void SettingDialogViewController::viewDidLoad() {
     const auto& s = state_;
     const int p = pedal_;
     ui_->Label_PedalName->setText(Q(StandardTitleLine(s.NumberOfPedals, p)));
-    setWindowTitle(Q(text::StandardDialogTitle));
+    setWindowTitle(Q(text::Tr(text::StandardDialogTitle)));
 
-    ui_->labelExplanation->setText(Q(text::ExplanationCaption));
-    ui_->radiobuttonNoModifiers->setText(Q(text::RadioNoModifiers));
-    ui_->radiobuttonWithModifiers->setText(Q(text::RadioWithModifiers));
-    ui_->radiobuttonOnlyModifiers->setText(Q(text::RadioOnlyModifiers));
-    ui_->buttonProgramTarvik->setText(Q(text::WriteButton));
-    ui_->radiobuttonLeftClick->setText(Q(text::LeftClick));
-    ui_->radiobuttonRightClick->setText(Q(text::RightClick));
-    ui_->radiobuttonCenterClick->setText(Q(text::CenterClick));
-    ui_->radiobuttonDoubleClick->setText(Q(text::DoubleClick));
+    ui_->labelExplanation->setText(Q(text::Tr(text::ExplanationCaption)));
+    ui_->radiobuttonNoModifiers->setText(Q(text::Tr(text::RadioNoModifiers)));
+    ui_->radiobuttonWithModifiers->setText(Q(text::Tr(text::RadioWithModifiers)));
+    ui_->radiobuttonOnlyModifiers->setText(Q(text::Tr(text::RadioOnlyModifiers)));
+    ui_->buttonProgramTarvik->setText(Q(text::Tr(text::WriteButton)));
+    ui_->radiobuttonLeftClick->setText(Q(text::Tr(text::LeftClick)));
+    ui_->radiobuttonRightClick->setText(Q(text::Tr(text::RightClick)));
+    ui_->radiobuttonCenterClick->setText(Q(text::Tr(text::CenterClick)));
+    ui_->radiobuttonDoubleClick->setText(Q(text::Tr(text::DoubleClick)));
 
     WithinStandard = false;
     LoadKeyList();
@@ -190,7 +189,7 @@ void SettingDialogViewController::LoadMouseTab(int p) {
 }
 
 void SettingDialogViewController::WarnOutOfStandard(int p) {
-    const int response = ConfirmBox(text::ProductTitle, text::OutOfStandard);
+    const int response = ConfirmBox(text::ProductTitle, text::Tr(text::OutOfStandard));
     const std::string pedal = text::ConsoleSettingInPedal + std::to_string(p);
     if (response == ALERT_FIRST_BUTTON) {
         ConsoleLine(pedal + text::ConsoleOutOfStandardKept);

@@ -71,11 +71,11 @@ void MainWindowViewController::RunWrite(int pedal, Write write) {
     switch (result.outcome) {
     case WriteOutcome::Stored:
         WritePedalContents(pedal);
-        alertBox(text::SettingDoneBefore + name + text::SettingDoneAfter);
+        alertBox(contents::Fill(text::Tr(text::SettingDone), {name}));
         break;
     case WriteOutcome::Differs:
         WritePedalContents(pedal);
-        alertBox(text::SettingDifferedBefore + name + text::SettingDifferedAfter + PedalContentsText(state_, pedal));
+        alertBox(contents::Fill(text::Tr(text::SettingDiffered), {name, PedalContentsText(state_, pedal)}));
         break;
     case WriteOutcome::Failed:
         AlertExchangeFailure(result.ending);

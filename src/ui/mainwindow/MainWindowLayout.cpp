@@ -20,7 +20,9 @@ namespace tarvik {
 
 namespace {
 
-QString ButtonTitle(const std::string& name, const char* suffix) { return QString::fromStdString(name + suffix); }
+QString ButtonTitle(const std::string& name, const char* pattern) {
+    return QString::fromStdString(contents::Fill(text::Tr(pattern), {name}));
+}
 
 // Descriptions run to a dozen lines in a narrow column: a slightly smaller face keeps most lines
 // from wrapping.
@@ -52,12 +54,12 @@ void MainWindowViewController::ApplyFontScale() {
     SetShift(designShift_);
 }
 
-void MainWindowViewController::SetExplanation(const char* text) {
+void MainWindowViewController::SetExplanation(const std::string& text) {
     ui_->labelMainWindowExplanation->setText(ForDisplay(text));
 }
 
 void MainWindowViewController::ShowNoUnitExplanation() {
-    SetExplanation(accessDenied_ ? UnitAccessDeniedExplanation().c_str() : text::ExplanationNoUnit);
+    SetExplanation(accessDenied_ ? UnitAccessDeniedExplanation() : text::Tr(text::ExplanationNoUnit));
 }
 
 void MainWindowViewController::SetWindowWidth(int designWidth) {
@@ -89,16 +91,21 @@ void MainWindowViewController::OrderFocusByColumn() {
                      [this](int a, int b) { return StandardButton(a)->x() < StandardButton(b)->x(); });
     QWidget* previous = nullptr;
     for (int p : pedals) {
-        if (previous) setTabOrder(previous, StandardButton(p));
+        if (previous) setTabOrder(previous, TextView(p));
+        setTabOrder(TextView(p), StandardButton(p));
         setTabOrder(StandardButton(p), AdvancedButton(p));
         previous = AdvancedButton(p);
     }
 }
 
-void MainWindowViewController::ShowPedalName(int pedal, const std::string& name) {
+void MainWindowViewController::ShowPedalName(int pedal, const std::string& pedalName) {
+    const std::string name = DisplayedPedalName(pedalName);
     NameLabel(pedal)->setText(QString::fromStdString(name));
-    StandardButton(pedal)->setText(ButtonTitle(name, text::StandardButtonSuffix));
-    AdvancedButton(pedal)->setText(ButtonTitle(name, text::AdvancedButtonSuffix));
+    StandardButton(pedal)->setText(ButtonTitle(name, text::StandardButton));
+    AdvancedButton(pedal)->setText(ButtonTitle(name, text::AdvancedButton));
+    // What a screen reader calls the pedal's description box.
+    TextView(pedal)->setAccessibleName(
+        QString::fromStdString(contents::Fill(text::Tr(text::PedalSettingName), {name})));
 }
 
 void MainWindowViewController::ShowBlock(int pedal, bool shown) {
@@ -173,7 +180,8 @@ void MainWindowViewController::SetAdvancedSettingsEnabled(bool on) {
 // Off, the buttons are as they have always been: disabled, and pedals 3 and 4 without one. On,
 // every pedal shown has one, so the rows stay even.
 void MainWindowViewController::RefreshAdvancedButtons() {
-    const QString offTip = advancedOn_ ? QString() : QString::fromUtf8(text::AdvancedButtonOffTip);
+    const QString offTip =
+        advancedOn_ ? QString() : QString::fromStdString(text::Tr(text::AdvancedButtonOffTip));
     for (int p = 0; p < NUMBER_OF_PEDALS_MAX; ++p) {
         QPushButton* button = AdvancedButton(p);
         button->setEnabled(advancedOn_ && present_[static_cast<std::size_t>(p)]);

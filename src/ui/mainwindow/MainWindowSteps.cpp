@@ -102,12 +102,12 @@ void MainWindowViewController::RefreshAccessHint() {
 void MainWindowViewController::AttachSequence() {
     attachRan_ = true;
     InitializeControls();
-    SetExplanation(text::ExplanationConnected);
+    SetExplanation(text::Tr(text::ExplanationConnected));
     ReadListener listener(*this);
     const ReadOutcome outcome = ReadUnit(link_, state_, listener);
     if (outcome == ReadOutcome::Unsupported) {
         InitializeControls();
-        alertBox(text::UnsupportedFirmware);
+        alertBox(text::Tr(text::UnsupportedFirmware));
         emit unitRead(false);
         exiting_ = true;
         exit_(0);
@@ -128,9 +128,9 @@ void MainWindowViewController::RunFactoryReset() {
     DeviceState& s = state_;
     s.InitialState = false;
     const int serial = link_.ConnectionSerial();
-    const int response = ConfirmBox(text::ProductTitle, text::ResetConfirm);
+    const int response = ConfirmBox(text::ProductTitle, text::Tr(text::ResetConfirm));
     if (response == ALERT_SECOND_BUTTON) {
-        ConsoleLine(text::ConsoleCancelled);
+        ConsoleLine(text::Tr(text::ConsoleCancelled));
         return;
     }
     if (response != ALERT_FIRST_BUTTON) {

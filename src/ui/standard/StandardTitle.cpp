@@ -7,11 +7,11 @@
 namespace tarvik {
 
 std::string StandardTitleLine(int numberOfPedals, int pedal) {
-    std::string line = text::StandardDialogTitle;
+    std::string line = text::Tr(text::StandardDialogTitle);
     // A one-pedal unit names its only pedal "ペダル", which adds nothing to the title.
     if (numberOfPedals < 2) return line;
     const std::string name = PedalNameForCount(numberOfPedals, pedal);
-    if (!name.empty()) line += " " + name;
+    if (!name.empty()) line += " " + DisplayedPedalName(name);
     return line;
 }
 
