@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 BUILD_DIR=${TARVIK_BUILD_DIR:-build}
-PACKAGES=(qt6-base-dev libhidapi-dev libudev-dev pkg-config cmake g++ make libgtest-dev
+PACKAGES=(qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libhidapi-dev libudev-dev pkg-config cmake g++ make libgtest-dev
           xvfb xauth fonts-ipafont-gothic appstream dpkg-dev file clang libclang-rt-14-dev
           desktop-file-utils lintian help2man bash-completion)
 

@@ -20,6 +20,9 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 
+echo "== translations and the Japanese font"
+test -s "$root"/usr/share/tarvik-config/translations/tarvik_en.qm
+dpkg-deb -f "$deb" Depends | grep -q 'fonts-noto-cjk | fonts-ipafont-gothic | fonts-vlgothic'
 echo "== desktop-file-validate"
 desktop-file-validate "$root"/usr/share/applications/*.desktop
 echo "== appstreamcli validate"
