@@ -1791,11 +1791,11 @@ Version: </translation>
     </message>
     <message>
         <source>%1の設定（標準）</source>
-        <translation>Set %1 (standard)</translation>
+        <translation>Standard: %1</translation>
     </message>
     <message>
         <source>%1の設定（高度）</source>
-        <translation>Set %1 (advanced)</translation>
+        <translation>Advanced: %1</translation>
     </message>
     <message>
         <source>%1の設定内容</source>
@@ -2156,6 +2156,17 @@ The Tarvik holds this setting:<byte value="xd"/>
     <message>
         <source>加速</source>
         <translation>Acceleration</translation>
+    </message>
+</context>
+<context>
+    <name>tarvik::advanced::Stepper</name>
+    <message>
+        <source>増やす</source>
+        <translation>Increase</translation>
+    </message>
+    <message>
+        <source>減らす</source>
+        <translation>Decrease</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/AdvancedSettingDialogViewController.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
@@ -49,6 +50,11 @@ AdvancedSettingDialogViewController::AdvancedSettingDialogViewController(DialogH
             choice_ = tab->Choice();
             accept();
         });
+    }
+    // The text field inside a key list or number box is read out by the name of its box.
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        if (edit->accessibleName().isEmpty() && edit->parentWidget() != nullptr)
+            edit->setAccessibleName(edit->parentWidget()->accessibleName());
     }
     viewDidLoad(host, state);
 }

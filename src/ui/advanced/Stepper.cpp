@@ -19,6 +19,8 @@ Stepper::Stepper(QWidget* parent)
     : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
     up_->setObjectName("up");
     down_->setObjectName("down");
+    up_->setAccessibleName(tr("増やす"));
+    down_->setAccessibleName(tr("減らす"));
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
     auto* layout = new QVBoxLayout(this);

@@ -18,6 +18,7 @@
 #include "model/ModeEncoders.h"
 #include "sim/SimulatedUnit.h"
 #include "support/Builders.h"
+#include "support/TestLanguage.h"
 #include "support/Widgets.h"
 #include "ui/AdvancedSettingDialogViewController.h"
 #include "ui/DialogHost.h"
@@ -83,6 +84,7 @@ protected:
 };
 
 TEST_F(AdvancedDialogTest, EachTabWritesTheRecordItsControlsSay) {
+    PINS_JAPANESE_TEXTS();
     const struct {
         const char* name;
         int startMode;  // with the marked bytes; none of them shows in a tab
@@ -185,6 +187,7 @@ TEST_F(AdvancedDialogTest, APedalsRecordOpensItsTabAndComesBackThroughTheControl
 }
 
 TEST_F(AdvancedDialogTest, SeveralChordsAreListedAndOnlyTheFirstIsWritten) {
+    PINS_JAPANESE_TEXTS();
     auto dialog = Open(9, {0x2C, 0x0A, 0x10, 0x83, 0, 5, 0x01, 6}, {0x02, 5, 0, 0, 0, 0, 0, 0x00, 6, 7});
     auto* list = Find<QListWidget>(*dialog, "PSKO_listboxOutput");
     std::vector<std::string> lines;
@@ -206,6 +209,7 @@ TEST_F(AdvancedDialogTest, ClosedWithoutWritingItHandsBackNothing) {
 }
 
 TEST_F(AdvancedDialogTest, WritingNeedsWhatTheSettingNeeds) {
+    PINS_JAPANESE_TEXTS();
     auto dialog = Open(1, {0});  // no click code a tab shows: the tab opens as it always does
     EXPECT_EQ(CurrentTab(*dialog), "tabClick");
     EXPECT_TRUE(Checked(*dialog, "C_radiobuttonLeftClick"));

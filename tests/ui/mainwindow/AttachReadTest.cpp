@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading an attached unit into the window, and the ways that read can end.
 #include "WindowFixture.h"
+#include "support/TestLanguage.h"
 
 namespace tarvik::test {
 namespace {
@@ -9,6 +10,7 @@ class AttachReadTest : public WindowTest {};
 
 // What is read and stored is the read flow's; here, what the window makes of it.
 TEST_F(AttachReadTest, ShowsEveryPedalReadOnceAndGoesBackToNoUnitWhenUnplugged) {
+    PINS_JAPANESE_TEXTS();
     // A count above five is read as five.
     Start(Unit({Pedal(0, {0x01, 4}), Pedal(1, {7}), Pedal(0), Pedal(0), Pedal(0)}, {2, 1, 0}, 7));
     ASSERT_TRUE(ReadEnds());
@@ -37,6 +39,7 @@ TEST_F(AttachReadTest, ShowsEveryPedalReadOnceAndGoesBackToNoUnitWhenUnplugged) 
 }
 
 TEST_F(AttachReadTest, FirmwareFromMajorVersionThreeIsRefusedAndTheProgramEnds) {
+    PINS_JAPANESE_TEXTS();
     for (const auto& [major, refused] : {std::pair{3, true}, {255, true}, {2, false}}) {
         SCOPED_TRACE(major);
         Start(Unit({Pedal(1, {1})}, {static_cast<std::uint8_t>(major), 255, 255}));
@@ -49,6 +52,7 @@ TEST_F(AttachReadTest, FirmwareFromMajorVersionThreeIsRefusedAndTheProgramEnds) 
 }
 
 TEST_F(AttachReadTest, AFailedExchangeTellsTheUserAndLeavesTheNoUnitLookUntilAttachedAgain) {
+    PINS_JAPANESE_TEXTS();
     const struct {
         const char* what;
         void (*breakIt)(SimulatedUnit&);
@@ -70,6 +74,7 @@ TEST_F(AttachReadTest, AFailedExchangeTellsTheUserAndLeavesTheNoUnitLookUntilAtt
 }
 
 TEST_F(AttachReadTest, UnitThatMayNotBeOpenedPointsToTheUdevRuleUntilItCanBe) {
+    PINS_JAPANESE_TEXTS();
     Start(Unit({Pedal(1, {1})}), false);
     unit->SetOpenResult(OpenResult::PermissionDenied);
     unit->Plug();

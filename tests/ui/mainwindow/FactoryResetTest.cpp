@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The factory reset the menu asks for: confirmation, what reaches the unit, and its failures.
 #include "WindowFixture.h"
+#include "support/TestLanguage.h"
 
 namespace tarvik::test {
 namespace {
@@ -20,6 +21,7 @@ protected:
 };
 
 TEST_F(FactoryResetTest, ConfirmedResetWritesTheFactorySettingAndRedescribesThePedals) {
+    PINS_JAPANESE_TEXTS();
     Start(Unit(std::vector<PedalImage>(5, Pedal(7, {0xA0, 0xA1, 0xA2}))));
     ASSERT_TRUE(ReadEnds());
     presenter.QueueResponse(ALERT_FIRST_BUTTON);
@@ -37,6 +39,7 @@ TEST_F(FactoryResetTest, ConfirmedResetWritesTheFactorySettingAndRedescribesTheP
 }
 
 TEST_F(FactoryResetTest, ReturnCancelsAndOtherAnswersAreLogged) {
+    PINS_JAPANESE_TEXTS();
     Start(Unit({Pedal(1, {1})}));
     ASSERT_TRUE(ReadEnds());
     for (const auto& [response, line] : {std::pair{0, "キャンセルしました"}, {1002, "その他:1002"}}) {
@@ -49,6 +52,7 @@ TEST_F(FactoryResetTest, ReturnCancelsAndOtherAnswersAreLogged) {
 }
 
 TEST_F(FactoryResetTest, ResetThatCannotReachTheUnitEndsWithTheFailureText) {
+    PINS_JAPANESE_TEXTS();
     const struct {
         const char* what;
         bool plugged;

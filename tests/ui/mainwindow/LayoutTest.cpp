@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "WindowFixture.h"
+#include "support/TestLanguage.h"
 
 namespace tarvik::test {
 namespace {
@@ -18,6 +19,7 @@ protected:
 };
 
 TEST_F(LayoutTest, PedalCountSetsWidthColumnsNamesTitlesAndVisibility) {
+    PINS_JAPANESE_TEXTS();
     // The names for each count are the pedal names' own; a count outside the unit's range changes
     // neither width, visibility nor names.
     const struct {

@@ -14,8 +14,9 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
 #include "app/MenuClass.h"
-#include "support/OpenedUrls.h"
 #include "support/FileKinds.h"
+#include "support/OpenedUrls.h"
+#include "support/TestLanguage.h"
 #include "ui/AdvancedSettingDialogViewController.h"
 
 namespace tarvik::test {
@@ -48,6 +49,7 @@ protected:
 // has an access key of its own, F10 opens the first menu and the arrows move along the bar, Alt and
 // a letter open a menu, a letter picks an item.
 TEST_F(MenuTest, EveryCommandDoesItsOneThingAndIsReachedFromTheKeyboard) {
+    PINS_JAPANESE_TEXTS();
     StartApp({"tarvik-config", "--simulate"});
     MainWindowViewController& w = app->Window();
     auto* standard0 = w.findChild<QPushButton*>("buttonSetPedal0Standard");
@@ -120,6 +122,7 @@ TEST_F(MenuTest, EveryCommandDoesItsOneThingAndIsReachedFromTheKeyboard) {
 // Off on a fresh configuration: the advanced buttons are as they always were, and say why. On, every
 // pedal of the unit has one that opens its dialog; the choice outlives the program.
 TEST_F(MenuTest, AdvancedSettingsAreOffUntilTurnedOnAndTheChoiceIsKept) {
+    PINS_JAPANESE_TEXTS();
     QSettings(QStringLiteral("Oremba"), QStringLiteral("tarvik-config")).clear();
     QTemporaryDir dir;
     const char* click = R"({"mode": 1, "common": "01 00 00 00 00 00 00 00 00 00 00 00 00"})";
@@ -157,6 +160,7 @@ TEST_F(MenuTest, AdvancedSettingsAreOffUntilTurnedOnAndTheChoiceIsKept) {
 }
 
 TEST_F(MenuTest, SimulatedModeRunsOnTheUnitFile) {
+    PINS_JAPANESE_TEXTS();
     QTemporaryDir dir;
     const QString good = WriteFile(dir, "good.json", R"({"firmware": [2, 0, 1], "pedals": [{"mode": 1,
         "common": "02 00 00 00 00 00 00 00 00 00 00 00 00"}]})");

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "device/Alert.h"
+#include "support/TestLanguage.h"
 #include "ui/MessageBoxPresenter.h"
 
 namespace tarvik::test {
@@ -54,6 +55,7 @@ void Press(QMessageBox& box, Qt::Key key) { QTest::keyClick(&box, key); }
 // of its lines on one line of a box wide enough for it (the longest line of the program's boxes is
 // the out-of-standard warning's).
 TEST(MessageBoxPresenterTest, BoxesShowTheNameAndTheirLinesAndAConfirmationDefaultsToCancel) {
+    PINS_JAPANESE_TEXTS();
     // As the program gives them, and as the box shows them.
     const std::pair<const char*, const char*> version = {"Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5",
                                                          "Oremba Tarvik Macアプリ\nバージョン: 2.2.5"};

@@ -4,6 +4,7 @@
 #include <QTabWidget>
 
 #include "WindowFixture.h"
+#include "support/TestLanguage.h"
 
 namespace tarvik::test {
 namespace {
@@ -15,6 +16,7 @@ const char* const kConfirm =
 class StepsTest : public WindowTest {};
 
 TEST_F(StepsTest, WhatComesDuringAStepWaitsForIt) {
+    PINS_JAPANESE_TEXTS();
     const struct {
         const char* name;
         bool duringWrite;  // else during the attach read

@@ -4,6 +4,7 @@
 #include <QTabWidget>
 
 #include "WindowFixture.h"
+#include "support/TestLanguage.h"
 
 namespace tarvik::test {
 namespace {
@@ -19,6 +20,7 @@ void WriteRightClick(SettingDialogViewController* dialog) {
 }
 
 TEST_F(WriteFlowTest, FailedExchangeResetsTheWindowWithoutTheSuccessText) {
+    PINS_JAPANESE_TEXTS();
     const struct {
         const char* what;
         void (*breakIt)(SimulatedUnit&);
@@ -49,6 +51,7 @@ TEST_F(WriteFlowTest, FailedExchangeResetsTheWindowWithoutTheSuccessText) {
 }
 
 TEST_F(WriteFlowTest, AReadBackThatDiffersSaysSoAndDescribesWhatTheUnitHolds) {
+    PINS_JAPANESE_TEXTS();
     Start(Unit({Pedal(0, {0x02, 4}), Pedal(0, {0, 40}), Pedal(1, {2})}));
     ASSERT_TRUE(ReadEnds());
     // The unit takes the click but keeps the middle button.
@@ -66,6 +69,7 @@ TEST_F(WriteFlowTest, AReadBackThatDiffersSaysSoAndDescribesWhatTheUnitHolds) {
 }
 
 TEST_F(WriteFlowTest, DialogOpenedWhileTheRestIsReadWritesItsOwnPedal) {
+    PINS_JAPANESE_TEXTS();
     Start(Unit({Pedal(0, {0x02, 4}), Pedal(0, {0, 40}), Pedal(0, {0, 41})}));
     unit->SetAnswerDelayMs(20);
     // Pedal 0's button works as soon as pedal 0 is read; the click comes while pedal 1 is still read.

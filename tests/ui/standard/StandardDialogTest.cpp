@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "StandardFixture.h"
+#include "support/TestLanguage.h"
 #include "ui/standard/StandardKeyList.h"
 #include "ui/standard/StandardTitle.h"
 
@@ -14,6 +15,7 @@ namespace tarvik::test {
 namespace {
 
 TEST_F(StandardDialogTest, LoadsEveryKindOfRecordWithoutChangingIt) {
+    PINS_JAPANESE_TEXTS();
     const struct {
         const char* name;
         int mode;
@@ -77,6 +79,7 @@ TEST_F(StandardDialogTest, LoadsEveryKindOfRecordWithoutChangingIt) {
 }
 
 TEST_F(StandardDialogTest, WarningAnswersDecideWhetherTheDialogStays) {
+    PINS_JAPANESE_TEXTS();
     const char* const kKept = "Setting in Pedal 1 is out of the Standard, but the user selected setting by the Standard.";
     const char* const kCancelled = "Setting in Pedal 1 is out of the Standard, and the user selected canceling.";
     const struct {
@@ -163,6 +166,7 @@ TEST_F(StandardDialogTest, EnablingFollowsTheTabTheRadiosAndTheChoices) {
 }
 
 TEST_F(StandardDialogTest, TheWriteButtonSendsTheChoiceAndNothingElseChanges) {
+    PINS_JAPANESE_TEXTS();
     const struct {
         const char* name;
         int mode;
@@ -206,6 +210,7 @@ TEST_F(StandardDialogTest, TheWriteButtonSendsTheChoiceAndNothingElseChanges) {
 // Tab goes down the shown tab as it reads, then to the buttons; Alt and a letter pick a tab, and
 // Alt+Y the key list (of the standard keys, named by the key table).
 TEST_F(StandardDialogTest, TheKeyboardReachesEveryControlInTheOrderOnTheScreen) {
+    PINS_JAPANESE_TEXTS();
     auto names = [](const std::vector<QWidget*>& widgets) {
         std::string joined;
         for (QWidget* w : widgets) joined += (joined.empty() ? "" : " ") + w->objectName().toStdString();
@@ -278,6 +283,7 @@ TEST(StandardKeyList, LooksUpOnlyFilledEntries) {
 }
 
 TEST(StandardTitleLine, NamesThePedalForTwoToFivePedals) {
+    PINS_JAPANESE_TEXTS();
     const struct {
         int count, pedal;
         const char* title;
