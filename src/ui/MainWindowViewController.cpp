@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShowEvent>
 
 #include "device/HID_PnP.h"
@@ -15,6 +16,15 @@ namespace tarvik {
 MainWindowViewController::MainWindowViewController(DeviceState& state, HID_PnP& link, QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::MainWindowViewController>()), state_(state), link_(link) {
     ui_->setupUi(this);
+    // The pedals scroll when the window is larger than the screen; where it fits there is nothing
+    // to scroll and the pixels are the layout's.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrollPedals"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(false);
+    scroll->setFocusPolicy(Qt::NoFocus);  // Tab goes to the controls, not to the area around them
+    scroll->setWidget(takeCentralWidget());
+    setCentralWidget(scroll);
     names_ = {ui_->labelPedal0Name, ui_->labelPedal1Name, ui_->labelPedal2Name, ui_->labelPedal3Name,
               ui_->labelPedal4Name};
     texts_ = {ui_->textboxPedal0Contents, ui_->textboxPedal1Contents, ui_->textboxPedal2Contents,

@@ -85,6 +85,9 @@ public:
     // settings are on) and writes the setting it hands back. Returns the dialog (deleted when it
     // closes).
     AdvancedSettingDialogViewController* SetPedal2Advanced_clicked(int pedal);
+    // The window's size for its layout on a screen whose free area is `available`: the layout's
+    // exact pixels where they fit; else as large as the area, the pedals scrolling, inside it.
+    void FitInto(const QRect& available);
 
     // The menu's "高度な設定を使う": off, every advanced button is disabled (and says why); on, each
     // pedal of the unit shown has its advanced button, enabled.

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -24,6 +25,19 @@ class FreshState : public testing::EmptyTestEventListener {
 int main(int argc, char** argv) {
     // gtest_discover_tests runs the binaries at build time, where no display exists.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // A large screen, so the window has the exact pixels of its layout (the small-screen test
+    // hands the window its own screen area).
+    QTemporaryDir screenDir;
+    if (std::string(std::getenv("QT_QPA_PLATFORM")) == "offscreen") {
+        const std::string config = screenDir.path().toStdString() + "/screen.json";
+        if (FILE* file = std::fopen(config.c_str(), "w")) {
+            std::fputs(R"({"screens":[{"name":"large","x":0,"y":0,"width":3840,"height":2160,)"
+                       R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})",
+                       file);
+            std::fclose(file);
+            setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
+        }
+    }
     // The tests' texts are the Japanese source texts (the C locale), whatever the desktop speaks;
     // TARVIK_TEST_LANGUAGE=en runs them once more as an English desktop would.
     const char* language = std::getenv("TARVIK_TEST_LANGUAGE");

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <algorithm>
 
 #include "device/Diagnosis.h"
@@ -68,8 +69,31 @@ void MainWindowViewController::SetWindowWidth(int designWidth) {
     const int height = Px(FORM_HEIGHT);
     ui_->centralwidget->setFixedSize(width, height);
     ui_->labelMainWindowExplanation->setFixedWidth(width - 2 * ui_->labelMainWindowExplanation->x());
-    // Fixed size: the user can never resize the window.
-    setFixedSize(width, height + (menuWidget() ? menuWidget()->sizeHint().height() : 0));
+    FitInto(screen()->availableGeometry());
+}
+
+void MainWindowViewController::FitInto(const QRect& available) {
+    const QSize layout = ui_->centralwidget->size();
+    const QSize wanted(layout.width(),
+                       layout.height() + (menuWidget() ? menuWidget()->sizeHint().height() : 0));
+    // The window manager's frame, known once shown; a guess before.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(8, 32);
+    const QSize room = available.size() - frame;
+    if (room.width() >= wanted.width() && room.height() >= wanted.height()) {
+        // Fixed size: the user never needs to resize the window.
+        setFixedSize(wanted);
+    } else {
+        setMinimumSize(wanted.boundedTo(QSize(320, 240)));
+        setMaximumSize(wanted);
+        resize(wanted.boundedTo(room));
+    }
+    // Inside the free area, also when it opened (or was moved) partly outside it.
+    const QRect outer(pos(), size() + frame);
+    const int x = std::clamp(outer.x(), available.left(),
+                             std::max(available.left(), available.right() + 1 - outer.width()));
+    const int y = std::clamp(outer.y(), available.top(),
+                             std::max(available.top(), available.bottom() + 1 - outer.height()));
+    if (x != outer.x() || y != outer.y()) move(x, y);
 }
 
 void MainWindowViewController::SetShift(int designShift) {

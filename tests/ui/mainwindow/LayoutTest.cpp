@@ -3,6 +3,8 @@
 // through them; the layout at a larger font.
 #include <QApplication>
 #include <QFont>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <vector>
 
 #include "WindowFixture.h"
@@ -140,6 +142,32 @@ TEST_F(LayoutTest, ALargerFontScalesTheLayoutSoThatNoTitleIsCut) {
     }
     QApplication::setFont(usual);
     QApplication::processEvents();
+}
+
+}  // namespace
+}  // namespace tarvik::test
+
+namespace tarvik::test {
+namespace {
+
+// On a 1024×768 screen the five-pedal window, 1130 pixels wide, stays inside the screen and its
+// pedals scroll; on a large screen it has its exact pixels and nothing scrolls.
+TEST_F(LayoutTest, OnASmallScreenTheWindowStaysInsideAndThePedalsScroll) {
+    Start(Unit(std::vector<PedalImage>(5, Pedal(0))));
+    ASSERT_TRUE(ReadEnds());
+    auto* scroll = Find<QScrollArea>(*window, "scrollPedals");
+    EXPECT_EQ(window->width(), 1130);
+    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
+
+    const QRect small(0, 0, 1024, 768);
+    window->move(300, 200);
+    window->FitInto(small);
+    QApplication::processEvents();
+    EXPECT_TRUE(small.contains(window->frameGeometry()))
+        << window->frameGeometry().x() << "," << window->frameGeometry().width();
+    EXPECT_TRUE(small.contains(QRect(scroll->mapTo(window.get(), QPoint()) + window->pos(), scroll->size())));
+    EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
+    EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0);
 }
 
 }  // namespace
