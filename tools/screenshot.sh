@@ -7,7 +7,8 @@
 # window instead; that needs a virtual X server. Runs under a virtual X server when xvfb-run is
 # there, else on Qt's offscreen platform. Builds the tarvik-shot helper when it is missing.
 # The environment goes through: QT_FONT_DPI=144 QT_ENABLE_HIGHDPI_SCALING=0 pictures a 150% font,
-# TARVIK_SHOT_ADVANCED=1 the window with the advanced settings on.
+# TARVIK_SHOT_ADVANCED=1 the window with the advanced settings on, TARVIK_SHOT_SCREEN=1024x768 a
+# smaller screen, LANGUAGE=en LANG=C.UTF-8 the English window.
 set -euo pipefail
 
 if [ $# -ne 2 ] && [ $# -ne 3 ]; then
@@ -27,7 +28,7 @@ fi
 
 # Large enough for five columns at a 150% font.
 if command -v xvfb-run >/dev/null 2>&1; then
-    xvfb-run -a -s "-screen 0 1920x1200x24" "$shot" "$unit" "$out" ${3:+"$3"}
+    xvfb-run -a -s "-screen 0 ${TARVIK_SHOT_SCREEN:-1920x1200}x24" "$shot" "$unit" "$out" ${3:+"$3"}
 elif [ $# -eq 3 ]; then
     echo "$0: picturing a message box needs xvfb-run" >&2
     exit 1

@@ -21,6 +21,7 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
 #include "app/Preferences.h"
+#include "i18n/Language.h"
 #include "device/Alert.h"
 #include "storage/SafeFile.h"
 #include "ui/MainWindowViewController.h"
@@ -110,6 +111,7 @@ void ShootBox(QApplication& app, QWidget& window, const QString& menuItem, const
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    tarvik::i18n::UseDesktopLanguage();
     // The pictures show the program as it starts for a new user, whatever this user has chosen;
     // TARVIK_SHOT_ADVANCED=1 pictures it with the advanced settings turned on.
     QTemporaryDir settings;
