@@ -19,6 +19,7 @@
 #include "device/Alert.h"
 #include "device/HidapiBackend.h"
 #include "sim/SimulatedUnit.h"
+#include "device/HID_PnP.h"
 #include "ui/MainWindowViewController.h"
 
 namespace {
@@ -91,7 +92,8 @@ int main(int argc, char** argv) {
 
     int status = 0;
     {
-        MainWindowViewController window(*backend);
+        HID_PnP link(*backend, State());
+        MainWindowViewController window(State(), link);
         bool read = false;
         QObject::connect(&window, &MainWindowViewController::unitRead, &app,
                          [&](bool shown) { read = shown; });

@@ -79,7 +79,7 @@ QString Described(const PedalImage& pedal, int p) {
 
 class Soak {
 public:
-    explicit Soak(unsigned seed) : random_(seed), unit_(UnitImage{}), window_(Unplugged(unit_)) {
+    explicit Soak(unsigned seed) : random_(seed), unit_(UnitImage{}), link_(Unplugged(unit_), State()), window_(State(), link_) {
         window_.SetExitHandler([this](int) { ++wrongDisplays_; });  // only a refused firmware exits
         QObject::connect(&window_, &MainWindowViewController::unitRead, [this](bool shown) {
             readEnded_ = true;
@@ -194,6 +194,7 @@ private:
 
     std::mt19937 random_;
     SimulatedUnit unit_;
+    HID_PnP link_;
     MainWindowViewController window_;
     std::array<QPlainTextEdit*, NUMBER_OF_PEDALS_MAX> texts_{};
     std::array<QPushButton*, NUMBER_OF_PEDALS_MAX> buttons_{};

@@ -50,7 +50,7 @@ ReadFigures FullRead(int answerDelayMs) {
     State() = DeviceState{};
     SimulatedUnit unit(FivePedalsMultiChord());
     unit.SetAnswerDelayMs(answerDelayMs);
-    HID_PnP link(unit);
+    HID_PnP link(unit, State());
     UnitFlowListener quiet;
     QElapsedTimer clock;
     clock.start();
@@ -96,7 +96,7 @@ struct HidrawRig {
     explicit HidrawRig(int answerDelayMs)
         : node(test::KernelLikeNode::Create(bench::ReadOnlyFirmware(FivePedalsMultiChord()))),
           backend(bench::OptionsFor(node, QStringLiteral("/dev/hidraw-bench"))),
-          link(backend) {
+          link(backend, State()) {
         node->SetAnswerDelay(std::chrono::milliseconds(answerDelayMs));
     }
 };

@@ -19,6 +19,7 @@
 
 #include "device/Alert.h"
 #include "sim/SimulatedUnit.h"
+#include "device/HID_PnP.h"
 #include "ui/MainWindowViewController.h"
 
 namespace {
@@ -66,7 +67,8 @@ int Child(int argc, char** argv) {
     Quiet quiet;
     tarvik::SetAlertPresenter(&quiet);
     tarvik::SimulatedUnit unit(FivePedals());
-    tarvik::MainWindowViewController window(unit);
+    tarvik::HID_PnP link(unit, tarvik::State());
+    tarvik::MainWindowViewController window(tarvik::State(), link);
     QObject::connect(&window, &tarvik::MainWindowViewController::unitRead, &app, [&](bool shown) {
         window.repaint();  // the fully read window is on screen
         std::printf("%s %ld\n", shown ? "ready" : "failed", ResidentKb());

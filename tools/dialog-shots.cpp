@@ -24,12 +24,11 @@ using namespace tarvik;
 // Nothing is written while the pictures are taken; the unit is only there to be held.
 class NoHost : public DialogHost {
 public:
-    void SettingDialog_OK() override {}
     HID_PnP& plugNPlay() override { return link_; }
 
 private:
     SimulatedUnit unit_;
-    HID_PnP link_{unit_};
+    HID_PnP link_{unit_, State()};
 };
 
 bool Save(QWidget& dialog, const QString& file) {

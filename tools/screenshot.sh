@@ -6,7 +6,8 @@
 # menuItemInitialState, menuItemVersion), pictures the message box that command shows over the
 # window instead; that needs a virtual X server. Runs under a virtual X server when xvfb-run is
 # there, else on Qt's offscreen platform. Builds the tarvik-shot helper when it is missing.
-# The environment goes through: QT_FONT_DPI=144 QT_ENABLE_HIGHDPI_SCALING=0 pictures a 150% font.
+# The environment goes through: QT_FONT_DPI=144 QT_ENABLE_HIGHDPI_SCALING=0 pictures a 150% font,
+# TARVIK_SHOT_ADVANCED=1 the window with the advanced settings on.
 set -euo pipefail
 
 if [ $# -ne 2 ] && [ $# -ne 3 ]; then

@@ -6,6 +6,8 @@
 // harmless answer. For documentation; not installed.
 #include <QAction>
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QBuffer>
 #include <QMessageBox>
 #include <QPixmap>
@@ -18,6 +20,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
+#include "app/Preferences.h"
 #include "device/Alert.h"
 #include "storage/SafeFile.h"
 #include "ui/MainWindowViewController.h"
@@ -107,6 +110,11 @@ void ShootBox(QApplication& app, QWidget& window, const QString& menuItem, const
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The pictures show the program as it starts for a new user, whatever this user has chosen;
+    // TARVIK_SHOT_ADVANCED=1 pictures it with the advanced settings turned on.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    if (qEnvironmentVariableIntValue("TARVIK_SHOT_ADVANCED") == 1) tarvik::SetAdvancedSettingsWanted(true);
     const QStringList args = QApplication::arguments();
     if (args.size() != 3 && args.size() != 4) {
         std::cerr << "usage: tarvik-shot UNITFILE OUT.png [MENUITEM]\n";

@@ -4,8 +4,10 @@
 #include <QMenuBar>
 
 #include "app/MenuClass.h"
+#include "app/Preferences.h"
 #include "app/SimulationMenu.h"
 #include "device/Alert.h"
+#include "device/HID_PnP.h"
 #include "device/HidapiBackend.h"
 #include "sim/SimulatedUnit.h"
 #include "ui/MainWindowViewController.h"
@@ -25,18 +27,23 @@ AppDelegate::AppDelegate(const StartOptions& options, QObject* parent) : QObject
     presenter_ = std::make_unique<MessageBoxPresenter>();
     SetAlertPresenter(presenter_.get());
 
-    window_ = std::make_unique<MainWindowViewController>(*backend_);
+    link_ = std::make_unique<HID_PnP>(*backend_, state_);
+    window_ = std::make_unique<MainWindowViewController>(state_, *link_);
     presenter_->SetWindow(window_.get());
-    menu_ = new MenuClass(*window_->menuBar(), this);
+    menu_ = new MenuClass(*window_->menuBar(), state_, this);
     connect(menu_, &MenuClass::factoryResetRequested, window_.get(), &MainWindowViewController::RequestFactoryReset);
+    connect(menu_, &MenuClass::advancedSettingsToggled, window_.get(),
+            &MainWindowViewController::SetAdvancedSettingsEnabled);
+    window_->SetAdvancedSettingsEnabled(AdvancedSettingsWanted());
     if (simulated_) simulationMenu_ = new SimulationMenu(*window_->menuBar(), *simulated_, this);
     // The menu bar has its items now; the window's fixed height includes it.
     window_->InitializeControls();
 }
 
 AppDelegate::~AppDelegate() {
-    // The window and its connection manager go before the backend they use.
+    // The window goes before the connection manager it uses, and that before its backend.
     window_.reset();
+    link_.reset();
     SetAlertPresenter(nullptr);
 }
 

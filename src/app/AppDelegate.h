@@ -12,6 +12,7 @@
 namespace tarvik {
 
 class HidBackend;
+class HID_PnP;
 class SimulatedUnit;
 class MainWindowViewController;
 class MessageBoxPresenter;
@@ -35,11 +36,13 @@ public:
     SimulatedUnit* Simulated() { return simulated_; }
 
 private:
-    // The program's one device state: everything below reaches it through State().
+    // The program's one device state and its one connection manager, handed to the window and the
+    // menu. State() reaches the same state for the few functions that take none.
     DeviceState state_;
     StateScope stateScope_{state_};
     std::unique_ptr<HidBackend> backend_;
     SimulatedUnit* simulated_ = nullptr;
+    std::unique_ptr<HID_PnP> link_;
     std::unique_ptr<MessageBoxPresenter> presenter_;
     std::unique_ptr<MainWindowViewController> window_;
     MenuClass* menu_ = nullptr;

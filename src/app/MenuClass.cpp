@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/Preferences.h"
 #include "app/QuickStartGuide.h"
 #include "device/Alert.h"
 #include "model/DeviceState.h"
@@ -24,7 +25,7 @@ QAction* AddItem(QMenu* menu, const char* title, const char* name) {
 
 }  // namespace
 
-MenuClass::MenuClass(QMenuBar& bar, QObject* parent) : QObject(parent) {
+MenuClass::MenuClass(QMenuBar& bar, DeviceState& state, QObject* parent) : QObject(parent), state_(state) {
     exit_ = [](int status) { QCoreApplication::exit(status); };
 
     // Titles carry their access keys the Japanese way, "(&F)" after the word: Alt and the letter
@@ -39,6 +40,14 @@ MenuClass::MenuClass(QMenuBar& bar, QObject* parent) : QObject(parent) {
     unit->setObjectName(QStringLiteral("menuTarvik"));
     connect(AddItem(unit, "工場出荷状態に戻す(&R)…", "menuItemInitialState"), &QAction::triggered, this,
             &MenuClass::InitialStateToolStripMenuItem_Click);
+    unit->addSeparator();
+    QAction* advanced = AddItem(unit, text::AdvancedSettingsItem, "menuItemAdvancedSettings");
+    advanced->setCheckable(true);
+    advanced->setChecked(AdvancedSettingsWanted());
+    connect(advanced, &QAction::toggled, this, [this](bool on) {
+        SetAdvancedSettingsWanted(on);
+        emit advancedSettingsToggled(on);
+    });
 
     QMenu* help = bar.addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("menuHelp"));
@@ -70,7 +79,7 @@ void MenuClass::ExitToolStripMenuItem_Click() { exit_(0); }
 
 // The reset itself, with its confirmation, is the main window's step.
 void MenuClass::InitialStateToolStripMenuItem_Click() {
-    State().InitialState = true;
+    state_.InitialState = true;
     emit factoryResetRequested();
 }
 

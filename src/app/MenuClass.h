@@ -11,12 +11,15 @@ class QMenuBar;
 
 namespace tarvik {
 
+struct DeviceState;
+
 class MenuClass : public QObject {
     Q_OBJECT
 public:
     // Adds the menus to `bar`, and F10 to open them to the bar's window. Actions are found by object
     // name ("menuItemExit", …).
-    explicit MenuClass(QMenuBar& bar, QObject* parent = nullptr);
+    // `state` (for the InitialState flag) must outlive the menu.
+    MenuClass(QMenuBar& bar, DeviceState& state, QObject* parent = nullptr);
 
     void ExitToolStripMenuItem_Click();
     void InitialStateToolStripMenuItem_Click();
@@ -33,10 +36,13 @@ public:
 signals:
     // The user chose the factory reset; the main window confirms and runs it.
     void factoryResetRequested();
+    // The user turned "高度な設定を使う" on or off (the choice is already kept for the next run).
+    void advancedSettingsToggled(bool on);
 
 private:
     static void AddMenuBarKey(QMenuBar& bar);
 
+    DeviceState& state_;
     ExitHandler exit_;
 };
 

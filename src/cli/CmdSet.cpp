@@ -7,7 +7,6 @@
 #include "cli/SetForm.h"
 #include "cli/UnitSession.h"
 #include "model/DeviceState.h"
-#include "model/ModeEncoders.h"
 #include "model/PedalNames.h"
 #include "model/Texts.h"
 
@@ -28,22 +27,14 @@ int RunSet(UnitSession& session, const CliRequest& request) {
     if (const int status = session.Attach(); status != EXIT_OK) return status;
     if (const int status = session.Read(); status != EXIT_OK) return status;
 
-    const int count = State().NumberOfPedals;
+    const int count = session.Device().NumberOfPedals;
     const int p = ResolvePedal(request.args.at(0), count, error);
     if (p < 0) {
         Error(error);
         return EXIT_USAGE;
     }
     // The bytes the form does not name keep what the unit holds.
-    const auto i = static_cast<std::size_t>(p);
-    modes::Encode(*form.choice, {State().OutputMode[i], State().CommonData[i]});
-    State().SelectedPedalNo = p;
-    const WrittenPedal written = RecordOf(p);
-    if (session.Write(p) != EXIT_OK) {
-        Error(QStringLiteral("writing pedal %1 failed (see above)").arg(p));
-        return EXIT_UNIT;
-    }
-    if (const int status = session.VerifyWritten({written}); status != EXIT_OK) return status;
+    if (const int status = session.WriteChecked(p, *form.choice); status != EXIT_OK) return status;
     Out(std::string(text::SettingDoneBefore) + ShownPedalName(count, p) + text::SettingDoneAfter + "\n");
     return EXIT_OK;
 }

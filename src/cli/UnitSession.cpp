@@ -5,11 +5,12 @@
 
 #include "cli/CliOutput.h"
 #include "cli/ExitStatus.h"
-#include "cli/SelectedUnitBackend.h"
 #include "device/Alert.h"
 #include "device/UdevRules.h"
 #include "device/HID_PnP.h"
+#include "device/SelectedUnitBackend.h"
 #include "device/UnitFlows.h"
+#include "device/WriteFlow.h"
 #include "model/DeviceState.h"
 #include "model/PedalNames.h"
 #include "model/Texts.h"
@@ -32,17 +33,20 @@ public:
 
 }  // namespace
 
-QString FirmwareText() {
-    const DeviceState& s = State();
+QString FirmwareText() { return FirmwareText(State()); }
+
+QString FirmwareText(const DeviceState& s) {
     return QStringLiteral("%1.%2.%3").arg(s.VersionNumberMajor).arg(s.VersionNumberMinor).arg(s.VersionNumberRevision);
 }
 
-WrittenPedal RecordOf(int p) {
+WrittenPedal RecordOf(int p) { return RecordOf(State(), p); }
+
+WrittenPedal RecordOf(const DeviceState& s, int p) {
     WrittenPedal w;
     w.pedal = p;
     if (!IsPedalIndex(p)) return w;
-    w.mode = State().OutputMode[static_cast<std::size_t>(p)];
-    w.common = State().CommonData[static_cast<std::size_t>(p)];
+    w.mode = s.OutputMode[static_cast<std::size_t>(p)];
+    w.common = s.CommonData[static_cast<std::size_t>(p)];
     return w;
 }
 
@@ -90,7 +94,7 @@ int UnitSession::Attach(const QString& path) {
     Detach();
     // Every unit starts from a clean record set, as a newly attached unit does in the window; also
     // when it cannot be taken, so that nothing read from the unit before is taken for its own.
-    State() = DeviceState{};
+    state_ = DeviceState{};
     QString target = path.isEmpty() ? request_.device : path;
     const QStringList units = Units();
     if (units.isEmpty()) {
@@ -105,7 +109,7 @@ int UnitSession::Attach(const QString& path) {
     }
 
     view_ = std::make_unique<SelectedUnitBackend>(*backend_, target);
-    link_ = std::make_unique<HID_PnP>(*view_);
+    link_ = std::make_unique<HID_PnP>(*view_, state_);
     if (request_.transcript) {
         QObject::connect(link_.get(), &HID_PnP::reportSent, [](const QByteArray& r) { ErrorRaw(TranscriptLine(true, r)); });
         QObject::connect(link_.get(), &HID_PnP::reportReceived,
@@ -143,13 +147,13 @@ HID_PnP& UnitSession::Link() { return *link_; }
 
 int UnitSession::Read() {
     TellingListener listener;
-    switch (ReadUnit(*link_, State(), listener)) {
+    switch (ReadUnit(*link_, state_, listener)) {
     case ReadOutcome::Done:
         return EXIT_OK;
     case ReadOutcome::Unsupported:
         ErrorRaw(text::UnsupportedFirmware);
         Error(QStringLiteral("firmware %1 is not supported: this program speaks to firmware before major version %2")
-                  .arg(FirmwareText()).arg(FIRST_UNSUPPORTED_FIRMWARE_MAJOR));
+                  .arg(FirmwareText(state_)).arg(FIRST_UNSUPPORTED_FIRMWARE_MAJOR));
         return EXIT_UNIT;
     case ReadOutcome::Failed:
         break;
@@ -159,9 +163,38 @@ int UnitSession::Read() {
 }
 
 int UnitSession::Write(int p) {
-    const ExchangeEnding ending = WritePedal(*link_, State(), p);
+    const ExchangeEnding ending = WritePedal(*link_, state_, p);
     AlertExchangeFailure(ending);
     return ending == ExchangeEnding::Answered ? EXIT_OK : EXIT_UNIT;
+}
+
+int UnitSession::WriteChecked(int p, const modes::ModeChoice& choice) {
+    const WriteResult result = WriteChoice(*link_, state_, p, choice);
+    switch (result.outcome) {
+    case WriteOutcome::Failed:
+        AlertExchangeFailure(result.ending);
+        Error(QStringLiteral("writing pedal %1 failed (see above)").arg(p));
+        return EXIT_UNIT;
+    case WriteOutcome::Differs:
+        ReportDifference(p, result.mode, result.common);
+        return EXIT_UNIT;
+    case WriteOutcome::Stored:
+        break;
+    }
+    // A simulated unit keeps its settings in its file: only once they are there has the write
+    // succeeded, so the caller's confirmation comes after this.
+    return SaveSimulation();
+}
+
+void UnitSession::ReportDifference(int p, std::uint8_t mode, const CommonRecord& common) {
+    const WrittenPedal now = RecordOf(state_, p);
+    Error(QStringLiteral("pedal %1 (%2): the unit reads back mode %3, common %4, but mode %5, common %6 was written")
+              .arg(p)
+              .arg(QString::fromStdString(ShownPedalName(state_.NumberOfPedals, p)))
+              .arg(now.mode)
+              .arg(Bytes(now.common))
+              .arg(mode)
+              .arg(Bytes(common)));
 }
 
 int UnitSession::VerifyWritten(const std::vector<WrittenPedal>& written) {
@@ -172,15 +205,9 @@ int UnitSession::VerifyWritten(const std::vector<WrittenPedal>& written) {
     }
     int status = EXIT_OK;
     for (const WrittenPedal& w : written) {
-        const WrittenPedal now = RecordOf(w.pedal);
-        if (w.pedal < State().NumberOfPedals && now.mode == w.mode && now.common == w.common) continue;
-        Error(QStringLiteral("pedal %1 (%2): the unit reads back mode %3, common %4, but mode %5, common %6 was written")
-                  .arg(w.pedal)
-                  .arg(QString::fromStdString(ShownPedalName(State().NumberOfPedals, w.pedal)))
-                  .arg(now.mode)
-                  .arg(Bytes(now.common))
-                  .arg(w.mode)
-                  .arg(Bytes(w.common)));
+        const WrittenPedal now = RecordOf(state_, w.pedal);
+        if (w.pedal < state_.NumberOfPedals && now.mode == w.mode && now.common == w.common) continue;
+        ReportDifference(w.pedal, w.mode, w.common);
         status = EXIT_UNIT;
     }
     if (status != EXIT_OK) return status;

@@ -12,18 +12,18 @@
 
 #include "cli/CliArgs.h"
 #include "model/DeviceState.h"
+#include "model/ModeChoice.h"
 #include "model/ProtocolConstants.h"
 #include "storage/KeptUnitFile.h"
 
 namespace tarvik {
 class HidBackend;
 class HID_PnP;
+class SelectedUnitBackend;
 class SimulatedUnit;
 }  // namespace tarvik
 
 namespace tarvik::cli {
-
-class SelectedUnitBackend;
 
 // A pedal's mode and common data as they were meant to be stored.
 struct WrittenPedal {
@@ -31,9 +31,11 @@ struct WrittenPedal {
     std::uint8_t mode = 0;
     std::array<std::uint8_t, NUMBER_OF_COMMON_DATA> common{};
 };
-// The record of pedal `p` in the shared state now.
+// The record of pedal `p` in `state` now (without: in the state State() reaches).
+WrittenPedal RecordOf(const DeviceState& state, int p);
 WrittenPedal RecordOf(int p);
-// "major.minor.revision" of the firmware version read from the unit.
+// "major.minor.revision" of the firmware version read from the unit into `state`.
+QString FirmwareText(const DeviceState& state);
 QString FirmwareText();
 
 class UnitSession {
@@ -60,6 +62,10 @@ public:
     // Writes pedal `p` as the window does (its record, then the timing parameters). EXIT_OK when
     // the unit took both; else the exchange's failure has been told.
     int Write(int p);
+    // Writes pedal `p` with `choice` over its record and reads the pedal back (the one write flow
+    // of both programs); then saves a simulated unit's file. EXIT_OK only when the unit holds the
+    // record written; else what went wrong has been told.
+    int WriteChecked(int p, const modes::ModeChoice& choice);
     // Reads the unit again and compares each written pedal with what the unit now stores; then
     // saves a simulated unit's file (SaveSimulation).
     int VerifyWritten(const std::vector<WrittenPedal>& written);
@@ -67,9 +73,15 @@ public:
     int SaveSimulation();
 
     HID_PnP& Link();
+    // The session's device state: what the read found and the writes stored.
+    DeviceState& Device() { return state_; }
 
 private:
-    // The session's one device state: the commands reach it through State().
+    // Tells that pedal `p` holds what the state says, not `mode` and `common`.
+    void ReportDifference(int p, std::uint8_t mode, const CommonRecord& common);
+
+    // The session's one device state, handed to its connection manager and flows. State() reaches
+    // it too, for the commands that take none.
     DeviceState state_;
     StateScope stateScope_{state_};
     CliRequest request_;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The connection manager: holds at most one unit, follows its arrival and removal, and runs the
 // command exchange with it. It never calls upward: it emits unitAttached() and unitRemoved() for
-// whoever listens, returns how each exchange ended, and keeps the shared flags of DeviceState
-// (DeviceDetected, DeviceDetectedChanged, CloseStandardSetting, the handshake) up to date.
+// whoever listens, returns how each exchange ended, and keeps the flags of the DeviceState it is
+// given (DeviceDetected, DeviceDetectedChanged, CloseStandardSetting, the handshake) up to date.
 #pragma once
 
 #include <QByteArray>
@@ -16,6 +16,7 @@
 #include "device/ExchangeEnding.h"
 #include "device/HidBackend.h"
 #include "device/Reports.h"
+#include "model/DeviceState.h"
 #include "model/ProtocolConstants.h"
 
 namespace tarvik {
@@ -23,9 +24,9 @@ namespace tarvik {
 class HID_PnP : public QObject {
     Q_OBJECT
 public:
-    // `backend` is not owned and must outlive this object. The constructor probes once for a unit
-    // that is already plugged in and publishes the instance in State().selfRef.
-    explicit HID_PnP(HidBackend& backend, QObject* parent = nullptr);
+    // `backend` and `state` are not owned and must outlive this object; the backend's signals come
+    // straight here. The constructor probes once for a unit that is already plugged in.
+    HID_PnP(HidBackend& backend, DeviceState& state, QObject* parent = nullptr);
     ~HID_PnP() override;
 
     HID_PnP(const HID_PnP&) = delete;
@@ -43,7 +44,7 @@ public:
     // it returns Answered does `answer` receive this exchange's own answer. Afterwards `outgoing`
     // holds the report sent, whatever ran meanwhile. Without a unit nothing is touched.
     ExchangeEnding Exchange(std::uint8_t command, Report& outgoing, Report& answer);
-    // The same over OutputPacketBuffer and InputPacketBuffer of State(), telling the user of a send
+    // The same over OutputPacketBuffer and InputPacketBuffer of the state, telling the user of a send
     // error or a time-out (AlertExchangeFailure). True on failure.
     bool Communicate(std::uint8_t CommunicationCommand, bool MessageOn);
     // One tick of the handshake; run by the exchange's tick timer.
@@ -76,13 +77,15 @@ signals:
     void reportReceived(const QByteArray& report);
 
 private:
-    friend void MyInputCallback(const QByteArray& report);
-
     // One exchange from send to answer. It lives on its caller's stack, so an exchange started
     // inside another's wait keeps its own answer.
     struct InFlight;
     struct Wait;
     using Ending = ExchangeEnding;
+
+    // The backend's notifications. Each kind is kept from starting again inside itself.
+    void UnitArrived();
+    void UnitGone(const QString& device);
 
     Ending RunExchange(std::uint8_t command, Report& outgoing, Report& answer);
     void InputArrived(const QByteArray& report);
@@ -95,6 +98,7 @@ private:
     void WakeWaits();
 
     HidBackend& backend_;
+    DeviceState& state_;
     QString myDevice_;
     int connectionSerial_ = 0;
     OpenResult lastOpenResult_ = OpenResult::NoUnit;
@@ -104,10 +108,5 @@ private:
     InFlight* active_ = nullptr;  // the exchange on the wire; at most one
     std::vector<Wait*> waits_;    // nested waits, innermost last
 };
-
-// Platform callbacks: plain functions that reach the one instance through State().selfRef.
-void MyNewDeviceCallback();
-void MyRemovalCallback(const QString& device);
-void MyInputCallback(const QByteArray& report);
 
 }  // namespace tarvik

@@ -2,63 +2,15 @@
 #include "device/UnitFlows.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
 
 #include "device/Console.h"
+#include "device/FlowLink.h"
 #include "device/HID_PnP.h"
 #include "device/Reports.h"
+#include "model/FactorySettings.h"
 
 namespace tarvik {
-
-namespace {
-
-// What a unit leaves the factory with, by pedal. A byte of -1 is not written: the pedal keeps it.
-struct FactoryRow {
-    std::uint8_t mode;
-    int byte0;
-    int byte1;
-};
-constexpr std::array<FactoryRow, NUMBER_OF_PEDALS_MAX> kFactorySetting{{
-    {SIMPLE_CLICK, 1, -1},          // left click
-    {SIMPLE_KEY_OUTPUT, 0, 0x28},   // Return
-    {SIMPLE_CLICK, 2, -1},          // right click
-    {SIMPLE_KEY_OUTPUT, 0, 0x50},   // Left Arrow
-    {SIMPLE_KEY_OUTPUT, 0, 0x4F},   // Right Arrow
-}};
-
-// The exchanges of a flow that belongs to one attached unit: one fails as well when the unit went
-// away or another took its place while it waited, so nothing of a different unit gets mixed in.
-class FlowLink {
-public:
-    FlowLink(HID_PnP& link, DeviceState& state)
-        : link_(link), state_(state), serial_(link.ConnectionSerial()) {}
-    bool SameUnit() const { return link_.HasDevice() && link_.ConnectionSerial() == serial_; }
-    ExchangeEnding Exchange(int command) {
-        if (!SameUnit()) return ExchangeEnding::NoUnit;
-        const ExchangeEnding ending =
-            link_.Exchange(static_cast<std::uint8_t>(command), state_.OutputPacketBuffer, state_.InputPacketBuffer);
-        if (ending == ExchangeEnding::Answered && !SameUnit()) return ExchangeEnding::NoUnit;
-        return ending;
-    }
-
-private:
-    HID_PnP& link_;
-    DeviceState& state_;
-    const int serial_;
-};
-
-bool Failed(ExchangeEnding ending) { return ending != ExchangeEnding::Answered; }
-
-}  // namespace
-
-void ApplyFactorySetting(int pedal, std::uint8_t& mode, CommonRecord& common) {
-    if (!IsPedalIndex(pedal)) return;
-    const FactoryRow& row = kFactorySetting[static_cast<std::size_t>(pedal)];
-    mode = row.mode;
-    if (row.byte0 >= 0) common[0] = static_cast<std::uint8_t>(row.byte0);
-    if (row.byte1 >= 0) common[1] = static_cast<std::uint8_t>(row.byte1);
-}
 
 ReadOutcome ReadUnit(HID_PnP& link, DeviceState& s, UnitFlowListener& listener) {
     FlowLink unit(link, s);
@@ -87,40 +39,18 @@ ReadOutcome ReadUnit(HID_PnP& link, DeviceState& s, UnitFlowListener& listener) 
 
     for (int p = 0; p < count; ++p) {
         s.SelectedPedalNo = p;
-        FillGetOutputModeAndData(s.OutputPacketBuffer, p);
-        if (const ExchangeEnding e = unit.Exchange(GET_OUTPUT_MODE_AND_DATA); Failed(e)) return failed(e);
-
         // The pedal's record is kept aside until every exchange for it has succeeded.
-        std::uint8_t mode = 0;
-        CommonRecord common{};
-        TakeModeAndCommon(in, mode, common);
         const auto i = static_cast<std::size_t>(p);
-        AdditionalRecord additional = s.AdditionalData[i];
-        if (mode == PLURAL_SIMULTANEOUS_KEY_OUTPUT) {
-            for (int block = 0; block < ADDITIONAL_DATA_BLOCKS; ++block) {
-                FillGetAdditionalData(s.OutputPacketBuffer, p, block);
-                if (const ExchangeEnding e = unit.Exchange(GET_ADDITIONAL_DATA); Failed(e)) return failed(e);
-                TakeAdditionalBlock(in, block, additional);
-            }
-        }
-        s.OutputMode[i] = mode;
-        s.CommonData[i] = common;
-        s.AdditionalData[i] = additional;
+        PedalRecordCopy record;
+        record.additional = s.AdditionalData[i];
+        if (const ExchangeEnding e = ReadPedal(unit, p, record); Failed(e)) return failed(e);
+        s.OutputMode[i] = record.mode;
+        s.CommonData[i] = record.common;
+        s.AdditionalData[i] = record.additional;
         s.SelectedPedalNo = p;  // an exchange's wait may have run other code
         listener.PedalRecordReady(p);
     }
     return ReadOutcome::Done;
-}
-
-ExchangeEnding WritePedal(HID_PnP& link, DeviceState& s, int pedal) {
-    if (!IsPedalIndex(pedal)) return ExchangeEnding::NoUnit;
-    FlowLink unit(link, s);
-    const auto i = static_cast<std::size_t>(pedal);
-    FillSetOutputModeAndData(s.OutputPacketBuffer, pedal, s.OutputMode[i], s.CommonData[i]);
-    if (const ExchangeEnding e = unit.Exchange(SET_OUTPUT_MODE_AND_DATA); Failed(e)) return e;
-    // Bytes after the parameters still carry the pedal's record from the report before.
-    FillSetParameters(s.OutputPacketBuffer);
-    return unit.Exchange(SET_PARAMETERS);
 }
 
 ExchangeEnding FactoryReset(HID_PnP& link, DeviceState& s, UnitFlowListener& listener) {

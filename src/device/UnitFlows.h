@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The conversations with the unit that both programs run: reading the whole unit after it is
-// attached, writing one pedal, and the factory reset. The GUI and the CLI share them; they differ
+// attached, and the factory reset (writing one pedal is in WriteFlow.h). The GUI and the CLI share them; they differ
 // only in what they do between the steps (the listener) and in how they tell the outcome. The flows
 // show nothing themselves.
 #pragma once
@@ -40,18 +40,9 @@ enum class ReadOutcome {
 // reported count). SelectedPedalNo is left at the last pedal read.
 ReadOutcome ReadUnit(HID_PnP& link, DeviceState& state, UnitFlowListener& listener);
 
-// Sends pedal `pedal`'s mode and common data, then the timing parameters (the second exchange is
-// not made when the first fails). Answered when both were answered, else the first failure's
-// ending; a pedal outside 0..4 sends nothing and gives NoUnit.
-ExchangeEnding WritePedal(HID_PnP& link, DeviceState& state, int pedal);
-
 // Writes the factory setting of every pedal into the records and the unit, then the timing
 // parameters. A pedal whose exchange fails is reported to the listener and the next pedal is still
 // reset. Answered when every exchange was answered, else the first failure's ending.
 ExchangeEnding FactoryReset(HID_PnP& link, DeviceState& state, UnitFlowListener& listener);
-
-// Puts the factory setting of pedal `pedal` into a mode and common record (only the bytes it names).
-// Pedals outside 0..4 are left alone.
-void ApplyFactorySetting(int pedal, std::uint8_t& mode, CommonRecord& common);
 
 }  // namespace tarvik

@@ -13,8 +13,6 @@
 
 namespace tarvik {
 
-class HID_PnP;
-
 struct DeviceState {
     std::array<std::uint8_t, REPORT_SIZE> OutputPacketBuffer{};
     std::array<std::uint8_t, REPORT_SIZE> InputPacketBuffer{};
@@ -46,8 +44,6 @@ struct DeviceState {
     bool StandardSettingDialogOpen = false;
     bool CloseStandardSetting = false;
     bool timer2state = false;
-
-    HID_PnP* selfRef = nullptr;  // not owned: the one connection manager
 };
 
 // The state of the running program: the instance its owner handed over, or, in code that has no

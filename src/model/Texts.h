@@ -42,6 +42,12 @@ inline constexpr const char* ConsoleResetting =
 // Writing one pedal: SettingDoneBefore + pedal name + SettingDoneAfter.
 inline constexpr const char* SettingDoneBefore = "Tarvikの";
 inline constexpr const char* SettingDoneAfter = "の設定が正常に終わりました。";
+// A write the read-back does not confirm: SettingDifferedBefore + pedal name + SettingDifferedAfter,
+// then the description of what the unit holds.
+inline constexpr const char* SettingDifferedBefore = "Tarvikの";
+inline constexpr const char* SettingDifferedAfter =
+    "に書き込んだ設定を読み出して確かめたところ、書き込んだ内容と違っていました。\r\n"
+    "Tarvikに記憶されている設定は次の通りです。\r\n";
 
 // Menu.
 inline constexpr const char* QuickStartGuideIntro =
@@ -51,6 +57,10 @@ inline constexpr const char* VersionIntro = "Oremba Tarvik Macアプリ\r\nバ�
 // Main window buttons: pedal name + suffix.
 inline constexpr const char* StandardButtonSuffix = "の設定（標準）";
 inline constexpr const char* AdvancedButtonSuffix = "の設定（高度）";
+// Why an advanced button is disabled while the menu item below is off.
+inline constexpr const char* AdvancedButtonOffTip =
+    "高度な設定を使うには、「Tarvik」メニューの「高度な設定を使う」をオンにして下さい。";
+inline constexpr const char* AdvancedSettingsItem = "高度な設定を使う(&A)";
 
 // Standard dialog.
 inline constexpr const char* StandardDialogTitle = "標準設定";

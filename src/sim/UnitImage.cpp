@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "device/UnitFlows.h"
 #include "model/DeviceState.h"
+#include "model/FactorySettings.h"
 
 namespace tarvik {
 

@@ -10,8 +10,6 @@ class HID_PnP;
 class DialogHost {
 public:
     virtual ~DialogHost() = default;
-    // Refreshes the selected pedal's description and sends its record when SettingEnabled is set.
-    virtual void SettingDialog_OK() = 0;
     // The connection manager of the main window.
     virtual HID_PnP& plugNPlay() = 0;
 };

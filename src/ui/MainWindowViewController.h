@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: one block per pedal (name, description, standard and advanced buttons), laid out
 // for the unit's pedal count. It reads a unit when the connection manager says one is attached,
-// clears itself when it goes, and runs the factory reset the menu asks for.
+// clears itself when it goes, writes the setting a pedal's dialog hands back, and runs the factory
+// reset the menu asks for.
 #pragma once
 
 #include <QMainWindow>
@@ -15,6 +16,8 @@
 #include <vector>
 
 #include "device/HidBackend.h"
+#include "model/DeviceState.h"
+#include "model/ModeChoice.h"
 #include "ui/DialogHost.h"
 
 class QLabel;
@@ -45,18 +48,18 @@ public:
     static constexpr std::array<int, 3> BLOCK_LEFT{240, 15, 465};  // pedals 0, 1, 2 with no shift
     static constexpr int FORM_HEIGHT = 480;  // below the menu bar
 
-    // `backend` is not owned and must outlive the window. The connection manager is created over it
-    // here (it probes once for a unit already plugged in); what the probe found is handled as soon
-    // as the event loop runs.
-    explicit MainWindowViewController(HidBackend& backend, QWidget* parent = nullptr);
+    // `state` and `link` belong to the application and must outlive the window. What the link's
+    // probe found is handled as soon as the event loop runs.
+    MainWindowViewController(DeviceState& state, HID_PnP& link, QWidget* parent = nullptr);
     ~MainWindowViewController() override;
 
     // DialogHost.
-    void SettingDialog_OK() override;
     HID_PnP& plugNPlay() override;
 
     // Puts pedal SelectedPedalNo's description into its text view (none for an index outside 0..4).
     void WritePedalContents();
+    // The same for pedal `pedal`.
+    void WritePedalContents(int pedal);
     // The look without a unit: default names, three columns, every control disabled or hidden.
     void InitializeControls();
     // Width, columns and names for a unit with `count` pedals; every button disabled.
@@ -78,9 +81,14 @@ public:
     void buttonSetPedal2Standard_Clicked();
     void buttonSetPedal3Standard_Clicked();
     void buttonSetPedal4Standard_Clicked();
-    // Opens the advanced dialog for `pedal`. Nothing in the window leads here: the advanced buttons
-    // stay disabled. Returns the dialog (deleted when it closes).
+    // Opens the advanced dialog for `pedal` (the advanced buttons lead here while the advanced
+    // settings are on) and writes the setting it hands back. Returns the dialog (deleted when it
+    // closes).
     AdvancedSettingDialogViewController* SetPedal2Advanced_clicked(int pedal);
+
+    // The menu's "高度な設定を使う": off, every advanced button is disabled (and says why); on, each
+    // pedal of the unit shown has its advanced button, enabled.
+    void SetAdvancedSettingsEnabled(bool on);
 
     // How the program ends when the unit's firmware is refused (tests record the status instead).
     using ExitHandler = std::function<void(int status)>;
@@ -107,6 +115,12 @@ private:
     void DetachSequence();
     void RunFactoryReset();
     void OpenStandardDialog(int pedal);
+    // Writes what a dialog handed back, verifies it and tells the user the outcome.
+    void WriteChoiceStep(int pedal, const modes::ModeChoice& choice);
+    template <class Write>
+    void RunWrite(int pedal, Write write);
+    // Each advanced button as the opt-in and the pedal's presence say.
+    void RefreshAdvancedButtons();
     // Width and shift are of the design; they are applied at the font's scale.
     void SetWindowWidth(int width);
     void SetShift(int shift);
@@ -129,7 +143,8 @@ private:
     QPushButton* AdvancedButton(int pedal) const { return advanced_[static_cast<std::size_t>(pedal)]; }
 
     std::unique_ptr<Ui::MainWindowViewController> ui_;
-    std::unique_ptr<HID_PnP> plugNPlay_;
+    DeviceState& state_;
+    HID_PnP& link_;
     std::array<QLabel*, 5> names_{};
     std::array<QPlainTextEdit*, 5> texts_{};
     std::array<QPushButton*, 5> standard_{};
@@ -150,6 +165,8 @@ private:
     bool stepRunning_ = false;
     bool stepsScheduled_ = false;
     bool exiting_ = false;
+    bool advancedOn_ = false;
+    std::array<bool, 5> present_{};  // pedals read from the unit shown
     QPointer<SettingDialogViewController> settingDialog_;
 };
 

@@ -2,7 +2,6 @@
 #include "ui/SettingDialogViewController.h"
 
 #include <QMetaObject>
-#include <QPointer>
 #include <QSignalBlocker>
 
 #include "device/Alert.h"
@@ -12,6 +11,7 @@
 #include "model/KeyTable.h"
 #include "model/Texts.h"
 #include "ui/DialogHost.h"
+#include "ui/standard/StandardModeChoice.h"
 #include "ui/standard/StandardTitle.h"
 #include "ui_SettingDialogViewController.h"
 
@@ -29,7 +29,7 @@ QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
-SettingDialogViewController::SettingDialogViewController(DialogHost& host, DeviceState& state, int pedal,
+SettingDialogViewController::SettingDialogViewController(DialogHost& host, const DeviceState& state, int pedal,
                                                          QWidget* parent)
     : QDialog(parent),
       host_(host),
@@ -45,7 +45,7 @@ SettingDialogViewController::SettingDialogViewController(DialogHost& host, Devic
     }
 }
 
-SettingDialogViewController::~SettingDialogViewController() { viewWillDisappear(); }
+SettingDialogViewController::~SettingDialogViewController() = default;
 
 void SettingDialogViewController::viewDidLoad() {
     ui_->setupUi(this);
@@ -103,12 +103,14 @@ void SettingDialogViewController::viewDidLoad() {
         // No record to show or to write: leave every choice empty and the write button off.
         ui_->radiobuttonNoModifiers->setChecked(true);
         Change_K_Controls_Enabled();
-        ui_->buttonProgramTarvik->setEnabled(false);
+        SetWriteEnabled(false);
         return;
     }
 
     LoadKeyboardTab(p);
     LoadMouseTab(p);
+    OneTabStop(ModifierRadios());
+    OneTabStop(ClickRadios());
     Change_buttonProgramTarvik_Enabled();
 
     if (!WithinStandard) WarnOutOfStandard(p);
@@ -213,12 +215,27 @@ void SettingDialogViewController::listboxKeys_SelectedIndexChanged_manual() {
     if (usage >= 0) ui_->textboxExplanation->setText(Q(GetKeyExplanation(usage)));
 }
 
+std::vector<QRadioButton*> SettingDialogViewController::ModifierRadios() const {
+    return {ui_->radiobuttonNoModifiers, ui_->radiobuttonWithModifiers, ui_->radiobuttonOnlyModifiers};
+}
+
+std::vector<QRadioButton*> SettingDialogViewController::ClickRadios() const {
+    return {ui_->radiobuttonLeftClick, ui_->radiobuttonRightClick, ui_->radiobuttonCenterClick,
+            ui_->radiobuttonDoubleClick};
+}
+
+// A set of radio choices is one Tab stop, its chosen one (or its first); the arrow keys move within it.
+void SettingDialogViewController::OneTabStop(const std::vector<QRadioButton*>& radios) {
+    QRadioButton* stop = radios.front();
+    for (QRadioButton* radio : radios)
+        if (radio->isChecked()) stop = radio;
+    for (QRadioButton* radio : radios) radio->setFocusPolicy(radio == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 void SettingDialogViewController::ChooseModifierRadio(QRadioButton* chosen) {
     // A click always leaves the clicked choice on, as a radio button does.
-    for (QRadioButton* radio :
-         {ui_->radiobuttonNoModifiers, ui_->radiobuttonWithModifiers, ui_->radiobuttonOnlyModifiers}) {
-        radio->setChecked(radio == chosen);
-    }
+    for (QRadioButton* radio : ModifierRadios()) radio->setChecked(radio == chosen);
+    OneTabStop(ModifierRadios());
     Change_K_Controls_Enabled();
     Change_K_buttonProgramTarvik_Enabled();
 }
@@ -256,7 +273,7 @@ void SettingDialogViewController::Change_K_buttonProgramTarvik_Enabled() {
     const KeyboardChoice choice = CurrentKeyboardChoice();
     if (choice.radio == ModifierRadio::None) return;
     K_buttonProgramTarvik_Enabled = IsComplete(choice);
-    ui_->buttonProgramTarvik->setEnabled(K_buttonProgramTarvik_Enabled);
+    SetWriteEnabled(K_buttonProgramTarvik_Enabled);
 }
 
 KeyboardChoice SettingDialogViewController::CurrentKeyboardChoice() const {
@@ -276,12 +293,10 @@ KeyboardChoice SettingDialogViewController::CurrentKeyboardChoice() const {
 // Mouse tab.
 
 void SettingDialogViewController::ChooseClick(QRadioButton* chosen) {
-    for (QRadioButton* radio : {ui_->radiobuttonLeftClick, ui_->radiobuttonRightClick, ui_->radiobuttonCenterClick,
-                                ui_->radiobuttonDoubleClick}) {
-        radio->setChecked(radio == chosen);
-    }
+    for (QRadioButton* radio : ClickRadios()) radio->setChecked(radio == chosen);
+    OneTabStop(ClickRadios());
     M_buttonProgramTarvik_Enabled = true;
-    ui_->buttonProgramTarvik->setEnabled(M_buttonProgramTarvik_Enabled);
+    SetWriteEnabled(M_buttonProgramTarvik_Enabled);
 }
 
 void SettingDialogViewController::radiobuttonLeftClickClicked() { ChooseClick(ui_->radiobuttonLeftClick); }
@@ -314,57 +329,45 @@ void SettingDialogViewController::tabView_didSelect(int) { Change_buttonProgramT
 void SettingDialogViewController::Change_buttonProgramTarvik_Enabled() {
     const QString id = SelectedTabIdentifier();
     if (id == TabMouseId) {
-        ui_->buttonProgramTarvik->setEnabled(M_buttonProgramTarvik_Enabled);
+        SetWriteEnabled(M_buttonProgramTarvik_Enabled);
         return;
     }
     if (id != TabKeyboardId) SelectTab(TAB_KEYBOARD);
-    ui_->buttonProgramTarvik->setEnabled(K_buttonProgramTarvik_Enabled);
+    SetWriteEnabled(K_buttonProgramTarvik_Enabled);
+}
+
+// Return writes a chosen edit: the write button is the default whenever it can write, else OK is.
+void SettingDialogViewController::SetWriteEnabled(bool enabled) {
+    ui_->buttonProgramTarvik->setEnabled(enabled);
+    ui_->buttonProgramTarvik->setDefault(enabled);
+    ui_->okButton->setDefault(!enabled);
 }
 
 void SettingDialogViewController::buttonProgramTarvik_Click() {
-    if (writing_) return;
     const int p = pedal_;
     if (!IsPedalIndex(p)) return;
-    ui_->buttonProgramTarvik->setEnabled(false);
-
-    auto& s = state_;
-    std::uint8_t& mode = s.OutputMode[static_cast<std::size_t>(p)];
-    CommonRecord& common = s.CommonData[static_cast<std::size_t>(p)];
     const QString id = SelectedTabIdentifier();
+    std::optional<modes::ModeChoice> choice;
     if (id == TabKeyboardId) {
-        // A key setting that is not complete would write a missing key: store and send nothing.
-        const KeyboardChoice choice = CurrentKeyboardChoice();
-        if (!IsComplete(choice)) {
+        // A key setting that is not complete would write a missing key: hand back nothing.
+        const KeyboardChoice keyboard = CurrentKeyboardChoice();
+        if (!IsComplete(keyboard)) {
             Change_buttonProgramTarvik_Enabled();
             return;
         }
-        StoreKeyboardChoice(choice, mode, common);
+        choice = KeyOutputOf(keyboard);
     } else if (id == TabMouseId) {
-        // No click chosen (a loaded combination of buttons): the record is sent as it is.
-        StoreClickChoice(CurrentClickChoice(), mode, common);
+        // No click chosen (a loaded combination of buttons): the record as it is.
+        const auto i = static_cast<std::size_t>(p);
+        choice = ClickModeChoice(CurrentClickChoice(), state_.OutputMode[i], state_.CommonData[i]);
     }
-
-    s.SettingEnabled = true;
-    ui_->buttonProgramTarvik->setEnabled(true);
-    HandOver();
+    if (!choice) return;
+    choice_ = choice;
+    accept();
 }
 
 void SettingDialogViewController::okButtonPressed() {
-    if (writing_) return;
-    HandOver();
-}
-
-void SettingDialogViewController::HandOver() {
-    // The main window sends pedal SelectedPedalNo. The dialog can open as soon as its pedal is
-    // read, while the read of the others moves SelectedPedalNo on: it names this dialog's pedal again.
-    if (IsPedalIndex(pedal_)) state_.SelectedPedalNo = pedal_;
-    // The send waits for the unit while events run; any close asked for meanwhile waits for it,
-    // so the dialog is never taken down under its own write.
-    QPointer<SettingDialogViewController> self(this);
-    writing_ = true;
-    host_.SettingDialog_OK();
-    if (!self) return;
-    writing_ = false;
+    choice_.reset();
     accept();
 }
 
@@ -373,15 +376,13 @@ void SettingDialogViewController::cancelButtonPressed() { reject(); }
 // Closing.
 
 void SettingDialogViewController::UnitRemoved() {
-    if (disappeared_) return;  // closed already; only the deletion is still to come
-    state_.StandardSettingDialogOpen = false;
-    state_.CloseStandardSetting = false;
+    if (closed_) return;  // closed already; only the deletion is still to come
+    choice_.reset();
     reject();
 }
 
 void SettingDialogViewController::done(int result) {
-    if (writing_) return;  // the write closes the dialog when the unit has answered
-    viewWillDisappear();
+    closed_ = true;
     if (loading_ || closePending_) {
         closePending_ = true;
         pendingResult_ = result;
@@ -398,12 +399,6 @@ void SettingDialogViewController::FinishPendingClose() {
 void SettingDialogViewController::setVisible(bool visible) {
     if (visible && closePending_) return;
     QDialog::setVisible(visible);
-}
-
-void SettingDialogViewController::viewWillDisappear() {
-    if (disappeared_) return;
-    disappeared_ = true;
-    state_.StandardSettingDialogOpen = false;
 }
 
 }  // namespace tarvik

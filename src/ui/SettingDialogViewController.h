@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The standard setting dialog: one key with left-hand modifiers, or one click, for one pedal.
-// Opened window-modal over the main window.
+// Opened window-modal over the main window. It reads the pedal's record and hands back the setting
+// chosen; the main window writes it.
 #pragma once
 
 #include <QDialog>
 #include <QString>
+#include <vector>
 #include <memory>
+#include <optional>
 
+#include "model/ModeChoice.h"
 #include "model/StandardChoice.h"
 #include "ui/standard/StandardKeyList.h"
 
@@ -26,7 +30,11 @@ class SettingDialogViewController : public QDialog {
 public:
     // Loads pedal `pedal`'s record of `state` into the controls (the out-of-standard warning may
     // already close it). A pedal outside 0..4 shows nothing and can write nothing.
-    SettingDialogViewController(DialogHost& host, DeviceState& state, int pedal, QWidget* parent);
+    SettingDialogViewController(DialogHost& host, const DeviceState& state, int pedal, QWidget* parent);
+
+    // The setting the write button chose; the dialog then accept()s. nullopt when it closed
+    // otherwise (OK closes it Accepted too, choosing nothing).
+    const std::optional<modes::ModeChoice>& Choice() const { return choice_; }
     ~SettingDialogViewController() override;
 
     // Every way of closing ends here (write, OK, cancel, Escape, the window's close button, the
@@ -68,6 +76,10 @@ private:
     void Change_K_buttonProgramTarvik_Enabled();
     void Change_buttonProgramTarvik_Enabled();
 
+    void SetWriteEnabled(bool enabled);
+    std::vector<QRadioButton*> ModifierRadios() const;
+    std::vector<QRadioButton*> ClickRadios() const;
+    static void OneTabStop(const std::vector<QRadioButton*>& radios);
     void ChooseModifierRadio(QRadioButton* chosen);
     void ChooseClick(QRadioButton* chosen);
     void SelectTab(int index);
@@ -75,13 +87,10 @@ private:
     KeyboardChoice CurrentKeyboardChoice() const;
     ClickChoice CurrentClickChoice() const;
 
-    // Hands the dialog's pedal to the main window's send, then closes.
-    void HandOver();
-    void viewWillDisappear();
     void FinishPendingClose();
 
     DialogHost& host_;
-    DeviceState& state_;
+    const DeviceState& state_;
     std::unique_ptr<Ui::SettingDialogViewController> ui_;
 
     const int pedal_;  // the pedal the dialog edits
@@ -91,10 +100,10 @@ private:
     bool M_buttonProgramTarvik_Enabled = false;
 
     bool loading_ = true;        // the constructor is still running
-    bool writing_ = false;       // the write button is waiting for the unit
     bool closePending_ = false;  // closed while loading: finish once the caller has the dialog
     int pendingResult_ = Rejected;
-    bool disappeared_ = false;   // viewWillDisappear has run
+    bool closed_ = false;
+    std::optional<modes::ModeChoice> choice_;
 };
 
 }  // namespace tarvik

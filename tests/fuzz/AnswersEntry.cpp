@@ -114,7 +114,7 @@ Problem Answers(const std::uint8_t* data, std::size_t size) {
     {
         State() = DeviceState{};
         ScriptedUnit unit(data, size);
-        HID_PnP link(unit);
+        HID_PnP link(unit, State());
         link.SetTickIntervalMs(1);
         UnitFlowListener listener;
         const ReadOutcome outcome = ReadUnit(link, State(), listener);

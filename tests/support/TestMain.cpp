@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One main for every test binary: Qt runs headless, and every test starts from a fresh device state.
+// One main for every test binary: Qt runs headless, settings go to a temporary folder, and every
+// test starts from a fresh device state.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 #include "model/DeviceState.h"
@@ -21,6 +24,10 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // The program's kept choices go to a folder of this run, never to the user's settings.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     tarvik::test::CatchOpenedUrls();
     testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
     return RUN_ALL_TESTS();

@@ -34,12 +34,15 @@ protected:
     // Builds the window over `image` from a fresh state; plugged in, the unit is read at once.
     void Start(UnitImage image, bool plugged = true) {
         window.reset();
-        State() = DeviceState{};
+        link.reset();
+        unit.reset();
+        state = DeviceState{};
         presenter.Clear();
         exitStatus.reset();
         unit = std::make_unique<SimulatedUnit>(std::move(image));
         if (!plugged) unit->Unplug();
-        window = std::make_unique<MainWindowViewController>(*unit);
+        link = std::make_unique<HID_PnP>(*unit, state);
+        window = std::make_unique<MainWindowViewController>(state, *link);
         window->SetExitHandler([this](int status) { exitStatus = status; });
         window->plugNPlay().SetTickIntervalMs(5);  // a time-out takes 150 ms, not 3 s
         QObject::connect(window.get(), &MainWindowViewController::unitRead, [this](bool shown) {
@@ -89,9 +92,13 @@ protected:
         }
     }
 
+    // The window's state is the one State() reaches, as in the program.
+    DeviceState state;
+    StateScope scope{state};
     ScriptedPresenter presenter;
     ConsoleCapture console;
     std::unique_ptr<SimulatedUnit> unit;
+    std::unique_ptr<HID_PnP> link;
     std::unique_ptr<MainWindowViewController> window;
     std::optional<int> exitStatus;
     int reads = 0;

@@ -169,7 +169,7 @@ struct LinkOverHidraw {
     explicit LinkOverHidraw(KernelLikeNode::Firmware firmware, HidIoTiming io = {})
         : rig({Vendor("/dev/hidraw7")}, io),
           node(rig.nodes["/dev/hidraw7"] = KernelLikeNode::Create(std::move(firmware))),
-          link(*rig.backend) {
+          link(*rig.backend, State()) {
         link.SetTickIntervalMs(10);
     }
 };

@@ -9,6 +9,8 @@
 #include "LinkRig.h"
 #include "device/Reports.h"
 #include "device/UnitFlows.h"
+#include "device/WriteFlow.h"
+#include "model/FactorySettings.h"
 #include "support/Builders.h"
 #include "support/ScriptedPresenter.h"
 
@@ -144,7 +146,7 @@ TEST(Flows, WithoutAUnitNothingIsSent) {
     LinkRig rig(DefaultUnitImage(), 1, false);
     Recorder rec;
     EXPECT_EQ(ReadUnit(rig.link, State(), rec), ReadOutcome::Failed);
-    EXPECT_EQ(WritePedal(rig.link, State(), 0), ExchangeEnding::NoUnit);
+    EXPECT_EQ(WriteChoice(rig.link, State(), 0, modes::Click{}).ending, ExchangeEnding::NoUnit);
     EXPECT_EQ(rec.events, Texts{"failed"});
     rec.events.clear();
     State().NumberOfPedals = 2;
@@ -153,23 +155,64 @@ TEST(Flows, WithoutAUnitNothingIsSent) {
     EXPECT_TRUE(rig.unit.Transcript().isEmpty());
 }
 
-TEST(WritePedal, SendsTheRecordThenTheParametersAndNothingAfterAFailure) {
-    LinkRig rig;
-    State().SelectedPedalNo = 2;  // the pedal is named, not taken from here
-    State().OutputMode[0] = SIMPLE_CLICK;
-    State().CommonData[0] = {0x01, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x2A, 0x2B, 0x2C, 0x2D};
-    EXPECT_EQ(WritePedal(rig.link, State(), 0), ExchangeEnding::Answered);
-    // Bytes after the parameters still carry the pedal's record from the report before.
-    EXPECT_EQ(rig.Sent(), (std::vector<QByteArray>{Hex("94 00 01 01 22 23 24 25 26 27 28 29 2a 2b 2c 2d"),
-                                                   Hex("92 19 14 0f 0f 23 24 25 26 27 28 29 2a 2b 2c 2d")}));
-    EXPECT_EQ(rig.unit.Image().pedals[0].common, State().CommonData[0]);
+// The record (encoded over the pedal's own bytes), the parameters, then the pedal read back.
+TEST(WriteChoice, SendsTheRecordAndTheParametersThenReadsThePedalBackAndStoresOnlyWhatTheUnitHolds) {
+    const CommonRecord own = {0x00, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x2A, 0x2B, 0x2C, 0x2D};
+    const CommonRecord clicked = {0x01, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x2A, 0x2B, 0x2C, 0x2D};
+    const struct {
+        const char* what;
+        bool changedByUnit;  // the unit stores byte 12 as 0x77, not as it was sent
+        WriteOutcome outcome;
+        CommonRecord stored;
+    } cases[] = {
+        {"read back as written", false, WriteOutcome::Stored, clicked},
+        {"read back otherwise", true, WriteOutcome::Differs,
+         {0x01, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x2A, 0x2B, 0x2C, 0x77}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        PedalImage pedal = Pedal(SIMPLE_KEY_OUTPUT);
+        pedal.common = own;
+        LinkRig rig(Unit({Pedal(SIMPLE_CLICK), pedal}));
+        State().SelectedPedalNo = 0;
+        State().CommonData[1] = own;
+        if (c.changedByUnit) {
+            QObject::connect(&rig.link, &HID_PnP::reportSent, &rig.unit, [&](const QByteArray& r) {
+                if (static_cast<std::uint8_t>(r[0]) == GET_OUTPUT_MODE_AND_DATA) rig.unit.Image().pedals[1].common[12] = 0x77;
+            });
+        }
+        const WriteResult result = WriteChoice(rig.link, State(), 1, modes::Click{BUTTON_LEFT});
+        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_EQ(std::tie(result.mode, result.common), std::tuple(std::uint8_t{SIMPLE_CLICK}, clicked));
+        // Bytes after the parameters still carry the pedal's record from the report before.
+        EXPECT_EQ(rig.Sent(), (std::vector<QByteArray>{Hex("94 01 01 01 22 23 24 25 26 27 28 29 2a 2b 2c 2d"),
+                                                       Hex("92 19 14 0f 0f 23 24 25 26 27 28 29 2a 2b 2c 2d"),
+                                                       Hex("95 01 14 0f 0f 23 24 25 26 27 28 29 2a 2b 2c 2d")}));
+        EXPECT_EQ(State().OutputMode[1], SIMPLE_CLICK);
+        EXPECT_EQ(State().CommonData[1], c.stored);
+        EXPECT_EQ(State().SelectedPedalNo, 1);
+    }
+}
 
-    rig.unit.ClearTranscript();
-    rig.unit.SetSilentCommands({SET_OUTPUT_MODE_AND_DATA});
-    EXPECT_EQ(WritePedal(rig.link, State(), 1), ExchangeEnding::TimedOut);
-    EXPECT_EQ(rig.Sent().size(), 1u);
-    rig.unit.ClearTranscript();
-    for (int p : {-1, 5, 1000}) EXPECT_EQ(WritePedal(rig.link, State(), p), ExchangeEnding::NoUnit) << p;
+TEST(WriteChoice, AFailedExchangeAtAnyStepStoresNothing) {
+    const struct {
+        int silent;
+        std::size_t sent;
+    } cases[] = {{SET_OUTPUT_MODE_AND_DATA, 1}, {SET_PARAMETERS, 2}, {GET_OUTPUT_MODE_AND_DATA, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.silent);
+        LinkRig rig;
+        rig.unit.SetSilentCommands({c.silent});
+        State().CommonData[0].fill(0x5A);
+        const DeviceState before = State();
+        const WriteResult result = WriteChoice(rig.link, State(), 0, modes::KeyOutput{0, 0x04});
+        EXPECT_EQ(std::tie(result.outcome, result.ending), std::tuple(WriteOutcome::Failed, ExchangeEnding::TimedOut));
+        EXPECT_EQ(rig.Sent().size(), c.sent);
+        EXPECT_EQ(std::tie(State().OutputMode, State().CommonData, State().AdditionalData),
+                  std::tie(before.OutputMode, before.CommonData, before.AdditionalData));
+    }
+    LinkRig rig;
+    for (int p : {-1, 5, 1000}) EXPECT_EQ(WriteChoice(rig.link, State(), p, modes::Click{}).ending, ExchangeEnding::NoUnit) << p;
     EXPECT_TRUE(rig.unit.Transcript().isEmpty());
 }
 

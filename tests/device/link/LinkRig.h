@@ -38,7 +38,7 @@ struct LinkRig {
     bool watchdogFired = false;
 
     explicit LinkRig(UnitImage image = DefaultUnitImage(), int tickMs = 1, bool plugged = true)
-        : unit(std::move(image)), absent(!plugged && (unit.Unplug(), true)), link(unit) {
+        : unit(std::move(image)), absent(!plugged && (unit.Unplug(), true)), link(unit, State()) {
         link.SetTickIntervalMs(tickMs);
         watchdog.setSingleShot(true);
         QObject::connect(&watchdog, &QTimer::timeout, [this] {

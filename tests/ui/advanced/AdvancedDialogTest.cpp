@@ -27,12 +27,12 @@ namespace {
 
 class Host : public DialogHost {
 public:
-    void SettingDialog_OK() override { ADD_FAILURE() << "the dialog hands its setting back instead"; }
     HID_PnP& plugNPlay() override { return link_; }
 
 private:
     SimulatedUnit unit_;
-    HID_PnP link_{unit_};
+    DeviceState linkState_;
+    HID_PnP link_{unit_, linkState_};
 };
 
 class AdvancedDialogTest : public ::testing::Test {

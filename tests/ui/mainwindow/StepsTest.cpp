@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's steps run one at a time: a removal or a reset that comes while the attach read or a
 // write waits for the unit is kept, and handled once that step has returned.
+#include <QTabWidget>
+
 #include "WindowFixture.h"
 
 namespace tarvik::test {
@@ -26,11 +28,13 @@ TEST_F(StepsTest, WhatComesDuringAStepWaitsForIt) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Start(Unit({Pedal(1, {1}), Pedal(0, {0, 40}), Pedal(1, {2})}));
+        SettingDialogViewController* dialog = nullptr;
         if (c.duringWrite) {
             ASSERT_TRUE(ReadEnds());
-            State().SettingEnabled = true;
-            State().SelectedPedalNo = 0;
-            State().PedalName = "中央ペダル";
+            dialog = OpenStandard(0);
+            ASSERT_TRUE(dialog);
+            Find<QTabWidget>(*dialog, "tabcontrolOutputMode")->setCurrentIndex(1);
+            Click(*dialog, "radiobuttonRightClick");
         }
         unit->SetAnswerDelayMs(30);
         // Comes while the third report of the read (or the first of the write) waits for its answer.
@@ -53,7 +57,7 @@ TEST_F(StepsTest, WhatComesDuringAStepWaitsForIt) {
             });
         });
         if (c.duringWrite) {
-            window->SettingDialog_OK();
+            Click(*dialog, "buttonProgramTarvik");
         } else {
             EXPECT_EQ(ReadEnds(), !c.removal);
         }

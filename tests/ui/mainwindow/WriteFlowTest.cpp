@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Sending what a dialog stored: its failures, and a dialog opened while the unit is still read.
+// Writing what a dialog chose: its failures, a read-back that differs, and a dialog opened while
+// the unit is still read.
 #include <QTabWidget>
 
 #include "WindowFixture.h"
@@ -9,6 +10,14 @@ namespace {
 
 class WriteFlowTest : public WindowTest {};
 
+// A right click chosen in a standard dialog and written.
+void WriteRightClick(SettingDialogViewController* dialog) {
+    ASSERT_NE(dialog, nullptr);
+    Find<QTabWidget>(*dialog, "tabcontrolOutputMode")->setCurrentIndex(1);
+    Click(*dialog, "radiobuttonRightClick");
+    Click(*dialog, "buttonProgramTarvik");
+}
+
 TEST_F(WriteFlowTest, FailedExchangeResetsTheWindowWithoutTheSuccessText) {
     const struct {
         const char* what;
@@ -17,29 +26,43 @@ TEST_F(WriteFlowTest, FailedExchangeResetsTheWindowWithoutTheSuccessText) {
         std::vector<std::string> texts;
     } cases[] = {
         {"unit pulled out", [](SimulatedUnit& u) { u.Unplug(); }, 0, {}},
-        {"parameters unanswered", [](SimulatedUnit& u) { u.SetSilentCommands({SET_PARAMETERS}); }, 2, {"タイムアウト"}},
+        {"read-back unanswered", [](SimulatedUnit& u) { u.SetSilentCommands({GET_OUTPUT_MODE_AND_DATA}); }, 3,
+         {"タイムアウト"}},
         {"send fails", [](SimulatedUnit& u) { u.SetFailSends(true); }, 0, {"送信エラー"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Start(Unit({Pedal(0, {0x02, 4}), Pedal(0, {0, 40}), Pedal(1, {2})}));
         ASSERT_TRUE(ReadEnds());
+        SettingDialogViewController* dialog = OpenStandard(0);
         unit->ClearTranscript();
         c.breakIt(*unit);
-        // What a dialog's write button leaves behind: a left click for pedal 0, armed to be sent.
-        State().SelectedPedalNo = 0;
-        State().PedalName = "中央ペダル";
-        State().OutputMode[0] = SIMPLE_CLICK;
-        State().SettingEnabled = true;
-        window->SettingDialog_OK();
+        WriteRightClick(dialog);
         int sent = 0;
         for (const auto& line : unit->Transcript()) sent += line.sent;
         EXPECT_EQ(sent, c.sent);
         EXPECT_EQ(presenter.Texts(), c.texts);
         QTest::qWait(20);
         ExpectNoUnitLook();
-        EXPECT_EQ(State().OutputMode[0], SIMPLE_CLICK) << "the edit stays in the records";
+        EXPECT_EQ(State().OutputMode[0], SIMPLE_KEY_OUTPUT) << "nothing of the edit is stored";
     }
+}
+
+TEST_F(WriteFlowTest, AReadBackThatDiffersSaysSoAndDescribesWhatTheUnitHolds) {
+    Start(Unit({Pedal(0, {0x02, 4}), Pedal(0, {0, 40}), Pedal(1, {2})}));
+    ASSERT_TRUE(ReadEnds());
+    // The unit takes the click but keeps the middle button.
+    QObject::connect(&window->plugNPlay(), &HID_PnP::reportSent, unit.get(), [&](const QByteArray& r) {
+        if (static_cast<std::uint8_t>(r[0]) == GET_OUTPUT_MODE_AND_DATA) unit->Image().pedals[0].common[0] = 4;
+    });
+    WriteRightClick(OpenStandard(0));
+    EXPECT_EQ(presenter.Texts(),
+              std::vector<std::string>{"Tarvikの中央ペダルに書き込んだ設定を読み出して確かめたところ、書き込んだ内容と"
+                                       "違っていました。\r\nTarvikに記憶されている設定は次の通りです。\r\n"
+                                       "[設定されている機能] クリック\r\n[ボタン] 中央"});
+    EXPECT_EQ(PedalText(0), "[設定されている機能] クリック\n[ボタン] 中央");
+    EXPECT_EQ(State().CommonData[0][0], 4);
+    EXPECT_TRUE(Standard(0)->isEnabled());
 }
 
 TEST_F(WriteFlowTest, DialogOpenedWhileTheRestIsReadWritesItsOwnPedal) {
@@ -55,10 +78,7 @@ TEST_F(WriteFlowTest, DialogOpenedWhileTheRestIsReadWritesItsOwnPedal) {
     clicker.start();
     ASSERT_TRUE(ReadEnds());
     clicker.stop();
-    ASSERT_NE(dialog, nullptr);
-    Find<QTabWidget>(*dialog, "tabcontrolOutputMode")->setCurrentIndex(1);
-    Click(*dialog, "radiobuttonRightClick");
-    Click(*dialog, "buttonProgramTarvik");
+    WriteRightClick(dialog);
     EXPECT_EQ(unit->Image().pedals[0].common[0], 2);
     EXPECT_EQ(unit->Image().pedals[2].common[1], 41);
     EXPECT_EQ(PedalText(0), "[設定されている機能] クリック\n[ボタン] 右");

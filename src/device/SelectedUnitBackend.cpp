@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/SelectedUnitBackend.h"
+#include "device/SelectedUnitBackend.h"
 
-namespace tarvik::cli {
+namespace tarvik {
 
 SelectedUnitBackend::SelectedUnitBackend(HidBackend& inner, QString path, QObject* parent)
     : HidBackend(parent), inner_(inner), path_(std::move(path)) {
@@ -27,4 +27,4 @@ QString SelectedUnitBackend::OpenPath() const { return inner_.OpenPath(); }
 void SelectedUnitBackend::Write(const QByteArray& report) { inner_.Write(report); }
 QString SelectedUnitBackend::LastError() const { return inner_.LastError(); }
 
-}  // namespace tarvik::cli
+}  // namespace tarvik

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the connection manager one unit only. HID_PnP takes the first unit a backend lists; this
-// view lists just the unit at `path`, so `--device` and `list` can aim it at any unit.
+// view lists just the unit at `path`, so a caller (tarvikctl's `--device` and `list`) can aim it
+// at any unit.
 #pragma once
 
 #include "device/HidBackend.h"
 
-namespace tarvik::cli {
+namespace tarvik {
 
 class SelectedUnitBackend : public HidBackend {
 public:
@@ -25,4 +26,4 @@ private:
     QString path_;
 };
 
-}  // namespace tarvik::cli
+}  // namespace tarvik

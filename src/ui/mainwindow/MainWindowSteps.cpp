@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's steps: the attach read, the detach and the factory reset, run one at a time
+// in that order when the connection manager or the menu asks for them.
+#include <QMetaObject>
+
+#include "device/Alert.h"
+#include "device/Console.h"
+#include "device/HID_PnP.h"
+#include "device/UnitFlows.h"
+#include "model/Texts.h"
+#include "ui/MainWindowViewController.h"
+
+namespace tarvik {
+
+// Between the steps of reading an attached unit the window follows what has been read.
+class MainWindowViewController::ReadListener : public UnitFlowListener {
+public:
+    explicit ReadListener(MainWindowViewController& window) : window_(window) {}
+    void PedalCountKnown(int count, int /*reported*/) override { window_.LayoutForPedalCount(count); }
+    void PedalRecordReady(int pedal) override {
+        window_.WritePedalContents(pedal);
+        window_.ActivatePedal(pedal);
+    }
+    void ExchangeFailed(ExchangeEnding ending) override {
+        AlertExchangeFailure(ending);
+        window_.InitializeControls();
+    }
+
+private:
+    MainWindowViewController& window_;
+};
+
+// The factory reset re-describes each pedal as its factory setting goes out.
+class MainWindowViewController::ResetListener : public UnitFlowListener {
+public:
+    explicit ResetListener(MainWindowViewController& window) : window_(window) {}
+    void PedalRecordReady(int pedal) override { window_.WritePedalContents(pedal); }
+    void ExchangeFailed(ExchangeEnding ending) override {
+        AlertExchangeFailure(ending);
+        window_.InitializeControls();
+    }
+
+private:
+    MainWindowViewController& window_;
+};
+
+void MainWindowViewController::ConnectionChanged() {
+    connectionChanged_ = true;
+    ScheduleSteps();
+}
+
+void MainWindowViewController::RequestFactoryReset() {
+    resetRequested_ = true;
+    ScheduleSteps();
+}
+
+// Queued, not run from inside the signal: an attach read waits for the unit, and the code that
+// reported the unit (the backend's hotplug handling) must not be held in that wait.
+void MainWindowViewController::ScheduleSteps() {
+    if (stepsScheduled_) return;
+    stepsScheduled_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            stepsScheduled_ = false;
+            UpdateAppWindow();
+        },
+        Qt::QueuedConnection);
+}
+
+void MainWindowViewController::UpdateAppWindow() {
+    if (stepRunning_ || exiting_) return;
+    stepRunning_ = true;
+    for (;;) {
+        RefreshAccessHint();
+        if (connectionChanged_) {
+            connectionChanged_ = false;
+            state_.DeviceDetectedChanged = false;
+            if (link_.HasDevice()) {
+                AttachSequence();
+            } else {
+                DetachSequence();
+            }
+        } else if (resetRequested_) {
+            resetRequested_ = false;
+            RunFactoryReset();
+        } else {
+            break;
+        }
+        if (exiting_) break;
+    }
+    stepRunning_ = false;
+}
+
+void MainWindowViewController::RefreshAccessHint() {
+    const bool denied = !link_.HasDevice() && link_.LastOpenResult() == OpenResult::PermissionDenied;
+    if (denied == accessDenied_) return;
+    accessDenied_ = denied;
+    if (!link_.HasDevice()) ShowNoUnitExplanation();
+}
+
+void MainWindowViewController::AttachSequence() {
+    attachRan_ = true;
+    InitializeControls();
+    SetExplanation(text::ExplanationConnected);
+    ReadListener listener(*this);
+    const ReadOutcome outcome = ReadUnit(link_, state_, listener);
+    if (outcome == ReadOutcome::Unsupported) {
+        InitializeControls();
+        alertBox(text::UnsupportedFirmware);
+        emit unitRead(false);
+        exiting_ = true;
+        exit_(0);
+        return;
+    }
+    // Never show a unit as connected once it is gone, whatever the read got.
+    if (outcome != ReadOutcome::Done || !link_.HasDevice()) {
+        InitializeControls();
+        emit unitRead(false);
+        return;
+    }
+    emit unitRead(true);
+}
+
+void MainWindowViewController::DetachSequence() { InitializeControls(); }
+
+void MainWindowViewController::RunFactoryReset() {
+    DeviceState& s = state_;
+    s.InitialState = false;
+    const int serial = link_.ConnectionSerial();
+    const int response = ConfirmBox(text::ProductTitle, text::ResetConfirm);
+    if (response == ALERT_SECOND_BUTTON) {
+        ConsoleLine(text::ConsoleCancelled);
+        return;
+    }
+    if (response != ALERT_FIRST_BUTTON) {
+        ConsoleLine(text::ConsoleOtherResponse + std::to_string(response));
+        return;
+    }
+    ConsoleLine(text::ConsoleResetting);
+    // The user agreed to reset the unit that was shown when asked; another one plugged in while the
+    // box was open has not even been read yet.
+    if (link_.ConnectionSerial() != serial) {
+        InitializeControls();
+        alertBox(text::ResetFailed);
+        return;
+    }
+    ResetListener listener(*this);
+    // A pedal that did not take its factory setting leaves the reset unfinished: say so, rather
+    // than let the user take the unit for reset.
+    if (FactoryReset(link_, state_, listener) != ExchangeEnding::Answered) alertBox(text::ResetFailed);
+}
+
+}  // namespace tarvik
