@@ -37,22 +37,21 @@ void SimulatedUnits::Attach(Entry& entry) {
     });
 }
 
-bool SimulatedUnits::AddUnit(const QString& file, QString& error) {
+UnitFileRead SimulatedUnits::AddUnit(const QString& file) {
     auto entry = std::make_unique<Entry>();
     UnitImage image = DefaultUnitImage();
+    UnitFileRead read;
+    read.outcome = UnitFileRead::Read;
     if (!file.isEmpty()) {
-        const UnitFileRead read = entry->kept.Load(file, image);
-        if (read.outcome != UnitFileRead::Read) {
-            error = read.error;
-            return false;
-        }
+        read = entry->kept.Load(file, image);
+        if (read.outcome != UnitFileRead::Read) return read;
     }
     entry->file = file;
     entry->path = file.isEmpty() ? QStringLiteral("sim:%1").arg(units_.size()) : file;
     entry->unit = std::make_unique<SimulatedUnit>(std::move(image));
     Attach(*entry);
     units_.push_back(std::move(entry));
-    return true;
+    return read;
 }
 
 SimulatedUnit& SimulatedUnits::AddImage(UnitImage image) {
@@ -92,10 +91,10 @@ bool SimulatedUnits::Reload(const QString& path, QString& error) {
     return true;
 }
 
-bool SimulatedUnits::Save(const QString& path, QString& error) {
+Saved SimulatedUnits::SaveUnit(const QString& path, QString& error) {
     Entry* entry = Find(path);
-    if (entry == nullptr || entry->file.isEmpty()) return true;
-    return entry->kept.Save(entry->unit->Image(), error) == Saved::Yes;
+    if (entry == nullptr || entry->file.isEmpty()) return Saved::Yes;
+    return entry->kept.Save(entry->unit->Image(), error);
 }
 
 QStringList SimulatedUnits::Enumerate() {

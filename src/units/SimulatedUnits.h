@@ -24,9 +24,9 @@ public:
     explicit SimulatedUnits(QObject* parent = nullptr);
     ~SimulatedUnits() override;
 
-    // Adds the built-in unit, or (file given) the unit kept in `file`, read now. False with `error`
-    // when the file cannot be read or is refused; nothing is added then.
-    bool AddUnit(const QString& file, QString& error);
+    // Adds the built-in unit, or (file given) the unit kept in `file`, read now. When the file
+    // cannot be read or is refused, nothing is added.
+    UnitFileRead AddUnit(const QString& file);
     // Adds `image` as a unit of no file (tests).
     SimulatedUnit& AddImage(UnitImage image);
 
@@ -38,9 +38,9 @@ public:
 
     // The unit at `path` as its file holds it now. False with `error` when the file cannot be read.
     bool Reload(const QString& path, QString& error);
-    // Saves the unit at `path` into its file when its settings changed. False with `error` when
-    // that failed.
-    bool Save(const QString& path, QString& error);
+    // Saves the unit at `path` into its file when its settings changed (Yes also when nothing
+    // needed saving, or the unit has no file).
+    Saved SaveUnit(const QString& path, QString& error);
 
     // HidBackend: the plugged units in the order they were added.
     QStringList Enumerate() override;

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "device/UnitFlows.h"
+#include "device/WriteFlow.h"
 #include "model/ModeDecoder.h"
 #include "storage/UnitFile.h"
 
@@ -47,40 +47,25 @@ std::vector<int> PedalsNoCommandRebuilds(const DeviceState& state) {
     return pedals;
 }
 
-RestoreOutcome WriteRestore(HID_PnP& link, DeviceState& state, const UnitImage& snapshot, const RestorePlan& plan,
-                            UnitFlowListener& listener) {
+RestoreOutcome WriteRestore(HID_PnP& link, DeviceState& state, const UnitImage& snapshot, const RestorePlan& plan) {
     RestoreOutcome outcome;
     for (const int p : plan.toWrite) {
-        const auto i = static_cast<std::size_t>(p);
-        state.SelectedPedalNo = p;
-        state.OutputMode[i] = snapshot.pedals[i].mode;
-        state.CommonData[i] = snapshot.pedals[i].common;
+        const PedalImage& pedal = snapshot.pedals[static_cast<std::size_t>(p)];
         outcome.written.push_back(p);
-        const ExchangeEnding ending = WritePedal(link, state, p);
-        if (ending != ExchangeEnding::Answered) {
+        const WriteResult result = WriteRecord(link, state, p, pedal.mode, pedal.common);
+        if (result.outcome == WriteOutcome::Failed) {
             outcome.result = RestoreOutcome::WriteFailed;
             outcome.pedal = p;
-            outcome.ending = ending;
+            outcome.ending = result.ending;
             return outcome;
         }
-    }
-    if (outcome.written.empty()) return outcome;
-    if (ReadUnit(link, state, listener) != ReadOutcome::Done) {
-        outcome.result = RestoreOutcome::ReadBackFailed;
-        return outcome;
-    }
-    for (const int p : outcome.written) {
-        const auto i = static_cast<std::size_t>(p);
-        if (p < state.NumberOfPedals && state.OutputMode[i] == snapshot.pedals[i].mode &&
-            state.CommonData[i] == snapshot.pedals[i].common)
-            continue;
-        outcome.mismatched.push_back(p);
+        if (result.outcome == WriteOutcome::Differs) outcome.mismatched.push_back(p);
     }
     if (!outcome.mismatched.empty()) outcome.result = RestoreOutcome::Mismatch;
     return outcome;
 }
 
-bool ExportSnapshot(const QString& path, const DeviceState& state, Existing existing, QString& error) {
+UnitImage SnapshotOf(const DeviceState& state) {
     UnitImage image;
     image.firmware = {state.VersionNumberMajor, state.VersionNumberMinor, state.VersionNumberRevision};
     image.pedals.resize(static_cast<std::size_t>(std::clamp(state.NumberOfPedals, 0, NUMBER_OF_PEDALS_MAX)));
@@ -89,7 +74,12 @@ bool ExportSnapshot(const QString& path, const DeviceState& state, Existing exis
         image.pedals[p].common = state.CommonData[p];
         image.pedals[p].additional = state.AdditionalData[p];
     }
-    return WriteUnitFile(path, image, error, existing);
+    return image;
+}
+
+bool ExportSnapshot(const QString& path, const DeviceState& state, Existing existing, QString& error,
+                    const FileIdentity* expected) {
+    return WriteUnitFile(path, SnapshotOf(state), error, existing, expected);
 }
 
 }  // namespace tarvik

@@ -14,7 +14,6 @@
 namespace tarvik {
 
 class HID_PnP;
-class UnitFlowListener;
 
 struct RestorePlan {
     int snapshotCount = 0;
@@ -38,7 +37,6 @@ struct RestoreOutcome {
     enum Result {
         Done,            // every pedal of toWrite written and read back as the snapshot holds it
         WriteFailed,     // writing `pedal` failed (`ending`); the pedals after it were not written
-        ReadBackFailed,  // the unit could not be read again to check
         Mismatch,        // read back, but `mismatched` do not hold what was written
     } result = Done;
     int pedal = -1;
@@ -47,12 +45,15 @@ struct RestoreOutcome {
     std::vector<int> mismatched;
 };
 
-// Writes plan.toWrite from `snapshot` into `state` and the unit, then reads the unit again into
-// `state` and compares each written pedal.
-RestoreOutcome WriteRestore(HID_PnP& link, DeviceState& state, const UnitImage& snapshot, const RestorePlan& plan,
-                            UnitFlowListener& listener);
+// Writes each pedal of plan.toWrite from `snapshot` into the unit and reads it back (the one write
+// flow); `state` holds what the unit holds afterwards.
+RestoreOutcome WriteRestore(HID_PnP& link, DeviceState& state, const UnitImage& snapshot, const RestorePlan& plan);
 
-// Writes the settings read into `state` to `path` as a snapshot, whole or not at all.
-bool ExportSnapshot(const QString& path, const DeviceState& state, Existing existing, QString& error);
+// The settings read into `state` (its NumberOfPedals pedals, at most five) with the firmware
+// version: what a snapshot holds.
+UnitImage SnapshotOf(const DeviceState& state);
+// Writes SnapshotOf(state) to `path`, whole or not at all (with `expected`, only over that file).
+bool ExportSnapshot(const QString& path, const DeviceState& state, Existing existing, QString& error,
+                    const FileIdentity* expected = nullptr);
 
 }  // namespace tarvik

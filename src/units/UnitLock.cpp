@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "units/UnitLock.h"
 
+#include "storage/NativeName.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
@@ -55,7 +57,7 @@ UnitLock::Outcome UnitLock::Take(const QString& path, int waitMs) {
     path_ = path;
     holder_ = {};
     error_.clear();
-    const QByteArray native = QFile::encodeName(path);
+    const QByteArray native = NativeName(path);
     QElapsedTimer clock;
     clock.start();
     for (;;) {

@@ -54,7 +54,7 @@ bool UnitSequence::End(bool wrote) {
     running_ = false;
     bool ok = true;
     if (simulated_ != nullptr) {
-        ok = simulated_->Save(unitPath_, error_);
+        ok = simulated_->SaveUnit(unitPath_, error_) == Saved::Yes;
     } else if (wrote) {
         ok = MarkWritten(unitPath_, error_);
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "units/WriteMark.h"
 
+#include "storage/NativeName.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -28,7 +30,7 @@ QString MarkFileOf(const QString& unitPath) {
 bool MarkWritten(const QString& unitPath, QString& error) {
     const QString file = MarkFileOf(unitPath);
     if (file.isEmpty()) return true;
-    const QByteArray folder = QFile::encodeName(MarkFolder());
+    const QByteArray folder = NativeName(MarkFolder());
     if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) {
         error = QCoreApplication::translate("WriteMark", "%1: cannot make the folder").arg(MarkFolder());
         return false;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "units/WriteWatcher.h"
 
+#include "storage/NativeName.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <sys/stat.h>
@@ -17,7 +19,7 @@ WriteWatcher::WriteWatcher(QObject* parent) : QObject(parent) {
 WriteWatcher::Stamp WriteWatcher::StampOf(const QString& file) {
     struct stat st {};
     Stamp stamp;
-    if (::stat(QFile::encodeName(file).constData(), &st) != 0) return stamp;
+    if (::stat(NativeName(file).constData(), &st) != 0) return stamp;
     stamp.exists = true;
     stamp.device = st.st_dev;
     stamp.inode = st.st_ino;
@@ -29,7 +31,7 @@ WriteWatcher::Stamp WriteWatcher::StampOf(const QString& file) {
 
 void WriteWatcher::Watch(const QString& file) {
     const QString folder = QFileInfo(file).absolutePath();
-    if (folder == QDir(MarkFolder()).absolutePath()) ::mkdir(QFile::encodeName(folder).constData(), 0700);
+    if (folder == QDir(MarkFolder()).absolutePath()) ::mkdir(NativeName(folder).constData(), 0700);
     if (!watcher_.directories().contains(folder)) watcher_.addPath(folder);
     if (QFileInfo::exists(file) && !watcher_.files().contains(file)) watcher_.addPath(file);
 }

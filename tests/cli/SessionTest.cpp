@@ -59,7 +59,14 @@ TEST(CliSession, ListReadsEveryUnitAndDeviceAimsAtOne) {
         EXPECT_EQ(cli::RunList(session), cli::EXIT_OK);
         EXPECT_EQ(out.Text(), "unit-a\tfirmware 2.1.0\t3 pedals\nunit-b\tfirmware 2.4.7\t5 pedals\n");
     }
-    const struct { const char* device; int pedals; } cases[] = {{"", 3}, {"unit-a", 3}, {"unit-b", 5}};
+    {
+        cli::UnitSession session;
+        session.PrepareWith(cli::CliRequest{}, std::make_unique<TwoUnits>());
+        StreamCapture err(std::cerr);
+        EXPECT_EQ(session.Attach(), cli::EXIT_USAGE);
+        EXPECT_EQ(err.Text(), "tarvikctl: 2 Tarvik units found; choose one with --device: unit-a, unit-b\n");
+    }
+    const struct { const char* device; int pedals; } cases[] = {{"unit-a", 3}, {"unit-b", 5}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.device);
         cli::CliRequest request;

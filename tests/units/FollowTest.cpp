@@ -53,8 +53,8 @@ TEST(UnitSequence, AUnitFileIsTakenAgainAtTheStartAndSavedAtTheEnd) {
     ASSERT_TRUE(WriteUnitFile(second, Unit({Pedal(1, {5}), Pedal(1, {6})}), error));
 
     SimulatedUnits units;
-    ASSERT_TRUE(units.AddUnit(first, error));
-    ASSERT_TRUE(units.AddUnit(second, error));
+    ASSERT_TRUE(units.AddUnit(first).outcome == UnitFileRead::Read);
+    ASSERT_TRUE(units.AddUnit(second).outcome == UnitFileRead::Read);
     EXPECT_EQ(units.Enumerate(), QStringList({first, second}));
 
     ASSERT_TRUE(WriteUnitFile(second, Unit({Pedal(1, {7}), Pedal(1, {6})}), error));  // another program
@@ -83,7 +83,7 @@ TEST(UnitSequence, ABusyUnitFileGivesItsHolder) {
     QString error;
     ASSERT_TRUE(WriteUnitFile(file, Unit({Pedal(1, {4})}), error));
     SimulatedUnits units;
-    ASSERT_TRUE(units.AddUnit(file, error));
+    ASSERT_TRUE(units.AddUnit(file).outcome == UnitFileRead::Read);
     UnitLock other;  // another open file of the unit, as another program's
     ASSERT_EQ(other.Take(file, 0), UnitLock::Outcome::Taken);
     UnitSequence sequence(&units);

@@ -43,14 +43,14 @@ TEST(Snapshot, ThePlanSortsPedalsIntoToWriteUnwritableAndUnchanged) {
 
 TEST(Snapshot, OnlyTheDifferingPedalsAreWrittenAndReadBack) {
     SimulatedUnit sim(Unit({Pedal(1, {4}), Pedal(1, {5}), Pedal(1, {6})}));
-    HID_PnP link(sim);
     DeviceState state;
+    HID_PnP link(sim, state);
     UnitFlowListener listener;
     ASSERT_EQ(ReadUnit(link, state, listener), ReadOutcome::Done);
     const UnitImage snapshot = Unit({Pedal(1, {4}), Pedal(0, {0x28}), Pedal(1, {6})});
     sim.ClearTranscript();
 
-    const RestoreOutcome outcome = WriteRestore(link, state, snapshot, PlanRestore(snapshot, state), listener);
+    const RestoreOutcome outcome = WriteRestore(link, state, snapshot, PlanRestore(snapshot, state));
     EXPECT_EQ(outcome.result, RestoreOutcome::Done);
     EXPECT_EQ(outcome.written, std::vector<int>({1}));
     EXPECT_EQ(sim.CommandCount(SET_OUTPUT_MODE_AND_DATA), 1);
