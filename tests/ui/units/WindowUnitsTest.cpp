@@ -11,6 +11,7 @@
 #include "app/MenuClass.h"
 #include "storage/UnitFile.h"
 #include "units/SimulatedUnits.h"
+#include "units/UnitLock.h"
 
 namespace tarvik::test {
 namespace {
@@ -66,6 +67,26 @@ TEST_F(WindowUnitsTest, AWriteByAnotherProgramIsShownWithoutAPlug) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return reads > before; }, 3000));
     EXPECT_EQ(Shown(2), "[設定されている機能] クリック\n[ボタン] 中央");
     EXPECT_TRUE(presenter.All().empty());
+}
+
+// F5 reads the unit again; another program holding the unit past the wait is named.
+TEST_F(WindowUnitsTest, ReloadWaitsForAnotherProgramAndNamesIt) {
+    StartApp({{"a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})})}});
+    QAction* reload = app->Window().findChild<QAction*>("menuItemReload");
+    ASSERT_NE(reload, nullptr);
+    EXPECT_EQ(reload->shortcut(), QKeySequence(Qt::Key_F5));
+    UnitLock other;
+    ASSERT_EQ(other.Take(dir.filePath("a.json"), 0), UnitLock::Outcome::Taken);
+    reload->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !presenter.All().empty(); }, 3000));
+    EXPECT_EQ(presenter.Texts()[0], "Tarvikは他のプログラム（test_ui_units、プロセスID " +
+                                        std::to_string(QCoreApplication::applicationPid()) +
+                                        "）が使用中です。\r\nそのプログラムが終わってから、もう一度お試し下さい。");
+    other.Release();
+    const int before = reads;
+    reload->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reads > before; }, 3000));
+    EXPECT_EQ(Shown(2), kLeftClick);
 }
 
 TEST_F(WindowUnitsTest, TwoUnitsAreListedOneIsChosenAndPulledOut) {
