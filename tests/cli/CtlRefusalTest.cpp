@@ -18,15 +18,12 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-// What another user finds in the folder: a root-owned 0644 file in a folder anyone may write to,
-// his own 0444 file, and his own writable file in a folder only root may write to.
+// What another user finds in the folder: a root-owned 0644 file in a folder anyone may write to, and
+// his own writable file in a folder only root may write to. (His own read-only file is SafeFile's.)
 void PutOthersFiles(Kinds& kinds) {
     const QByteArray unit = ThreePedals();
     ASSERT_EQ(::chmod(QFile::encodeName(kinds.Folder()).constData(), 0777), 0);
     kinds.Put("r644.json", unit);
-    kinds.Put("n444.json", unit);
-    ASSERT_EQ(::chown(kinds.Native("n444.json").constData(), kNobody, kNobody), 0);
-    ASSERT_EQ(::chmod(kinds.Native("n444.json").constData(), 0444), 0);
     ASSERT_TRUE(QDir(kinds.Folder()).mkdir("ro"));
     ASSERT_EQ(::chmod(kinds.Native("ro").constData(), 0755), 0);
     kinds.Put("ro/n644.json", unit);
@@ -47,14 +44,6 @@ TEST(CtlRefusal, RefusedAndFailedCommandsLeaveTheUnitAndEveryFileAsTheyWere) {
         const char* lacks = "(a unit file is what";
     } cases[] = {
         {Ctl, {S, "frob"}, 2, "tarvikctl: unknown command 'frob'; commands:"},
-        {Ctl, {S, "set", "99999999999", "click", "left"}, 2,
-         "tarvikctl: pedal 99999999999: a unit has at most 5 pedals, numbered 0 to 4"},
-        {Ctl, {S, "set", "0", "key", "capslock"}, 2,
-         "tarvikctl: KEYSPEC 'capslock': unknown key 'capslock'; did you mean Caps Lock?"},
-        // "left" is taken already: suggesting it would give left+left.
-        {Ctl, {S, "set", "0", "click", "left+lfet"}, 2,
-         "tarvikctl: BUTTONS 'left+lfet': unknown button 'lfet'; allowed left, right, middle, or several joined "
-         "by '+' (left+right)\n", Nothing, "did you mean"},
         {Ctl, {S, "show", "a\nb\x01"}, 2, "tarvikctl: 'a\\nb\\x01' names no pedal; give an index 0..4"},
         {Ctl, {S, "reset"}, 2,
          "standard input is not a terminal; add --yes to reset without asking. Nothing was changed."},
@@ -75,19 +64,13 @@ TEST(CtlRefusal, RefusedAndFailedCommandsLeaveTheUnitAndEveryFileAsTheyWere) {
         // Unit files and snapshots are read only from regular files, and strictly; the hint on what a
         // unit file is follows only a refused content.
         {Ctl, {"--simulate=@/fifo", "show"}, 2, "tarvikctl: @/fifo: cannot read (a FIFO, not a regular file)\n"},
-        {Ctl, {"--simulate=@/missing.json", "show"}, 2,
-         "tarvikctl: @/missing.json: cannot read (No such file or directory)\n"},
         {Ctl, {"--simulate=@/twice.json", "show"}, 2,
          "tarvikctl: @/twice.json: pedal_count: given more than once (a unit file is what `tarvikctl --simulate "
          "dump FILE` writes)", Nothing, ""},
-        {Ctl, {"--simulate=@/nul.json", "show"}, 2, "tarvikctl: @/nul.json: x\\x00\\ny: unknown field (a unit file", Nothing,
-         ""},
         {Ctl, {S, "restore", "@/socket"}, 2, "tarvikctl: @/socket: cannot read (a socket, not a regular file)"},
         // Only a file the user may write himself is replaced; a folder that refuses is named.
         {CtlAsNobody, {"--simulate=@/r644.json", "set", "0", "key", "f13"}, 2,
          notSaved + "@/r644.json: cannot write (Permission denied); the file is unchanged", Written},
-        {CtlAsNobody, {"--simulate=@/n444.json", "set", "0", "key", "f13"}, 2,
-         notSaved + "@/n444.json: cannot write (Permission denied); the file is unchanged", Written},
         {CtlAsNobody, {"--simulate=@/ro/n644.json", "set", "0", "key", "f13"}, 2,
          notSaved + "@/ro/n644.json: cannot write (no file can be made in the folder @/ro: Permission denied); "
          "the file is unchanged", Written},
@@ -108,7 +91,6 @@ TEST(CtlRefusal, RefusedAndFailedCommandsLeaveTheUnitAndEveryFileAsTheyWere) {
         Kinds kinds;
         kinds.Put("unit.json", ThreePedals());
         kinds.Put("twice.json", R"({"pedal_count": 300, "pedals": [], "pedal_count": 0})");
-        kinds.Put("nul.json", R"({"pedals": [], "x\u0000\ny": 1})");
         kinds.Put("firmware3.json", R"({"firmware": [3, 0, 0], "pedals": []})");
         if (c.run == CtlAsNobody) PutOthersFiles(kinds);
         QStringList args;
@@ -145,44 +127,29 @@ TEST(CtlRefusal, RefusedAndFailedCommandsLeaveTheUnitAndEveryFileAsTheyWere) {
 }
 
 // The swap comes after the read (once the first report has gone out) and long before the save (a
-// dozen answers later, each delayed): the save must find the path changed.
+// dozen answers later, each delayed): the save must find the path changed. (A link put in its place
+// is SafeFile's.)
 TEST(CtlRefusal, AUnitFileSwappedDuringTheRunIsNotWritten) {
-    const struct {
-        bool link;  // a link to another file, else another file renamed over it
-        const char* says;
-    } cases[] = {
-        {true, "tarvikctl: the simulated unit's settings were not saved: @/unit.json: cannot write (it is now a "
-               "symbolic link to @/secret, not the file that was there at the start); the file is unchanged"},
-        {false, "tarvikctl: the simulated unit's settings were not saved: @/unit.json: cannot write (it is no "
-                "longer the file that was there at the start); the file is unchanged"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.link);
-        Kinds kinds;
-        kinds.Put("unit.json", UnitJson({{1, "01 00 00 00 00 00 00 00 00 00 00 00 00"},
-                                         {1, "01 00 00 00 00 00 00 00 00 00 00 00 00"}}, "\"answer_delay_ms\": 25"));
-        kinds.Put("secret", "not for the unit\n");
-        ASSERT_EQ(::chmod(kinds.Native("secret").constData(), 0600), 0);
-        QProcess process;
-        process.setReadChannel(QProcess::StandardError);
-        process.start(TARVIKCTL_PATH, {"--simulate=" + kinds.Path("unit.json"), "--transcript", "set", "1", "key", "f13"});
-        QByteArray err;
-        while (!err.contains("> ") && process.waitForReadyRead(10000)) err += process.readAllStandardError();
-        ASSERT_TRUE(err.contains("> ")) << err.toStdString();
-        if (c.link) {
-            ASSERT_EQ(::unlink(kinds.Native("unit.json").constData()), 0);
-            ASSERT_EQ(::symlink(kinds.Native("secret").constData(), kinds.Native("unit.json").constData()), 0);
-        } else {
-            kinds.Put("other", "another file\n");
-            ASSERT_EQ(::rename(kinds.Native("other").constData(), kinds.Native("unit.json").constData()), 0);
-        }
-        const std::vector<std::string> swapped = kinds.All();
-        ASSERT_TRUE(process.waitForFinished(60000));
-        err += process.readAllStandardError();
-        EXPECT_EQ(process.exitCode(), 2) << err.toStdString();
-        EXPECT_TRUE(QString::fromUtf8(err).contains(kinds.InFolder(c.says))) << err.toStdString();
-        EXPECT_EQ(kinds.All(), swapped);
-    }
+    Kinds kinds;
+    kinds.Put("unit.json", UnitJson({{1, "01 00 00 00 00 00 00 00 00 00 00 00 00"},
+                                     {1, "01 00 00 00 00 00 00 00 00 00 00 00 00"}}, "\"answer_delay_ms\": 25"));
+    QProcess process;
+    process.setReadChannel(QProcess::StandardError);
+    process.start(TARVIKCTL_PATH, {"--simulate=" + kinds.Path("unit.json"), "--transcript", "set", "1", "key", "f13"});
+    QByteArray err;
+    while (!err.contains("> ") && process.waitForReadyRead(10000)) err += process.readAllStandardError();
+    ASSERT_TRUE(err.contains("> ")) << err.toStdString();
+    kinds.Put("other", "another file\n");
+    ASSERT_EQ(::rename(kinds.Native("other").constData(), kinds.Native("unit.json").constData()), 0);
+    const std::vector<std::string> swapped = kinds.All();
+    ASSERT_TRUE(process.waitForFinished(60000));
+    err += process.readAllStandardError();
+    EXPECT_EQ(process.exitCode(), 2) << err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(err).contains(kinds.InFolder(
+        "tarvikctl: the simulated unit's settings were not saved: @/unit.json: cannot write (it is no longer the "
+        "file that was there at the start); the file is unchanged")))
+        << err.toStdString();
+    EXPECT_EQ(kinds.All(), swapped);
 }
 
 // Output that cannot be written has one status of its own, and the message says what was done.

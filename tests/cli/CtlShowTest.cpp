@@ -60,8 +60,8 @@ TEST(CtlShow, GivesTheWindowTextTheSetCommandAndTheFields) {
     EXPECT_EQ(QJsonDocument::fromJson(one.out.toUtf8()), QJsonDocument(QJsonArray{want.array()[1]}));
 }
 
-// What show offers as the command for each pedal, given back to set as a script would (the JSON
-// arguments) and as a person pasting the text line would: the unit is left exactly as it was.
+// The command show offers for each pedal, pasted into a shell as a person would: the unit is left
+// exactly as it was. (That show's arguments write any record back is SetForm's round trip.)
 TEST(CtlShow, ItsSetCommandsWriteEveryRecordBackUnchanged) {
     UnitFolder folder;
     const QByteArray before = UnitJson({{9, "2c 0a 10 01 00 03 80 68 57 00 00 00 00"},
@@ -69,16 +69,6 @@ TEST(CtlShow, ItsSetCommandsWriteEveryRecordBackUnchanged) {
                                         {4, "11 04 77 0a 01 1e 99 99 99 99 99 99 99"}});
     const QString unit = folder.Write("unit.json", before);
     const QString S = "--simulate=" + unit;
-
-    const QJsonArray pedals = QJsonDocument::fromJson(RunCtl({S, "show", "--json"}).out.toUtf8()).array();
-    ASSERT_EQ(pedals.size(), 3);
-    for (const QJsonValue& pedal : pedals) {
-        QStringList args{S, "set", QString::number(pedal["pedal"].toInt())};
-        for (const QJsonValue& a : pedal["set"].toArray()) args << a.toString();
-        const CtlResult r = RunCtl(args);
-        EXPECT_EQ(r.exitCode, 0) << args.join(' ').toStdString() << "\n" << r.err.toStdString();
-    }
-
     const QStringList lines = LinesStartingWith(RunCtl({S, "show"}).out, "tarvikctl set ");
     EXPECT_EQ(lines.join('\n').toStdString(),
               "tarvikctl set 0 chord 'rcmd+F13+キーパッド +' --on-ms 300 --off-ms 10 --repeats 3 --count chords\n"
@@ -98,19 +88,16 @@ TEST(CtlShow, ItsSetCommandsWriteEveryRecordBackUnchanged) {
 TEST(CtlShow, TranscriptPutsEveryReportOnStandardError) {
     const CtlResult r = RunCtl({"--simulate", "--transcript", "show"});
     EXPECT_EQ(r.exitCode, 0);
-    // The read: version, count, then each of the three pedals; each answer is 16 bytes.
-    EXPECT_EQ(LinesStartingWith(r.err, "> ").size(), 5);
+    // Each report as 16 bytes, on a line of its own; which reports a read sends is the flow's.
     EXPECT_TRUE(r.err.startsWith("> 90 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n"
                                  "< 90 00 02 01 00 00 00 00 00 00 00 00 00 00 00 00\n"
                                  "> 91 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n"
                                  "< 91 00 03 00 00 00 00 00 00 00 00 00 00 00 00 00\n"))
         << r.err.toStdString();
-    EXPECT_TRUE(r.out.startsWith("pedal 0: 中央ペダル\n")) << r.out.toStdString();
 }
 
 TEST(CtlShow, ListVersionAndHelpOfBothPrograms) {
     const struct { bool gui; QStringList args; const char* out; bool whole; } cases[] = {
-        {false, {"--simulate", "list"}, "sim:0\tfirmware 2.1.0\t3 pedals\n", true},
         {false, {"--version"}, "tarvikctl 2.2.5\n", true},
         {false, {"--help"}, "Usage: tarvikctl [options] COMMAND [ARGUMENTS]\n", false},  // the program, not its path
         {true, {"--version"}, "tarvik-config 2.2.5\n", true},

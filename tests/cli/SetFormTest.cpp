@@ -150,6 +150,7 @@ TEST(PedalArgument, NamesAPedalOfThisUnitOrSaysWhichItHas) {
         {"far-left", 3, std::string("this unit has no pedal 'far-left'") + kThree},
         {"0", 0, "this unit reports no pedals"},
         {"7", 5, "pedal 7: a unit has at most 5 pedals, numbered 0 to 4"},
+        {"99999999999", 3, "pedal 99999999999: a unit has at most 5 pedals, numbered 0 to 4"},
         {"foo", 5, "'foo' names no pedal; give an index 0..4, a name such as 左ペダル, or center, left, right, "
                    "far-left, far-right"},
     };
@@ -176,6 +177,7 @@ TEST(SetForm, RefusalsNameTheArgumentAndWhatItAllows) {
         {{"key", "a", "--rate", "2"}, "key: unknown option '--rate'; key takes no options"},
         {{"key", "ctrl+aa"}, "KEYSPEC 'ctrl+aa': unknown key 'aa'; did you mean ctrl+a or ctrl+at?"},
         {{"key", "crtl+a"}, "KEYSPEC 'crtl+a': unknown key 'crtl'; did you mean ctrl+a?"},
+        {{"key", "capslock"}, "KEYSPEC 'capslock': unknown key 'capslock'; did you mean Caps Lock?"},
         {{"key", "ctrl+zzzzzzzz"},
          "KEYSPEC 'ctrl+zzzzzzzz': unknown key 'zzzzzzzz'; allowed modifiers and one key joined by '+' "
          "(ctrl+shift+a), or modifiers alone; a key by its name or its usage ID in hex, 0x01..0xe7"},
@@ -196,6 +198,9 @@ TEST(SetForm, RefusalsNameTheArgumentAndWhatItAllows) {
          "BUTTONS 'left+left': 'left' twice; allowed left, right, middle, or several joined by '+' (left+right)"},
         {{"click", "lfet"}, "BUTTONS 'lfet': unknown button 'lfet'; allowed left, right, middle, or several joined "
                             "by '+' (left+right); did you mean left?"},
+        // "left" is taken already: suggesting it would give left+left.
+        {{"click", "left+lfet"}, "BUTTONS 'left+lfet': unknown button 'lfet'; allowed left, right, middle, or "
+                                 "several joined by '+' (left+right)"},
         {{"double-click", "left+right"}, "BUTTON 'left+right': allowed left, right or middle"},
         {{"double-click", "--first-ms", "0"}, "--first-ms '0': allowed 1..255 ms"},
         {{"double-click", "--interval-ms", "256"}, "--interval-ms '256': allowed 1..255 ms"},

@@ -50,14 +50,6 @@ inline std::string Text(const QObject& root, const std::string& name) {
     return {};
 }
 
-// Types into a box and leaves it.
-inline void Type(const QObject& root, const std::string& name, const std::string& text) {
-    if (auto* box = Find<QLineEdit>(root, name)) {
-        box->setText(QString::fromStdString(text));
-        emit box->editingFinished();
-    }
-}
-
 // Makes `window` the one that takes the keyboard, as a click on it would. (The offscreen platform
 // does not give it back by itself when a menu closes.)
 inline bool Activate(QWidget& window) {

@@ -17,9 +17,6 @@ using namespace tarvik::probe;
 const QByteArray kVendor = QByteArray::fromHex("0600ff 0901 a101 1500 26ff00 7508 9510 0901 8102 9510 0901 9102 c0");
 const QByteArray kKeyboard =
     QByteArray::fromHex("0501 0906 a101 0507 19e0 29e7 1500 2501 7501 9508 8102 0508 1901 2905 9505 9102 c0");
-const QByteArray kMouse = QByteArray::fromHex(
-    "0501 0902 a101 0901 a100 0509 1901 2903 1500 2501 9503 7501 8102 9501 7505 8101 0501 0930 0931 1581 257f "
-    "7508 9502 8106 c0 c0");
 
 TEST(UdevProbe, OnlyTheVendorPageIsTheConfigurationInterface) {
     QTemporaryDir dir;
@@ -31,7 +28,6 @@ TEST(UdevProbe, OnlyTheVendorPageIsTheConfigurationInterface) {
     } cases[] = {
         {"vendor", kVendor, PROBE_COMMAND_INTERFACE, ""},
         {"keyboard", kKeyboard, PROBE_OTHER_INTERFACE, ""},
-        {"mouse", kMouse, PROBE_OTHER_INTERFACE, ""},
         {"truncated", kVendor.left(kVendor.size() - 3), PROBE_REFUSED, "malformed report descriptor"},
         // Short items of nothing fill a descriptor up to the kernel's limit, and one byte past it.
         {"largest", kVendor + QByteArray(4096 - kVendor.size(), '\0'), PROBE_COMMAND_INTERFACE, ""},

@@ -66,12 +66,18 @@ TEST(Exchange, ReportsNobodyWaitsForOrDamagedAreNeverTakenAsTheAnswer) {
         {"late answer of a timed-out exchange",
          [](LinkRig& rig) {
              rig.unit.Image().pedalCount = 0xEE;
-             rig.unit.SetAnswerDelayMs(80);  // the time-out is 30 ticks of 1 ms
+             rig.unit.SetAnswerDelayMs(50);
+             // The thirty ticks come at once, long before the answer, however busy the machine is.
+             rig.link.SetTickIntervalMs(kHour);
+             QTimer::singleShot(0, &rig.unit, [&rig] {
+                 for (int tick = 0; tick < EXCHANGE_TIMEOUT_TICKS; ++tick) rig.link.check_INPUT();
+             });
              Report out{}, in{};
              EXPECT_EQ(rig.link.Exchange(GET_NUMBER_OF_PEDALS, out, in), ExchangeEnding::TimedOut);
              rig.unit.SetAnswerDelayMs(0);
              rig.unit.Image().pedalCount = -1;
-             RunEventsFor(120);  // the late answer arrives while nothing waits
+             RunEventsFor(100);  // the late answer arrives while nothing waits
+             rig.link.SetTickIntervalMs(1);
          }},
     };
     for (const auto& [name, stray] : cases) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writing what a dialog chose: its failures, a read-back that differs, and a dialog opened while
-// the unit is still read.
+// Writing what a dialog chose: the advanced dialog's choice, failures, a read-back that differs,
+// and a dialog opened while the unit is still read.
+#include <QSpinBox>
 #include <QTabWidget>
 
 #include "WindowFixture.h"
+#include "ui/AdvancedSettingDialogViewController.h"
 
 namespace tarvik::test {
 namespace {
@@ -16,6 +18,28 @@ void WriteRightClick(SettingDialogViewController* dialog) {
     Find<QTabWidget>(*dialog, "tabcontrolOutputMode")->setCurrentIndex(1);
     Click(*dialog, "radiobuttonRightClick");
     Click(*dialog, "buttonProgramTarvik");
+}
+
+// With the advanced settings on, a tab's write button writes its setting over the pedal's own bytes.
+TEST_F(WriteFlowTest, TheAdvancedDialogsChoiceIsWrittenAndDescribed) {
+    PedalImage marked = Pedal(1);
+    marked.common = Marked({2});
+    Start(Unit({Pedal(0, {0x02, 4}), Pedal(0, {0, 40}), marked}));
+    ASSERT_TRUE(ReadEnds());
+    window->SetAdvancedSettingsEnabled(true);
+    Click(*window, "buttonSetPedal2Advanced");
+    auto* dialog = window->findChild<AdvancedSettingDialogViewController*>();
+    ASSERT_TRUE(dialog && dialog->isVisible());
+    Find<QTabWidget>(*dialog, "tabsAdvanced")->setCurrentWidget(Find(*dialog, "tabWheel"));
+    Click(*dialog, "WH_radiobuttonBackward");
+    Find<QSpinBox>(*dialog, "WH_spinRate")->setValue(300);
+    Click(*dialog, "WH_buttonOK");
+    EXPECT_EQ(unit->Image().pedals[2].mode, WHEEL_ROTATION);
+    EXPECT_EQ(unit->Image().pedals[2].common,
+              (CommonRecord{0xff, 0x12, 0x13, 0x14, 0x15, 0x00, 0x00, 0x00, 0x01, 0x2c, 0x00, 0x00, 0x1d}));
+    EXPECT_EQ(presenter.Texts(), std::vector<std::string>{"Tarvikの右ペダルの設定が正常に終わりました。"});
+    EXPECT_EQ(PedalText(2), "[設定されている機能] ホイール回転\n[回転方向] 後方\n[速度] 300 回/秒\n[加速] なし\n"
+                            "[加速指標] 0\n[繰り返し] ペダルを離すまで");
 }
 
 TEST_F(WriteFlowTest, FailedExchangeResetsTheWindowWithoutTheSuccessText) {
