@@ -27,6 +27,7 @@ public:
     QString OpenPath() const override { return inner_.OpenPath(); }
     void Write(const QByteArray& report) override { inner_.Write(report); }
     QString LastError() const override { return inner_.LastError(); }
+    QString SerialNumberOf(const QString& path) override { return inner_.SerialNumberOf(path); }
 
 signals:
     // A unit came or went: the list of units is another.

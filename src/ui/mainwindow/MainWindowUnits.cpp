@@ -97,6 +97,9 @@ void MainWindowViewController::RefreshUnitsMenu() {
         const QString& path = units[i];
         const bool simulatedFile = simulated_ != nullptr && !simulated_->FileOf(path).isEmpty();
         QString title = simulatedFile ? QFileInfo(path).fileName() : path;
+        // Units of one kind are told apart by their serial number, where they report one.
+        if (const QString serial = chosen_->SerialNumberOf(path); !serial.isEmpty())
+            title += tr("  シリアル番号 %1").arg(serial);
         for (const auto& [unit, details] : unitDetails_) {
             if (unit == path) title += QStringLiteral("  (") + details + QLatin1Char(')');
         }
