@@ -49,7 +49,7 @@ AppDelegate::AppDelegate(const StartOptions& options, QObject* parent) : QObject
     connect(menu_, &MenuClass::reloadRequested, window_.get(), &MainWindowViewController::RequestReload);
     connect(menu_, &MenuClass::exportRequested, window_.get(), &MainWindowViewController::ExportSettings);
     connect(menu_, &MenuClass::importRequested, window_.get(), &MainWindowViewController::ImportSettings);
-    if (simulated_) simulationMenu_ = new SimulationMenu(*window_->menuBar(), *simulated_, this);
+    if (simulatedSet_) simulationMenu_ = new SimulationMenu(*window_->menuBar(), *simulatedSet_, this);
     // The menu bar has its items now; the window's fixed height includes it.
     window_->InitializeControls();
 }

@@ -103,7 +103,7 @@ TEST_F(WindowUnitsTest, TwoUnitsAreListedOneIsChosenAndPulledOut) {
                                                      "b.json  (5ペダル、ファームウェア 2.4.7)"}));
     EXPECT_TRUE(app->Menu().UnitsMenu()->actions().at(1)->isChecked());
 
-    app->SimulatedSet()->Unit(1).Unplug();
+    app->Window().findChild<QAction*>("menuItemSimulationUnplug1")->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return app->Window().width() == 680; }, 3000));
     window.reset();
     EXPECT_EQ(Text(app->Window(), "labelMainWindowExplanation"), kNoUnitExplanation);
