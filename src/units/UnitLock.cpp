@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "units/UnitLock.h"
 
-#include "storage/NativeName.h"
-
 #include <QElapsedTimer>
-#include <QFile>
 #include <QThread>
 #include <algorithm>
 #include <cerrno>
@@ -13,6 +10,8 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "storage/NativeName.h"
 
 namespace tarvik {
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "units/WriteMark.h"
 
-#include "storage/NativeName.h"
-
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <cerrno>
 #include <sys/stat.h>
 
+#include "storage/NativeName.h"
 #include "storage/SafeFile.h"
 
 namespace tarvik {

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "units/WriteWatcher.h"
 
-#include "storage/NativeName.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <sys/stat.h>
 
+#include "storage/NativeName.h"
 #include "units/WriteMark.h"
 
 namespace tarvik {
