@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/StandardChoice.h"
 
-#include "model/ModeEncoders.h"
+#include "model/ModeDecoder.h"
 #include "model/ProtocolConstants.h"
 
 namespace tarvik {
@@ -18,30 +18,23 @@ bool IsComplete(const KeyboardChoice& choice) {
     return false;
 }
 
-void StoreKeyboardChoice(const KeyboardChoice& choice, std::uint8_t& mode, CommonRecord& common) {
-    if (!IsComplete(choice)) return;
+modes::KeyOutput KeyOutputOf(const KeyboardChoice& choice) {
     modes::KeyOutput key;
     if (choice.radio != ModifierRadio::NoModifiers) key.modifiers = choice.modifiers & LEFT_HAND_MODIFIERS;
     if (choice.radio != ModifierRadio::OnlyModifiers) key.usage = static_cast<std::uint8_t>(choice.usageID);
-    modes::EncodeKey(key, {mode, common});
+    return key;
 }
 
-void StoreClickChoice(ClickChoice choice, std::uint8_t& mode, CommonRecord& common) {
+std::optional<modes::ModeChoice> ClickModeChoice(ClickChoice choice, std::uint8_t mode, const CommonRecord& common) {
     switch (choice) {
-    case ClickChoice::Left:
-    case ClickChoice::Right:
-    case ClickChoice::Center:
-        modes::EncodeClick({choice == ClickChoice::Left    ? CLICK_LEFT
-                            : choice == ClickChoice::Right ? CLICK_RIGHT
-                                                           : CLICK_CENTER},
-                           {mode, common});
-        return;
-    case ClickChoice::Double:
-        // The left double click with the default timing: 15 ms clicks, the second as long, 15 ms apart.
-        modes::EncodeDoubleClick(modes::DoubleClick{}, {mode, common});
-        return;
-    case ClickChoice::None: return;
+    case ClickChoice::Left: return modes::Click{CLICK_LEFT};
+    case ClickChoice::Right: return modes::Click{CLICK_RIGHT};
+    case ClickChoice::Center: return modes::Click{CLICK_CENTER};
+    // 15 ms clicks, the second as long, 15 ms apart.
+    case ClickChoice::Double: return modes::DoubleClick{};
+    case ClickChoice::None: break;
     }
+    return modes::DecodeChoice(mode, common);
 }
 
 }  // namespace tarvik

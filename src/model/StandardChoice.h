@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The standard edits of one pedal (a key with left-hand modifiers, or a click) and how a choice goes
-// into the pedal's record: the standard dialog and tarvikctl write them the same way.
-// Only the bytes a choice names are stored; the rest of the record keeps its values.
+// The standard edits of one pedal (a key with left-hand modifiers, or a click) and the setting each
+// choice hands back to be written.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "model/ModeChoice.h"
 #include "model/ModeLayout.h"
 #include "model/OutputCodes.h"
 #include "model/PedalRecord.h"
@@ -40,13 +41,14 @@ struct KeyboardChoice {
 // True when the choice can be written: a key where the radio needs one, a modifier where it needs one.
 bool IsComplete(const KeyboardChoice& choice);
 
-// Stores a complete choice as a key output into a pedal's mode and common record; an incomplete
-// choice stores nothing.
-void StoreKeyboardChoice(const KeyboardChoice& choice, std::uint8_t& mode, CommonRecord& common);
+// A complete keyboard choice as a key output: the modifier boxes only where the radio takes them
+// (left-hand ones; a right-hand one the record held is dropped), the key only where it takes one.
+modes::KeyOutput KeyOutputOf(const KeyboardChoice& choice);
 
 enum class ClickChoice { None, Left, Right, Center, Double };
 
-// Stores a click into a pedal's mode and common record. None stores nothing.
-void StoreClickChoice(ClickChoice choice, std::uint8_t& mode, CommonRecord& common);
+// A click choice: one button, or the left double click at the default timing. No click chosen is
+// the loaded record as it is (`mode` and `common`), when it is a click the model can name.
+std::optional<modes::ModeChoice> ClickModeChoice(ClickChoice choice, std::uint8_t mode, const CommonRecord& common);
 
 }  // namespace tarvik

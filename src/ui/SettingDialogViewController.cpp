@@ -11,7 +11,7 @@
 #include "model/KeyTable.h"
 #include "model/Texts.h"
 #include "ui/DialogHost.h"
-#include "ui/standard/StandardModeChoice.h"
+#include "model/StandardChoice.h"
 #include "ui/standard/StandardTitle.h"
 #include "ui_SettingDialogViewController.h"
 
