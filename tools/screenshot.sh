@@ -4,7 +4,8 @@
 # Pictures the main window on the simulated unit described by UNITFILE (see examples/), as the
 # program shows it once every pedal has been read. With MENUITEM (a menu command's object name:
 # menuItemInitialState, menuItemVersion), pictures the message box that command shows over the
-# window instead; that needs a virtual X server. Runs under a virtual X server when xvfb-run is
+# window instead; with a menu's object name (menuFile, menuTarvik), that menu opened with its
+# submenu. Both need a virtual X server. Runs under a virtual X server when xvfb-run is
 # there, else on Qt's offscreen platform. Builds the tarvik-shot helper when it is missing.
 # The environment goes through: QT_FONT_DPI=144 QT_ENABLE_HIGHDPI_SCALING=0 pictures a 150% font,
 # TARVIK_SHOT_ADVANCED=1 the window with the advanced settings on, TARVIK_SHOT_SCREEN=1024x768 a

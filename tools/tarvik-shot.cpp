@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QBuffer>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
@@ -107,6 +109,30 @@ void ShootBox(QApplication& app, QWidget& window, const QString& menuItem, const
     action->trigger();
 }
 
+// Opens the menu `name` (and its submenu `sub`, when given) under the window and pictures both.
+bool ShootMenu(QApplication& app, tarvik::MainWindowViewController& window, QMenu& menu, const QString& out) {
+    const QList<QAction*> titles = window.menuBar()->actions();
+    for (QAction* title : titles) {
+        if (title->menu() == &menu) window.menuBar()->setActiveAction(title);
+    }
+    QMenu* sub = nullptr;
+    for (QAction* item : menu.actions()) {
+        if (item->menu() != nullptr) {
+            sub = item->menu();
+            menu.setActiveAction(item);
+        }
+    }
+    QTimer::singleShot(kSettleMs, &app, [&app, &window, &menu, sub, out] {
+        if (sub != nullptr && !sub->isVisible()) sub->popup(menu.geometry().topRight());
+        QTimer::singleShot(kSettleMs, &app, [&window, &menu, sub, out] {
+            QWidget& widest = (sub != nullptr && sub->isVisible()) ? static_cast<QWidget&>(*sub) : menu;
+            const bool saved = SaveScreenAround(window, widest, out);
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+    });
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -143,6 +169,10 @@ int main(int argc, char** argv) {
             return;
         }
         QTimer::singleShot(kSettleMs, &app, [&] {
+            if (auto* menu = window.findChild<QMenu*>(menuItem)) {
+                ShootMenu(app, window, *menu, out);
+                return;
+            }
             if (!menuItem.isEmpty()) {
                 // The command's box is the picture: the program's own message boxes show it.
                 boxes = std::make_unique<tarvik::MessageBoxPresenter>(&window);

@@ -1877,10 +1877,132 @@ The Tarvik holds this setting:<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>WriteMark</name>
+    <message>
+        <source>%1: cannot make the folder</source>
+        <translation>%1: cannot make the folder</translation>
+    </message>
+</context>
+<context>
     <name>tarvik::AdvancedSettingDialogViewController</name>
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>tarvik::MainWindowViewController</name>
+    <message>
+        <source>設定ファイル (*.json)</source>
+        <translation>Settings files (*.json)</translation>
+    </message>
+    <message>
+        <source>設定を書き出す</source>
+        <translation>Export settings</translation>
+    </message>
+    <message>
+        <source>設定を読み込む</source>
+        <translation>Import settings</translation>
+    </message>
+    <message>
+        <source>%1ペダル、ファームウェア %2.%3.%4</source>
+        <translation>%1 pedals, firmware %2.%3.%4</translation>
+    </message>
+    <message>
+        <source>Tarvikは他のプログラム（%1、プロセスID %2）が使用中です。<byte value="xd"/>
+そのプログラムが終わってから、もう一度お試し下さい。</source>
+        <translation>The Tarvik is in use by another program (%1, process ID %2).<byte value="xd"/>
+Please try again when that program has finished.</translation>
+    </message>
+    <message>
+        <source>名前不明</source>
+        <translation>unknown name</translation>
+    </message>
+    <message>
+        <source>Tarvikは他のプログラムが使用中です。<byte value="xd"/>
+そのプログラムが終わってから、もう一度お試し下さい。</source>
+        <translation>The Tarvik is in use by another program.<byte value="xd"/>
+Please try again when that program has finished.</translation>
+    </message>
+    <message>
+        <source>ユニットのファイルを読めません：%1</source>
+        <translation>Cannot read the unit file: %1</translation>
+    </message>
+    <message>
+        <source>シミュレーションのユニットのファイルに保存できませんでした：%1</source>
+        <translation>Could not save to the simulated unit file: %1</translation>
+    </message>
+    <message>
+        <source>  シリアル番号 %1</source>
+        <translation>  serial number %1</translation>
+    </message>
+    <message>
+        <source>（Tarvikが接続されていません）</source>
+        <translation>(no Tarvik connected)</translation>
+    </message>
+    <message>
+        <source>書き出す設定がありません。Tarvikを接続して下さい。</source>
+        <translation>There are no settings to export. Please connect the Tarvik.</translation>
+    </message>
+    <message>
+        <source>設定を書き出せませんでした：%1</source>
+        <translation>Could not export the settings: %1</translation>
+    </message>
+    <message>
+        <source>設定を %1 に書き出しました。</source>
+        <translation>The settings were exported to %1.</translation>
+    </message>
+    <message>
+        <source>設定を読み込むTarvikがありません。Tarvikを接続して下さい。</source>
+        <translation>There is no Tarvik to import the settings into. Please connect the Tarvik.</translation>
+    </message>
+    <message>
+        <source>設定を読み込めませんでした：%1</source>
+        <translation>Could not import the settings: %1</translation>
+    </message>
+    <message>
+        <source>このファイルは%1ペダルのユニットの設定です。このTarvikは%2ペダルです。何も書き込みませんでした。</source>
+        <translation>This file holds the settings of a unit with %1 pedals; this Tarvik has %2 pedals. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>書き込む設定はありません：Tarvikはすでにこのファイルの設定です。</source>
+        <translation>Nothing to write: the Tarvik already holds the settings of this file.</translation>
+    </message>
+    <message>
+        <source>次のペダルの設定がTarvikと異なります。書き込みますか？<byte value="xd"/>
+%1</source>
+        <translation>These pedals are set differently in the Tarvik. Write them?<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+次のペダルは複数の同時キー出力を含むため書き込めません：%1</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+These pedals hold several keys at once and cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>次のペダルは書き込んだ設定と異なる設定を読み返しました：%1</source>
+        <translation>These pedals read back a setting other than the one written: %1</translation>
+    </message>
+    <message>
+        <source>%1個のペダルの設定を書き込み、読み返して確かめました。</source>
+        <translation>The settings of %1 pedals were written, read back and confirmed.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+次のペダルの設定（複数の同時キー出力）は、工場出荷状態に戻すと元に戻せません：%1</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+The settings of these pedals (several keys at once) cannot be brought back after a factory reset: %1</translation>
+    </message>
+    <message>
+        <source>次のペダルの設定は、工場出荷状態に戻すと元に戻せません：%1<byte value="xd"/>
+先に設定をファイルに書き出しますか？</source>
+        <translation>The settings of these pedals cannot be brought back after a factory reset: %1<byte value="xd"/>
+Export the settings to a file first?</translation>
     </message>
 </context>
 <context>
@@ -1909,6 +2031,22 @@ The Tarvik holds this setting:<byte value="xd"/>
         <source>バージョン情報(&amp;A)</source>
         <translation>&amp;About</translation>
     </message>
+    <message>
+        <source>設定を書き出す(&amp;E)…</source>
+        <translation>&amp;Export settings…</translation>
+    </message>
+    <message>
+        <source>設定を読み込む(&amp;I)…</source>
+        <translation>&amp;Import settings…</translation>
+    </message>
+    <message>
+        <source>ユニットを選ぶ(&amp;U)</source>
+        <translation>Choose the &amp;unit</translation>
+    </message>
+    <message>
+        <source>再読み込み(&amp;L)</source>
+        <translation>Re&amp;load</translation>
+    </message>
 </context>
 <context>
     <name>tarvik::SimulationMenu</name>
@@ -1923,6 +2061,14 @@ The Tarvik holds this setting:<byte value="xd"/>
     <message>
         <source>Tarvikを取り外す(&amp;U)</source>
         <translation>&amp;Unplug the Tarvik</translation>
+    </message>
+    <message>
+        <source>%1 を接続する</source>
+        <translation>Plug %1 in</translation>
+    </message>
+    <message>
+        <source>%1 を取り外す</source>
+        <translation>Unplug %1</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,8 @@ namespace tarvik {
 class HidBackend;
 class HID_PnP;
 class SimulatedUnit;
+class SimulatedUnits;
+class ChosenUnitBackend;
 class MainWindowViewController;
 class MessageBoxPresenter;
 class MenuClass;
@@ -34,6 +36,8 @@ public:
     MenuClass& Menu() { return *menu_; }
     // The simulated unit in the simulated mode, else nullptr.
     SimulatedUnit* Simulated() { return simulated_; }
+    // Every simulated unit (one per unit file) in the simulated mode, else nullptr.
+    SimulatedUnits* SimulatedSet() { return simulatedSet_; }
 
 private:
     // The program's one device state and its one connection manager, handed to the window and the
@@ -42,6 +46,9 @@ private:
     StateScope stateScope_{state_};
     std::unique_ptr<HidBackend> backend_;
     SimulatedUnit* simulated_ = nullptr;
+    SimulatedUnits* simulatedSet_ = nullptr;
+    // What the connection manager sees of the backend: the unit chosen among those attached.
+    std::unique_ptr<ChosenUnitBackend> chosen_;
     std::unique_ptr<HID_PnP> link_;
     std::unique_ptr<MessageBoxPresenter> presenter_;
     std::unique_ptr<MainWindowViewController> window_;

@@ -93,14 +93,18 @@ int ParseCommandLine(const QStringList& arguments, StartOptions& options) {
     // QCommandLineParser has no optional values: "--simulate=FILE" is split off by hand.
     QStringList args;
     QString file;
+    QStringList files;
     bool fileGiven = false;
     const QStringList ours = WithoutQtOptions(arguments);
     for (qsizetype i = 0; i < ours.size(); ++i) {
         const QString& a = ours[i];
         if (i > 0 && a.startsWith(kSimulateWithFile)) {
             file = a.mid(kSimulateWithFile.size());
+            // Several files are several units; one file twice would be one unit shown twice.
+            if (files.contains(file)) return UsageError(QStringLiteral("--simulate=%1 given twice").arg(file));
+            files << file;
             fileGiven = true;
-            args << QStringLiteral("--simulate");
+            if (files.size() == 1) args << QStringLiteral("--simulate");
         } else {
             args << a;
         }
@@ -122,7 +126,8 @@ int ParseCommandLine(const QStringList& arguments, StartOptions& options) {
                           "\n"
                           "Options:\n"
                           "  --simulate         Run on a built-in simulated three-pedal unit instead of USB.\n"
-                          "  --simulate=FILE    Run on the simulated unit described by the JSON unit file FILE.\n"
+                          "  --simulate=FILE    Run on the simulated unit kept in the JSON unit file FILE; what is\n"
+                          "                     written to it is saved there. Give it once for each unit.\n"
                           "  -h, --help         Display this help.\n"
                           "  -v, --version      Display the version.\n"
                           "\n"
@@ -140,12 +145,16 @@ int ParseCommandLine(const QStringList& arguments, StartOptions& options) {
 
     options.simulate = parser.isSet(kSimulate);
     options.unitFile.clear();
+    options.unitFiles.clear();
     options.unitImage = DefaultUnitImage();
     if (fileGiven) {
-        UnitImage image;
-        if (!LoadUnitFile(file, image)) return 2;
-        options.unitFile = file;
-        options.unitImage = std::move(image);
+        for (const QString& each : files) {
+            UnitImage image;
+            if (!LoadUnitFile(each, image)) return 2;
+            if (options.unitFiles.isEmpty()) options.unitImage = std::move(image);
+            options.unitFiles << each;
+        }
+        options.unitFile = options.unitFiles.first();
     }
     return -1;
 }

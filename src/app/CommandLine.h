@@ -12,6 +12,7 @@ namespace tarvik {
 struct StartOptions {
     bool simulate = false;
     QString unitFile;     // empty: the built-in unit
+    QStringList unitFiles;  // every --simulate=FILE, in order: one simulated unit each
     UnitImage unitImage;  // the simulated unit to run on, read from unitFile when given
 };
 

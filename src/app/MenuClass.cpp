@@ -32,12 +32,26 @@ MenuClass::MenuClass(QMenuBar& bar, DeviceState& state, QObject* parent) : QObje
     // open a menu, the letter alone picks an item of an open menu.
     QMenu* file = bar.addMenu(tr("ファイル(&F)"));
     file->setObjectName(QStringLiteral("menuFile"));
+    QAction* exportItem = file->addAction(tr("設定を書き出す(&E)…"));
+    exportItem->setObjectName(QStringLiteral("menuItemExportSettings"));
+    connect(exportItem, &QAction::triggered, this, &MenuClass::exportRequested);
+    QAction* importItem = file->addAction(tr("設定を読み込む(&I)…"));
+    importItem->setObjectName(QStringLiteral("menuItemImportSettings"));
+    connect(importItem, &QAction::triggered, this, &MenuClass::importRequested);
+    file->addSeparator();
     QAction* exitItem = AddItem(file, tr("終了(&X)"), "menuItemExit");
     exitItem->setShortcut(QKeySequence::Quit);
     connect(exitItem, &QAction::triggered, this, &MenuClass::ExitToolStripMenuItem_Click);
 
     QMenu* unit = bar.addMenu(QStringLiteral("Tarvik(&T)"));
     unit->setObjectName(QStringLiteral("menuTarvik"));
+    units_ = unit->addMenu(tr("ユニットを選ぶ(&U)"));
+    units_->setObjectName(QStringLiteral("menuUnits"));
+    QAction* reload = unit->addAction(tr("再読み込み(&L)"));
+    reload->setObjectName(QStringLiteral("menuItemReload"));
+    reload->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(reload, &QAction::triggered, this, &MenuClass::reloadRequested);
+    unit->addSeparator();
     connect(AddItem(unit, tr("工場出荷状態に戻す(&R)…"), "menuItemInitialState"), &QAction::triggered, this,
             &MenuClass::InitialStateToolStripMenuItem_Click);
     unit->addSeparator();

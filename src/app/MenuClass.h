@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+class QMenu;
 class QMenuBar;
 
 namespace tarvik {
@@ -38,9 +39,19 @@ signals:
     void factoryResetRequested();
     // The user turned "高度な設定を使う" on or off (the choice is already kept for the next run).
     void advancedSettingsToggled(bool on);
+    // "再読み込み": read the unit shown again.
+    void reloadRequested();
+    // "設定を書き出す…" and "設定を読み込む…": a snapshot of the unit shown, to or from a file.
+    void exportRequested();
+    void importRequested();
+
+public:
+    // "ユニットを選ぶ": filled by whoever knows the units attached.
+    QMenu* UnitsMenu() const { return units_; }
 
 private:
     static void AddMenuBarKey(QMenuBar& bar);
+    QMenu* units_ = nullptr;
 
     DeviceState& state_;
     ExitHandler exit_;

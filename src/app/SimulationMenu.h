@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// In the simulated mode: a menu that plugs and unplugs the simulated unit.
+// In the simulated mode: a menu that plugs and unplugs each simulated unit.
 #pragma once
 
 #include <QObject>
+#include <vector>
 
 class QAction;
 class QMenuBar;
@@ -10,19 +11,24 @@ class QMenuBar;
 namespace tarvik {
 
 class SimulatedUnit;
+class SimulatedUnits;
 
 class SimulationMenu : public QObject {
     Q_OBJECT
 public:
-    // Actions "menuItemSimulationPlug" and "menuItemSimulationUnplug"; only the one that applies is enabled.
-    SimulationMenu(QMenuBar& bar, SimulatedUnit& unit, QObject* parent = nullptr);
+    // Actions "menuItemSimulationPlug" and "menuItemSimulationUnplug" for the first unit, with the
+    // unit's number after them for each further one ("menuItemSimulationUnplug1"); only the one
+    // that applies is enabled.
+    SimulationMenu(QMenuBar& bar, SimulatedUnits& units, QObject* parent = nullptr);
 
 private:
+    struct Items {
+        SimulatedUnit* unit;
+        QAction* plug;
+        QAction* unplug;
+    };
     void Refresh();
-
-    SimulatedUnit& unit_;
-    QAction* plug_ = nullptr;
-    QAction* unplug_ = nullptr;
+    std::vector<Items> items_;
 };
 
 }  // namespace tarvik

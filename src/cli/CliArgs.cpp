@@ -2,6 +2,7 @@
 #include "cli/CliArgs.h"
 
 #include <QCommandLineParser>
+#include <QSet>
 
 #include "cli/FormValues.h"
 #include "cli/SetForm.h"
@@ -180,7 +181,7 @@ struct Arity {
     int min;
     int max;
     const char* usage;
-    bool severalUnits = false;  // --simulate may then be given once for each unit
+    bool severalUnits = true;  // --simulate may then be given once for each unit
 };
 
 constexpr int kAny = 1000;
@@ -333,11 +334,13 @@ ParseOutcome ParseCommandLine(const QStringList& arguments, CliRequest& request,
         const bool simulateTwice = twice->names().contains(QStringLiteral("simulate"));
         const QStringList positional = parser.positionalArguments();
         const Arity* arity = positional.isEmpty() ? nullptr : FindCommand(positional.first());
-        // Only a command that works on several units takes several simulated ones.
-        if (!simulateTwice || arity == nullptr || !arity->severalUnits) {
+        // Several simulated units are several files; one file twice would be one unit twice.
+        const QStringList files = parser.values(simulate);
+        const bool sameTwice = simulateTwice && QSet<QString>(files.begin(), files.end()).size() != files.size();
+        if (!simulateTwice || arity == nullptr || !arity->severalUnits || sameTwice) {
             message = QStringLiteral("--%1 given more than once%2")
                           .arg(twice->names().last(),
-                               simulateTwice ? QStringLiteral("; a command works on one unit") : QString());
+                               simulateTwice ? QStringLiteral("; each names a unit file of its own") : QString());
             return ParseOutcome::Error;
         }
     }
@@ -363,7 +366,8 @@ ParseOutcome ParseCommandLine(const QStringList& arguments, CliRequest& request,
     request.command = positional.first();
     request.args = positional.mid(1) + setArguments;
     request.simulate = parser.isSet(simulate);
-    request.simulateFile = parser.value(simulate);
+    request.simulateFiles = parser.values(simulate);
+    request.simulateFile = request.simulateFiles.value(0);
     request.transcript = parser.isSet(transcript);
     request.device = parser.value(device);
     request.json = parser.isSet(json);

@@ -9,7 +9,8 @@ namespace tarvik::cli {
 
 struct CliRequest {
     bool simulate = false;
-    QString simulateFile;  // empty: the built-in three-pedal unit
+    QString simulateFile;        // the first of simulateFiles; empty: the built-in three-pedal unit
+    QStringList simulateFiles;   // one simulated unit each, in order (an empty one: the built-in unit)
     bool transcript = false;
     QString device;        // empty: the first unit found
     bool json = false;     // show

@@ -64,12 +64,19 @@ int RunReset(UnitSession& session, const CliRequest& request) {
     if (const int status = session.Attach(); status != EXIT_OK) return status;
     if (const int status = session.Read(); status != EXIT_OK) return status;
 
-    const int count = State().NumberOfPedals;
+    int count = State().NumberOfPedals;
     WarnOfSettingsNoSnapshotKeeps(count);
-    if (!request.yes && !AskOnTerminal(count)) {
-        ConsoleLine(text::Tr(text::ConsoleCancelled));
-        Error(QStringLiteral("nothing was changed"));
-        return EXIT_USAGE;  // as when no terminal could be asked
+    if (!request.yes) {
+        // No other program is kept from the unit while a person decides; the unit is taken again after.
+        session.Detach();
+        if (!AskOnTerminal(count)) {
+            ConsoleLine(text::Tr(text::ConsoleCancelled));
+            Error(QStringLiteral("nothing was changed"));
+            return EXIT_USAGE;  // as when no terminal could be asked
+        }
+        if (const int status = session.Attach(); status != EXIT_OK) return status;
+        if (const int status = session.Read(); status != EXIT_OK) return status;
+        count = State().NumberOfPedals;
     }
     ConsoleLine(text::ConsoleResetting);
     // A failed exchange is told as it happens; the reset goes on with the next pedal.

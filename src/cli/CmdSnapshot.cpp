@@ -4,10 +4,12 @@
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/UnitSession.h"
+#include "device/Alert.h"
 #include "model/DeviceState.h"
 #include "model/ModeDecoder.h"
 #include "model/PedalNames.h"
 #include "storage/UnitFile.h"
+#include "units/Snapshot.h"
 #include "sim/UnitImage.h"
 
 namespace tarvik::cli {
@@ -33,13 +35,12 @@ int RunDump(UnitSession& session, const CliRequest& request) {
     if (const int status = session.Attach(); status != EXIT_OK) return status;
     if (const int status = session.Read(); status != EXIT_OK) return status;
 
-    const UnitImage image = ImageFromState();
     if (toStandardOutput) {
-        Out(UnitFileText(image).toStdString());
+        Out(UnitFileText(SnapshotOf(session.Device())).toStdString());
         return EXIT_OK;
     }
     QString error;
-    if (!WriteUnitFile(file, image, error, existing, &seen)) {
+    if (!ExportSnapshot(file, session.Device(), existing, error, &seen)) {
         Error(error);
         return EXIT_USAGE;
     }
@@ -57,51 +58,44 @@ int RunRestore(UnitSession& session, const CliRequest& request) {
     if (const int status = session.Attach(); status != EXIT_OK) return status;
     if (const int status = session.Read(); status != EXIT_OK) return status;
 
-    const int count = State().NumberOfPedals;
-    const int snapshotCount = static_cast<int>(snapshot.pedals.size());
-    if (snapshotCount != count) {
+    const RestorePlan plan = PlanRestore(snapshot, session.Device());
+    if (!plan.CountMatches()) {
         Error(QStringLiteral("%1 holds %2 pedals but this unit has %3; nothing was written")
-                  .arg(file).arg(snapshotCount).arg(count));
+                  .arg(file).arg(plan.snapshotCount).arg(plan.unitCount));
         return EXIT_USAGE;
     }
-
-    int refused = 0;
-    int unchanged = 0;
-    std::vector<WrittenPedal> written;
-    for (int p = 0; p < count; ++p) {
-        const PedalImage& pedal = snapshot.pedals[static_cast<std::size_t>(p)];
-        const QString name = QString::fromStdString(ShownPedalName(count, p));
-        const auto i = static_cast<std::size_t>(p);
-        // One chord lives wholly in the common bytes; the chords after it live in the additional
-        // data, which no command writes.
-        if (modes::HoldsSeveralChords(pedal.mode, pedal.common)) {
-            if (State().OutputMode[i] == pedal.mode && State().CommonData[i] == pedal.common &&
-                State().AdditionalData[i] == pedal.additional) {
-                ++unchanged;  // the unit already holds exactly this: nothing to write, nothing refused
-                continue;
-            }
-            Error(QStringLiteral("pedal %1 (%2): not restored: its multi-chord setting (mode 9) keeps chords in "
-                                 "additional data, which the unit cannot be sent").arg(p).arg(name));
-            ++refused;
-            continue;
-        }
-        State().SelectedPedalNo = p;
-        State().OutputMode[i] = pedal.mode;
-        State().CommonData[i] = pedal.common;
-        written.push_back(RecordOf(p));
-        if (session.Write(p) != EXIT_OK) {
-            Error(QStringLiteral("writing pedal %1 (%2) failed (see above); the pedals after it were not written")
-                      .arg(p).arg(name));
-            return EXIT_UNIT;
-        }
+    const int count = plan.unitCount;
+    for (const int p : plan.unwritable) {
+        // The chords after the first live in the additional data, which no command writes.
+        Error(QStringLiteral("pedal %1 (%2): not restored: its multi-chord setting (mode 9) keeps chords in "
+                             "additional data, which the unit cannot be sent")
+                  .arg(p)
+                  .arg(QString::fromStdString(ShownPedalName(count, p))));
     }
-    if (const int status = session.VerifyWritten(written); status != EXIT_OK) return status;
-    std::string summary = "Restored " + std::to_string(written.size()) + " of " + std::to_string(count) +
+    const RestoreOutcome outcome = WriteRestore(session.Link(), session.Device(), snapshot, plan);
+    switch (outcome.result) {
+    case RestoreOutcome::WriteFailed:
+        AlertExchangeFailure(outcome.ending);
+        Error(QStringLiteral("writing pedal %1 (%2) failed (see above); the pedals after it were not written")
+                  .arg(outcome.pedal)
+                  .arg(QString::fromStdString(ShownPedalName(count, outcome.pedal))));
+        return EXIT_UNIT;
+    case RestoreOutcome::Mismatch:
+        for (const int p : outcome.mismatched) {
+            const PedalImage& meant = snapshot.pedals[static_cast<std::size_t>(p)];
+            session.ReportDifference(p, meant.mode, meant.common);
+        }
+        return EXIT_UNIT;
+    case RestoreOutcome::Done:
+        break;
+    }
+    if (const int status = session.SaveSimulation(); status != EXIT_OK) return status;
+    std::string summary = "Restored " + std::to_string(outcome.written.size()) + " of " + std::to_string(count) +
                           " pedals from " + file.toStdString();
-    if (unchanged > 0) summary += "; " + std::to_string(unchanged) + " already as in the snapshot";
-    if (refused > 0) summary += "; " + std::to_string(refused) + " refused";
+    if (!plan.unchanged.empty()) summary += "; " + std::to_string(plan.unchanged.size()) + " already as in the snapshot";
+    if (!plan.unwritable.empty()) summary += "; " + std::to_string(plan.unwritable.size()) + " refused";
     Out(summary + ".\n");
-    return refused > 0 ? EXIT_UNIT : EXIT_OK;
+    return plan.unwritable.empty() ? EXIT_OK : EXIT_UNIT;
 }
 
 }  // namespace tarvik::cli

@@ -14,7 +14,8 @@
 #include "model/DeviceState.h"
 #include "model/PedalNames.h"
 #include "model/Texts.h"
-#include "sim/SimulatedUnit.h"
+#include "units/SimulatedUnits.h"
+#include "units/UnitSequence.h"
 #include "storage/UnitFile.h"
 
 namespace tarvik::cli {
@@ -50,10 +51,11 @@ WrittenPedal RecordOf(const DeviceState& s, int p) {
     return w;
 }
 
-UnitSession::UnitSession() = default;
+UnitSession::UnitSession() : lockWaitMs_(UNIT_LOCK_WAIT_MS) {}
 
 UnitSession::~UnitSession() {
     // The connection manager goes before the backend it talks to.
+    Detach();
     link_.reset();
     view_.reset();
     backend_.reset();
@@ -66,13 +68,15 @@ void UnitSession::PrepareWith(const CliRequest& request, std::unique_ptr<HidBack
 
 int UnitSession::Prepare(const CliRequest& request) {
     request_ = request;
+    locking_ = true;
     if (!request.simulate) {
         backend_ = MakeHardwareBackend();
         return EXIT_OK;
     }
-    UnitImage image = DefaultUnitImage();
-    if (!request.simulateFile.isEmpty()) {
-        const UnitFileRead read = simFile_.Load(request.simulateFile, image);
+    auto sims = std::make_unique<SimulatedUnits>();
+    const QStringList files = request.simulateFiles.isEmpty() ? QStringList{request.simulateFile} : request.simulateFiles;
+    for (const QString& file : files) {
+        const UnitFileRead read = sims->AddUnit(file);
         if (read.outcome != UnitFileRead::Read) {
             // The hint helps with a file that is no unit file, not with one that cannot be read.
             Error(read.outcome == UnitFileRead::Malformed
@@ -81,10 +85,9 @@ int UnitSession::Prepare(const CliRequest& request) {
             return EXIT_USAGE;
         }
     }
-    // The image carries the answer delay and the silent commands along with the settings.
-    auto sim = std::make_unique<SimulatedUnit>(std::move(image));
-    sim_ = sim.get();
-    backend_ = std::move(sim);
+    // The images carry the answer delay and the silent commands along with the settings.
+    sims_ = sims.get();
+    backend_ = std::move(sims);
     return EXIT_OK;
 }
 
@@ -102,14 +105,53 @@ int UnitSession::Attach(const QString& path) {
                              "computer sees.").arg(HexDigits(vendorID, 4), HexDigits(productID, 4)));
         return EXIT_UNIT;
     }
+    if (target.isEmpty() && units.size() > 1) {
+        Error(QStringLiteral("%1 Tarvik units found; choose one with --device: %2")
+                  .arg(units.size())
+                  .arg(units.join(QStringLiteral(", "))));
+        return EXIT_USAGE;
+    }
     if (target.isEmpty()) target = units.first();
     if (!units.contains(target)) {
         Error(QStringLiteral("no Tarvik unit at %1; units found: %2").arg(target, units.join(QStringLiteral(", "))));
         return EXIT_UNIT;
     }
+    if (locking_) {
+        sequence_ = std::make_unique<UnitSequence>(sims_);
+        switch (sequence_->Begin(target, lockWaitMs_)) {
+        case UnitSequence::Start::Ready:
+            break;
+        case UnitSequence::Start::Busy: {
+            const LockHolder& holder = sequence_->Holder();
+            const QString who = holder.pid > 0 ? QStringLiteral("%1 (process %2)")
+                                                     .arg(holder.name.isEmpty() ? QStringLiteral("another program")
+                                                                                : holder.name)
+                                                     .arg(holder.pid)
+                                               : QStringLiteral("another program");
+            Error(QStringLiteral("the Tarvik unit at %1 is in use by %2; waited %3 s, nothing was done. Try again "
+                                 "when it has finished")
+                      .arg(target, who)
+                      .arg(lockWaitMs_ / 1000.0));
+            sequence_.reset();
+            return EXIT_UNIT;
+        }
+        case UnitSequence::Start::Failed:
+            Error(sequence_->ErrorText());
+            sequence_.reset();
+            return EXIT_UNIT;
+        }
+    }
+    attached_ = target;
+    wrote_ = false;
 
     view_ = std::make_unique<SelectedUnitBackend>(*backend_, target);
     link_ = std::make_unique<HID_PnP>(*view_, state_);
+    QObject::connect(link_.get(), &HID_PnP::reportSent, [this](const QByteArray& r) {
+        const int command = r.isEmpty() ? 0 : static_cast<std::uint8_t>(r.at(0));
+        if (command == SET_OUTPUT_MODE_AND_DATA || command == SET_PARAMETERS || command == SET_ADDITIONAL_DATA ||
+            command == SET_NUMBER_OF_PEDALS || command == SET_KEYBOARD_MOUSE_ABILITY)
+            wrote_ = true;
+    });
     if (request_.transcript) {
         QObject::connect(link_.get(), &HID_PnP::reportSent, [](const QByteArray& r) { ErrorRaw(TranscriptLine(true, r)); });
         QObject::connect(link_.get(), &HID_PnP::reportReceived,
@@ -141,6 +183,14 @@ void UnitSession::Detach() {
     if (link_ && link_->HasDevice()) backend_->Close();
     link_.reset();
     view_.reset();
+    // A simulated unit's save has been told of already (SaveSimulation).
+    if (sequence_ && !sequence_->End(wrote_) && sims_ == nullptr) {
+        // The write itself is done; only a window following the unit may not notice it.
+        Error(QStringLiteral("the unit was written, but could not be marked for other programs: %1")
+                  .arg(sequence_->ErrorText()));
+    }
+    sequence_.reset();
+    attached_.clear();
 }
 
 HID_PnP& UnitSession::Link() { return *link_; }
@@ -217,10 +267,10 @@ int UnitSession::VerifyWritten(const std::vector<WrittenPedal>& written) {
 }
 
 int UnitSession::SaveSimulation() {
-    if (sim_ == nullptr || request_.simulateFile.isEmpty()) return EXIT_OK;
+    if (sims_ == nullptr || attached_.isEmpty()) return EXIT_OK;
     if (saveStatus_ != EXIT_OK) return saveStatus_;  // said once already
     QString error;
-    const Saved saved = simFile_.Save(sim_->Image(), error);
+    const Saved saved = sims_->SaveUnit(attached_, error);
     if (saved == Saved::Yes) return EXIT_OK;
     Error(QStringLiteral("the simulated unit's settings were not saved: %1").arg(error));
     // A file that may not be written, or is no longer the one read, is the command line's; a

@@ -14,13 +14,13 @@
 #include "model/DeviceState.h"
 #include "model/ModeChoice.h"
 #include "model/ProtocolConstants.h"
-#include "storage/KeptUnitFile.h"
 
 namespace tarvik {
 class HidBackend;
 class HID_PnP;
 class SelectedUnitBackend;
-class SimulatedUnit;
+class SimulatedUnits;
+class UnitSequence;
 }  // namespace tarvik
 
 namespace tarvik::cli {
@@ -52,10 +52,16 @@ public:
 
     // Paths of the units present.
     QStringList Units();
-    // Takes the unit at `path`, or (empty) the one --device names, else the first one found. Says
-    // why none could be taken: none present, no access (the udev rule), open failed.
+    // Takes the unit at `path`, or (empty) the one --device names, else the only one found. Says
+    // why none could be taken: none present, several and none chosen (EXIT_USAGE), another program
+    // using it past the lock's wait, no access (the udev rule), open failed. Holds the unit's lock
+    // until Detach().
     int Attach(const QString& path = {});
+    // Ends the unit's sequence: a simulated unit's file saved, the unit marked when it was written
+    // to, the lock let go.
     void Detach();
+    // How long Attach waits for another program's sequence (tests shorten it).
+    void SetLockWaitMs(int ms) { lockWaitMs_ = ms; }
 
     // The same read as the window's attach read. EXIT_OK when every pedal was read.
     int Read();
@@ -76,9 +82,10 @@ public:
     // The session's device state: what the read found and the writes stored.
     DeviceState& Device() { return state_; }
 
-private:
     // Tells that pedal `p` holds what the state says, not `mode` and `common`.
     void ReportDifference(int p, std::uint8_t mode, const CommonRecord& common);
+
+private:
 
     // The session's one device state, handed to its connection manager and flows. State() reaches
     // it too, for the commands that take none.
@@ -86,8 +93,12 @@ private:
     StateScope stateScope_{state_};
     CliRequest request_;
     std::unique_ptr<HidBackend> backend_;
-    SimulatedUnit* sim_ = nullptr;  // backend_ when simulating
-    KeptUnitFile simFile_;
+    SimulatedUnits* sims_ = nullptr;  // backend_ when simulating
+    bool locking_ = false;            // backend_ is the program's own (not a test's)
+    int lockWaitMs_;
+    QString attached_;                // the unit whose sequence runs
+    bool wrote_ = false;              // a command that changes the unit was sent in it
+    std::unique_ptr<UnitSequence> sequence_;
     int saveStatus_ = 0;  // of the first failed save, told once
     std::unique_ptr<SelectedUnitBackend> view_;
     std::unique_ptr<HID_PnP> link_;

@@ -35,6 +35,12 @@ public:
     // backend that knows at once may emit it before returning.
     virtual void Write(const QByteArray& report) = 0;
 
+    // The serial number the unit at `path` reports, empty when it reports none.
+    virtual QString SerialNumberOf(const QString& path) {
+        (void)path;
+        return {};
+    }
+
     // Human-readable reason of the last failed Open or Write, for messages.
     virtual QString LastError() const { return {}; }
 

@@ -19,6 +19,7 @@ struct HidInterfaceInfo {
     int usage_page = 0;
     int usage = 0;
     int interface_number = -1;
+    QString serial = {};  // as the unit reports it; empty when it reports none
 };
 
 // Paths of the interfaces with our vendor ID, product ID and the vendor-defined usage page 0xFF00

@@ -73,7 +73,8 @@ std::vector<HidInterfaceInfo> ListWithHidapi() {
     for (const hid_device_info* d = all; d; d = d->next) {
         if (!d->path) continue;
         list.push_back({QFile::decodeName(d->path), d->vendor_id, d->product_id, d->usage_page, d->usage,
-                        d->interface_number});
+                        d->interface_number,
+                        d->serial_number ? QString::fromWCharArray(d->serial_number) : QString()});
     }
     hid_free_enumeration(all);
     return list;

@@ -35,6 +35,13 @@ HidapiBackend::~HidapiBackend() {
 
 QStringList HidapiBackend::Enumerate() { return MatchingUnitPaths(options_.listInterfaces()); }
 
+QString HidapiBackend::SerialNumberOf(const QString& path) {
+    for (const HidInterfaceInfo& info : options_.listInterfaces()) {
+        if (info.path == path && !info.serial.isEmpty()) return info.serial;
+    }
+    return {};
+}
+
 OpenResult HidapiBackend::Open(const QString& path) {
     Close();
     OpenResult why = OpenResult::Failed;

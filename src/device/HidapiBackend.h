@@ -40,6 +40,7 @@ public:
     HidapiBackend& operator=(const HidapiBackend&) = delete;
 
     QStringList Enumerate() override;
+    QString SerialNumberOf(const QString& path) override;
     // PermissionDenied when the node exists but this user may not read and write it (no udev rule);
     // NoUnit when the node is gone; Failed otherwise, also for anything that is not a hidraw node.
     // LastError() has the details.

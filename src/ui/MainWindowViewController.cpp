@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/MainWindowViewController.h"
 
+#include <QFileDialog>
+
+#include "units/UnitLock.h"
+#include "units/WriteWatcher.h"
+
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -14,7 +19,16 @@
 namespace tarvik {
 
 MainWindowViewController::MainWindowViewController(DeviceState& state, HID_PnP& link, QWidget* parent)
-    : QMainWindow(parent), ui_(std::make_unique<Ui::MainWindowViewController>()), state_(state), link_(link) {
+    : QMainWindow(parent),
+      ui_(std::make_unique<Ui::MainWindowViewController>()),
+      state_(state),
+      link_(link),
+      lockWaitMs_(UNIT_LOCK_WAIT_MS) {
+    askFile_ = [this](bool save) {
+        const QString filter = tr("設定ファイル (*.json)");
+        return save ? QFileDialog::getSaveFileName(this, tr("設定を書き出す"), QString(), filter)
+                    : QFileDialog::getOpenFileName(this, tr("設定を読み込む"), QString(), filter);
+    };
     ui_->setupUi(this);
     // The pedals scroll when the window is larger than the screen; where it fits there is nothing
     // to scroll and the pixels are the layout's.

@@ -21,6 +21,7 @@
 #include "ui/DialogHost.h"
 
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -31,6 +32,10 @@ class MainWindowViewController;
 namespace tarvik {
 
 class HID_PnP;
+class ChosenUnitBackend;
+class SimulatedUnits;
+class UnitSequence;
+class WriteWatcher;
 class SettingDialogViewController;
 class AdvancedSettingDialogViewController;
 
@@ -93,6 +98,21 @@ public:
     // pedal of the unit shown has its advanced button, enabled.
     void SetAdvancedSettingsEnabled(bool on);
 
+    // The units to choose from (`chosen` is what the link sees), the simulated units when the
+    // program runs on them (else nullptr), and the menu that lists the units.
+    void SetUnits(ChosenUnitBackend& chosen, SimulatedUnits* simulated, QMenu* unitsMenu);
+    // "再読み込み": the unit shown is read again, as after a plug.
+    void RequestReload();
+    // "設定を書き出す…": the settings shown into a snapshot file.
+    void ExportSettings();
+    // "設定を読み込む…": a snapshot's pedals that differ written to the unit, each read back.
+    void ImportSettings();
+    // How long a step waits for another program's use of the unit (tests shorten it).
+    void SetLockWaitMs(int ms) { lockWaitMs_ = ms; }
+    // Asks for a snapshot file to write (`save`) or read; empty when cancelled. Tests answer it.
+    using FileAsker = std::function<QString(bool save)>;
+    void SetFileAsker(FileAsker asker) { askFile_ = std::move(asker); }
+
     // How the program ends when the unit's firmware is refused (tests record the status instead).
     using ExitHandler = std::function<void(int status)>;
     void SetExitHandler(ExitHandler handler);
@@ -117,6 +137,18 @@ private:
     void AttachSequence();
     void DetachSequence();
     void RunFactoryReset();
+    // Takes the unit's lock for one step (telling the user when another program holds it past the
+    // wait); ends it, marking the unit when the step wrote.
+    bool BeginUnitSequence(UnitSequence& sequence);
+    void EndUnitSequence(UnitSequence& sequence, bool wrote);
+    // Follows the file another program's write to the shown unit changes.
+    void FollowShownUnit();
+    void FollowedFileChanged(const QString& file);
+    void RefreshUnitsMenu();
+    // Asks whether to export first when a pedal holds what a reset cannot bring back; false when
+    // the reset is not to go on.
+    bool OfferExportBeforeReset(std::string& confirmText);
+    void RunImport(const QString& file);
     void OpenStandardDialog(int pedal);
     // Writes what a dialog handed back, verifies it and tells the user the outcome.
     void WriteChoiceStep(int pedal, const modes::ModeChoice& choice);
@@ -165,12 +197,21 @@ private:
     // Steps asked for and not yet run, and whether one runs now.
     bool connectionChanged_ = false;
     bool resetRequested_ = false;
+    bool reloadRequested_ = false;
     bool stepRunning_ = false;
     bool stepsScheduled_ = false;
     bool exiting_ = false;
     bool advancedOn_ = false;
     std::array<bool, 5> present_{};  // pedals read from the unit shown
     QPointer<SettingDialogViewController> settingDialog_;
+    ChosenUnitBackend* chosen_ = nullptr;
+    SimulatedUnits* simulated_ = nullptr;
+    QMenu* unitsMenu_ = nullptr;
+    std::unique_ptr<WriteWatcher> watcher_;
+    QString followed_;                       // the file followed for the unit shown
+    std::vector<std::pair<QString, QString>> unitDetails_;  // path → what its read found
+    int lockWaitMs_;
+    FileAsker askFile_;
 };
 
 }  // namespace tarvik

@@ -58,7 +58,7 @@ TEST(CtlRefusal, RefusedAndFailedCommandsLeaveTheUnitAndEveryFileAsTheyWere) {
         // A unit problem exits 1, after as much of the read as it takes to find it.
         {Ctl, {"--simulate=@/firmware3.json", "show"}, 1,
          "このバージョンは対応しておりません\ntarvikctl: firmware 3.0.0 is not supported", Read},
-        {Ctl, {S, "--device", "sim:9", "show"}, 1, "tarvikctl: no Tarvik unit at sim:9; units found: sim:0"},
+        {Ctl, {S, "--device", "sim:9", "show"}, 1, "tarvikctl: no Tarvik unit at sim:9; units found: @/unit.json"},
         {CtlWithoutFileSpace, {S, "set", "0", "key", "a"}, 1,
          notSaved + "@/unit.json: cannot write (File too large); the file is unchanged", Written},
         // Unit files and snapshots are read only from regular files, and strictly; the hint on what a

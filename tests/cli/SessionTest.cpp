@@ -3,6 +3,8 @@
 // something other than it was sent. Run in process on a simulated unit behind the session.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTemporaryDir>
 #include <iostream>
 #include <sstream>
 
@@ -12,6 +14,8 @@
 #include "cli/UnitSession.h"
 #include "model/DeviceState.h"
 #include "sim/SimulatedUnit.h"
+#include "storage/UnitFile.h"
+#include "units/UnitLock.h"
 
 namespace tarvik::test {
 namespace {
@@ -59,7 +63,14 @@ TEST(CliSession, ListReadsEveryUnitAndDeviceAimsAtOne) {
         EXPECT_EQ(cli::RunList(session), cli::EXIT_OK);
         EXPECT_EQ(out.Text(), "unit-a\tfirmware 2.1.0\t3 pedals\nunit-b\tfirmware 2.4.7\t5 pedals\n");
     }
-    const struct { const char* device; int pedals; } cases[] = {{"", 3}, {"unit-a", 3}, {"unit-b", 5}};
+    {
+        cli::UnitSession session;
+        session.PrepareWith(cli::CliRequest{}, std::make_unique<TwoUnits>());
+        StreamCapture err(std::cerr);
+        EXPECT_EQ(session.Attach(), cli::EXIT_USAGE);
+        EXPECT_EQ(err.Text(), "tarvikctl: 2 Tarvik units found; choose one with --device: unit-a, unit-b\n");
+    }
+    const struct { const char* device; int pedals; } cases[] = {{"unit-a", 3}, {"unit-b", 5}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.device);
         cli::CliRequest request;
@@ -96,6 +107,27 @@ TEST(CliSession, ListGivesAUnitGoneBeforeItsTurnNothingOfTheUnitBefore) {
     StreamCapture err(std::cerr);
     EXPECT_EQ(cli::RunList(session), cli::EXIT_UNIT);
     EXPECT_EQ(out.Text(), "unit-a\tfirmware 3.0.0 (not supported)\nunit-b\tnot readable\n");
+}
+
+// Another program holding the unit past the wait is named; nothing is done.
+TEST(CliSession, AUnitInUseByAnotherProgramIsNamed) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("unit.json");
+    QString error;
+    ASSERT_TRUE(WriteUnitFile(file, DefaultUnitImage(), error));
+    UnitLock other;
+    ASSERT_EQ(other.Take(file, 0), UnitLock::Outcome::Taken);
+    cli::CliRequest request;
+    request.simulate = true;
+    request.simulateFiles = {file};
+    cli::UnitSession session;
+    session.SetLockWaitMs(20);
+    ASSERT_EQ(session.Prepare(request), cli::EXIT_OK);
+    StreamCapture err(std::cerr);
+    EXPECT_EQ(session.Attach(), cli::EXIT_UNIT);
+    EXPECT_EQ(err.Text(), "tarvikctl: the Tarvik unit at " + file.toStdString() + " is in use by test_cli (process " +
+                              std::to_string(QCoreApplication::applicationPid()) +
+                              "); waited 0.02 s, nothing was done. Try again when it has finished\n");
 }
 
 TEST(CliSession, APermissionProblemPointsToTheUdevRule) {

@@ -10,6 +10,8 @@
 #include "model/Texts.h"
 #include "ui/AdvancedSettingDialogViewController.h"
 #include "ui/MainWindowViewController.h"
+#include "units/UnitSequence.h"
+#include "units/WriteWatcher.h"
 #include "ui/SettingDialogViewController.h"
 
 namespace tarvik {
@@ -67,7 +69,13 @@ void MainWindowViewController::RunWrite(int pedal, Write write) {
     const bool outermost = !stepRunning_;
     stepRunning_ = true;
     const std::string name = NameLabel(pedal)->text().toStdString();
+    UnitSequence sequence(simulated_, watcher_.get());
+    if (!BeginUnitSequence(sequence)) {
+        if (outermost) stepRunning_ = false;
+        return;
+    }
     const WriteResult result = write();
+    EndUnitSequence(sequence, true);
     switch (result.outcome) {
     case WriteOutcome::Stored:
         WritePedalContents(pedal);

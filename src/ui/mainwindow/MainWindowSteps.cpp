@@ -9,6 +9,8 @@
 #include "device/UnitFlows.h"
 #include "model/Texts.h"
 #include "ui/MainWindowViewController.h"
+#include "units/UnitSequence.h"
+#include "units/WriteWatcher.h"
 
 namespace tarvik {
 
@@ -81,6 +83,10 @@ void MainWindowViewController::UpdateAppWindow() {
             } else {
                 DetachSequence();
             }
+        } else if (reloadRequested_) {
+            reloadRequested_ = false;
+            // Read again as after a plug; without a unit there is nothing to read.
+            if (link_.HasDevice()) AttachSequence();
         } else if (resetRequested_) {
             resetRequested_ = false;
             RunFactoryReset();
@@ -103,8 +109,16 @@ void MainWindowViewController::AttachSequence() {
     attachRan_ = true;
     InitializeControls();
     SetExplanation(text::Tr(text::ExplanationConnected));
+    UnitSequence sequence(simulated_, watcher_.get());
+    if (!BeginUnitSequence(sequence)) {
+        InitializeControls();
+        emit unitRead(false);
+        return;
+    }
     ReadListener listener(*this);
     const ReadOutcome outcome = ReadUnit(link_, state_, listener);
+    EndUnitSequence(sequence, false);
+    FollowShownUnit();
     if (outcome == ReadOutcome::Unsupported) {
         InitializeControls();
         alertBox(text::Tr(text::UnsupportedFirmware));
@@ -119,16 +133,31 @@ void MainWindowViewController::AttachSequence() {
         emit unitRead(false);
         return;
     }
+    const QString details = tr("%1ペダル、ファームウェア %2.%3.%4")
+                                .arg(state_.NumberOfPedals)
+                                .arg(state_.VersionNumberMajor)
+                                .arg(state_.VersionNumberMinor)
+                                .arg(state_.VersionNumberRevision);
+    std::erase_if(unitDetails_, [this](const auto& d) { return d.first == link_.myDevice(); });
+    unitDetails_.emplace_back(link_.myDevice(), details);
+    RefreshUnitsMenu();
     emit unitRead(true);
 }
 
-void MainWindowViewController::DetachSequence() { InitializeControls(); }
+void MainWindowViewController::DetachSequence() {
+    InitializeControls();
+    FollowShownUnit();
+    RefreshUnitsMenu();
+}
 
 void MainWindowViewController::RunFactoryReset() {
     DeviceState& s = state_;
     s.InitialState = false;
     const int serial = link_.ConnectionSerial();
-    const int response = ConfirmBox(text::ProductTitle, text::Tr(text::ResetConfirm));
+    // The confirmation keeps its text and answers; below it, what the reset would lose for good.
+    std::string confirm = text::Tr(text::ResetConfirm);
+    OfferExportBeforeReset(confirm);
+    const int response = ConfirmBox(text::ProductTitle, confirm);
     if (response == ALERT_SECOND_BUTTON) {
         ConsoleLine(text::Tr(text::ConsoleCancelled));
         return;
@@ -145,10 +174,14 @@ void MainWindowViewController::RunFactoryReset() {
         alertBox(text::ResetFailed);
         return;
     }
+    UnitSequence sequence(simulated_, watcher_.get());
+    if (!BeginUnitSequence(sequence)) return;
     ResetListener listener(*this);
+    const ExchangeEnding ending = FactoryReset(link_, state_, listener);
+    EndUnitSequence(sequence, true);
     // A pedal that did not take its factory setting leaves the reset unfinished: say so, rather
     // than let the user take the unit for reset.
-    if (FactoryReset(link_, state_, listener) != ExchangeEnding::Answered) alertBox(text::ResetFailed);
+    if (ending != ExchangeEnding::Answered) alertBox(text::ResetFailed);
 }
 
 }  // namespace tarvik

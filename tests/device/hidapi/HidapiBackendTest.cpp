@@ -55,6 +55,15 @@ TEST(HidapiBackendIo, WritesGoOutAsSixteenBytesWithReportIdZeroFromOneIoThread) 
     }
 }
 
+// Identical units are told apart by the serial number each reports, where it reports one.
+TEST(HidapiBackendIo, EachUnitsSerialNumberIsItsOwn) {
+    HidInterfaceInfo second = Vendor("/dev/hidraw8");
+    second.serial = QStringLiteral("T-0042");
+    Rig rig({Vendor("/dev/hidraw7"), second});
+    EXPECT_EQ(rig.backend->SerialNumberOf("/dev/hidraw8"), "T-0042");
+    EXPECT_EQ(rig.backend->SerialNumberOf("/dev/hidraw7"), "");
+}
+
 TEST(HidapiBackendIo, NothingIsReadWhileNoAnswerIsAwaited) {
     Rig rig;
     auto node = rig.Open("/dev/hidraw7", EchoFirmware);

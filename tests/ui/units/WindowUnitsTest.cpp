@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window among several units and other programs: writes made elsewhere, choosing a unit,
+// snapshots to and from files, and a reset that names what it cannot bring back.
+#include <QAction>
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include "WindowFixture.h"
+#include "support/TestLanguage.h"
+#include "app/AppDelegate.h"
+#include "app/CommandLine.h"
+#include "app/MenuClass.h"
+#include "storage/UnitFile.h"
+#include "units/SimulatedUnits.h"
+#include "units/UnitLock.h"
+
+namespace tarvik::test {
+namespace {
+
+const char* const kLeftClick = "[設定されている機能] クリック\n[ボタン] 左";
+
+class WindowUnitsTest : public WindowTest {
+protected:
+    // The program on one simulated unit per file.
+    void StartApp(const std::vector<std::pair<const char*, UnitImage>>& units) {
+        QStringList arguments{"tarvik-config"};
+        QString error;
+        for (const auto& [name, image] : units) {
+            ASSERT_TRUE(WriteUnitFile(dir.filePath(name), image, error));
+            arguments << "--simulate=" + dir.filePath(name);
+        }
+        ASSERT_EQ(ParseCommandLine(arguments, options), -1);
+        app = std::make_unique<AppDelegate>(options);
+        SetAlertPresenter(&presenter);
+        app->Window().plugNPlay().SetTickIntervalMs(5);
+        app->Window().SetLockWaitMs(50);
+        app->Window().SetFileAsker([this](bool) { return askedFile; });
+        QObject::connect(&app->Window(), &MainWindowViewController::unitRead, [this](bool) { ++reads; });
+        app->Window().show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return reads > 0; }, 3000));
+    }
+    void TearDown() override { app.reset(); }
+    std::string Shown(int p) { return Text(app->Window(), "textboxPedal" + std::to_string(p) + "Contents"); }
+    UnitImage FileOf(const char* name) {
+        UnitImage image;
+        QString error;
+        EXPECT_TRUE(ReadUnitFile(dir.filePath(name), image, error)) << error.toStdString();
+        return image;
+    }
+    std::vector<std::string> UnitItems() {
+        std::vector<std::string> items;
+        for (QAction* a : app->Menu().UnitsMenu()->actions()) items.push_back(a->text().toStdString());
+        return items;
+    }
+
+    QTemporaryDir dir;
+    StartOptions options;
+    std::unique_ptr<AppDelegate> app;
+    QString askedFile;
+};
+
+TEST_F(WindowUnitsTest, AWriteByAnotherProgramIsShownWithoutAPlug) {
+    PINS_JAPANESE_TEXTS();
+    StartApp({{"a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})})}});
+    EXPECT_EQ(Shown(2), kLeftClick);
+    QString error;
+    const int before = reads;
+    ASSERT_TRUE(WriteUnitFile(dir.filePath("a.json"), Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {4})}), error));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reads > before; }, 3000));
+    EXPECT_EQ(Shown(2), "[設定されている機能] クリック\n[ボタン] 中央");
+    EXPECT_TRUE(presenter.All().empty());
+}
+
+// F5 reads the unit again; another program holding the unit past the wait is named.
+TEST_F(WindowUnitsTest, ReloadWaitsForAnotherProgramAndNamesIt) {
+    PINS_JAPANESE_TEXTS();
+    StartApp({{"a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})})}});
+    QAction* reload = app->Window().findChild<QAction*>("menuItemReload");
+    ASSERT_NE(reload, nullptr);
+    EXPECT_EQ(reload->shortcut(), QKeySequence(Qt::Key_F5));
+    UnitLock other;
+    ASSERT_EQ(other.Take(dir.filePath("a.json"), 0), UnitLock::Outcome::Taken);
+    reload->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !presenter.All().empty(); }, 3000));
+    EXPECT_EQ(presenter.Texts()[0], "Tarvikは他のプログラム（test_ui_units、プロセスID " +
+                                        std::to_string(QCoreApplication::applicationPid()) +
+                                        "）が使用中です。\r\nそのプログラムが終わってから、もう一度お試し下さい。");
+    other.Release();
+    const int before = reads;
+    reload->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reads > before; }, 3000));
+    EXPECT_EQ(Shown(2), kLeftClick);
+}
+
+TEST_F(WindowUnitsTest, TwoUnitsAreListedOneIsChosenAndPulledOut) {
+    PINS_JAPANESE_TEXTS();
+    StartApp({{"a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})})},
+              {"b.json", Unit(std::vector<PedalImage>(5, Pedal(1, {4})), {2, 4, 7})}});
+    EXPECT_EQ(State().NumberOfPedals, 3);  // the first is the default
+    EXPECT_EQ(UnitItems(), std::vector<std::string>({"a.json  (3ペダル、ファームウェア 2.1.0)", "b.json"}));
+
+    const int before = reads;
+    app->Menu().UnitsMenu()->actions().at(1)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reads > before && State().NumberOfPedals == 5; }, 3000));
+    EXPECT_EQ(app->Window().width(), 1130);
+    EXPECT_EQ(UnitItems(), std::vector<std::string>({"a.json  (3ペダル、ファームウェア 2.1.0)",
+                                                     "b.json  (5ペダル、ファームウェア 2.4.7)"}));
+    EXPECT_TRUE(app->Menu().UnitsMenu()->actions().at(1)->isChecked());
+
+    app->Window().findChild<QAction*>("menuItemSimulationUnplug1")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app->Window().width() == 680; }, 3000));
+    window.reset();
+    EXPECT_EQ(Text(app->Window(), "labelMainWindowExplanation"), kNoUnitExplanation);
+    EXPECT_EQ(UnitItems(), std::vector<std::string>({"a.json  (3ペダル、ファームウェア 2.1.0)"}));
+}
+
+TEST_F(WindowUnitsTest, AnExportImportedAgainGivesTheSameRecordsAndAnotherPedalCountIsRefused) {
+    PINS_JAPANESE_TEXTS();
+    const UnitImage original = Unit({Pedal(1, {1}), Pedal(0, {0, 0x28}), Pedal(1, {4})});
+    StartApp({{"a.json", original}});
+    askedFile = dir.filePath("snapshot.json");
+    app->Window().ExportSettings();
+    EXPECT_EQ(presenter.Texts().back(), "設定を snapshot.json に書き出しました。");
+
+    QString error;
+    const int before = reads;
+    ASSERT_TRUE(WriteUnitFile(dir.filePath("a.json"), Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})}), error));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reads > before; }, 3000));
+    presenter.Clear();
+    presenter.QueueResponse(ALERT_FIRST_BUTTON);
+    app->Window().ImportSettings();
+    ASSERT_EQ(presenter.Texts().size(), 2u);
+    EXPECT_EQ(presenter.Texts()[0], "次のペダルの設定がTarvikと異なります。書き込みますか？\r\n左ペダル、右ペダル");
+    EXPECT_EQ(presenter.Texts()[1], "2個のペダルの設定を書き込み、読み返して確かめました。");
+    const UnitImage now = FileOf("a.json");
+    for (std::size_t p = 0; p < 3; ++p) {
+        EXPECT_EQ(now.pedals[p].mode, original.pedals[p].mode) << p;
+        EXPECT_EQ(now.pedals[p].common, original.pedals[p].common) << p;
+    }
+
+    ASSERT_TRUE(WriteUnitFile(dir.filePath("two.json"), Unit({Pedal(1, {4}), Pedal(1, {4})}), error));
+    askedFile = dir.filePath("two.json");
+    presenter.Clear();
+    app->Window().ImportSettings();
+    EXPECT_EQ(presenter.Texts(), std::vector<std::string>({"このファイルは2ペダルのユニットの設定です。このTarvikは3ペダルです。"
+                                                           "何も書き込みませんでした。"}));
+}
+
+TEST_F(WindowUnitsTest, TheResetConfirmationNamesAPedalOfSeveralChords) {
+    PINS_JAPANESE_TEXTS();
+    StartApp({{"a.json", Unit({Pedal(1, {1}), Pedal(9, {0x2c, 0x0a, 0x10, 0x03, 0, 0, 2, 4, 5}), Pedal(1, {1})})}});
+    presenter.QueueResponse(ALERT_SECOND_BUTTON);  // no export first
+    presenter.QueueResponse(ALERT_SECOND_BUTTON);  // and no reset
+    app->Window().RequestFactoryReset();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return presenter.All().size() >= 2; }, 3000));
+    EXPECT_EQ(presenter.All()[0].text,
+              "次のペダルの設定は、工場出荷状態に戻すと元に戻せません：左ペダル\r\n先に設定をファイルに書き出しますか？");
+    EXPECT_EQ(presenter.All()[1].text,
+              "このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
+              "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．\r\n\r\n"
+              "次のペダルの設定（複数の同時キー出力）は、工場出荷状態に戻すと元に戻せません：左ペダル");
+    EXPECT_EQ(FileOf("a.json").pedals[1].mode, 9);
+}
+
+}  // namespace
+}  // namespace tarvik::test
