@@ -11,6 +11,7 @@
 
 #include "storage/NativeName.h"
 #include "storage/SafeFile.h"
+#include "storage/TemporaryFiles.h"
 #include "support/FileKinds.h"
 
 namespace tarvik::test {
@@ -217,6 +218,41 @@ TEST(SafeFile, ATemporaryFileOfAProcessThatEndedGoesWithTheNextSave) {
     ASSERT_TRUE(WriteFileAtomically(kinds.Path("file"), kNew, Existing::Replace, error)) << error.toStdString();
     EXPECT_EQ(kinds.Fingerprint(stale), "missing");
     EXPECT_NE(kinds.Fingerprint(".file.tmp-1-2e"), "missing");
+}
+
+// A signal in the middle of a save takes the temporary file with it and still ends the program as
+// it would have; an ignored signal leaves the save alone.
+TEST(TemporaryFileGuard, ASignalDuringASaveRemovesTheTemporaryAndStillEndsTheProgram) {
+    for (const int sig : {SIGINT, SIGTERM, SIGHUP}) {
+        Kinds kinds;
+        kinds.Put(".file.tmp-x", "half a file");
+        const QByteArray temp = kinds.Native(".file.tmp-x");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            TemporaryFileGuard guard(temp);
+            ::raise(sig);
+            ::_exit(0);
+        }
+        ASSERT_GT(child, 0);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << sig;
+        EXPECT_EQ(kinds.Fingerprint(".file.tmp-x"), "missing") << sig;
+    }
+    Kinds kinds;
+    kinds.Put(".file.tmp-x", "half a file");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGTERM, SIG_IGN);
+        TemporaryFileGuard guard(kinds.Native(".file.tmp-x"));
+        ::raise(SIGTERM);
+        ::_exit(7);
+    }
+    ASSERT_GT(child, 0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 7);
+    EXPECT_NE(kinds.Fingerprint(".file.tmp-x"), "missing");
 }
 
 TEST(NativeName, NamesThatAreNotUtf8KeepTheirBytesAndShowEscaped) {
