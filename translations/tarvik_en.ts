@@ -2004,6 +2004,10 @@ The settings of these pedals (several keys at once) cannot be brought back after
         <translation>The settings of these pedals cannot be brought back after a factory reset: %1<byte value="xd"/>
 Export the settings to a file first?</translation>
     </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>tarvik::MenuClass</name>

@@ -16,6 +16,7 @@
 #include "sim/SimulatedUnit.h"
 #include "support/Builders.h"
 #include "support/ScriptedPresenter.h"
+#include "support/TestLanguage.h"
 #include "support/Widgets.h"
 #include "ui/MainWindowViewController.h"
 #include "ui/SettingDialogViewController.h"
@@ -23,11 +24,15 @@
 namespace tarvik::test {
 
 inline const char* const kNoUnitExplanation =
-    "Tarvikを接続して下さい。Tarvikは自動的に認識されます。\n"
-    "Tarvikの設定を行わない場合、このプログラムを終了して下さい。";
+    Lang("Tarvikを接続して下さい。Tarvikは自動的に認識されます。\n"
+         "Tarvikの設定を行わない場合、このプログラムを終了して下さい。",
+         "Please connect the Tarvik. It is recognised automatically.\n"
+         "If you do not want to set up the Tarvik, please quit this program.");
 inline const char* const kConnectedExplanation =
-    "Tarvikの現在の設定が下に表示されています。\n"
-    "設定を変更する場合、設定したいペダルに対応するボタンをクリックしてTarvikの出力を設定して下さい。";
+    Lang("Tarvikの現在の設定が下に表示されています。\n"
+         "設定を変更する場合、設定したいペダルに対応するボタンをクリックしてTarvikの出力を設定して下さい。",
+         "The current settings of the Tarvik are shown below.\n"
+         "To change a setting, click the button of the pedal you want to set and set the output of the Tarvik.");
 
 class WindowTest : public testing::Test {
 protected:
@@ -79,7 +84,9 @@ protected:
     void ExpectNoUnitLook() const {
         EXPECT_EQ(window->width(), 680);
         EXPECT_EQ(Explanation(), kNoUnitExplanation);
-        const char* names[] = {"中央ペダル", "左ペダル", "右ペダル", "左端ペダル", "右端ペダル"};
+        const char* names[] = {Lang("中央ペダル", "Center pedal"), Lang("左ペダル", "Left pedal"),
+                               Lang("右ペダル", "Right pedal"), Lang("左端ペダル", "Far-left pedal"),
+                               Lang("右端ペダル", "Far-right pedal")};
         for (int p = 0; p < 5; ++p) {
             const std::string n = std::to_string(p);
             EXPECT_EQ(Text(*window, "labelPedal" + n + "Name"), names[p]) << p;

@@ -171,7 +171,7 @@ void MainWindowViewController::RunFactoryReset() {
     // box was open has not even been read yet.
     if (link_.ConnectionSerial() != serial) {
         InitializeControls();
-        alertBox(text::ResetFailed);
+        alertBox(text::Tr(text::ResetFailed));
         return;
     }
     UnitSequence sequence(simulated_, watcher_.get());
@@ -181,7 +181,7 @@ void MainWindowViewController::RunFactoryReset() {
     EndUnitSequence(sequence, true);
     // A pedal that did not take its factory setting leaves the reset unfinished: say so, rather
     // than let the user take the unit for reset.
-    if (ending != ExchangeEnding::Answered) alertBox(text::ResetFailed);
+    if (ending != ExchangeEnding::Answered) alertBox(text::Tr(text::ResetFailed));
 }
 
 }  // namespace tarvik

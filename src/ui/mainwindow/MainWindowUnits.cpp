@@ -24,8 +24,9 @@ namespace {
 
 QString PedalList(int count, const std::vector<int>& pedals) {
     QStringList names;
-    for (const int p : pedals) names << QString::fromStdString(ShownPedalName(count, p));
-    return names.join(QStringLiteral("、"));
+    for (const int p : pedals) names << QString::fromStdString(DisplayedPedalName(ShownPedalName(count, p)));
+    // The separator between the names is the language's own.
+    return names.join(MainWindowViewController::tr("、"));
 }
 
 }  // namespace

@@ -84,7 +84,6 @@ protected:
 };
 
 TEST_F(AdvancedDialogTest, EachTabWritesTheRecordItsControlsSay) {
-    PINS_JAPANESE_TEXTS();
     const struct {
         const char* name;
         int startMode;  // with the marked bytes; none of them shows in a tab
@@ -113,7 +112,7 @@ TEST_F(AdvancedDialogTest, EachTabWritesTheRecordItsControlsSay) {
         {"shift+a, slowest, until release", 0xFF, {"RK_checkboxLeftShift", "RK_spinRate=0.1", "RK_buttonOK"}, 5,
          {0x02, 0x04, 0x13, 0x14, 0x15, 0x16, 0, 0, 0, 0, 1, 0, 0}},
         {"ralt alone, fastest, most repeats, most acceleration", 0xFF,
-         {"RK_listboxKeys=なし", "RK_checkboxRightAlt", "RK_spinRate=6553.5", "RK_radiobuttonSetNumber",
+         {Lang("RK_listboxKeys=なし", "RK_listboxKeys=None"), "RK_checkboxRightAlt", "RK_spinRate=6553.5", "RK_radiobuttonSetNumber",
           "RK_spinRepeats=65535", "RK_checkboxAccelerated", "RK_spinAccelerate=65535", "RK_buttonOK"},
          5, {0x40, 0x00, 0x13, 0x14, 0x15, 0x16, 1, 255, 255, 255, 255, 255, 255}},
         {"pointer lower left", 0xFF,
@@ -141,7 +140,7 @@ TEST_F(AdvancedDialogTest, EachTabWritesTheRecordItsControlsSay) {
         {"ctrl+c on press", 0xFF, {"OC_Press_checkboxLeftCtrl", "OC_Press_listboxKeys=c", "OC_buttonOK"}, 10,
          Marked({1, 0x01, 6, 0, 0})},
         {"rshift+Enter on release only", 0xFF,
-         {"OC_Press_checkboxOutput", "OC_Release_checkboxOutput", "OC_Release_listboxKeys=Enter (Return)",
+         {"OC_Press_checkboxOutput", "OC_Release_checkboxOutput", Lang("OC_Release_listboxKeys=Enter (Return)", "OC_Release_listboxKeys=Enter"),
           "OC_Release_checkboxRightShift", "OC_buttonOK"},
          10, Marked({2, 0, 0, 0x20, 40})},
     };
@@ -184,15 +183,17 @@ TEST_F(AdvancedDialogTest, APedalsRecordOpensItsTabAndComesBackThroughTheControl
 }
 
 TEST_F(AdvancedDialogTest, SeveralChordsAreListedAndOnlyTheFirstIsWritten) {
-    PINS_JAPANESE_TEXTS();
     auto dialog = Open(9, {0x2C, 0x0A, 0x10, 0x83, 0, 5, 0x01, 6}, {0x02, 5, 0, 0, 0, 0, 0, 0x00, 6, 7});
     auto* list = Find<QListWidget>(*dialog, "PSKO_listboxOutput");
     std::vector<std::string> lines;
     for (int i = 0; i < list->count(); ++i) lines.push_back(list->item(i)->text().toStdString());
-    EXPECT_EQ(lines, (std::vector<std::string>{"[(左)control] + [c]", "[(左)shift] + [b]", "[c] + [d]"}));
+    EXPECT_EQ(lines, (std::vector<std::string>{Lang("[(左)control] + [c]", "[Left Ctrl] + [c]"),
+                                               Lang("[(左)shift] + [b]", "[Left Shift] + [b]"), "[c] + [d]"}));
     EXPECT_EQ(Text(*dialog, "PSKO_labelSeveralChords"),
-              "このペダルには3個の出力があります。2番目以降の出力は書き込めないため、"
-              "書き込むと1番目の出力だけの設定になります。");
+              Lang("このペダルには3個の出力があります。2番目以降の出力は書き込めないため、"
+                   "書き込むと1番目の出力だけの設定になります。",
+                   "This pedal has 3 outputs. The second and later outputs cannot be written: "
+                   "writing keeps only the first output."));
     Click(*dialog, "PSKO_buttonOK");
     EXPECT_EQ(Written(*dialog, 9, {}), std::make_pair(9, CommonRecord{0x2C, 0x0A, 0x10, 0x81, 0, 5, 0x01, 6}));
     EXPECT_EQ(Text(*Open(9, {10, 10, 0, 0x01, 0, 1, 0, 4}), "PSKO_labelSeveralChords"), "");
@@ -206,16 +207,15 @@ TEST_F(AdvancedDialogTest, ClosedWithoutWritingItHandsBackNothing) {
 }
 
 TEST_F(AdvancedDialogTest, WritingNeedsWhatTheSettingNeeds) {
-    PINS_JAPANESE_TEXTS();
     auto dialog = Open(1, {0});  // no click code a tab shows: the tab opens as it always does
     EXPECT_EQ(CurrentTab(*dialog), "tabClick");
     EXPECT_TRUE(Checked(*dialog, "C_radiobuttonLeftClick"));
     EXPECT_FALSE(Enabled(*dialog, "C_spinFirstMs")) << "the timing is a double click's";
     Click(*dialog, "C_checkboxPluralButtonSimultaneousClick");
     EXPECT_FALSE(Enabled(*dialog, "C_buttonOK"));
-    EXPECT_EQ(Text(*dialog, "C_labelHint"), "同時にクリックするボタンを選んでください。");
+    EXPECT_EQ(Text(*dialog, "C_labelHint"), Lang("同時にクリックするボタンを選んでください。", "Choose the buttons to click together."));
     EXPECT_FALSE(Enabled(*dialog, "MC_buttonOK"));
-    EXPECT_EQ(Text(*dialog, "MC_labelHint"), "モディファイアを1つ以上選んでください。");
+    EXPECT_EQ(Text(*dialog, "MC_labelHint"), Lang("モディファイアを1つ以上選んでください。", "Choose at least one modifier."));
     Click(*dialog, "MC_checkboxRightShift");
     EXPECT_TRUE(Enabled(*dialog, "MC_buttonOK"));
     EXPECT_FALSE(Enabled(*dialog, "MC_spinIntervalMs"));

@@ -10,13 +10,14 @@ class AttachReadTest : public WindowTest {};
 
 // What is read and stored is the read flow's; here, what the window makes of it.
 TEST_F(AttachReadTest, ShowsEveryPedalReadOnceAndGoesBackToNoUnitWhenUnplugged) {
-    PINS_JAPANESE_TEXTS();
     // A count above five is read as five.
     Start(Unit({Pedal(0, {0x01, 4}), Pedal(1, {7}), Pedal(0), Pedal(0), Pedal(0)}, {2, 1, 0}, 7));
     ASSERT_TRUE(ReadEnds());
     EXPECT_EQ(Explanation(), kConnectedExplanation);
-    EXPECT_EQ(PedalText(0), "[設定されている機能] キー出力\n[キー] a\n[キー説明] Shiftプラスこのキーで大文字 A\n"
-                       "[モディファイア] (左)control");
+    EXPECT_EQ(PedalText(0), Lang("[設定されている機能] キー出力\n[キー] a\n[キー説明] Shiftプラスこのキーで大文字 A\n"
+                                 "[モディファイア] (左)control",
+                                 "[Function] Key output\n[Key] a\n[Key explanation] Shift plus this key: capital A\n"
+                                 "[Modifiers] Left Ctrl"));
     for (int p = 0; p < 5; ++p) {
         EXPECT_TRUE(Standard(p)->isEnabled()) << p;
         EXPECT_TRUE(Find(*window, "textboxPedal" + std::to_string(p) + "Contents")->isVisible()) << p;
@@ -39,27 +40,25 @@ TEST_F(AttachReadTest, ShowsEveryPedalReadOnceAndGoesBackToNoUnitWhenUnplugged) 
 }
 
 TEST_F(AttachReadTest, FirmwareFromMajorVersionThreeIsRefusedAndTheProgramEnds) {
-    PINS_JAPANESE_TEXTS();
     for (const auto& [major, refused] : {std::pair{3, true}, {255, true}, {2, false}}) {
         SCOPED_TRACE(major);
         Start(Unit({Pedal(1, {1})}, {static_cast<std::uint8_t>(major), 255, 255}));
         EXPECT_EQ(ReadEnds(), !refused);
         EXPECT_EQ(exitStatus, refused ? std::optional<int>(0) : std::nullopt);
-        EXPECT_EQ(presenter.Texts(), refused ? std::vector<std::string>{"このバージョンは対応しておりません"}
+        EXPECT_EQ(presenter.Texts(), refused ? std::vector<std::string>{Lang("このバージョンは対応しておりません", "This version is not supported")}
                                              : std::vector<std::string>{});
         EXPECT_EQ(Standard(0)->isEnabled(), !refused);
     }
 }
 
 TEST_F(AttachReadTest, AFailedExchangeTellsTheUserAndLeavesTheNoUnitLookUntilAttachedAgain) {
-    PINS_JAPANESE_TEXTS();
     const struct {
         const char* what;
         void (*breakIt)(SimulatedUnit&);
         std::vector<std::string> texts;
     } cases[] = {
-        {"unanswered", [](SimulatedUnit& u) { u.SetSilentCommands({GET_ADDITIONAL_DATA}); }, {"タイムアウト"}},
-        {"not taken", [](SimulatedUnit& u) { u.SetFailSends(true); }, {"送信エラー"}},
+        {"unanswered", [](SimulatedUnit& u) { u.SetSilentCommands({GET_ADDITIONAL_DATA}); }, {Lang("タイムアウト", "Time-out")}},
+        {"not taken", [](SimulatedUnit& u) { u.SetFailSends(true); }, {Lang("送信エラー", "Send error")}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -74,12 +73,12 @@ TEST_F(AttachReadTest, AFailedExchangeTellsTheUserAndLeavesTheNoUnitLookUntilAtt
 }
 
 TEST_F(AttachReadTest, UnitThatMayNotBeOpenedPointsToTheUdevRuleUntilItCanBe) {
-    PINS_JAPANESE_TEXTS();
     Start(Unit({Pedal(1, {1})}), false);
     unit->SetOpenResult(OpenResult::PermissionDenied);
     unit->Plug();
     // The second line names the rule as this machine has it (tested with made-up folders elsewhere).
-    const std::string hint = "Tarvikが接続されていますが、アクセス権がないため開くことができません。\nudevルール ";
+    const std::string hint = Lang("Tarvikが接続されていますが、アクセス権がないため開くことができません。\nudevルール ",
+                                  "A Tarvik is connected, but it cannot be opened: access is denied.\n");
     ASSERT_TRUE(QTest::qWaitFor([&] { return Explanation().starts_with(hint); }, 3000)) << Explanation();
     EXPECT_FALSE(Standard(0)->isEnabled());
     unit->Unplug();

@@ -7,9 +7,13 @@ namespace tarvik::test {
 namespace {
 
 const char* const kConfirmText =
-    "このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
-    "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．";
-const char* const kResetFailed = "エラーが発生しました。¥r¥nこのTarvikの設定を工場出荷状態に戻すことができませんでした。";
+    Lang("このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
+         "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．",
+         "This returns the settings of this Tarvik to the factory state. Are you sure?\r\n"
+         "Click [OK] to return to the factory state, or [Cancel] to do nothing.");
+const char* const kResetFailed =
+    Lang("エラーが発生しました。¥r¥nこのTarvikの設定を工場出荷状態に戻すことができませんでした。",
+         "An error occurred.\r\nThe settings of this Tarvik could not be returned to the factory state.");
 
 class FactoryResetTest : public WindowTest {
 protected:
@@ -21,7 +25,6 @@ protected:
 };
 
 TEST_F(FactoryResetTest, ConfirmedResetWritesTheFactorySettingAndRedescribesThePedals) {
-    PINS_JAPANESE_TEXTS();
     Start(Unit(std::vector<PedalImage>(5, Pedal(7, {0xA0, 0xA1, 0xA2}))));
     ASSERT_TRUE(ReadEnds());
     presenter.QueueResponse(ALERT_FIRST_BUTTON);
@@ -33,16 +36,16 @@ TEST_F(FactoryResetTest, ConfirmedResetWritesTheFactorySettingAndRedescribesTheP
     EXPECT_EQ(console.Lines().back(),
               "The selected Tarvik ddddis returning to the initial state in time of factory shipment.");
     EXPECT_EQ(unit->CommandCount(SET_OUTPUT_MODE_AND_DATA), 5);
-    EXPECT_EQ(PedalText(0), "[設定されている機能] クリック\n[ボタン] 左");
-    EXPECT_EQ(PedalText(3), "[設定されている機能] キー出力\n[キー] ←\n[キー説明] 左矢印\n[モディファイア] なし");
+    EXPECT_EQ(PedalText(0), Lang("[設定されている機能] クリック\n[ボタン] 左", "[Function] Click\n[Button] Left"));
+    EXPECT_EQ(PedalText(3), Lang("[設定されている機能] キー出力\n[キー] ←\n[キー説明] 左矢印\n[モディファイア] なし",
+                                 "[Function] Key output\n[Key] Left\n[Key explanation] Left arrow\n[Modifiers] None"));
     EXPECT_TRUE(Standard(4)->isEnabled());
 }
 
 TEST_F(FactoryResetTest, ReturnCancelsAndOtherAnswersAreLogged) {
-    PINS_JAPANESE_TEXTS();
     Start(Unit({Pedal(1, {1})}));
     ASSERT_TRUE(ReadEnds());
-    for (const auto& [response, line] : {std::pair{0, "キャンセルしました"}, {1002, "その他:1002"}}) {
+    for (const auto& [response, line] : {std::pair{0, Lang("キャンセルしました", "Cancelled")}, {1002, "その他:1002"}}) {
         if (response) presenter.QueueResponse(response);  // none: the default, what Return gives
         Reset(presenter.All().size() + 1);
         EXPECT_EQ(console.Lines().back(), line);
@@ -52,14 +55,13 @@ TEST_F(FactoryResetTest, ReturnCancelsAndOtherAnswersAreLogged) {
 }
 
 TEST_F(FactoryResetTest, ResetThatCannotReachTheUnitEndsWithTheFailureText) {
-    PINS_JAPANESE_TEXTS();
     const struct {
         const char* what;
         bool plugged;
         std::vector<std::string> texts;
     } cases[] = {
         {"no unit", false, {kConfirmText, kResetFailed}},
-        {"parameters unanswered", true, {kConfirmText, "タイムアウト", kResetFailed}},
+        {"parameters unanswered", true, {kConfirmText, Lang("タイムアウト", "Time-out"), kResetFailed}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -21,14 +21,15 @@ protected:
 };
 
 TEST_F(LayoutTest, PedalCountSetsWidthColumnsNamesTitlesAndVisibility) {
-    PINS_JAPANESE_TEXTS();
     // The names for each count are the pedal names' own; a count outside the unit's range changes
     // neither width, visibility nor names.
+    const std::string right = Lang("右ペダル", "Right pedal");
+    const std::string farRight = Lang("右端ペダル", "Far-right pedal");
     const struct {
         int count, width, shift;
-        const char* name2;  // pedal 2's name
-    } layouts[] = {{0, 680, 0, "右ペダル"},   {1, 680, 0, "右ペダル"},    {2, 680, 0, "右ペダル"}, {3, 680, 0, "右ペダル"},
-                   {4, 905, 225, "右端ペダル"}, {5, 1130, 225, "右ペダル"}, {7, 680, 0, "右ペダル"}};
+        std::string name2;  // pedal 2's name
+    } layouts[] = {{0, 680, 0, right},      {1, 680, 0, right},    {2, 680, 0, right}, {3, 680, 0, right},
+                   {4, 905, 225, farRight}, {5, 1130, 225, right}, {7, 680, 0, right}};
     Start(Unit({}), /*plugged=*/false);
     for (const auto& c : layouts) {
         SCOPED_TRACE(c.count);
@@ -45,8 +46,8 @@ TEST_F(LayoutTest, PedalCountSetsWidthColumnsNamesTitlesAndVisibility) {
         EXPECT_EQ(W("labelPedal", 3, "Name")->x(), 15);
         EXPECT_EQ(W("buttonSetPedal", 4, "Standard")->x(), 915);
         EXPECT_EQ(Text(*window, "labelPedal2Name"), c.name2);
-        EXPECT_EQ(Text(*window, "buttonSetPedal2Standard"), std::string(c.name2) + "の設定（標準）");
-        EXPECT_EQ(Text(*window, "buttonSetPedal2Advanced"), std::string(c.name2) + "の設定（高度）");
+        EXPECT_EQ(Text(*window, "buttonSetPedal2Standard"), EnglishRun() ? "Standard: " + c.name2 : c.name2 + "の設定（標準）");
+        EXPECT_EQ(Text(*window, "buttonSetPedal2Advanced"), EnglishRun() ? "Advanced: " + c.name2 : c.name2 + "の設定（高度）");
         for (int p = 0; p < 5; ++p) {
             const bool shown = p < 3 || (p == 3 && c.count >= 4 && c.count <= 5) || (p == 4 && c.count == 5);
             EXPECT_EQ(W("labelPedal", p, "Name")->isVisible(), shown) << p;

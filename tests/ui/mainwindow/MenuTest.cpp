@@ -49,7 +49,6 @@ protected:
 // has an access key of its own, F10 opens the first menu and the arrows move along the bar, Alt and
 // a letter open a menu, a letter picks an item.
 TEST_F(MenuTest, EveryCommandDoesItsOneThingAndIsReachedFromTheKeyboard) {
-    PINS_JAPANESE_TEXTS();
     StartApp({"tarvik-config", "--simulate"});
     MainWindowViewController& w = app->Window();
     auto* standard0 = w.findChild<QPushButton*>("buttonSetPedal0Standard");
@@ -103,8 +102,9 @@ TEST_F(MenuTest, EveryCommandDoesItsOneThingAndIsReachedFromTheKeyboard) {
     QTest::keyClick(&w, Qt::Key_F1);
     const std::vector<std::string> texts = presenter.Texts();
     ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0], "Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5");
-    const std::string intro = "クイックスタートガイドは、下記からダウンロードすることができます。\r\nfile:///";
+    EXPECT_EQ(texts[0], Lang("Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5", "Oremba Tarvik app\r\nVersion: 2.2.5"));
+    const std::string intro = Lang("クイックスタートガイドは、下記からダウンロードすることができます。\r\nfile:///",
+                                   "The quick start guide can be downloaded from:\r\nfile:///");
     EXPECT_EQ(texts[1].substr(0, intro.size()), intro);
     const std::string address = texts[1].substr(intro.size() - 8);
     // The guide it opens in the browser, and still names, is there (installed, or in the source tree).
@@ -122,7 +122,6 @@ TEST_F(MenuTest, EveryCommandDoesItsOneThingAndIsReachedFromTheKeyboard) {
 // Off on a fresh configuration: the advanced buttons are as they always were, and say why. On, every
 // pedal of the unit has one that opens its dialog; the choice outlives the program.
 TEST_F(MenuTest, AdvancedSettingsAreOffUntilTurnedOnAndTheChoiceIsKept) {
-    PINS_JAPANESE_TEXTS();
     QSettings(QStringLiteral("Oremba"), QStringLiteral("tarvik-config")).clear();
     QTemporaryDir dir;
     const char* click = R"({"mode": 1, "common": "01 00 00 00 00 00 00 00 00 00 00 00 00"})";
@@ -146,13 +145,15 @@ TEST_F(MenuTest, AdvancedSettingsAreOffUntilTurnedOnAndTheChoiceIsKept) {
             EXPECT_EQ(button->isEnabled(), on) << p;
             EXPECT_EQ(button->isVisible(), on || p < 3) << p;
             EXPECT_EQ(button->toolTip().toStdString(),
-                      on ? "" : "高度な設定を使うには、「Tarvik」メニューの「高度な設定を使う」をオンにして下さい。") << p;
+                      on ? "" : Lang("高度な設定を使うには、「Tarvik」メニューの「高度な設定を使う」をオンにして下さい。",
+                                     "To use the advanced settings, turn on \"Use advanced settings\" in the \"Tarvik\" menu."))
+                << p;
         }
         if (on) {
             Click(w, "buttonSetPedal3Advanced");
             auto* dialog = w.findChild<AdvancedSettingDialogViewController*>();
             ASSERT_TRUE(dialog && dialog->isVisible());
-            EXPECT_EQ(dialog->windowTitle().toStdString(), "高度な設定 左端ペダル");
+            EXPECT_EQ(dialog->windowTitle().toStdString(), Lang("高度な設定 左端ペダル", "Advanced settings Far-left pedal"));
             dialog->reject();
         }
         app.reset();
@@ -160,15 +161,14 @@ TEST_F(MenuTest, AdvancedSettingsAreOffUntilTurnedOnAndTheChoiceIsKept) {
 }
 
 TEST_F(MenuTest, SimulatedModeRunsOnTheUnitFile) {
-    PINS_JAPANESE_TEXTS();
     QTemporaryDir dir;
     const QString good = WriteFile(dir, "good.json", R"({"firmware": [2, 0, 1], "pedals": [{"mode": 1,
         "common": "02 00 00 00 00 00 00 00 00 00 00 00 00"}]})");
     StartApp({"tarvik-config", "--simulate=" + good});
     auto* text0 = app->Window().findChild<QPlainTextEdit*>("textboxPedal0Contents");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !text0->toPlainText().isEmpty(); }, 3000));
-    EXPECT_EQ(text0->toPlainText().toStdString(), "[設定されている機能] クリック\n[ボタン] 右");
-    EXPECT_EQ(app->Window().findChild<QLabel*>("labelPedal0Name")->text().toStdString(), "ペダル");
+    EXPECT_EQ(text0->toPlainText().toStdString(), Lang("[設定されている機能] クリック\n[ボタン] 右", "[Function] Click\n[Button] Right"));
+    EXPECT_EQ(app->Window().findChild<QLabel*>("labelPedal0Name")->text().toStdString(), Lang("ペダル", "Pedal"));
 }
 
 }  // namespace

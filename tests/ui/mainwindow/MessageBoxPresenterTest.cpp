@@ -55,20 +55,28 @@ void Press(QMessageBox& box, Qt::Key key) { QTest::keyClick(&box, key); }
 // of its lines on one line of a box wide enough for it (the longest line of the program's boxes is
 // the out-of-standard warning's).
 TEST(MessageBoxPresenterTest, BoxesShowTheNameAndTheirLinesAndAConfirmationDefaultsToCancel) {
-    PINS_JAPANESE_TEXTS();
     // As the program gives them, and as the box shows them.
-    const std::pair<const char*, const char*> version = {"Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5",
-                                                         "Oremba Tarvik Macアプリ\nバージョン: 2.2.5"};
+    const std::pair<const char*, const char*> version = {
+        Lang("Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5", "Oremba Tarvik app\r\nVersion: 2.2.5"),
+        Lang("Oremba Tarvik Macアプリ\nバージョン: 2.2.5", "Oremba Tarvik app\nVersion: 2.2.5")};
     const std::pair<const char*, const char*> reset = {
-        "このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
-        "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．",
-        "このTarvikの設定を工場出荷状態に戻します．よろしいですか？\n"
-        "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．"};
+        Lang("このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
+             "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．",
+             "This returns the settings of this Tarvik to the factory state. Are you sure?\r\n"
+             "Click [OK] to return to the factory state, or [Cancel] to do nothing."),
+        Lang("このTarvikの設定を工場出荷状態に戻します．よろしいですか？\n"
+             "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．",
+             "This returns the settings of this Tarvik to the factory state. Are you sure?\n"
+             "Click [OK] to return to the factory state, or [Cancel] to do nothing.")};
     const std::pair<const char*, const char*> outOfStandard = {
-        "このペダルに設定されている内容は，標準設定の範囲を超えています．\r\n"
-        "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] をクリックして下さい．",
-        "このペダルに設定されている内容は，標準設定の範囲を超えています．\n"
-        "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] をクリックして下さい．"};
+        Lang("このペダルに設定されている内容は，標準設定の範囲を超えています．\r\n"
+             "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] をクリックして下さい．",
+             "The setting of this pedal is beyond the standard setting.\r\n"
+             "Click [OK] to set it within the standard, or [Cancel] to go back to the main window without doing anything."),
+        Lang("このペダルに設定されている内容は，標準設定の範囲を超えています．\n"
+             "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] をクリックして下さい．",
+             "The setting of this pedal is beyond the standard setting.\n"
+             "Click [OK] to set it within the standard, or [Cancel] to go back to the main window without doing anything.")};
     const struct {
         const char* what;
         bool confirmation;
@@ -96,9 +104,10 @@ TEST(MessageBoxPresenterTest, BoxesShowTheNameAndTheirLinesAndAConfirmationDefau
         EXPECT_EQ(seen.text.toStdString(), "Oremba Tarvik");
         EXPECT_EQ(seen.informative.toStdString(), c.message.second);
         EXPECT_TRUE(seen.wrappedLines.isEmpty()) << seen.wrappedLines.join(u'|').toStdString();
-        EXPECT_EQ(seen.buttons.join(u'|').toStdString(), c.confirmation ? "OK|キャンセル" : "OK");
+        const std::string cancel = Lang("キャンセル", "Cancel");
+        EXPECT_EQ(seen.buttons.join(u'|').toStdString(), c.confirmation ? "OK|" + cancel : "OK");
         if (c.confirmation) {
-            EXPECT_EQ(seen.defaultButton.toStdString(), "キャンセル");
+            EXPECT_EQ(seen.defaultButton.toStdString(), cancel);
         }
     }
 }

@@ -10,22 +10,23 @@ namespace tarvik::test {
 namespace {
 
 const char* const kConfirm =
-    "このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
-    "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．";
+    Lang("このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
+         "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．",
+         "This returns the settings of this Tarvik to the factory state. Are you sure?\r\n"
+         "Click [OK] to return to the factory state, or [Cancel] to do nothing.");
 
 class StepsTest : public WindowTest {};
 
 TEST_F(StepsTest, WhatComesDuringAStepWaitsForIt) {
-    PINS_JAPANESE_TEXTS();
     const struct {
         const char* name;
         bool duringWrite;  // else during the attach read
         bool removal;      // else a factory reset asked for
         std::vector<std::string> texts;
     } cases[] = {
-        {"removal during the read", false, true, {"タイムアウト"}},
+        {"removal during the read", false, true, {Lang("タイムアウト", "Time-out")}},
         {"reset during the read", false, false, {kConfirm}},
-        {"reset during a write", true, false, {"Tarvikの中央ペダルの設定が正常に終わりました。", kConfirm}},
+        {"reset during a write", true, false, {Lang("Tarvikの中央ペダルの設定が正常に終わりました。", "Tarvik: Center pedal was set successfully."), kConfirm}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -73,7 +74,7 @@ TEST_F(StepsTest, WhatComesDuringAStepWaitsForIt) {
             ExpectNoUnitLook();
         } else {
             EXPECT_TRUE(Standard(2)->isEnabled()) << "every pedal was read or written before the reset was asked";
-            EXPECT_EQ(console.Lines().back(), "キャンセルしました");
+            EXPECT_EQ(console.Lines().back(), Lang("キャンセルしました", "Cancelled"));
         }
     }
 }

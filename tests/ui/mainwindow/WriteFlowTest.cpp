@@ -23,7 +23,6 @@ void WriteRightClick(SettingDialogViewController* dialog) {
 
 // With the advanced settings on, a tab's write button writes its setting over the pedal's own bytes.
 TEST_F(WriteFlowTest, TheAdvancedDialogsChoiceIsWrittenAndDescribed) {
-    PINS_JAPANESE_TEXTS();
     PedalImage marked = Pedal(1);
     marked.common = Marked({2});
     Start(Unit({Pedal(0, {0x02, 4}), Pedal(0, {0, 40}), marked}));
@@ -39,13 +38,15 @@ TEST_F(WriteFlowTest, TheAdvancedDialogsChoiceIsWrittenAndDescribed) {
     EXPECT_EQ(unit->Image().pedals[2].mode, WHEEL_ROTATION);
     EXPECT_EQ(unit->Image().pedals[2].common,
               (CommonRecord{0xff, 0x12, 0x13, 0x14, 0x15, 0x00, 0x00, 0x00, 0x01, 0x2c, 0x00, 0x00, 0x1d}));
-    EXPECT_EQ(presenter.Texts(), std::vector<std::string>{"Tarvikの右ペダルの設定が正常に終わりました。"});
-    EXPECT_EQ(PedalText(2), "[設定されている機能] ホイール回転\n[回転方向] 後方\n[速度] 300 回/秒\n[加速] なし\n"
-                            "[加速指標] 0\n[繰り返し] ペダルを離すまで");
+    EXPECT_EQ(presenter.Texts(), std::vector<std::string>{Lang("Tarvikの右ペダルの設定が正常に終わりました。",
+                                                                "Tarvik: Right pedal was set successfully.")});
+    EXPECT_EQ(PedalText(2), Lang("[設定されている機能] ホイール回転\n[回転方向] 後方\n[速度] 300 回/秒\n[加速] なし\n"
+                                 "[加速指標] 0\n[繰り返し] ペダルを離すまで",
+                                 "[Function] Wheel rotation\n[Direction of rotation] Backward\n[Speed] 300 per second\n"
+                                 "[Acceleration] Off\n[Acceleration index] 0\n[Repeat] Until the pedal is released"));
 }
 
 TEST_F(WriteFlowTest, FailedExchangeResetsTheWindowWithoutTheSuccessText) {
-    PINS_JAPANESE_TEXTS();
     const struct {
         const char* what;
         void (*breakIt)(SimulatedUnit&);
@@ -54,8 +55,8 @@ TEST_F(WriteFlowTest, FailedExchangeResetsTheWindowWithoutTheSuccessText) {
     } cases[] = {
         {"unit pulled out", [](SimulatedUnit& u) { u.Unplug(); }, 0, {}},
         {"read-back unanswered", [](SimulatedUnit& u) { u.SetSilentCommands({GET_OUTPUT_MODE_AND_DATA}); }, 3,
-         {"タイムアウト"}},
-        {"send fails", [](SimulatedUnit& u) { u.SetFailSends(true); }, 0, {"送信エラー"}},
+         {Lang("タイムアウト", "Time-out")}},
+        {"send fails", [](SimulatedUnit& u) { u.SetFailSends(true); }, 0, {Lang("送信エラー", "Send error")}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -76,7 +77,6 @@ TEST_F(WriteFlowTest, FailedExchangeResetsTheWindowWithoutTheSuccessText) {
 }
 
 TEST_F(WriteFlowTest, AReadBackThatDiffersSaysSoAndDescribesWhatTheUnitHolds) {
-    PINS_JAPANESE_TEXTS();
     Start(Unit({Pedal(0, {0x02, 4}), Pedal(0, {0, 40}), Pedal(1, {2})}));
     ASSERT_TRUE(ReadEnds());
     // The unit takes the click but keeps the middle button.
@@ -85,16 +85,18 @@ TEST_F(WriteFlowTest, AReadBackThatDiffersSaysSoAndDescribesWhatTheUnitHolds) {
     });
     WriteRightClick(OpenStandard(0));
     EXPECT_EQ(presenter.Texts(),
-              std::vector<std::string>{"Tarvikの中央ペダルに書き込んだ設定を読み出して確かめたところ、書き込んだ内容と"
-                                       "違っていました。\r\nTarvikに記憶されている設定は次の通りです。\r\n"
-                                       "[設定されている機能] クリック\r\n[ボタン] 中央"});
-    EXPECT_EQ(PedalText(0), "[設定されている機能] クリック\n[ボタン] 中央");
+              std::vector<std::string>{Lang("Tarvikの中央ペダルに書き込んだ設定を読み出して確かめたところ、書き込んだ内容と"
+                                            "違っていました。\r\nTarvikに記憶されている設定は次の通りです。\r\n"
+                                            "[設定されている機能] クリック\r\n[ボタン] 中央",
+                                            "The setting written to Center pedal of the Tarvik was read back and differs "
+                                            "from what was written.\r\nThe Tarvik holds this setting:\r\n"
+                                            "[Function] Click\r\n[Button] Middle")});
+    EXPECT_EQ(PedalText(0), Lang("[設定されている機能] クリック\n[ボタン] 中央", "[Function] Click\n[Button] Middle"));
     EXPECT_EQ(State().CommonData[0][0], 4);
     EXPECT_TRUE(Standard(0)->isEnabled());
 }
 
 TEST_F(WriteFlowTest, DialogOpenedWhileTheRestIsReadWritesItsOwnPedal) {
-    PINS_JAPANESE_TEXTS();
     Start(Unit({Pedal(0, {0x02, 4}), Pedal(0, {0, 40}), Pedal(0, {0, 41})}));
     unit->SetAnswerDelayMs(20);
     // Pedal 0's button works as soon as pedal 0 is read; the click comes while pedal 1 is still read.
@@ -110,8 +112,9 @@ TEST_F(WriteFlowTest, DialogOpenedWhileTheRestIsReadWritesItsOwnPedal) {
     WriteRightClick(dialog);
     EXPECT_EQ(unit->Image().pedals[0].common[0], 2);
     EXPECT_EQ(unit->Image().pedals[2].common[1], 41);
-    EXPECT_EQ(PedalText(0), "[設定されている機能] クリック\n[ボタン] 右");
-    EXPECT_EQ(presenter.Texts(), std::vector<std::string>{"Tarvikの中央ペダルの設定が正常に終わりました。"});
+    EXPECT_EQ(PedalText(0), Lang("[設定されている機能] クリック\n[ボタン] 右", "[Function] Click\n[Button] Right"));
+    EXPECT_EQ(presenter.Texts(), std::vector<std::string>{Lang("Tarvikの中央ペダルの設定が正常に終わりました。",
+                                                                "Tarvik: Center pedal was set successfully.")});
 }
 
 }  // namespace

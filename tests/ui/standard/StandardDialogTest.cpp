@@ -15,7 +15,7 @@ namespace tarvik::test {
 namespace {
 
 TEST_F(StandardDialogTest, LoadsEveryKindOfRecordWithoutChangingIt) {
-    PINS_JAPANESE_TEXTS();
+    const char* const capitalA = Lang("Shiftプラスこのキーで大文字 A", "Shift plus this key: capital A");
     const struct {
         const char* name;
         int mode;
@@ -28,15 +28,16 @@ TEST_F(StandardDialogTest, LoadsEveryKindOfRecordWithoutChangingIt) {
         const char* click;        // the click radio that is on: Left, Right, Center, Double or ""
         bool listEnabled, checksEnabled, writeEnabled, warned;
     } cases[] = {
-        {"key a, control and shift", 0, Marked({0x03, 4}), "Keyboard", "a", "Shiftプラスこのキーで大文字 A", "With",
+        {"key a, control and shift", 0, Marked({0x03, 4}), "Keyboard", "a", capitalA, "With",
          0x03, "", true, true, true, false},
         {"shift only", 0, Marked({0x02, 0}), "Keyboard", "", "", "Only", 0x02, "", false, true, true, false},
         {"nothing at all", 0, Marked({0x00, 0}), "Keyboard", "", "", "No", 0, "", true, false, false, false},
-        {"four left modifiers, keypad 1", 0, Marked({0x0F, 89}), "Keyboard", "キーパッド End",
-         "キーパッド(テンキー)にあるキー NumLockオンで 1", "With", 0x0F, "", true, true, true, false},
-        {"right control", 0, Marked({0x10, 4}), "Keyboard", "a", "Shiftプラスこのキーで大文字 A", "With", 0, "",
+        {"four left modifiers, keypad 1", 0, Marked({0x0F, 89}), "Keyboard", Lang("キーパッド End", "Keypad End"),
+         Lang("キーパッド(テンキー)にあるキー NumLockオンで 1", "A key on the numeric keypad; 1 with Num Lock on"), "With",
+         0x0F, "", true, true, true, false},
+        {"right control", 0, Marked({0x10, 4}), "Keyboard", "a", capitalA, "With", 0, "",
          true, true, false, true},
-        {"left and right shift", 0, Marked({0x22, 4}), "Keyboard", "a", "Shiftプラスこのキーで大文字 A", "With",
+        {"left and right shift", 0, Marked({0x22, 4}), "Keyboard", "a", capitalA, "With",
          0x02, "", true, true, true, true},
         {"caps lock is advanced", 0, Marked({0x00, 57}), "Keyboard", "", "", "No", 0, "", true, false, false, true},
         {"right command as the key", 0, Marked({0x01, 231}), "Keyboard", "", "", "With", 0x01, "", true, true, false,
@@ -79,7 +80,6 @@ TEST_F(StandardDialogTest, LoadsEveryKindOfRecordWithoutChangingIt) {
 }
 
 TEST_F(StandardDialogTest, WarningAnswersDecideWhetherTheDialogStays) {
-    PINS_JAPANESE_TEXTS();
     const char* const kKept = "Setting in Pedal 1 is out of the Standard, but the user selected setting by the Standard.";
     const char* const kCancelled = "Setting in Pedal 1 is out of the Standard, and the user selected canceling.";
     const struct {
@@ -106,9 +106,12 @@ TEST_F(StandardDialogTest, WarningAnswersDecideWhetherTheDialogStays) {
         EXPECT_TRUE(presenter.All()[0].confirmation);
         EXPECT_EQ(presenter.All()[0].title, "Oremba Tarvik");
         EXPECT_EQ(presenter.All()[0].text,
-                  "このペダルに設定されている内容は，標準設定の範囲を超えています．\r\n"
-                  "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] "
-                  "をクリックして下さい．");
+                  Lang("このペダルに設定されている内容は，標準設定の範囲を超えています．\r\n"
+                       "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] "
+                       "をクリックして下さい．",
+                       "The setting of this pedal is beyond the standard setting.\r\n"
+                       "Click [OK] to set it within the standard, or [Cancel] to go back to the main window "
+                       "without doing anything."));
         EXPECT_NE(std::find(console.Lines().begin(), console.Lines().end(), c.line), console.Lines().end());
         QTest::qWait(20);
         EXPECT_EQ(dialog && dialog->isVisible(), c.stays);
@@ -166,7 +169,6 @@ TEST_F(StandardDialogTest, EnablingFollowsTheTabTheRadiosAndTheChoices) {
 }
 
 TEST_F(StandardDialogTest, TheWriteButtonSendsTheChoiceAndNothingElseChanges) {
-    PINS_JAPANESE_TEXTS();
     const struct {
         const char* name;
         int mode;
@@ -189,7 +191,8 @@ TEST_F(StandardDialogTest, TheWriteButtonSendsTheChoiceAndNothingElseChanges) {
         for (const char* action : c.edit) Do(action);
         Do("buttonProgramTarvik");
         EXPECT_TRUE(Gone());
-        EXPECT_EQ(presenter.Texts().back(), "Tarvikの左ペダルの設定が正常に終わりました。");
+        EXPECT_EQ(presenter.Texts().back(),
+                  Lang("Tarvikの左ペダルの設定が正常に終わりました。", "Tarvik: Left pedal was set successfully."));
         for (int p : {0, 1, 2}) {
             EXPECT_EQ(unit->Image().pedals[p].mode, p == 1 ? c.modeAfter : before.pedals[p].mode) << p;
             EXPECT_EQ(unit->Image().pedals[p].common, p == 1 ? c.common : before.pedals[p].common) << p;
@@ -210,7 +213,6 @@ TEST_F(StandardDialogTest, TheWriteButtonSendsTheChoiceAndNothingElseChanges) {
 // Tab goes down the shown tab as it reads, then to the buttons; Alt and a letter pick a tab, and
 // Alt+Y the key list (of the standard keys, named by the key table).
 TEST_F(StandardDialogTest, TheKeyboardReachesEveryControlInTheOrderOnTheScreen) {
-    PINS_JAPANESE_TEXTS();
     auto names = [](const std::vector<QWidget*>& widgets) {
         std::string joined;
         for (QWidget* w : widgets) joined += (joined.empty() ? "" : " ") + w->objectName().toStdString();
@@ -219,10 +221,11 @@ TEST_F(StandardDialogTest, TheKeyboardReachesEveryControlInTheOrderOnTheScreen) 
     OpenOn(0, Marked({0x03, 4}));
     ASSERT_TRUE(dialog);
     // The pedal's name and the standard keys in usage order, from the tables.
-    EXPECT_EQ(Text(*dialog, "Label_PedalName"), "標準設定 左ペダル");
+    EXPECT_EQ(Text(*dialog, "Label_PedalName"), Lang("標準設定 左ペダル", "Standard setting Left pedal"));
     auto* list = Find<QComboBox>(*dialog, "listboxKeys");
     ASSERT_EQ(list->count(), 91);
-    for (const auto& [index, name] : {std::pair{36, "Enter (Return)"}, {44, "["}, {45, "]"}, {90, "キーパッド Delete"}}) {
+    for (const auto& [index, name] : {std::pair{36, Lang("Enter (Return)", "Enter")}, {44, "["}, {45, "]"},
+                                    {90, Lang("キーパッド Delete", "Keypad Delete")}}) {
         EXPECT_EQ(list->itemText(index).toStdString(), name) << index;
     }
     EXPECT_EQ(names(TabOrder(*dialog)),
@@ -283,14 +286,15 @@ TEST(StandardKeyList, LooksUpOnlyFilledEntries) {
 }
 
 TEST(StandardTitleLine, NamesThePedalForTwoToFivePedals) {
-    PINS_JAPANESE_TEXTS();
+    const char* const plain = Lang("標準設定", "Standard setting");
     const struct {
         int count, pedal;
         const char* title;
     } cases[] = {
-        {1, 0, "標準設定"}, {2, 0, "標準設定 右ペダル"}, {4, 3, "標準設定 左端ペダル"},
+        {1, 0, plain}, {2, 0, Lang("標準設定 右ペダル", "Standard setting Right pedal")},
+        {4, 3, Lang("標準設定 左端ペダル", "Standard setting Far-left pedal")},
         // Combinations outside the table add nothing.
-        {0, 0, "標準設定"}, {2, 2, "標準設定"}, {6, 0, "標準設定"}, {5, -1, "標準設定"},
+        {0, 0, plain}, {2, 2, plain}, {6, 0, plain}, {5, -1, plain},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(StandardTitleLine(c.count, c.pedal), c.title) << c.count << " pedals, pedal " << c.pedal;

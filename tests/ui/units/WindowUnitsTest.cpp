@@ -17,7 +17,7 @@
 namespace tarvik::test {
 namespace {
 
-const char* const kLeftClick = "[設定されている機能] クリック\n[ボタン] 左";
+const char* const kLeftClick = Lang("[設定されている機能] クリック\n[ボタン] 左", "[Function] Click\n[Button] Left");
 
 class WindowUnitsTest : public WindowTest {
 protected:
@@ -60,20 +60,18 @@ protected:
 };
 
 TEST_F(WindowUnitsTest, AWriteByAnotherProgramIsShownWithoutAPlug) {
-    PINS_JAPANESE_TEXTS();
     StartApp({{"a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})})}});
     EXPECT_EQ(Shown(2), kLeftClick);
     QString error;
     const int before = reads;
     ASSERT_TRUE(WriteUnitFile(dir.filePath("a.json"), Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {4})}), error));
     ASSERT_TRUE(QTest::qWaitFor([&] { return reads > before; }, 3000));
-    EXPECT_EQ(Shown(2), "[設定されている機能] クリック\n[ボタン] 中央");
+    EXPECT_EQ(Shown(2), Lang("[設定されている機能] クリック\n[ボタン] 中央", "[Function] Click\n[Button] Middle"));
     EXPECT_TRUE(presenter.All().empty());
 }
 
 // F5 reads the unit again; another program holding the unit past the wait is named.
 TEST_F(WindowUnitsTest, ReloadWaitsForAnotherProgramAndNamesIt) {
-    PINS_JAPANESE_TEXTS();
     StartApp({{"a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})})}});
     QAction* reload = app->Window().findChild<QAction*>("menuItemReload");
     ASSERT_NE(reload, nullptr);
@@ -82,9 +80,12 @@ TEST_F(WindowUnitsTest, ReloadWaitsForAnotherProgramAndNamesIt) {
     ASSERT_EQ(other.Take(dir.filePath("a.json"), 0), UnitLock::Outcome::Taken);
     reload->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !presenter.All().empty(); }, 3000));
-    EXPECT_EQ(presenter.Texts()[0], "Tarvikは他のプログラム（test_ui_units、プロセスID " +
-                                        std::to_string(QCoreApplication::applicationPid()) +
-                                        "）が使用中です。\r\nそのプログラムが終わってから、もう一度お試し下さい。");
+    const std::string pid = std::to_string(QCoreApplication::applicationPid());
+    EXPECT_EQ(presenter.Texts()[0],
+              EnglishRun() ? "The Tarvik is in use by another program (test_ui_units, process ID " + pid +
+                                 ").\r\nPlease try again when that program has finished."
+                           : "Tarvikは他のプログラム（test_ui_units、プロセスID " + pid +
+                                 "）が使用中です。\r\nそのプログラムが終わってから、もう一度お試し下さい。");
     other.Release();
     const int before = reads;
     reload->trigger();
@@ -93,34 +94,33 @@ TEST_F(WindowUnitsTest, ReloadWaitsForAnotherProgramAndNamesIt) {
 }
 
 TEST_F(WindowUnitsTest, TwoUnitsAreListedOneIsChosenAndPulledOut) {
-    PINS_JAPANESE_TEXTS();
     StartApp({{"a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})})},
               {"b.json", Unit(std::vector<PedalImage>(5, Pedal(1, {4})), {2, 4, 7})}});
     EXPECT_EQ(State().NumberOfPedals, 3);  // the first is the default
-    EXPECT_EQ(UnitItems(), std::vector<std::string>({"a.json  (3ペダル、ファームウェア 2.1.0)", "b.json"}));
+    const std::string a = Lang("a.json  (3ペダル、ファームウェア 2.1.0)", "a.json  (3 pedals, firmware 2.1.0)");
+    EXPECT_EQ(UnitItems(), std::vector<std::string>({a, "b.json"}));
 
     const int before = reads;
     app->Menu().UnitsMenu()->actions().at(1)->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return reads > before && State().NumberOfPedals == 5; }, 3000));
     EXPECT_EQ(app->Window().width(), 1130);
-    EXPECT_EQ(UnitItems(), std::vector<std::string>({"a.json  (3ペダル、ファームウェア 2.1.0)",
-                                                     "b.json  (5ペダル、ファームウェア 2.4.7)"}));
+    EXPECT_EQ(UnitItems(), std::vector<std::string>(
+                               {a, Lang("b.json  (5ペダル、ファームウェア 2.4.7)", "b.json  (5 pedals, firmware 2.4.7)")}));
     EXPECT_TRUE(app->Menu().UnitsMenu()->actions().at(1)->isChecked());
 
     app->Window().findChild<QAction*>("menuItemSimulationUnplug1")->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return app->Window().width() == 680; }, 3000));
     window.reset();
     EXPECT_EQ(Text(app->Window(), "labelMainWindowExplanation"), kNoUnitExplanation);
-    EXPECT_EQ(UnitItems(), std::vector<std::string>({"a.json  (3ペダル、ファームウェア 2.1.0)"}));
+    EXPECT_EQ(UnitItems(), std::vector<std::string>({a}));
 }
 
 TEST_F(WindowUnitsTest, AnExportImportedAgainGivesTheSameRecordsAndAnotherPedalCountIsRefused) {
-    PINS_JAPANESE_TEXTS();
     const UnitImage original = Unit({Pedal(1, {1}), Pedal(0, {0, 0x28}), Pedal(1, {4})});
     StartApp({{"a.json", original}});
     askedFile = dir.filePath("snapshot.json");
     app->Window().ExportSettings();
-    EXPECT_EQ(presenter.Texts().back(), "設定を snapshot.json に書き出しました。");
+    EXPECT_EQ(presenter.Texts().back(), Lang("設定を snapshot.json に書き出しました。", "The settings were exported to snapshot.json."));
 
     QString error;
     const int before = reads;
@@ -130,8 +130,11 @@ TEST_F(WindowUnitsTest, AnExportImportedAgainGivesTheSameRecordsAndAnotherPedalC
     presenter.QueueResponse(ALERT_FIRST_BUTTON);
     app->Window().ImportSettings();
     ASSERT_EQ(presenter.Texts().size(), 2u);
-    EXPECT_EQ(presenter.Texts()[0], "次のペダルの設定がTarvikと異なります。書き込みますか？\r\n左ペダル、右ペダル");
-    EXPECT_EQ(presenter.Texts()[1], "2個のペダルの設定を書き込み、読み返して確かめました。");
+    EXPECT_EQ(presenter.Texts()[0], Lang("次のペダルの設定がTarvikと異なります。書き込みますか？\r\n左ペダル、右ペダル",
+                                         "These pedals are set differently in the Tarvik. Write them?\r\n"
+                                         "Left pedal, Right pedal"));
+    EXPECT_EQ(presenter.Texts()[1], Lang("2個のペダルの設定を書き込み、読み返して確かめました。",
+                                         "The settings of 2 pedals were written, read back and confirmed."));
     const UnitImage now = FileOf("a.json");
     for (std::size_t p = 0; p < 3; ++p) {
         EXPECT_EQ(now.pedals[p].mode, original.pedals[p].mode) << p;
@@ -142,23 +145,30 @@ TEST_F(WindowUnitsTest, AnExportImportedAgainGivesTheSameRecordsAndAnotherPedalC
     askedFile = dir.filePath("two.json");
     presenter.Clear();
     app->Window().ImportSettings();
-    EXPECT_EQ(presenter.Texts(), std::vector<std::string>({"このファイルは2ペダルのユニットの設定です。このTarvikは3ペダルです。"
-                                                           "何も書き込みませんでした。"}));
+    EXPECT_EQ(presenter.Texts(), std::vector<std::string>({Lang("このファイルは2ペダルのユニットの設定です。このTarvikは3ペダルです。"
+                                                                "何も書き込みませんでした。",
+                                                                "This file holds the settings of a unit with 2 pedals; "
+                                                                "this Tarvik has 3 pedals. Nothing was written.")}));
 }
 
 TEST_F(WindowUnitsTest, TheResetConfirmationNamesAPedalOfSeveralChords) {
-    PINS_JAPANESE_TEXTS();
     StartApp({{"a.json", Unit({Pedal(1, {1}), Pedal(9, {0x2c, 0x0a, 0x10, 0x03, 0, 0, 2, 4, 5}), Pedal(1, {1})})}});
     presenter.QueueResponse(ALERT_SECOND_BUTTON);  // no export first
     presenter.QueueResponse(ALERT_SECOND_BUTTON);  // and no reset
     app->Window().RequestFactoryReset();
     ASSERT_TRUE(QTest::qWaitFor([&] { return presenter.All().size() >= 2; }, 3000));
     EXPECT_EQ(presenter.All()[0].text,
-              "次のペダルの設定は、工場出荷状態に戻すと元に戻せません：左ペダル\r\n先に設定をファイルに書き出しますか？");
+              Lang("次のペダルの設定は、工場出荷状態に戻すと元に戻せません：左ペダル\r\n先に設定をファイルに書き出しますか？",
+                   "The settings of these pedals cannot be brought back after a factory reset: Left pedal\r\n"
+                   "Export the settings to a file first?"));
     EXPECT_EQ(presenter.All()[1].text,
-              "このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
-              "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．\r\n\r\n"
-              "次のペダルの設定（複数の同時キー出力）は、工場出荷状態に戻すと元に戻せません：左ペダル");
+              Lang("このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
+                   "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．\r\n\r\n"
+                   "次のペダルの設定（複数の同時キー出力）は、工場出荷状態に戻すと元に戻せません：左ペダル",
+                   "This returns the settings of this Tarvik to the factory state. Are you sure?\r\n"
+                   "Click [OK] to return to the factory state, or [Cancel] to do nothing.\r\n\r\n"
+                   "The settings of these pedals (several keys at once) cannot be brought back after a factory reset: "
+                   "Left pedal"));
     EXPECT_EQ(FileOf("a.json").pedals[1].mode, 9);
 }
 
