@@ -10,8 +10,8 @@ namespace tarvik::test {
 namespace {
 
 TEST(CtlSharing, TwoWritersAtOnceBothKeepTheirWrite) {
-    UnitFolder folder;
-    const QString unit = folder.Write("unit.json", ThreePedals());
+    QTemporaryDir dir;
+    const QString unit = WriteFile(dir, "unit.json", ThreePedals());
     const char keys[] = "bcdefghijk";
     for (int round = 0; round < 10; ++round) {
         SCOPED_TRACE(round);
@@ -23,7 +23,7 @@ TEST(CtlSharing, TwoWritersAtOnceBothKeepTheirWrite) {
         EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
         EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
         const QByteArray code = QByteArray::number(5 + round, 16).rightJustified(2, '0');
-        const QByteArray text = folder.Read("unit.json");
+        const QByteArray text = ReadFile(unit);
         // Pedal 0, then pedal 2, each with the key of this round.
         const qsizetype pedal0 = text.indexOf("\"common\": \"00 " + code);
         ASSERT_GE(pedal0, 0) << text.toStdString();
