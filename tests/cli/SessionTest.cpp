@@ -40,7 +40,7 @@ struct Ran {
     std::string out, err;
 };
 Ran RunSession(std::unique_ptr<HidBackend> unit, const std::function<int(cli::UnitSession&)>& action,
-        const cli::CliRequest& request = {}) {
+               const cli::CliRequest& request = {}) {
     cli::UnitSession session;
     session.PrepareWith(request, std::move(unit));
     StreamCapture out(std::cout);
@@ -50,10 +50,12 @@ Ran RunSession(std::unique_ptr<HidBackend> unit, const std::function<int(cli::Un
 }
 
 // Two units on one bus: "unit-a" (the built-in three pedals) and "unit-b" (five pedals, firmware
-// 2.4.7), one simulated unit answering as whichever it was opened as.
+// 2.4.7), one simulated unit answering as whichever it was opened as. When the second goes, unit-a
+// has firmware 3.0.0 and unit-b is pulled out while unit-a is being read.
 class TwoUnits : public SimulatedUnit {
 public:
-    QStringList Enumerate() override { return {"unit-a", "unit-b"}; }
+    explicit TwoUnits(bool secondGoes = false) : secondGoes_(secondGoes) {}
+    QStringList Enumerate() override { return gone_ ? QStringList{"unit-a"} : QStringList{"unit-a", "unit-b"}; }
     OpenResult Open(const QString& path) override {
         if (IsOpen()) return OpenResult::Failed;  // a unit is closed before the next is taken
         if (path != "unit-a" && path != "unit-b") return OpenResult::NoUnit;
@@ -61,6 +63,9 @@ public:
         if (path == "unit-b") {
             Image().firmware = {2, 4, 7};
             Image().pedals.resize(5);
+        } else if (secondGoes_) {
+            gone_ = true;
+            Image().firmware = {3, 0, 0};
         }
         path_ = path;
         return SimulatedUnit::Open("sim:0");
@@ -69,6 +74,8 @@ public:
 
 private:
     QString path_;
+    bool secondGoes_;
+    bool gone_ = false;
 };
 
 TEST(CliSession, ListReadsEveryUnitAndDeviceAimsAtOne) {
@@ -89,25 +96,8 @@ TEST(CliSession, ListReadsEveryUnitAndDeviceAimsAtOne) {
     }
 }
 
-// unit-a has firmware 3.0.0; unit-b is pulled out while unit-a is being read.
-class SecondUnitGone : public TwoUnits {
-public:
-    QStringList Enumerate() override { return aOpened_ ? QStringList{"unit-a"} : TwoUnits::Enumerate(); }
-    OpenResult Open(const QString& path) override {
-        const OpenResult result = TwoUnits::Open(path);
-        if (path == "unit-a") {
-            aOpened_ = true;
-            Image().firmware = {3, 0, 0};
-        }
-        return result;
-    }
-
-private:
-    bool aOpened_ = false;
-};
-
 TEST(CliSession, ListGivesAUnitGoneBeforeItsTurnNothingOfTheUnitBefore) {
-    const Ran list = RunSession(std::make_unique<SecondUnitGone>(), cli::RunList);
+    const Ran list = RunSession(std::make_unique<TwoUnits>(true), cli::RunList);
     EXPECT_EQ(list.exit, cli::EXIT_UNIT);
     EXPECT_EQ(list.out, "unit-a\tfirmware 3.0.0 (not supported)\nunit-b\tnot readable\n");
 }

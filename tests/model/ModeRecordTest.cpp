@@ -44,11 +44,6 @@ TEST(PointerMove, WritesAsTheDialogDoes) {
     }
 }
 
-TEST(PointerMove, DivisorRoundsHalvesUp) {
-    const struct { int index, divisor; } cases[] = {{1, 1000}, {3, 333}, {16, 63}, {400, 3}, {667, 1}, {1000, 1}};
-    for (const auto& c : cases) EXPECT_EQ(AccelerationDivisor(c.index), c.divisor) << c.index;
-}
-
 // The forms records are written back with are in the set forms' table, and show's arguments write
 // random records back in the round trip; here, the records no form writes.
 TEST(ModeDecoder, GivesNoFormForARecordNoFormWrites) {
