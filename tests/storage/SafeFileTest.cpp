@@ -20,51 +20,66 @@ namespace {
 
 const QByteArray kNew = "new contents, longer than the old ones\n";
 
-// A full disk and a file-size limit fail the same way: on a write. The rows with a limit put it in
-// the middle of the data (tarvikctl's tests put it at 0), with the signal that would otherwise end
-// the process ignored, as tarvikctl does.
-TEST(SafeFile, WritesOnlyOverRegularFilesAndChangesNothingElse) {
+// What each kind of path gives a write and a read (which never blocks). A full disk and a file-size
+// limit fail the same way: on a write. The rows with a limit put it in the middle of the data
+// (tarvikctl's tests put it at 0), with the signal that would otherwise end the process ignored, as
+// tarvikctl does.
+TEST(SafeFile, WritesAndReadsOnlyRegularFilesAndChangesNothingElse) {
     const struct {
         const char* name;
         Existing existing;
-        const char* says;  // empty: written
+        const char* says;            // empty: written
+        const char* reads = nullptr;  // empty: read (at most 16 bytes); nullptr: not tried
         rlim_t limit = RLIM_INFINITY;
     } cases[] = {
         {"new", Existing::Replace, ""},
         {"new", Existing::Keep, ""},
-        {"file", Existing::Replace, ""},
-        {"link-to-file", Existing::Replace, ""},
+        {"file", Existing::Replace, "", ""},
+        {"link-to-file", Existing::Replace, "", ""},
+        {"big", Existing::Replace, "", "cannot read (larger than 16 bytes)"},
         {"file", Existing::Keep, "@/file: cannot write (it exists already); nothing was written"},
         {"dangling", Existing::Keep, "@/dangling: cannot write (it exists already); nothing was written"},
-        {"fifo", Existing::Replace, "@/fifo: cannot write (a FIFO, not a regular file); the file is unchanged"},
-        {"dir", Existing::Replace, "@/dir: cannot write (a directory, not a regular file); the file is unchanged"},
-        {"socket", Existing::Replace,
-         "@/socket: cannot write (a socket, not a regular file); the file is unchanged"},
+        {"fifo", Existing::Replace, "@/fifo: cannot write (a FIFO, not a regular file); the file is unchanged",
+         "cannot read (a FIFO, not a regular file)"},
+        {"dir", Existing::Replace, "@/dir: cannot write (a directory, not a regular file); the file is unchanged",
+         "cannot read (a directory, not a regular file)"},
+        {"socket", Existing::Replace, "@/socket: cannot write (a socket, not a regular file); the file is unchanged",
+         "cannot read (a socket, not a regular file)"},
         {"link-to-null", Existing::Replace,
          "@/link-to-null: cannot write (a symbolic link to /dev/null, which is a character device, not a regular "
-         "file); the file is unchanged"},
+         "file); the file is unchanged", "cannot read (a character device, not a regular file)"},
         {"link-to-fifo", Existing::Replace,
          "@/link-to-fifo: cannot write (a symbolic link to @/fifo, which is a FIFO, not a regular file); the file "
-         "is unchanged"},
+         "is unchanged", "cannot read (a FIFO, not a regular file)"},
         {"link-to-dir", Existing::Replace,
          "@/link-to-dir: cannot write (a symbolic link to @/dir, which is a directory, not a regular file); the "
          "file is unchanged"},
         {"dangling", Existing::Replace,
-         "@/dangling: cannot write (a symbolic link to @/gone, which does not exist); the file is unchanged"},
+         "@/dangling: cannot write (a symbolic link to @/gone, which does not exist); the file is unchanged",
+         "cannot read (No such file or directory)"},
         {"no/such/dir/file", Existing::Replace,
          "@/no/such/dir/file: cannot write (no file can be made in the folder @/no/such/dir: No such file or "
          "directory); nothing was written"},
-        {"file", Existing::Replace, "@/file: cannot write (File too large); the file is unchanged", 8},
-        {"link-to-file", Existing::Replace, "@/link-to-file: cannot write (File too large); the file is unchanged", 8},
-        {"new", Existing::Replace, "@/new: cannot write (File too large); nothing was written", 8},
+        {"file", Existing::Replace, "@/file: cannot write (File too large); the file is unchanged", nullptr, 8},
+        {"link-to-file", Existing::Replace, "@/link-to-file: cannot write (File too large); the file is unchanged",
+         nullptr, 8},
+        {"new", Existing::Replace, "@/new: cannot write (File too large); nothing was written", nullptr, 8},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Kinds kinds;
+        kinds.Put("big", QByteArray(17, 'x'));
         const QString name = QString::fromLatin1(c.name);
+        if (c.reads != nullptr) {
+            QByteArray data = "untouched";
+            QString error;
+            const bool read = ReadRegularFile(kinds.Path(name), 16, data, error);
+            EXPECT_EQ(read ? QString() : error, *c.reads ? kinds.Path(name) + ": " + c.reads : QString());
+            EXPECT_EQ(data, read ? kOld : QByteArray("untouched"));
+        }
         const std::vector<std::string> expected = kinds.All();
-        QString error;
         const QString refusal = WriteRefusal(kinds.Path(name), c.existing);
+        QString error;
         rlimit saved{};
         ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -94,39 +109,6 @@ TEST(SafeFile, WritesOnlyOverRegularFilesAndChangesNothingElse) {
             if (!error.contains("No such file") && c.limit == RLIM_INFINITY) {
                 EXPECT_EQ(refusal, error);
             }
-        }
-    }
-}
-
-TEST(SafeFile, ReadsOnlyRegularFilesAndNeverBlocks) {
-    const struct {
-        const char* name;
-        const char* says;  // empty: read
-    } cases[] = {
-        {"file", ""},
-        {"link-to-file", ""},
-        {"fifo", "cannot read (a FIFO, not a regular file)"},
-        {"link-to-fifo", "cannot read (a FIFO, not a regular file)"},
-        {"dir", "cannot read (a directory, not a regular file)"},
-        {"socket", "cannot read (a socket, not a regular file)"},
-        {"link-to-null", "cannot read (a character device, not a regular file)"},
-        {"dangling", "cannot read (No such file or directory)"},
-        {"big", "cannot read (larger than 16 bytes)"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Kinds kinds;
-        kinds.Put("big", QByteArray(17, 'x'));
-        QByteArray data = "untouched";
-        QString error;
-        const bool read = ReadRegularFile(kinds.Path(c.name), 16, data, error);
-        if (*c.says == '\0') {
-            EXPECT_TRUE(read) << error.toStdString();
-            EXPECT_EQ(data, kOld);
-        } else {
-            EXPECT_FALSE(read);
-            EXPECT_EQ(error, kinds.Path(c.name) + ": " + c.says);
-            EXPECT_EQ(data, "untouched");
         }
     }
 }
