@@ -40,8 +40,8 @@ TEST(CtlSharing, TwoWritersAtOnceBothKeepTheirWrite) {
         EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
         const QByteArray code = QByteArray::number(5 + round, 16).rightJustified(2, '0');
         const QByteArray text = ReadFile(unit);
-        // Pedal 0, then pedal 2, each with the key of this round.
-        const qsizetype pedal0 = text.indexOf("\"common\": \"00 " + code);
+        // Pedal 0 (its last byte, which no key form writes, kept), then pedal 2, each with this round's key.
+        const qsizetype pedal0 = text.indexOf("\"common\": \"00 " + code + " 00 00 00 00 00 00 00 00 00 00 2a\"");
         ASSERT_GE(pedal0, 0) << text.toStdString();
         EXPECT_GE(text.indexOf("\"common\": \"00 " + code, pedal0 + 1), 0) << text.toStdString();
     }
