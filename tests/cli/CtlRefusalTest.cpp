@@ -59,6 +59,9 @@ TEST(CtlRefusal, RefusedAndFailedCommandsLeaveTheUnitAndEveryFileAsTheyWere) {
         {Ctl, {S, "--device", "sim:9", "show"}, 1, "tarvikctl: no Tarvik unit at sim:9; units found: @/unit.json"},
         {CtlWithoutFileSpace, {S, "set", "0", "key", "a"}, 1,
          notSaved + "@/unit.json: cannot write (File too large); the file is unchanged", Written},
+        // A save refused (here a file its owner may not write, which holds for root too) is the user's: 2.
+        {Ctl, {"--simulate=@/r444.json", "set", "0", "key", "a"}, 2,
+         notSaved + "@/r444.json: cannot write (Permission denied); the file is unchanged", Written},
         // Unit files and snapshots are read only from regular files, and strictly; the hint on what a
         // unit file is follows only a refused content.
         {Ctl, {"--simulate=@/fifo", "show"}, 2, "tarvikctl: @/fifo: cannot read (a FIFO, not a regular file)\n"},
@@ -88,6 +91,8 @@ TEST(CtlRefusal, RefusedAndFailedCommandsLeaveTheUnitAndEveryFileAsTheyWere) {
         kinds.Put("unit.json", ThreePedals());
         kinds.Put("twice.json", R"({"pedal_count": 300, "pedals": [], "pedal_count": 0})");
         kinds.Put("firmware3.json", R"({"firmware": [3, 0, 0], "pedals": []})");
+        kinds.Put("r444.json", ThreePedals());
+        ASSERT_EQ(::chmod(kinds.Native("r444.json").constData(), 0444), 0);
         if (c.run == CtlAsNobody) PutOthersFiles(kinds);
         QStringList args;
         for (const QString& a : c.args) args << kinds.InFolder(a);
