@@ -30,8 +30,4 @@ struct UnitImage {
 // The built-in demo unit: three pedals at their factory setting, firmware 2.x.
 UnitImage DefaultUnitImage();
 
-// The records of the program's shared state for its NumberOfPedals pedals (at most five), with the
-// firmware version read from the unit: what a snapshot saves.
-UnitImage ImageFromState();
-
 }  // namespace tarvik

@@ -33,7 +33,6 @@ public:
     // always on the file the path names now.
     Outcome Take(const QString& path, int waitMs = UNIT_LOCK_WAIT_MS);
     void Release();
-    bool Held() const { return fd_ >= 0; }
 
     const QString& Path() const { return path_; }
     // After Busy: the process that held the lock last time we looked (pid 0 when unknown).
