@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/UnitImage.h"
 
-
 #include "model/FactorySettings.h"
 
 namespace tarvik {
