@@ -146,7 +146,7 @@ TEST_F(Doctor, NodeIdsFromHidIdAndMatchOnlyForTheVendorInterfaceOfOurUnit) {
     }
 }
 
-TEST_F(Doctor, NodeAccess) {
+TEST_F(Doctor, NodeAccessAndSeatTagAreWhatTheFileAndUdevSay) {
     const HidrawNodeInfo missing = Describe("hidraw9");
     EXPECT_FALSE(missing.nodeExists);
     EXPECT_FALSE(missing.canReadWrite);
@@ -159,6 +159,16 @@ TEST_F(Doctor, NodeAccess) {
     EXPECT_EQ(readOnly.mode, 0440u);
     EXPECT_FALSE(readOnly.owner.isEmpty());
     EXPECT_FALSE(readOnly.group.isEmpty());
+
+    HidrawNodeSource source;
+    source.devnode = Path("hidraw0");
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NoRecord);
+    source.tags = {QStringLiteral("uaccess")};  // tags without a record do not count
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NoRecord);
+    source.udevInitialized = true;
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::Tagged);
+    source.tags = {QStringLiteral("seat"), QStringLiteral("uaccessx")};
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NotTagged);
 }
 
 TEST_F(Doctor, UdevRuleLinesInRulesFiles) {
@@ -204,11 +214,9 @@ TEST_F(Doctor, UdevRuleFileInEtcMasksTheSameNameInLib) {
 TEST_F(Doctor, InstalledRuleIsTheFileUdevReadsElseTheOneUnderThePrefix) {
     ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("prefix")));
     const QByteArray rule = "TAG+=\"uaccess\"\n";
+    // files: "@null" links to /dev/null
     const struct {
-        const char* name;
-        QList<QPair<const char*, QByteArray>> files;  // "@null" links to /dev/null
-        text::AccessRule state;
-        const char* found;
+        const char* name; QList<QPair<const char*, QByteArray>> files; text::AccessRule state; const char* found;
     } cases[] = {
         {"nowhere", {}, text::AccessRule::Missing, ""},
         {"lib", {{"lib", rule}}, text::AccessRule::Installed, "lib"},
@@ -262,18 +270,6 @@ TEST(AccessDenied, NamesWhatApplies) {
     }
 }
 
-TEST_F(Doctor, SeatTagIsWhatUdevRecorded) {
-    HidrawNodeSource source;
-    source.devnode = Path("hidraw0");
-    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NoRecord);
-    source.tags = {QStringLiteral("uaccess")};  // tags without a record do not count
-    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NoRecord);
-    source.udevInitialized = true;
-    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::Tagged);
-    source.tags = {QStringLiteral("seat"), QStringLiteral("uaccessx")};
-    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NotTagged);
-}
-
 TEST(DoctorFindings, TheTagOnTheCommandInterfaceDecidesOverTheRuleFiles) {
     using Tag = HidrawNodeInfo::SeatTag;
     const auto node = [](bool unit, bool command, bool open, Tag tag) {
@@ -288,10 +284,7 @@ TEST(DoctorFindings, TheTagOnTheCommandInterfaceDecidesOverTheRuleFiles) {
     const HidrawNodeInfo other = node(false, false, true, Tag::Tagged);
     const HidrawNodeInfo keyboard = node(true, false, true, Tag::Tagged);  // opens, but is not the one
     const struct {
-        const char* name;
-        std::vector<HidrawNodeInfo> nodes;
-        bool rule;
-        DoctorFinding finding;
+        const char* name; std::vector<HidrawNodeInfo> nodes; bool rule; DoctorFinding finding;
     } cases[] = {
         {"nothing", {}, true, DoctorFinding::NoUnit},
         {"another device", {other}, true, DoctorFinding::NoUnit},

@@ -84,12 +84,9 @@ protected:
 };
 
 TEST_F(AdvancedDialogTest, EachTabWritesTheRecordItsControlsSay) {
+    // Each starts from startMode with the marked bytes; none of them shows in a tab.
     const struct {
-        const char* name;
-        int startMode;  // with the marked bytes; none of them shows in a tab
-        std::vector<std::string> steps;
-        int mode;
-        CommonRecord common;
+        const char* name; int startMode; std::vector<std::string> steps; int mode; CommonRecord common;
     } cases[] = {
         {"key from a repeat-key pedal: mode 0", CONTINUOUS_KEY_OUTPUT,
          {"KO_listboxKeys=F13", "KO_checkboxLeftCtrl", "KO_checkboxRightShift", "KO_buttonOK"}, 0, Marked({0x21, 0x68})},
@@ -155,12 +152,7 @@ TEST_F(AdvancedDialogTest, EachTabWritesTheRecordItsControlsSay) {
 }
 
 TEST_F(AdvancedDialogTest, APedalsRecordOpensItsTabAndComesBackThroughTheControls) {
-    const struct {
-        int mode;
-        CommonRecord common;
-        const char* tab;
-        const char* prefix;
-    } cases[] = {
+    const struct { int mode; CommonRecord common; const char* tab; const char* prefix; } cases[] = {
         {0, {0x21, 0x68}, "tabKeyOutput", "KO_"},
         {1, {5}, "tabClick", "C_"},
         {2, {4, 255, 1, 1}, "tabClick", "C_"},

@@ -55,11 +55,7 @@ TEST_F(FactoryResetTest, ReturnCancelsAndOtherAnswersAreLogged) {
 }
 
 TEST_F(FactoryResetTest, ResetThatCannotReachTheUnitEndsWithTheFailureText) {
-    const struct {
-        const char* what;
-        bool plugged;
-        std::vector<std::string> texts;
-    } cases[] = {
+    const struct { const char* what; bool plugged; std::vector<std::string> texts; } cases[] = {
         {"no unit", false, {kConfirmText, kResetFailed}},
         {"parameters unanswered", true, {kConfirmText, Lang("タイムアウト", "Time-out"), kResetFailed}},
     };

@@ -18,12 +18,8 @@ const char* const kConfirm =
 class StepsTest : public WindowTest {};
 
 TEST_F(StepsTest, WhatComesDuringAStepWaitsForIt) {
-    const struct {
-        const char* name;
-        bool duringWrite;  // else during the attach read
-        bool removal;      // else a factory reset asked for
-        std::vector<std::string> texts;
-    } cases[] = {
+    // During a write, else during the attach read; a removal, else a factory reset asked for.
+    const struct { const char* name; bool duringWrite; bool removal; std::vector<std::string> texts; } cases[] = {
         {"removal during the read", false, true, {Lang("タイムアウト", "Time-out")}},
         {"reset during the read", false, false, {kConfirm}},
         {"reset during a write", true, false, {Lang("Tarvikの中央ペダルの設定が正常に終わりました。", "Tarvik: Center pedal was set successfully."), kConfirm}},
