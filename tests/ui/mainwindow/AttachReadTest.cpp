@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading an attached unit into the window, and the ways that read can end.
 #include "WindowFixture.h"
-#include "support/TestLanguage.h"
 
 namespace tarvik::test {
 namespace {
@@ -52,11 +51,7 @@ TEST_F(AttachReadTest, FirmwareFromMajorVersionThreeIsRefusedAndTheProgramEnds) 
 }
 
 TEST_F(AttachReadTest, AFailedExchangeTellsTheUserAndLeavesTheNoUnitLookUntilAttachedAgain) {
-    const struct {
-        const char* what;
-        void (*breakIt)(SimulatedUnit&);
-        std::vector<std::string> texts;
-    } cases[] = {
+    const struct { const char* what; void (*breakIt)(SimulatedUnit&); std::vector<std::string> texts; } cases[] = {
         {"unanswered", [](SimulatedUnit& u) { u.SetSilentCommands({GET_ADDITIONAL_DATA}); }, {Lang("タイムアウト", "Time-out")}},
         {"not taken", [](SimulatedUnit& u) { u.SetFailSends(true); }, {Lang("送信エラー", "Send error")}},
     };

@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The factory reset the menu asks for: confirmation, what reaches the unit, and its failures.
 #include "WindowFixture.h"
-#include "support/TestLanguage.h"
 
 namespace tarvik::test {
 namespace {
 
-const char* const kConfirmText =
-    Lang("このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
-         "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．",
-         "This returns the settings of this Tarvik to the factory state. Are you sure?\r\n"
-         "Click [OK] to return to the factory state, or [Cancel] to do nothing.");
 const char* const kResetFailed =
     Lang("エラーが発生しました。¥r¥nこのTarvikの設定を工場出荷状態に戻すことができませんでした。",
          "An error occurred.\r\nThe settings of this Tarvik could not be returned to the factory state.");
@@ -32,7 +26,7 @@ TEST_F(FactoryResetTest, ConfirmedResetWritesTheFactorySettingAndRedescribesTheP
     ASSERT_EQ(presenter.All().size(), 1u);  // success shows nothing more
     EXPECT_TRUE(presenter.All()[0].confirmation);
     EXPECT_EQ(presenter.All()[0].title, "Oremba Tarvik");
-    EXPECT_EQ(presenter.All()[0].text, kConfirmText);
+    EXPECT_EQ(presenter.All()[0].text, kConfirmReset);
     EXPECT_EQ(console.Lines().back(),
               "The selected Tarvik ddddis returning to the initial state in time of factory shipment.");
     EXPECT_EQ(unit->CommandCount(SET_OUTPUT_MODE_AND_DATA), 5);
@@ -56,8 +50,8 @@ TEST_F(FactoryResetTest, ReturnCancelsAndOtherAnswersAreLogged) {
 
 TEST_F(FactoryResetTest, ResetThatCannotReachTheUnitEndsWithTheFailureText) {
     const struct { const char* what; bool plugged; std::vector<std::string> texts; } cases[] = {
-        {"no unit", false, {kConfirmText, kResetFailed}},
-        {"parameters unanswered", true, {kConfirmText, Lang("タイムアウト", "Time-out"), kResetFailed}},
+        {"no unit", false, {kConfirmReset, kResetFailed}},
+        {"parameters unanswered", true, {kConfirmReset, Lang("タイムアウト", "Time-out"), kResetFailed}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -5,7 +5,6 @@
 #include <QTabWidget>
 
 #include "WindowFixture.h"
-#include "support/TestLanguage.h"
 #include "ui/AdvancedSettingDialogViewController.h"
 
 namespace tarvik::test {
@@ -47,12 +46,7 @@ TEST_F(WriteFlowTest, TheAdvancedDialogsChoiceIsWrittenAndDescribed) {
 }
 
 TEST_F(WriteFlowTest, FailedExchangeResetsTheWindowWithoutTheSuccessText) {
-    const struct {
-        const char* what;
-        void (*breakIt)(SimulatedUnit&);
-        int sent;
-        std::vector<std::string> texts;
-    } cases[] = {
+    const struct { const char* what; void (*breakIt)(SimulatedUnit&); int sent; std::vector<std::string> texts; } cases[] = {
         {"unit pulled out", [](SimulatedUnit& u) { u.Unplug(); }, 0, {}},
         {"read-back unanswered", [](SimulatedUnit& u) { u.SetSilentCommands({GET_OUTPUT_MODE_AND_DATA}); }, 3,
          {Lang("タイムアウト", "Time-out")}},
