@@ -199,7 +199,7 @@ TEST(WriteChoice, AFailedExchangeAtAnyStepStoresNothing) {
         rig.unit.SetSilentCommands({c.silent});
         State().CommonData[0].fill(0x5A);
         const DeviceState before = State();
-        const WriteResult result = WriteChoice(rig.link, State(), 0, modes::KeyOutput{0, 0x04});
+        const WriteResult result = WriteChoice(rig.link, State(), 0, modes::Click{BUTTON_RIGHT});
         EXPECT_EQ(std::tie(result.outcome, result.ending), std::tuple(WriteOutcome::Failed, ExchangeEnding::TimedOut));
         EXPECT_EQ(rig.Sent().size(), c.sent);
         EXPECT_EQ(std::tie(State().OutputMode, State().CommonData, State().AdditionalData),

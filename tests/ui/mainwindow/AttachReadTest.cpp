@@ -60,7 +60,6 @@ TEST_F(AttachReadTest, AFailedExchangeTellsTheUserAndLeavesTheNoUnitLookUntilAtt
         Start(Unit({Pedal(9, {0, 0, 0, 1, 0, 0, 0, 4}, {1, 2, 3}), Pedal(1, {2})}));
         c.breakIt(*unit);
         EXPECT_FALSE(ReadEnds());
-        EXPECT_EQ(State().AdditionalData[0][0], 0) << "nothing of a failed read is stored";
         EXPECT_EQ(presenter.Texts(), c.texts);
         EXPECT_EQ(SentDuring(100), 0);
         ExpectNoUnitLook();
