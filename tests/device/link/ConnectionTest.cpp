@@ -34,7 +34,9 @@ TEST(Connection, TheProbeTakesAUnitThatIsThereAndEveryPlugAndUnplugIsSignalled) 
     EXPECT_EQ(removed.count() + attached.count(), 4);
 }
 
-TEST(Connection, AProbeThatFindsNoneIsARemovalAndSaysWhy) {
+// A probe that finds none is a removal and says why; guards keep a notification of the same kind
+// from starting again.
+TEST(Connection, AFailedProbeIsARemovalAndANotificationDoesNotStartInsideOneOfItsKind) {
     LinkRig rig(DefaultUnitImage(), 1, false);
     EXPECT_FALSE(rig.link.HasDevice());
     EXPECT_EQ(rig.link.LastOpenResult(), OpenResult::NoUnit);
@@ -44,10 +46,9 @@ TEST(Connection, AProbeThatFindsNoneIsARemovalAndSaysWhy) {
     EXPECT_FALSE(rig.link.HasDevice());
     EXPECT_EQ(rig.link.LastOpenResult(), OpenResult::PermissionDenied);
     EXPECT_EQ(removed.count(), 1);
-}
 
-TEST(Connection, GuardsKeepANotificationOfTheSameKindFromStartingAgain) {
-    LinkRig rig(DefaultUnitImage(), 1, false);
+    rig.unit.SetOpenResult(OpenResult::Opened);
+    rig.unit.Unplug();
     State().flag_MyNewDeviceCallback = true;
     rig.unit.Plug();
     EXPECT_FALSE(rig.link.HasDevice());
