@@ -34,8 +34,7 @@ QString OurHidId() {
 using Pages = std::vector<std::uint32_t>;
 
 ReportDescriptorPages Parse(const QByteArray& b) {
-    return ParseReportDescriptorPages(reinterpret_cast<const std::uint8_t*>(b.constData()),
-                                      std::size_t(b.size()));
+    return ParseReportDescriptorPages(reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size()));
 }
 
 // A vendor interface with 16-byte reports both ways, no report ID.
