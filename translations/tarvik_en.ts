@@ -1737,6 +1737,41 @@
     </message>
 </context>
 <context>
+    <name>SettingDialogViewController</name>
+    <message>
+        <source>キーボード(&amp;K)</source>
+        <translation>&amp;Keyboard</translation>
+    </message>
+    <message>
+        <source>control</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>option</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>キー(&amp;Y)</source>
+        <translation>Ke&amp;y</translation>
+    </message>
+    <message>
+        <source>マウス(&amp;M)</source>
+        <translation>&amp;Mouse</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>送信エラー</source>
@@ -1791,11 +1826,11 @@ Version: </translation>
     </message>
     <message>
         <source>%1の設定（標準）</source>
-        <translation>Standard: %1</translation>
+        <translation>%1 settings (standard)</translation>
     </message>
     <message>
         <source>%1の設定（高度）</source>
-        <translation>Advanced: %1</translation>
+        <translation>%1 settings (advanced)</translation>
     </message>
     <message>
         <source>%1の設定内容</source>

@@ -159,8 +159,10 @@ private:
     // Width and shift are of the design; they are applied at the font's scale.
     void SetWindowWidth(int width);
     void SetShift(int shift);
-    // Sizes every control and the window for the current font.
+    // Sizes every control and the window for the current font and titles.
     void ApplyFontScale();
+    // How much the design must grow for the longest pedal name or button title to fit.
+    double TitleScale() const;
     int Px(int designPixels) const;
     // Tab goes through the pedals' buttons as the columns stand on the screen, left to right.
     void OrderFocusByColumn();

@@ -89,9 +89,18 @@ protected:
     std::string Explanation() const { return Text(*window, "labelMainWindowExplanation"); }
     QPushButton* Standard(int p) const { return Find<QPushButton>(*window, "buttonSetPedal" + std::to_string(p) + "Standard"); }
 
+    // The window's width for a width of the design: exact with the Japanese titles; the longer
+    // English ones may grow the whole layout (LayoutTest pins how).
+    void ExpectWidth(const QWidget& shown, int design) const {
+        EXPECT_GE(shown.width(), design);
+        if (!EnglishRun()) {
+            EXPECT_EQ(shown.width(), design);
+        }
+    }
+
     // The look without a unit: three columns, default names, nothing usable.
     void ExpectNoUnitLook() const {
-        EXPECT_EQ(window->width(), 680);
+        ExpectWidth(*window, 680);
         EXPECT_EQ(Explanation(), kNoUnitExplanation);
         const char* names[] = {Lang("中央ペダル", "Center pedal"), Lang("左ペダル", "Left pedal"),
                                Lang("右ペダル", "Right pedal"), Lang("左端ペダル", "Far-left pedal"),

@@ -46,9 +46,27 @@ void MainWindowViewController::changeEvent(QEvent* event) {
 
 int MainWindowViewController::Px(int designPixels) const { return Scaled(designPixels, scale_); }
 
+double MainWindowViewController::TitleScale() const {
+    double scale = 1.0;
+    for (int p = 0; p < NUMBER_OF_PEDALS_MAX; ++p) {
+        if (NameLabel(p)->isHidden()) continue;  // a column the pedal count leaves out
+        for (QWidget* control : {static_cast<QWidget*>(NameLabel(p)), static_cast<QWidget*>(StandardButton(p)),
+                                 static_cast<QWidget*>(AdvancedButton(p))}) {
+            const auto at = std::ranges::find(design_, control, &std::pair<QWidget*, QRect>::first);
+            if (at == design_.end() || at->second.isEmpty()) continue;
+            const QSize wanted = control->sizeHint();
+            scale = std::max({scale, double(wanted.width()) / at->second.width(),
+                              double(wanted.height()) / at->second.height()});
+        }
+    }
+    return scale;
+}
+
 void MainWindowViewController::ApplyFontScale() {
-    scale_ = LayoutScale(font(), logicalDpiY());
     for (QPlainTextEdit* view : texts_) view->setFont(DescriptionFont(font()));
+    // A title longer than its control (a longer translation, a wider face) grows the whole layout
+    // with it rather than being cut.
+    scale_ = std::max(LayoutScale(font(), logicalDpiY()), TitleScale());
     for (const auto& [control, rect] : design_)
         control->setGeometry(Px(rect.x()), Px(rect.y()), Px(rect.width()), Px(rect.height()));
     SetWindowWidth(designWidth_);
@@ -148,9 +166,10 @@ void MainWindowViewController::InitializeControls() {
         StandardButton(p)->setEnabled(false);
         AdvancedButton(p)->setEnabled(false);
     }
-    SetWindowWidth(WIDTH_THREE_COLUMNS);
     for (int p = 3; p < NUMBER_OF_PEDALS_MAX; ++p) ShowBlock(p, false);
-    SetShift(0);
+    designWidth_ = WIDTH_THREE_COLUMNS;
+    designShift_ = 0;
+    ApplyFontScale();
     present_.fill(false);
     RefreshAdvancedButtons();
 }
@@ -168,21 +187,21 @@ void MainWindowViewController::LayoutForPedalCount(int count) {
 
     // A count outside the unit's range changes neither the columns nor the names.
     const bool known = count >= 0 && count <= NUMBER_OF_PEDALS_MAX;
-    int shift = 0;
+    designShift_ = 0;
     if (known) {
         const bool third = count >= 4;
         const bool fourth = count >= 5;
-        SetWindowWidth(fourth ? WIDTH_FIVE_COLUMNS : third ? WIDTH_FOUR_COLUMNS : WIDTH_THREE_COLUMNS);
+        designWidth_ = fourth ? WIDTH_FIVE_COLUMNS : third ? WIDTH_FOUR_COLUMNS : WIDTH_THREE_COLUMNS;
         ShowBlock(3, third);
         ShowBlock(4, fourth);
-        shift = third ? COLUMN_SHIFT : 0;
+        designShift_ = third ? COLUMN_SHIFT : 0;
     }
-    SetShift(shift);
-
     for (int p = 0; p < NUMBER_OF_PEDALS_MAX; ++p) {
         const std::string name = PedalNameForCount(count, p);
         if (!name.empty()) ShowPedalName(p, name);
     }
+    // The names decide the titles, and the titles the scale.
+    ApplyFontScale();
     present_.fill(false);
     RefreshAdvancedButtons();
 }

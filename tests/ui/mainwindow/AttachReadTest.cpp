@@ -33,7 +33,7 @@ TEST_F(AttachReadTest, ShowsEveryPedalReadOnceAndGoesBackToNoUnitWhenUnplugged) 
     unit->Image().pedalCount = -1;
     unit->Plug();
     ASSERT_TRUE(ReadEnds());
-    EXPECT_EQ(window->width(), 680);
+    ExpectWidth(*window, 680);
     EXPECT_FALSE(Standard(3)->isVisible());
     EXPECT_TRUE(Standard(2)->isEnabled());
 }

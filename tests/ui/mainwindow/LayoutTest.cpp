@@ -35,19 +35,28 @@ TEST_F(LayoutTest, PedalCountSetsWidthColumnsNamesTitlesAndVisibility) {
         SCOPED_TRACE(c.count);
         window->InitializeControls();
         window->LayoutForPedalCount(c.count);
-        EXPECT_EQ(window->minimumWidth(), c.width);
-        EXPECT_EQ(window->maximumWidth(), c.width);
+        // The English titles are longer than the design's buttons: the whole design grows by one
+        // factor until they fit. The Japanese ones keep its exact pixels.
+        const double k = EnglishRun() ? double(window->minimumWidth()) / c.width : 1.0;
+        const double slack = EnglishRun() ? 1.0 : 0.0;
+        EXPECT_GE(k, 1.0);
+        if (!EnglishRun()) {
+            EXPECT_EQ(window->minimumWidth(), c.width);
+        }
+        EXPECT_EQ(window->maximumWidth(), window->minimumWidth());
         const int left[3] = {240, 15, 465};
         for (int p = 0; p < 3; ++p) {
-            EXPECT_EQ(W("labelPedal", p, "Name")->x(), left[p] + c.shift) << p;
-            EXPECT_EQ(W("textboxPedal", p, "Contents")->x(), left[p] + c.shift) << p;
-            EXPECT_EQ(W("buttonSetPedal", p, "Advanced")->x(), left[p] + 5 + c.shift) << p;
+            EXPECT_NEAR(W("labelPedal", p, "Name")->x(), (left[p] + c.shift) * k, slack) << p;
+            EXPECT_NEAR(W("textboxPedal", p, "Contents")->x(), (left[p] + c.shift) * k, slack) << p;
+            EXPECT_NEAR(W("buttonSetPedal", p, "Advanced")->x(), (left[p] + 5 + c.shift) * k, slack) << p;
         }
-        EXPECT_EQ(W("labelPedal", 3, "Name")->x(), 15);
-        EXPECT_EQ(W("buttonSetPedal", 4, "Standard")->x(), 915);
+        EXPECT_NEAR(W("labelPedal", 3, "Name")->x(), 15 * k, slack);
+        EXPECT_NEAR(W("buttonSetPedal", 4, "Standard")->x(), 915 * k, slack);
         EXPECT_EQ(Text(*window, "labelPedal2Name"), c.name2);
-        EXPECT_EQ(Text(*window, "buttonSetPedal2Standard"), EnglishRun() ? "Standard: " + c.name2 : c.name2 + "の設定（標準）");
-        EXPECT_EQ(Text(*window, "buttonSetPedal2Advanced"), EnglishRun() ? "Advanced: " + c.name2 : c.name2 + "の設定（高度）");
+        EXPECT_EQ(Text(*window, "buttonSetPedal2Standard"),
+                  EnglishRun() ? c.name2 + " settings (standard)" : c.name2 + "の設定（標準）");
+        EXPECT_EQ(Text(*window, "buttonSetPedal2Advanced"),
+                  EnglishRun() ? c.name2 + " settings (advanced)" : c.name2 + "の設定（高度）");
         for (int p = 0; p < 5; ++p) {
             const bool shown = p < 3 || (p == 3 && c.count >= 4 && c.count <= 5) || (p == 4 && c.count == 5);
             EXPECT_EQ(W("labelPedal", p, "Name")->isVisible(), shown) << p;
@@ -124,8 +133,11 @@ TEST_F(LayoutTest, ALargerFontScalesTheLayoutSoThatNoTitleIsCut) {
             SCOPED_TRACE(count);
             window->InitializeControls();
             window->LayoutForPedalCount(count);
-            if (count == 5) {
-                EXPECT_EQ(window->minimumWidth(), f.fiveColumnWidth);
+            if (count == 5) {  // in English the longer titles may ask for more
+                EXPECT_GE(window->minimumWidth(), f.fiveColumnWidth);
+                if (!EnglishRun()) {
+                    EXPECT_EQ(window->minimumWidth(), f.fiveColumnWidth);
+                }
             }
             for (int p = 0; p < 5; ++p) {
                 for (QWidget* control : {W("labelPedal", p, "Name"), W("buttonSetPedal", p, "Standard"),
@@ -157,7 +169,10 @@ TEST_F(LayoutTest, OnASmallScreenTheWindowStaysInsideAndThePedalsScroll) {
     Start(Unit(std::vector<PedalImage>(5, Pedal(0))));
     ASSERT_TRUE(ReadEnds());
     auto* scroll = Find<QScrollArea>(*window, "scrollPedals");
-    EXPECT_EQ(window->width(), 1130);
+    EXPECT_GE(window->width(), 1130);  // in English the longer titles may ask for more
+    if (!EnglishRun()) {
+        EXPECT_EQ(window->width(), 1130);
+    }
     EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
 
     const QRect small(0, 0, 1024, 768);
