@@ -200,19 +200,15 @@ TEST_F(AdvancedDialogTest, WritingNeedsWhatTheSettingNeeds) {
         found.push_back(keys->completer()->currentCompletion().toStdString());
     EXPECT_EQ(found, (std::vector<std::string>{"F13"}));
 
-    // Every control is named, for tests and for assistive technology.
+    // Every control has an object name, for tests and automation (what it is read out as is
+    // AccessibilityTest's).
     for (QWidget* w : dialog->findChildren<QWidget*>()) {
         if (w->window() != dialog.get() || !w->focusPolicy() || qobject_cast<QTabBar*>(w) || qobject_cast<QAbstractScrollArea*>(w->parent()))
             continue;
         if (qobject_cast<QAbstractSpinBox*>(w->parent()) || qobject_cast<QComboBox*>(w->parent())) continue;
         const bool inDialogBox = qobject_cast<QDialogButtonBox*>(w->parentWidget()) != nullptr;
         const bool stepperArrow = w->objectName() == "up" || w->objectName() == "down";
-        if (inDialogBox || stepperArrow) continue;
-        EXPECT_FALSE(w->objectName().isEmpty()) << w->metaObject()->className();
-        const QString spoken = w->accessibleName().isEmpty() && qobject_cast<QAbstractButton*>(w)
-                                   ? static_cast<QAbstractButton*>(w)->text()
-                                   : w->accessibleName();
-        EXPECT_FALSE(spoken.isEmpty()) << w->objectName().toStdString();
+        EXPECT_TRUE(inDialogBox || stepperArrow || !w->objectName().isEmpty()) << w->metaObject()->className();
     }
 
     // Closed without writing, it hands back nothing.
