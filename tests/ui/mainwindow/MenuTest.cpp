@@ -11,6 +11,7 @@
 #include <set>
 
 #include "WindowFixture.h"
+#include "storage/UnitFile.h"
 #include "support/FileKinds.h"
 #include "support/OpenedUrls.h"
 #include "ui/AdvancedSettingDialogViewController.h"
@@ -105,10 +106,9 @@ TEST_F(MenuTest, EveryCommandDoesItsOneThingAndIsReachedFromTheKeyboard) {
 TEST_F(MenuTest, AdvancedSettingsAreOffUntilTurnedOnAndTheChoiceIsKept) {
     QSettings(QStringLiteral("Oremba"), QStringLiteral("tarvik-config")).clear();
     QTemporaryDir dir;
-    const char* click = R"({"mode": 1, "common": "01 00 00 00 00 00 00 00 00 00 00 00 00"})";
-    const QString five = WriteFile(dir, "five.json", QStringLiteral(R"({"firmware": [2, 1, 0], "pedals": [%1]})")
-                                                         .arg(QStringList(5, QString::fromUtf8(click)).join(','))
-                                                         .toUtf8());
+    const QString five = dir.filePath("five.json");
+    QString error;
+    ASSERT_TRUE(WriteUnitFile(five, Unit(std::vector<PedalImage>(5, Pedal(1, {1}))), error));
     bool kept = false;  // a fresh configuration has it off
     for (const bool on : {false, true, true, false, false}) {
         SCOPED_TRACE(on);
