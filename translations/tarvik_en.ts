@@ -2086,6 +2086,10 @@ Export the settings to a file first?</translation>
         <source>再読み込み(&amp;L)</source>
         <translation>Re&amp;load</translation>
     </message>
+    <message>
+        <source>Tarvik(&amp;T)</source>
+        <translation>&amp;Tarvik</translation>
+    </message>
 </context>
 <context>
     <name>tarvik::SimulationMenu</name>

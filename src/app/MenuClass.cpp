@@ -43,7 +43,7 @@ MenuClass::MenuClass(QMenuBar& bar, DeviceState& state, QObject* parent) : QObje
     exitItem->setShortcut(QKeySequence::Quit);
     connect(exitItem, &QAction::triggered, this, &MenuClass::ExitToolStripMenuItem_Click);
 
-    QMenu* unit = bar.addMenu(QStringLiteral("Tarvik(&T)"));
+    QMenu* unit = bar.addMenu(tr("Tarvik(&T)"));
     unit->setObjectName(QStringLiteral("menuTarvik"));
     units_ = unit->addMenu(tr("ユニットを選ぶ(&U)"));
     units_->setObjectName(QStringLiteral("menuUnits"));

@@ -72,25 +72,27 @@ void SettingDialogViewController::viewDidLoad() {
     // Connected only now: loading sets controls itself and runs the rules in its own order.
     connect(ui_->listboxKeys, &QComboBox::currentIndexChanged, this,
             &SettingDialogViewController::listboxKeys_SelectedIndexChanged);
-    connect(ui_->radiobuttonNoModifiers, &QAbstractButton::clicked, this,
-            &SettingDialogViewController::radiobuttonNoModifiersClicked);
-    connect(ui_->radiobuttonWithModifiers, &QAbstractButton::clicked, this,
-            &SettingDialogViewController::radiobuttonWithModifiersClicked);
-    connect(ui_->radiobuttonOnlyModifiers, &QAbstractButton::clicked, this,
-            &SettingDialogViewController::radiobuttonOnlyModifiersClicked);
-    connect(ui_->checkboxCtrl, &QAbstractButton::clicked, this, &SettingDialogViewController::checkboxCtrl_clicked);
-    connect(ui_->checkboxShift, &QAbstractButton::clicked, this, &SettingDialogViewController::checkboxShift_clicked);
-    connect(ui_->checkboxAlt, &QAbstractButton::clicked, this, &SettingDialogViewController::checkboxAlt_clicked);
-    connect(ui_->checkboxWindowsKey, &QAbstractButton::clicked, this,
-            &SettingDialogViewController::checkboxWindowsKey_clicked);
-    connect(ui_->radiobuttonLeftClick, &QAbstractButton::clicked, this,
-            &SettingDialogViewController::radiobuttonLeftClickClicked);
-    connect(ui_->radiobuttonRightClick, &QAbstractButton::clicked, this,
-            &SettingDialogViewController::radiobuttonRightClickClicked);
-    connect(ui_->radiobuttonCenterClick, &QAbstractButton::clicked, this,
-            &SettingDialogViewController::radiobuttonCenterClickClicked);
-    connect(ui_->radiobuttonDoubleClick, &QAbstractButton::clicked, this,
-            &SettingDialogViewController::radiobuttonDoubleClickClicked);
+    // On toggled, not clicked: assistive technology's Toggle action turns a button on without a
+    // click. A radio button counts when it comes on; a check box either way.
+    using Handler = void (SettingDialogViewController::*)();
+    const std::pair<QRadioButton*, Handler> radios[] = {
+        {ui_->radiobuttonNoModifiers, &SettingDialogViewController::radiobuttonNoModifiersClicked},
+        {ui_->radiobuttonWithModifiers, &SettingDialogViewController::radiobuttonWithModifiersClicked},
+        {ui_->radiobuttonOnlyModifiers, &SettingDialogViewController::radiobuttonOnlyModifiersClicked},
+        {ui_->radiobuttonLeftClick, &SettingDialogViewController::radiobuttonLeftClickClicked},
+        {ui_->radiobuttonRightClick, &SettingDialogViewController::radiobuttonRightClickClicked},
+        {ui_->radiobuttonCenterClick, &SettingDialogViewController::radiobuttonCenterClickClicked},
+        {ui_->radiobuttonDoubleClick, &SettingDialogViewController::radiobuttonDoubleClickClicked}};
+    for (const auto& [radio, handler] : radios)
+        connect(radio, &QAbstractButton::toggled, this, [this, handler = handler](bool on) {
+            if (on) (this->*handler)();
+        });
+    const std::pair<QCheckBox*, Handler> boxes[] = {
+        {ui_->checkboxCtrl, &SettingDialogViewController::checkboxCtrl_clicked},
+        {ui_->checkboxShift, &SettingDialogViewController::checkboxShift_clicked},
+        {ui_->checkboxAlt, &SettingDialogViewController::checkboxAlt_clicked},
+        {ui_->checkboxWindowsKey, &SettingDialogViewController::checkboxWindowsKey_clicked}};
+    for (const auto& [box, handler] : boxes) connect(box, &QAbstractButton::toggled, this, handler);
     connect(ui_->tabcontrolOutputMode, &QTabWidget::currentChanged, this,
             &SettingDialogViewController::tabView_didSelect);
     connect(ui_->buttonProgramTarvik, &QAbstractButton::clicked, this,

@@ -7,12 +7,17 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QDialog>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 
 #include "WindowFixture.h"
+#include "app/AppDelegate.h"
+#include "app/CommandLine.h"
 #include "support/TestLanguage.h"
 #include "ui/AdvancedSettingDialogViewController.h"
 
@@ -61,7 +66,10 @@ void Walk(QAccessibleInterface* node, Findings& found, int depth = 0) {
     if (node == nullptr || depth > 40 || node->state().invisible) return;
     const QString name = node->text(QAccessible::Name);
     if (IsControl(node->role()) && name.trimmed().isEmpty()) found.unnamed.push_back(Named(node));
-    if (EnglishRun() && (HasJapanese(name) || HasJapanese(node->text(QAccessible::Description))))
+    // Japanese characters, or the Japanese way of showing an access key, "ファイル(F)".
+    static const QRegularExpression japaneseKey(QStringLiteral("\\([A-Z]\\)$"));
+    if (EnglishRun() && (HasJapanese(name) || HasJapanese(node->text(QAccessible::Description)) ||
+                         japaneseKey.match(name).hasMatch()))
         found.japanese.push_back(Named(node) + ": " + name.toStdString());
     for (int i = 0; i < node->childCount(); ++i) Walk(node->child(i), found, depth + 1);
 }
@@ -120,6 +128,19 @@ TEST_F(AccessibilityTest, EveryControlOfTheWindowAndItsDialogsHasAName) {
         ExpectNamed(*advanced, ("advanced tab " + std::to_string(tab)).c_str());
     }
     advanced->reject();
+}
+
+TEST_F(AccessibilityTest, TheProgramsMenusAreNamedToo) {
+    StartOptions options;
+    ASSERT_EQ(ParseCommandLine({"tarvik-config", "--simulate"}, options), -1);
+    AppDelegate app(options);
+    app.Window().show();
+    for (QMenu* menu : app.Window().menuBar()->findChildren<QMenu*>()) {
+        menu->popup(QPoint());  // an item is in the tree while its menu is open
+        ExpectNamed(*menu, menu->objectName().toStdString().c_str());
+        menu->hide();
+    }
+    ExpectNamed(app.Window(), "window with its menus");
 }
 
 TEST_F(AccessibilityTest, DescriptionBoxesAreNamedAfterTheirPedalsAndReachedByTab) {

@@ -147,6 +147,15 @@ TEST_F(StandardDialogTest, EnablingFollowsTheTabTheRadiosAndTheChoices) {
              {"radiobuttonDoubleClick", true, false, true},
              {"radiobuttonCenterClick", true, false, true},
          }},
+        // A screen reader's Toggle action chooses as a click does.
+        {0, Marked({0, 0}),
+         {
+             {"tab:Tab_Mouse", true, false, false},
+             {"toggle:radiobuttonRightClick", true, false, true},
+             {"tab:Tab_Keyboard", true, false, false},
+             {"toggle:radiobuttonOnlyModifiers", false, true, false},
+             {"toggle:checkboxCtrl", false, true, true},
+         }},
         // A click the dialog cannot show: the write button stays usable on its tab.
         {1, Marked({3}), {{"tab:Tab_Keyboard", true, false, false}, {"tab:Tab_Mouse", true, false, true}}},
     };

@@ -2,6 +2,7 @@
 // The standard dialog as the main window opens it, on a unit whose pedal 1 holds the record given.
 #pragma once
 
+#include <QAccessible>
 #include <QPointer>
 #include <QTabWidget>
 
@@ -24,10 +25,15 @@ protected:
         presenter.QueueResponse(answer);
         dialog = OpenStandard(1);
     }
-    // "tab:<page>" shows a tab, "key:<text>" selects a key, anything else clicks that button.
+    // "tab:<page>" shows a tab, "key:<text>" selects a key, "toggle:<button>" toggles it as
+    // assistive technology does (its accessible Toggle action), anything else clicks that button.
     void Do(const std::string& action) {
         ASSERT_TRUE(dialog);
-        if (action.starts_with("tab:")) {
+        if (action.starts_with("toggle:")) {
+            QAccessibleInterface* button = QAccessible::queryAccessibleInterface(Find(*dialog, action.substr(7)));
+            ASSERT_TRUE(button && button->actionInterface());
+            button->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        } else if (action.starts_with("tab:")) {
             Find<QTabWidget>(*dialog, "tabcontrolOutputMode")->setCurrentWidget(Find(*dialog, action.substr(4)));
         } else if (action.starts_with("key:")) {
             auto* list = Find<QComboBox>(*dialog, "listboxKeys");
