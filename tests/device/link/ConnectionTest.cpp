@@ -34,9 +34,7 @@ TEST(Connection, TheProbeTakesAUnitThatIsThereAndEveryPlugAndUnplugIsSignalled) 
     EXPECT_EQ(removed.count() + attached.count(), 4);
 }
 
-// A probe that finds none is a removal and says why; guards keep a notification of the same kind
-// from starting again.
-TEST(Connection, AFailedProbeIsARemovalAndANotificationDoesNotStartInsideOneOfItsKind) {
+TEST(Connection, AProbeThatFindsNoneIsARemovalAndSaysWhy) {
     LinkRig rig(DefaultUnitImage(), 1, false);
     EXPECT_FALSE(rig.link.HasDevice());
     EXPECT_EQ(rig.link.LastOpenResult(), OpenResult::NoUnit);
@@ -46,9 +44,10 @@ TEST(Connection, AFailedProbeIsARemovalAndANotificationDoesNotStartInsideOneOfIt
     EXPECT_FALSE(rig.link.HasDevice());
     EXPECT_EQ(rig.link.LastOpenResult(), OpenResult::PermissionDenied);
     EXPECT_EQ(removed.count(), 1);
+}
 
-    rig.unit.SetOpenResult(OpenResult::Opened);
-    rig.unit.Unplug();
+TEST(Connection, GuardsKeepANotificationOfTheSameKindFromStartingAgain) {
+    LinkRig rig(DefaultUnitImage(), 1, false);
     State().flag_MyNewDeviceCallback = true;
     rig.unit.Plug();
     EXPECT_FALSE(rig.link.HasDevice());
