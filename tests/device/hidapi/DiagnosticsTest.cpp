@@ -119,11 +119,7 @@ TEST_F(Doctor, NodeIdsFromHidIdAndMatchOnlyForTheVendorInterfaceOfOurUnit) {
     WriteFile(Path("oversized"), QByteArray::fromHex(kVendor) + QByteArray(4096, '\0'));
     WriteFile(Path("open"), QByteArray::fromHex(kVendor).chopped(1));
     const struct {
-        const char* name;
-        QString hidId;
-        const char* descriptor;
-        int vendor;
-        bool isUnitInterface, descriptorRead, matches;
+        const char* name; QString hidId; const char* descriptor; int vendor; bool isUnitInterface, descriptorRead, matches;
     } cases[] = {
         {"vendor interface", OurHidId(), "vendor", vendorID, true, true, true},
         {"keyboard and vendor collections", OurHidId(), "both", vendorID, true, true, true},
@@ -282,9 +278,7 @@ TEST(DoctorFindings, TheTagOnTheCommandInterfaceDecidesOverTheRuleFiles) {
     };
     const HidrawNodeInfo other = node(false, false, true, Tag::Tagged);
     const HidrawNodeInfo keyboard = node(true, false, true, Tag::Tagged);  // opens, but is not the one
-    const struct {
-        const char* name; std::vector<HidrawNodeInfo> nodes; bool rule; DoctorFinding finding;
-    } cases[] = {
+    const struct { const char* name; std::vector<HidrawNodeInfo> nodes; bool rule; DoctorFinding finding; } cases[] = {
         {"nothing", {}, true, DoctorFinding::NoUnit},
         {"another device", {other}, true, DoctorFinding::NoUnit},
         {"no command interface", {other, keyboard}, true, DoctorFinding::NoCommandInterface},

@@ -51,9 +51,7 @@ TEST(MatchingRule, PathOrderIsStrictWithNumbersByValue) {
 }
 
 TEST(HotplugStrategyChoice, UdevThenKernelThenPolling) {
-    const struct {
-        bool udevRunning; bool monitorCreatable; HotplugStrategy expected; const char* source;
-    } cases[] = {
+    const struct { bool udevRunning, monitorCreatable; HotplugStrategy expected; const char* source; } cases[] = {
         {true, true, HotplugStrategy::UdevMonitor, "udev"},
         {false, true, HotplugStrategy::KernelMonitor, "kernel"},
         {true, false, HotplugStrategy::Polling, nullptr},
