@@ -8,7 +8,7 @@
 
 #include "KernelLikeChannel.h"
 #include "device/HidapiBackend.h"
-#include "sim/UnitImage.h"
+#include "model/UnitImage.h"
 
 namespace tarvik::bench {
 

@@ -98,13 +98,58 @@ def report():
     return 1 if problems else 0
 
 
+def inside_screen(node, what):
+    x, y, w, h = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    screen = pyatspi.Registry.getDesktop(0).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    print("%s at %d,%d size %dx%d on a %dx%d screen" % (what, x, y, w, h, screen.width, screen.height))
+    if x < 0 or y < 0 or x + w > screen.width or y + h > screen.height:
+        problems.append(what + " is partly off the screen")
+
+
+def advanced_dialog(app, window, english):
+    """Turns the advanced settings on from the menu, then walks every tab of the advanced dialog."""
+    inside_screen(window, "main window")
+    item = "Use advanced settings" if english else "高度な設定を使う(A)"
+    menu_item = wait_for(lambda: next((n for n, _ in walk_all(app) if n.getRoleName() in
+                                       ("check menu item", "menu item") and n.name == item), None), item)
+    act(menu_item)
+    advanced = "Left pedal settings (advanced)" if english else "左ペダルの設定（高度）"
+    button = wait_for(lambda: find(window, "push button", advanced), advanced)
+    wait_for(lambda: button if button.getState().contains(pyatspi.STATE_ENABLED) else None, advanced + " enabled")
+    act(button)
+    dialog = wait_for(lambda: find(app, "dialog"), "the advanced dialog")
+    inside_screen(dialog, "advanced dialog")
+    tabs = [n for n, _ in walk(dialog) if n.getRoleName() == "page tab"]
+    print("advanced tabs: %s" % [t.name for t in tabs])
+    for tab in tabs:
+        act(tab)
+        time.sleep(0.3)
+        listing(dialog, "advanced dialog, " + tab.name)
+    close = find(dialog, "push button", "Close" if english else "閉じる")
+    if close is None:
+        problems.append("no close button in the advanced dialog")
+    else:
+        act(close)
+
+
+def walk_all(node, depth=0):
+    """Every node below `node`, shown or not (menu items are in the tree only while not shown)."""
+    if node is None or depth > 40:
+        return
+    yield node, depth
+    for i in range(node.childCount):
+        yield from walk_all(node.getChildAtIndex(i), depth + 1)
+
+
 def main():
     english = os.environ.get("LANGUAGE", "").startswith("en")
     unit = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "examples/three-pedals.json")
     folder = tempfile.mkdtemp()
     copy = os.path.join(folder, "unit.json")
     shutil.copy(unit, copy)
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    # Settings of its own (the advanced settings start off), leaving the user's alone.
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
+               XDG_CONFIG_HOME=os.path.join(folder, "config"))
     program = subprocess.Popen([PROGRAM, "--simulate=" + copy], env=env)
     try:
         app = wait_for(application, "the program on the accessibility bus")
@@ -147,6 +192,7 @@ def main():
         print("left pedal now: %r" % after)
         if after == before:
             problems.append("the description did not change")
+        advanced_dialog(app, window, english)
         return report()
     finally:
         program.terminate()

@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "device/HID_PnP.h"
+#include "i18n/Language.h"
 #include "model/DeviceState.h"
 #include "sim/SimulatedUnit.h"
 #include "ui/AdvancedSettingDialogViewController.h"
@@ -49,6 +50,7 @@ void SetPedal1(int mode, CommonRecord common) {
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    tarvik::i18n::UseDesktopLanguage();  // LANGUAGE=en pictures the English dialogs
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     NoHost host;
     QWidget window;

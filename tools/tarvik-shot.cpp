@@ -169,7 +169,8 @@ int main(int argc, char** argv) {
             return;
         }
         QTimer::singleShot(kSettleMs, &app, [&] {
-            if (auto* menu = window.findChild<QMenu*>(menuItem)) {
+            // An empty name would match any menu.
+            if (auto* menu = menuItem.isEmpty() ? nullptr : window.findChild<QMenu*>(menuItem)) {
                 ShootMenu(app, window, *menu, out);
                 return;
             }

@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>モディファイア プラス クリック</source>
-        <translation>Modifier plus click</translation>
+        <translation>Modifier + click</translation>
     </message>
     <message>
         <source>連続キー出力</source>
-        <translation>Repeated key output</translation>
+        <translation>Repeated key</translation>
     </message>
     <message>
         <source>ポインタ移動</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>複数同時キー出力</source>
-        <translation>Several keys at once</translation>
+        <translation>Several keys</translation>
     </message>
     <message>
         <source>変化時に出力</source>

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "sim/UnitImage.h"
+#include "model/UnitImage.h"
 
 namespace tarvik {
 

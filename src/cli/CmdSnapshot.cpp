@@ -10,7 +10,7 @@
 #include "model/PedalNames.h"
 #include "storage/UnitFile.h"
 #include "units/Snapshot.h"
-#include "sim/UnitImage.h"
+#include "model/UnitImage.h"
 
 namespace tarvik::cli {
 

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "device/HidBackend.h"
-#include "sim/UnitImage.h"
+#include "model/UnitImage.h"
 
 namespace tarvik {
 

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "sim/UnitImage.h"
+#include "model/UnitImage.h"
 #include "storage/SafeFile.h"
 #include "storage/UnitFile.h"
 

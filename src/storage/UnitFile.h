@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "storage/SafeFile.h"
-#include "sim/UnitImage.h"
+#include "model/UnitImage.h"
 
 namespace tarvik {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "device/HidBackend.h"
-#include "sim/UnitImage.h"
+#include "model/UnitImage.h"
 #include "storage/KeptUnitFile.h"
 
 namespace tarvik {

@@ -8,7 +8,7 @@
 
 #include "device/ExchangeEnding.h"
 #include "model/DeviceState.h"
-#include "sim/UnitImage.h"
+#include "model/UnitImage.h"
 #include "storage/SafeFile.h"
 
 namespace tarvik {

@@ -55,14 +55,8 @@ CtlResult RunGuiWithoutDisplay(const QStringList& args) {
     return RunProgram(QStringLiteral(TARVIK_CONFIG_PATH), args, env);
 }
 
-QString UnitFolder::Write(const QString& name, const QByteArray& json) {
-    QFile file(dir_.filePath(name));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(json);
-    return file.fileName();
-}
-
-QByteArray UnitFolder::Read(const QString& name) const {
-    QFile file(dir_.filePath(name));
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

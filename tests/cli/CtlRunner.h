@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "support/FileKinds.h"
+
 namespace tarvik::test {
 
 struct CtlResult {
@@ -26,17 +28,8 @@ CtlResult RunCtlWithoutFileSpace(const QStringList& args);
 // (`exec "$0" "$@" >/dev/full`).
 CtlResult RunCtlThroughShell(const QString& script, const QStringList& args);
 
-// A folder of unit files that goes away with the test.
-class UnitFolder {
-public:
-    // Writes `json` to `name` and returns its path.
-    QString Write(const QString& name, const QByteArray& json);
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-    QByteArray Read(const QString& name) const;
-
-private:
-    QTemporaryDir dir_;
-};
+// What the file at `path` holds now (empty if it cannot be read).
+QByteArray ReadFile(const QString& path);
 
 // Lines of standard error that start with `prefix` ("> " for the reports sent).
 QStringList LinesStartingWith(const QString& text, const QString& prefix);

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
+#include <functional>
 #include <iostream>
 #include <sstream>
 
@@ -33,11 +34,28 @@ private:
     std::streambuf* old_;
 };
 
+// What a session over `unit` returned and wrote.
+struct Ran {
+    int exit;
+    std::string out, err;
+};
+Ran RunSession(std::unique_ptr<HidBackend> unit, const std::function<int(cli::UnitSession&)>& action,
+               const cli::CliRequest& request = {}) {
+    cli::UnitSession session;
+    session.PrepareWith(request, std::move(unit));
+    StreamCapture out(std::cout);
+    StreamCapture err(std::cerr);
+    const int exit = action(session);
+    return {exit, out.Text(), err.Text()};
+}
+
 // Two units on one bus: "unit-a" (the built-in three pedals) and "unit-b" (five pedals, firmware
-// 2.4.7), one simulated unit answering as whichever it was opened as.
+// 2.4.7), one simulated unit answering as whichever it was opened as. When the second goes, unit-a
+// has firmware 3.0.0 and unit-b is pulled out while unit-a is being read.
 class TwoUnits : public SimulatedUnit {
 public:
-    QStringList Enumerate() override { return {"unit-a", "unit-b"}; }
+    explicit TwoUnits(bool secondGoes = false) : secondGoes_(secondGoes) {}
+    QStringList Enumerate() override { return gone_ ? QStringList{"unit-a"} : QStringList{"unit-a", "unit-b"}; }
     OpenResult Open(const QString& path) override {
         if (IsOpen()) return OpenResult::Failed;  // a unit is closed before the next is taken
         if (path != "unit-a" && path != "unit-b") return OpenResult::NoUnit;
@@ -45,6 +63,9 @@ public:
         if (path == "unit-b") {
             Image().firmware = {2, 4, 7};
             Image().pedals.resize(5);
+        } else if (secondGoes_) {
+            gone_ = true;
+            Image().firmware = {3, 0, 0};
         }
         path_ = path;
         return SimulatedUnit::Open("sim:0");
@@ -53,60 +74,32 @@ public:
 
 private:
     QString path_;
+    bool secondGoes_;
+    bool gone_ = false;
 };
 
 TEST(CliSession, ListReadsEveryUnitAndDeviceAimsAtOne) {
-    {
-        cli::UnitSession session;
-        session.PrepareWith(cli::CliRequest{}, std::make_unique<TwoUnits>());
-        StreamCapture out(std::cout);
-        EXPECT_EQ(cli::RunList(session), cli::EXIT_OK);
-        EXPECT_EQ(out.Text(), "unit-a\tfirmware 2.1.0\t3 pedals\nunit-b\tfirmware 2.4.7\t5 pedals\n");
-    }
-    {
-        cli::UnitSession session;
-        session.PrepareWith(cli::CliRequest{}, std::make_unique<TwoUnits>());
-        StreamCapture err(std::cerr);
-        EXPECT_EQ(session.Attach(), cli::EXIT_USAGE);
-        EXPECT_EQ(err.Text(), "tarvikctl: 2 Tarvik units found; choose one with --device: unit-a, unit-b\n");
-    }
+    const Ran list = RunSession(std::make_unique<TwoUnits>(), cli::RunList);
+    EXPECT_EQ(list.exit, cli::EXIT_OK);
+    EXPECT_EQ(list.out, "unit-a\tfirmware 2.1.0\t3 pedals\nunit-b\tfirmware 2.4.7\t5 pedals\n");
+    const Ran attach = RunSession(std::make_unique<TwoUnits>(), [](cli::UnitSession& s) { return s.Attach(); });
+    EXPECT_EQ(attach.exit, cli::EXIT_USAGE);
+    EXPECT_EQ(attach.err, "tarvikctl: 2 Tarvik units found; choose one with --device: unit-a, unit-b\n");
     const struct { const char* device; int pedals; } cases[] = {{"unit-a", 3}, {"unit-b", 5}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.device);
         cli::CliRequest request;
         request.device = c.device;
-        cli::UnitSession session;
-        session.PrepareWith(request, std::make_unique<TwoUnits>());
-        ASSERT_EQ(session.Attach(), cli::EXIT_OK);
-        ASSERT_EQ(session.Read(), cli::EXIT_OK);
-        EXPECT_EQ(State().NumberOfPedals, c.pedals);
+        const Ran read = RunSession(std::make_unique<TwoUnits>(), [](cli::UnitSession& s) {
+            return s.Attach() == cli::EXIT_OK && s.Read() == cli::EXIT_OK ? State().NumberOfPedals : -1;
+        }, request);
+        EXPECT_EQ(read.exit, c.pedals) << c.device;
     }
 }
 
-// unit-a has firmware 3.0.0; unit-b is pulled out while unit-a is being read.
-class SecondUnitGone : public TwoUnits {
-public:
-    QStringList Enumerate() override { return aOpened_ ? QStringList{"unit-a"} : TwoUnits::Enumerate(); }
-    OpenResult Open(const QString& path) override {
-        const OpenResult result = TwoUnits::Open(path);
-        if (path == "unit-a") {
-            aOpened_ = true;
-            Image().firmware = {3, 0, 0};
-        }
-        return result;
-    }
-
-private:
-    bool aOpened_ = false;
-};
-
 TEST(CliSession, ListGivesAUnitGoneBeforeItsTurnNothingOfTheUnitBefore) {
-    cli::UnitSession session;
-    session.PrepareWith(cli::CliRequest{}, std::make_unique<SecondUnitGone>());
-    StreamCapture out(std::cout);
-    StreamCapture err(std::cerr);
-    EXPECT_EQ(cli::RunList(session), cli::EXIT_UNIT);
-    EXPECT_EQ(out.Text(), "unit-a\tfirmware 3.0.0 (not supported)\nunit-b\tnot readable\n");
+    const Ran list = RunSession(std::make_unique<TwoUnits>(true), cli::RunList);
+    EXPECT_EQ(list.exit, cli::EXIT_UNIT);
+    EXPECT_EQ(list.out, "unit-a\tfirmware 3.0.0 (not supported)\nunit-b\tnot readable\n");
 }
 
 // Another program holding the unit past the wait is named; nothing is done.
@@ -133,46 +126,38 @@ TEST(CliSession, AUnitInUseByAnotherProgramIsNamed) {
 TEST(CliSession, APermissionProblemPointsToTheUdevRule) {
     auto unit = std::make_unique<SimulatedUnit>();
     unit->SetOpenResult(OpenResult::PermissionDenied);
-    cli::UnitSession session;
-    session.PrepareWith(cli::CliRequest{}, std::move(unit));
-    StreamCapture err(std::cerr);
-    EXPECT_EQ(session.Attach(), cli::EXIT_UNIT);
-    EXPECT_NE(err.Text().find("tarvikctl: the Tarvik unit at sim:0 is there, but you may not open it (permission "
-                              "denied). "),
+    const Ran r = RunSession(std::move(unit), [](cli::UnitSession& s) { return s.Attach(); });
+    EXPECT_EQ(r.exit, cli::EXIT_UNIT);
+    EXPECT_NE(r.err.find("tarvikctl: the Tarvik unit at sim:0 is there, but you may not open it (permission "
+                         "denied). "),
               std::string::npos)
-        << err.Text();
-    EXPECT_EQ(err.Text().find("no Tarvik unit found"), std::string::npos);
+        << r.err;
+    EXPECT_EQ(r.err.find("no Tarvik unit found"), std::string::npos);
 }
 
-TEST(CliSession, AUnitGoneDuringTheWriteFailsTheSetBeforeItsParameters) {
+TEST(CliSession, AUnitGoneDuringTheWriteFailsTheSet) {
     auto owned = std::make_unique<SimulatedUnit>();
-    SimulatedUnit* unit = owned.get();
-    unit->SetDropOffOnCommand(SET_OUTPUT_MODE_AND_DATA);
+    owned->SetDropOffOnCommand(SET_OUTPUT_MODE_AND_DATA);
     cli::CliRequest request;
     request.command = "set";
     request.args = QStringList{"0", "click", "right"};
-    cli::UnitSession session;
-    session.PrepareWith(request, std::move(owned));
-    StreamCapture err(std::cerr);
-    EXPECT_EQ(cli::RunSet(session, request), cli::EXIT_UNIT);
-    EXPECT_NE(err.Text().find("tarvikctl: writing pedal 0 failed"), std::string::npos) << err.Text();
-    EXPECT_EQ(unit->CommandCount(SET_PARAMETERS), 0);
+    const Ran r = RunSession(std::move(owned), [&](cli::UnitSession& s) { return cli::RunSet(s, request); }, request);
+    EXPECT_EQ(r.exit, cli::EXIT_UNIT);
+    EXPECT_NE(r.err.find("tarvikctl: writing pedal 0 failed"), std::string::npos) << r.err;
 }
 
+// Pedal 0 is meant to hold ctrl+a, but nothing was sent: the unit still has its left click.
 TEST(CliSession, AReadBackThatDiffersFromTheWriteIsReported) {
-    cli::UnitSession session;
-    session.PrepareWith(cli::CliRequest{}, std::make_unique<SimulatedUnit>());
-    ASSERT_EQ(session.Attach(), cli::EXIT_OK);
-    ASSERT_EQ(session.Read(), cli::EXIT_OK);
-
-    // Pedal 0 is meant to hold ctrl+a, but nothing was sent: the unit still has its left click.
-    cli::WrittenPedal meant = cli::RecordOf(0);
-    meant.mode = 0;
-    meant.common[0] = 0x01;
-    meant.common[1] = 0x04;
-    StreamCapture err(std::cerr);
-    EXPECT_EQ(session.VerifyWritten({meant, cli::RecordOf(1)}), cli::EXIT_UNIT);
-    EXPECT_EQ(err.Text(),
+    const Ran r = RunSession(std::make_unique<SimulatedUnit>(), [](cli::UnitSession& s) {
+        if (s.Attach() != cli::EXIT_OK || s.Read() != cli::EXIT_OK) return -1;
+        cli::WrittenPedal meant = cli::RecordOf(0);
+        meant.mode = 0;
+        meant.common[0] = 0x01;
+        meant.common[1] = 0x04;
+        return s.VerifyWritten({meant, cli::RecordOf(1)});
+    });
+    EXPECT_EQ(r.exit, cli::EXIT_UNIT);
+    EXPECT_EQ(r.err,
               "tarvikctl: pedal 0 (中央ペダル): the unit reads back mode 1, common 01 00 00 00 00 00 00 00 00 00 00 "
               "00 00, but mode 0, common 01 04 00 00 00 00 00 00 00 00 00 00 00 was written\n");
 }

@@ -93,6 +93,7 @@ TEST(SetForm, EveryFormWritesItsModeAndOnlyItsBytesAndShowGivesItBack) {
         {{"pointer", "right", "--speed", "65535", "--accelerate", "1000"}, "06 | 01 00 ff ff 00 01 01 00 00 ff ff 03 e8"},
         {{"pointer", "down-right", "--accelerate", "16"}, "06 | 01 01 00 64 00 3f 01 00 00 00 64 00 10"},
         {{"pointer", "up-right", "--accelerate", "1"}, "06 | 01 ff 00 64 03 e8 01 00 00 00 64 00 01"},
+        {{"pointer", "up", "--repeats", "1"}, "06 | 00 ff 00 64 03 e8 00 00 01 00 64 00 01"},
         {{"pointer", "left"}, "06 | ff 00 00 64 03 e8 00 00 00 00 64 00 01"},
         {{"pointer", "up-left"}, "06 | ff ff 00 64 03 e8 00 00 00 00 64 00 01"},
         {{"pointer", "down"}, "06 | 00 01 00 64 03 e8 00 00 00 00 64 00 01"},

@@ -12,7 +12,13 @@ namespace tarvik::fuzz {
 namespace {
 
 TEST(FuzzCorpus, EveryInputPassesItsEntryPoint) {
-    for (const Target& target : Targets()) {
+    // Each name is also its corpus folder's and its fuzzer's (fuzz_<name>).
+    const struct {
+        const char* name;
+        Entry entry;
+    } targets[] = {{"unit_file", &UnitFile}, {"answers", &Answers}, {"cli_arguments", &CliArguments},
+                   {"report_descriptor", &ReportDescriptor}};
+    for (const auto& target : targets) {
         const QDir folder(QStringLiteral(TARVIK_FUZZ_CORPUS "/") + QString::fromLatin1(target.name));
         const QStringList inputs = folder.entryList(QDir::Files, QDir::Name);
         EXPECT_GE(inputs.size(), 3) << target.name << ": too few seeds in " << folder.path().toStdString();

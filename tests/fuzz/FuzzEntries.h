@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace tarvik::fuzz {
 
@@ -24,11 +23,5 @@ Problem Answers(const std::uint8_t* data, std::size_t size);
 Problem CliArguments(const std::uint8_t* data, std::size_t size);
 // A HID report descriptor, as `doctor` and the udev probe read it from sysfs.
 Problem ReportDescriptor(const std::uint8_t* data, std::size_t size);
-
-struct Target {
-    const char* name;  // also the name of its corpus folder and of its fuzzer (fuzz_<name>)
-    Entry entry;
-};
-const std::vector<Target>& Targets();
 
 }  // namespace tarvik::fuzz

@@ -23,25 +23,13 @@ int main() {
 
     tarvik::State() = tarvik::DeviceState{};
     tarvik::State().SelectedPedalNo = 1;
-    into(1000, 4);
-    int failures = 0;
-    int checks = 0;
-    auto check = [&](bool ok, const char* what) {
-        ++checks;
-        if (!ok) {
-            std::printf("FAILED: %s\n", what);
-            ++failures;
-        }
-    };
-    check(value(4) == 1000, "IntoValue16 after IntoTwoCommonData");
-    check(tarvik::State().CommonData[1][4] == 0x03 && tarvik::State().CommonData[1][5] == 0xE8, "big-endian bytes");
-    check(contents(4).rfind("Level:STANDARD Name:[a]", 0) == 0, "GetKeyContents(4)");
-    check(name(40) == "Enter (Return)", "GetKeyName(40)");
-    check(explanation(40).empty(), "GetKeyExplanation(40)");
-    check(indexOf("abc", "b") == 1, "IndexOf middle");
-    check(modifier(0x01) == "(左)control", "GetModifierName(0x01)");
     tarvik::State().OutputMode[1] = 11;
-    check(text() == "default", "PedalContentsText for an unknown mode");
-    std::printf("%d passed, %d failed\n", checks - failures, failures);
-    return failures == 0 ? 0 : 1;
+    into(1000, 4);
+    const bool ok = value(4) == 1000 && tarvik::State().CommonData[1][4] == 0x03 &&
+                    tarvik::State().CommonData[1][5] == 0xE8 &&
+                    contents(4).rfind("Level:STANDARD Name:[a]", 0) == 0 && name(40) == "Enter (Return)" &&
+                    explanation(40).empty() && indexOf("abc", "b") == 1 && modifier(0x01) == "(左)control" &&
+                    text() == "default";
+    std::printf("%s\n", ok ? "passed" : "FAILED: the model's contract answers otherwise");
+    return ok ? 0 : 1;
 }

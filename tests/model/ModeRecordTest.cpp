@@ -9,7 +9,6 @@
 #include "model/ModeEncoders.h"
 #include "model/ModeFields.h"
 #include "model/PointerMove.h"
-#include "model/modes/ModeRow.h"
 
 namespace tarvik::modes {
 namespace {
@@ -44,11 +43,6 @@ TEST(PointerMove, WritesAsTheDialogDoes) {
     }
 }
 
-TEST(PointerMove, DivisorRoundsHalvesUp) {
-    const struct { int index, divisor; } cases[] = {{1, 1000}, {3, 333}, {16, 63}, {400, 3}, {667, 1}, {1000, 1}};
-    for (const auto& c : cases) EXPECT_EQ(AccelerationDivisor(c.index), c.divisor) << c.index;
-}
-
 // The forms records are written back with are in the set forms' table, and show's arguments write
 // random records back in the round trip; here, the records no form writes.
 TEST(ModeDecoder, GivesNoFormForARecordNoFormWrites) {
@@ -77,19 +71,12 @@ TEST(ModeDecoder, GivesNoFormForARecordNoFormWrites) {
     }
 }
 
-// The rows stand in the order of the mode codes, and each writes the bytes its layout names.
-TEST(ModeTable, OneRowPerModeWritingTheBytesOfItsLayout) {
+// Each row writes the bytes its layout names (what the round trip of show's arguments compares).
+TEST(ModeTable, EachModeWritesTheBytesOfItsLayout) {
     const std::uint16_t written[] = {0x0003, 0x0001, 0x000f, 0x0003, 0x003b, 0x1fc3,
                                      0x1fff, 0x0fe1, 0x0fe1, 0x1fff, 0x001f};
-    ASSERT_EQ(ModeRows().size(), std::size(written));
-    for (int mode = 0; mode < static_cast<int>(std::size(written)); ++mode) {
-        EXPECT_EQ(ModeRows()[static_cast<std::size_t>(mode)]->code, mode);
-        EXPECT_EQ(FindModeRow(mode), ModeRows()[static_cast<std::size_t>(mode)]);
+    for (int mode = 0; mode < static_cast<int>(std::size(written)); ++mode)
         EXPECT_EQ(WrittenBytes(mode), written[mode]) << mode;
-    }
-    EXPECT_EQ(FindModeRow(-1), nullptr);
-    EXPECT_EQ(FindModeRow(11), nullptr);
-    EXPECT_EQ(WrittenBytes(11), 0);
 }
 
 std::string FieldsText(const std::string& record, const AdditionalRecord& additional = {}) {

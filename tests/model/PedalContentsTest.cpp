@@ -42,12 +42,6 @@ protected:
         state.SelectedPedalNo = (pedal + 1) % tarvik::NUMBER_OF_PEDALS_MAX;  // the pedal is named, not selected
         return tarvik::PedalContentsText(state, pedal);
     }
-
-    // Each case in the next pedal along.
-    static void Check(const std::vector<Case>& cases) {
-        for (std::size_t i = 0; i < cases.size(); ++i)
-            EXPECT_EQ(Describe(cases[i].setting, static_cast<int>(i % 5)), cases[i].expected) << "case " << i;
-    }
 };
 
 // The one line of each mode that names the key, button or direction, with the rest of an
@@ -102,7 +96,7 @@ TEST_F(PedalContentsTest, KeysButtonsAndDirectionsWithTheirFallbacks) {
 }
 
 TEST_F(PedalContentsTest, EveryModeInFull) {
-    Check({
+    const Case cases[] = {
         {{0, {0x01, 4}},
          "[設定されている機能] キー出力\r\n[キー] a\r\n[キー説明] Shiftプラスこのキーで大文字 A\r\n"
          "[モディファイア] (左)control"},
@@ -169,7 +163,9 @@ TEST_F(PedalContentsTest, EveryModeInFull) {
          "[クリック]  at GetKeyContentsJ(\r\n[クリック説明] \r\n[モディファイア] (左)control+(左)shift\r\n"
          "[ペダルを離した時の出力] あり 以下の通り\r\n[クリック]  at GetKeyContentsJ(\r\n[クリック説明] \r\n"
          "[モディファイア] なし"},
-    });
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i)  // each case in the next pedal along
+        EXPECT_EQ(Describe(cases[i].setting, static_cast<int>(i % 5)), cases[i].expected) << "case " << i;
 }
 
 TEST_F(PedalContentsTest, PluralSimultaneousKeyOutputListsAtMostTheTenChordsTheRecordHolds) {

@@ -74,22 +74,5 @@ TEST(SimulatedUnit, TheTranscriptKeepsOnlyTheLastLines) {
     EXPECT_EQ(o.unit.CommandCount(GET_OUTPUT_MODE_AND_DATA), 5);
 }
 
-TEST(UnitImages, ImageFromStateTakesTheReadPedalsAndAtMostFive) {
-    auto& s = State();
-    s.VersionNumberMinor = 4;
-    s.NumberOfPedals = 2;
-    s.OutputMode[1] = 9;
-    s.CommonData[1][12] = 0x77;
-    s.AdditionalData[1][62] = 0x88;
-    const UnitImage image = ImageFromState();
-    EXPECT_EQ(image.firmware, (std::array<std::uint8_t, 3>{0, 4, 0}));
-    ASSERT_EQ(image.pedals.size(), 2u);
-    EXPECT_EQ(image.pedals[1].mode, 9);
-    EXPECT_EQ(image.pedals[1].common[12], 0x77);
-    EXPECT_EQ(image.pedals[1].additional[62], 0x88);
-    s.NumberOfPedals = 200;
-    EXPECT_EQ(ImageFromState().pedals.size(), 5u);
-}
-
 }  // namespace
 }  // namespace tarvik::test

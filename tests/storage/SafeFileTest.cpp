@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include "storage/KeptUnitFile.h"
 #include "storage/NativeName.h"
 #include "storage/SafeFile.h"
 #include "storage/TemporaryFiles.h"
@@ -19,45 +20,75 @@ namespace {
 
 const QByteArray kNew = "new contents, longer than the old ones\n";
 
-TEST(SafeFile, WritesOnlyOverRegularFilesAndChangesNothingElse) {
+// What each kind of path gives a write and a read (which never blocks). A full disk and a file-size
+// limit fail the same way: on a write. The rows with a limit put it in the middle of the data
+// (tarvikctl's tests put it at 0), with the signal that would otherwise end the process ignored, as
+// tarvikctl does.
+TEST(SafeFile, WritesAndReadsOnlyRegularFilesAndChangesNothingElse) {
     const struct {
         const char* name;
         Existing existing;
-        const char* says;  // empty: written
+        const char* says;            // empty: written
+        const char* reads = nullptr;  // empty: read (at most 16 bytes); nullptr: not tried
+        rlim_t limit = RLIM_INFINITY;
     } cases[] = {
         {"new", Existing::Replace, ""},
         {"new", Existing::Keep, ""},
-        {"file", Existing::Replace, ""},
-        {"link-to-file", Existing::Replace, ""},
+        {"file", Existing::Replace, "", ""},
+        {"link-to-file", Existing::Replace, "", ""},
+        {"big", Existing::Replace, "", "cannot read (larger than 16 bytes)"},
         {"file", Existing::Keep, "@/file: cannot write (it exists already); nothing was written"},
         {"dangling", Existing::Keep, "@/dangling: cannot write (it exists already); nothing was written"},
-        {"fifo", Existing::Replace, "@/fifo: cannot write (a FIFO, not a regular file); the file is unchanged"},
-        {"dir", Existing::Replace, "@/dir: cannot write (a directory, not a regular file); the file is unchanged"},
-        {"socket", Existing::Replace,
-         "@/socket: cannot write (a socket, not a regular file); the file is unchanged"},
+        {"fifo", Existing::Replace, "@/fifo: cannot write (a FIFO, not a regular file); the file is unchanged",
+         "cannot read (a FIFO, not a regular file)"},
+        {"dir", Existing::Replace, "@/dir: cannot write (a directory, not a regular file); the file is unchanged",
+         "cannot read (a directory, not a regular file)"},
+        {"socket", Existing::Replace, "@/socket: cannot write (a socket, not a regular file); the file is unchanged",
+         "cannot read (a socket, not a regular file)"},
         {"link-to-null", Existing::Replace,
          "@/link-to-null: cannot write (a symbolic link to /dev/null, which is a character device, not a regular "
-         "file); the file is unchanged"},
+         "file); the file is unchanged", "cannot read (a character device, not a regular file)"},
         {"link-to-fifo", Existing::Replace,
          "@/link-to-fifo: cannot write (a symbolic link to @/fifo, which is a FIFO, not a regular file); the file "
-         "is unchanged"},
+         "is unchanged", "cannot read (a FIFO, not a regular file)"},
         {"link-to-dir", Existing::Replace,
          "@/link-to-dir: cannot write (a symbolic link to @/dir, which is a directory, not a regular file); the "
          "file is unchanged"},
         {"dangling", Existing::Replace,
-         "@/dangling: cannot write (a symbolic link to @/gone, which does not exist); the file is unchanged"},
+         "@/dangling: cannot write (a symbolic link to @/gone, which does not exist); the file is unchanged",
+         "cannot read (No such file or directory)"},
         {"no/such/dir/file", Existing::Replace,
          "@/no/such/dir/file: cannot write (no file can be made in the folder @/no/such/dir: No such file or "
          "directory); nothing was written"},
+        {"file", Existing::Replace, "@/file: cannot write (File too large); the file is unchanged", nullptr, 8},
+        {"link-to-file", Existing::Replace, "@/link-to-file: cannot write (File too large); the file is unchanged",
+         nullptr, 8},
+        {"new", Existing::Replace, "@/new: cannot write (File too large); nothing was written", nullptr, 8},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Kinds kinds;
+        kinds.Put("big", QByteArray(17, 'x'));
         const QString name = QString::fromLatin1(c.name);
+        if (c.reads != nullptr) {
+            QByteArray data = "untouched";
+            QString error;
+            const bool read = ReadRegularFile(kinds.Path(name), 16, data, error);
+            EXPECT_EQ(read ? QString() : error, *c.reads ? kinds.Path(name) + ": " + c.reads : QString());
+            EXPECT_EQ(data, read ? kOld : QByteArray("untouched"));
+        }
         const std::vector<std::string> expected = kinds.All();
-        QString error;
         const QString refusal = WriteRefusal(kinds.Path(name), c.existing);
+        QString error;
+        rlimit saved{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved;
+        if (c.limit != RLIM_INFINITY) limited.rlim_cur = c.limit;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
         const bool written = WriteFileAtomically(kinds.Path(name), kNew, c.existing, error);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
         if (*c.says == '\0') {
             EXPECT_TRUE(written) << error.toStdString();
             EXPECT_TRUE(refusal.isEmpty()) << refusal.toStdString();
@@ -75,106 +106,44 @@ TEST(SafeFile, WritesOnlyOverRegularFilesAndChangesNothingElse) {
             EXPECT_EQ(error, kinds.InFolder(QString::fromUtf8(c.says)));
             EXPECT_EQ(kinds.All(), expected);
             // The early look says the same, where it can know it.
-            if (!error.contains("No such file")) {
+            if (!error.contains("No such file") && c.limit == RLIM_INFINITY) {
                 EXPECT_EQ(refusal, error);
             }
         }
     }
 }
 
-// A full disk and a file-size limit fail the same way: on a write. Here it is the limit, with the
-// signal that would otherwise end the process ignored (as tarvikctl does), and it falls in the middle
-// of the data (tarvikctl's tests put it at 0).
-TEST(SafeFile, AFailedWriteSaysWhyAndLeavesTheOldFileWhole) {
-    const struct {
-        const char* name;
-        rlim_t limit;
-        const char* says;
-    } cases[] = {
-        {"file", 8, "cannot write (File too large); the file is unchanged"},
-        {"link-to-file", 8, "cannot write (File too large); the file is unchanged"},
-        {"new", 8, "cannot write (File too large); nothing was written"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.limit));
-        Kinds kinds;
-        const std::vector<std::string> before = kinds.All();
-        rlimit saved{};
-        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = c.limit;
-        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        QString error;
-        const bool written = WriteFileAtomically(kinds.Path(c.name), kNew, Existing::Replace, error);
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
-        EXPECT_FALSE(written);
-        EXPECT_EQ(error, kinds.Path(c.name) + ": " + c.says);
-        EXPECT_EQ(kinds.All(), before);
-    }
-}
-
-TEST(SafeFile, ReadsOnlyRegularFilesAndNeverBlocks) {
-    const struct {
-        const char* name;
-        const char* says;  // empty: read
-    } cases[] = {
-        {"file", ""},
-        {"link-to-file", ""},
-        {"fifo", "cannot read (a FIFO, not a regular file)"},
-        {"link-to-fifo", "cannot read (a FIFO, not a regular file)"},
-        {"dir", "cannot read (a directory, not a regular file)"},
-        {"socket", "cannot read (a socket, not a regular file)"},
-        {"link-to-null", "cannot read (a character device, not a regular file)"},
-        {"dangling", "cannot read (No such file or directory)"},
-        {"big", "cannot read (larger than 16 bytes)"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Kinds kinds;
-        kinds.Put("big", QByteArray(17, 'x'));
-        QByteArray data = "untouched";
-        QString error;
-        const bool read = ReadRegularFile(kinds.Path(c.name), 16, data, error);
-        if (*c.says == '\0') {
-            EXPECT_TRUE(read) << error.toStdString();
-            EXPECT_EQ(data, kOld);
-        } else {
-            EXPECT_FALSE(read);
-            EXPECT_EQ(error, kinds.Path(c.name) + ": " + c.says);
-            EXPECT_EQ(data, "untouched");
-        }
-    }
-}
-
-// A save replaces the file that was read, and nothing put in its place since.
+// A save replaces the file that was read, and nothing put in its place since: here a unit file kept
+// by a simulated unit, changed and saved after the swap.
 TEST(SafeFile, ASaveRefusesAPathThatNoLongerNamesTheFileRead) {
     const struct {
         bool link;  // the other file comes as a link to it, else renamed over the path
         const char* says;
     } cases[] = {
-        {true, "@/file: cannot write (it is now a symbolic link to @/other, not the file that was there at the "
-               "start); the file is unchanged"},
-        {false, "@/file: cannot write (it is no longer the file that was there at the start); the file is unchanged"},
+        {true, "@/unit.json: cannot write (it is now a symbolic link to @/other, not the file that was there at "
+               "the start); the file is unchanged"},
+        {false, "@/unit.json: cannot write (it is no longer the file that was there at the start); the file is "
+                "unchanged"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.link);
         Kinds kinds;
-        QByteArray data;
-        QString error;
-        FileIdentity read;
-        ASSERT_TRUE(ReadRegularFile(kinds.Path("file"), 100, data, error, &read));
+        kinds.Put("unit.json", R"({"pedals": [{"mode": 1, "common": "01 00 00 00 00 00 00 00 00 00 00 00 00"}]})");
+        KeptUnitFile kept;
+        UnitImage image;
+        ASSERT_EQ(kept.Load(kinds.Path("unit.json"), image).outcome, UnitFileRead::Read);
         kinds.Put("other", "someone else's\n");
         if (c.link) {
-            ASSERT_EQ(::unlink(kinds.Native("file").constData()), 0);
-            ASSERT_EQ(::symlink(kinds.Native("other").constData(), kinds.Native("file").constData()), 0);
+            ASSERT_EQ(::unlink(kinds.Native("unit.json").constData()), 0);
+            ASSERT_EQ(::symlink(kinds.Native("other").constData(), kinds.Native("unit.json").constData()), 0);
         } else {
-            ASSERT_EQ(::rename(kinds.Native("other").constData(), kinds.Native("file").constData()), 0);
+            ASSERT_EQ(::rename(kinds.Native("other").constData(), kinds.Native("unit.json").constData()), 0);
             kinds.Put("other", "someone else's\n");
         }
         const std::vector<std::string> swapped = kinds.All();
-        EXPECT_EQ(SaveFile(kinds.Path("file"), kNew, Existing::Replace, &read, error), Saved::Refused);
+        image.pedals[0].common[0] = 2;
+        QString error;
+        EXPECT_EQ(kept.Save(image, error), Saved::Refused);
         EXPECT_EQ(error, kinds.InFolder(QString::fromUtf8(c.says)));
         EXPECT_EQ(kinds.All(), swapped);
     }
@@ -223,36 +192,28 @@ TEST(SafeFile, ATemporaryFileOfAProcessThatEndedGoesWithTheNextSave) {
 // A signal in the middle of a save takes the temporary file with it and still ends the program as
 // it would have; an ignored signal leaves the save alone.
 TEST(TemporaryFileGuard, ASignalDuringASaveRemovesTheTemporaryAndStillEndsTheProgram) {
-    for (const int sig : {SIGINT, SIGTERM, SIGHUP}) {
+    for (const auto& [sig, ignored] : {std::pair{SIGINT, false}, {SIGTERM, false}, {SIGHUP, false}, {SIGTERM, true}}) {
+        SCOPED_TRACE(std::to_string(sig) + (ignored ? " ignored" : ""));
         Kinds kinds;
         kinds.Put(".file.tmp-x", "half a file");
         const QByteArray temp = kinds.Native(".file.tmp-x");
         const pid_t child = ::fork();
         if (child == 0) {
+            if (ignored) ::signal(sig, SIG_IGN);
             TemporaryFileGuard guard(temp);
             ::raise(sig);
-            ::_exit(0);
+            ::_exit(7);
         }
         ASSERT_GT(child, 0);
         int status = 0;
         ::waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << sig;
-        EXPECT_EQ(kinds.Fingerprint(".file.tmp-x"), "missing") << sig;
+        if (ignored) {
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 7);
+        } else {
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig);
+        }
+        EXPECT_EQ(kinds.Fingerprint(".file.tmp-x") == "missing", !ignored);
     }
-    Kinds kinds;
-    kinds.Put(".file.tmp-x", "half a file");
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::signal(SIGTERM, SIG_IGN);
-        TemporaryFileGuard guard(kinds.Native(".file.tmp-x"));
-        ::raise(SIGTERM);
-        ::_exit(7);
-    }
-    ASSERT_GT(child, 0);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 7);
-    EXPECT_NE(kinds.Fingerprint(".file.tmp-x"), "missing");
 }
 
 TEST(NativeName, NamesThatAreNotUtf8KeepTheirBytesAndShowEscaped) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/PedalRecord.h"
-#include "sim/UnitImage.h"
+#include "model/UnitImage.h"
 
 namespace tarvik::test {
 

@@ -77,19 +77,5 @@ TEST(UnitSequence, AUnitFileIsTakenAgainAtTheStartAndSavedAtTheEnd) {
     EXPECT_EQ(untouched.pedals[0].common[0], 4);
 }
 
-TEST(UnitSequence, ABusyUnitFileGivesItsHolder) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("a.json");
-    QString error;
-    ASSERT_TRUE(WriteUnitFile(file, Unit({Pedal(1, {4})}), error));
-    SimulatedUnits units;
-    ASSERT_TRUE(units.AddUnit(file).outcome == UnitFileRead::Read);
-    UnitLock other;  // another open file of the unit, as another program's
-    ASSERT_EQ(other.Take(file, 0), UnitLock::Outcome::Taken);
-    UnitSequence sequence(&units);
-    EXPECT_EQ(sequence.Begin(file, 30), UnitSequence::Start::Busy);
-    EXPECT_EQ(sequence.Holder().pid, QCoreApplication::applicationPid());
-}
-
 }  // namespace
 }  // namespace tarvik

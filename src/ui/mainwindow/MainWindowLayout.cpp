@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <algorithm>
 
 #include "device/Diagnosis.h"
@@ -92,11 +93,15 @@ void MainWindowViewController::SetWindowWidth(int designWidth) {
 
 void MainWindowViewController::FitInto(const QRect& available) {
     const QSize layout = ui_->centralwidget->size();
-    const QSize wanted(layout.width(),
-                       layout.height() + (menuWidget() ? menuWidget()->sizeHint().height() : 0));
+    QSize wanted(layout.width(), layout.height() + (menuWidget() ? menuWidget()->sizeHint().height() : 0));
     // The window manager's frame, known once shown; a guess before.
     const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(8, 32);
     const QSize room = available.size() - frame;
+    // Too narrow a screen scrolls the pedals sideways: room for that scroll bar below them, so that
+    // it does not take a vertical one along (and the other way round).
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (room.width() < wanted.width()) wanted.rheight() += bar;
+    if (room.height() < wanted.height()) wanted.rwidth() += bar;
     if (room.width() >= wanted.width() && room.height() >= wanted.height()) {
         // Fixed size: the user never needs to resize the window.
         setFixedSize(wanted);

@@ -161,7 +161,8 @@ TEST_F(AccessibilityTest, EveryTextOfBothDialogsFitsAtTheUsualAndALargerFont) {
     Start(Unit(std::vector<PedalImage>(5, Pedal(0))));
     ASSERT_TRUE(ReadEnds());
     window->SetAdvancedSettingsEnabled(true);
-    for (const QFont& font : {usual, large}) {
+    for (const bool larger : {false, true}) {
+        const QFont& font = larger ? large : usual;
         QApplication::setFont(font);
         const std::string size = std::to_string(font.pointSizeF()) + " points";
         SettingDialogViewController* standard = OpenStandard(4);
@@ -173,6 +174,9 @@ TEST_F(AccessibilityTest, EveryTextOfBothDialogsFitsAtTheUsualAndALargerFont) {
         standard->reject();
         AdvancedSettingDialogViewController* advanced = window->SetPedal2Advanced_clicked(4);
         ASSERT_NE(advanced, nullptr);
+        if (!larger) {  // every mode's title in view on a 1024-pixel screen, frame and margins included
+            EXPECT_LE(advanced->findChild<QTabBar*>()->sizeHint().width(), 1024 - 60);
+        }
         for (int tab = 0; tab < 9; ++tab) {
             advanced->findChild<QTabWidget*>()->setCurrentIndex(tab);
             ExpectTextsFit(*advanced, "advanced tab " + std::to_string(tab) + ", " + size);

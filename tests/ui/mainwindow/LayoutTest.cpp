@@ -184,6 +184,7 @@ TEST_F(LayoutTest, OnASmallScreenTheWindowStaysInsideAndThePedalsScroll) {
     EXPECT_TRUE(small.contains(QRect(scroll->mapTo(window.get(), QPoint()) + window->pos(), scroll->size())));
     EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
     EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible()) << "the height fits, with the scroll bar below";
 }
 
 }  // namespace

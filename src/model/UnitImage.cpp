@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sim/UnitImage.h"
+#include "model/UnitImage.h"
 
 #include <algorithm>
 
