@@ -13,19 +13,12 @@ namespace {
 // The kernel wakes a reader when the report comes in; a timed wait for the report's time would be
 // up to the thread's timer slack (50 us by default) late, a cost no real unit adds. The slack is
 // made as small as it goes for the wait and put back afterwards.
-class TightTimer {
-public:
-    TightTimer() : saved_(::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0)) {
-        ::prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
-    }
+struct TightTimer {
+    const long saved = ::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
+    TightTimer() { ::prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0); }
     ~TightTimer() {
-        if (saved_ > 0) ::prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(saved_), 0, 0, 0);
+        if (saved > 0) ::prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(saved), 0, 0, 0);
     }
-    TightTimer(const TightTimer&) = delete;
-    TightTimer& operator=(const TightTimer&) = delete;
-
-private:
-    long saved_;
 };
 
 }  // namespace
