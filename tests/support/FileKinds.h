@@ -38,11 +38,9 @@ public:
         EXPECT_EQ(::mkfifo(Native("fifo").constData(), 0644), 0);
         EXPECT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("dir")));
         MakeSocket();
-        Link("link-to-file", "file");
-        Link("link-to-fifo", "fifo");
-        Link("link-to-dir", "dir");
-        Link("link-to-null", "/dev/null");
-        Link("dangling", "gone");
+        for (const auto& [name, to] : {std::pair{"link-to-file", "file"}, {"link-to-fifo", "fifo"}, {"link-to-dir", "dir"},
+                                       {"link-to-null", "/dev/null"}, {"dangling", "gone"}})
+            Link(name, to);
     }
     QString Folder() const { return dir_.path(); }
     // `text` with "@/" standing for this folder.

@@ -24,9 +24,8 @@ UrlCatcher& Catcher() {
 }  // namespace
 
 void CatchOpenedUrls() {
-    for (const char* scheme : {"file", "http", "https"}) {
+    for (const char* scheme : {"file", "http", "https"})
         QDesktopServices::setUrlHandler(QLatin1String(scheme), &Catcher(), "Open");
-    }
 }
 
 QList<QUrl> OpenedUrls() { return Catcher().urls; }

@@ -21,11 +21,13 @@ public:
     };
 
     // Installs itself for its lifetime.
-    ScriptedPresenter();
-    ~ScriptedPresenter() override;
+    ScriptedPresenter() { SetAlertPresenter(this); }
+    ~ScriptedPresenter() override { SetAlertPresenter(nullptr); }
 
-    int ShowMessage(const std::string& message) override;
-    int Confirm(const std::string& title, const std::string& message) override;
+    int ShowMessage(const std::string& message) override { return Answer({"", message, false}, ALERT_FIRST_BUTTON); }
+    int Confirm(const std::string& title, const std::string& message) override {
+        return Answer({title, message, true}, ALERT_SECOND_BUTTON);
+    }
 
     // Responses for the next boxes, in order; when none is queued, plain messages answer
     // ALERT_FIRST_BUTTON ("OK") and confirmations ALERT_SECOND_BUTTON ("キャンセル", what Return picks).
@@ -34,11 +36,22 @@ public:
     void SetWhileShown(std::function<void(const Shown&)> hook) { whileShown_ = std::move(hook); }
 
     const std::vector<Shown>& All() const { return shown_; }
-    std::vector<std::string> Texts() const;
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const auto& s : shown_) texts.push_back(s.text);
+        return texts;
+    }
     void Clear() { shown_.clear(); }
 
 private:
-    int Answer(const Shown& shown, int fallback);
+    int Answer(const Shown& shown, int fallback) {
+        shown_.push_back(shown);
+        if (whileShown_) whileShown_(shown);
+        if (responses_.empty()) return fallback;
+        const int response = responses_.front();
+        responses_.pop_front();
+        return response;
+    }
 
     std::deque<int> responses_;
     std::vector<Shown> shown_;

@@ -13,6 +13,7 @@
 #include "i18n/Language.h"
 #include "model/DeviceState.h"
 #include "support/OpenedUrls.h"
+#include "support/TestLanguage.h"
 
 namespace {
 
@@ -40,8 +41,7 @@ int main(int argc, char** argv) {
     }
     // The tests' texts are the Japanese source texts (the C locale), whatever the desktop speaks;
     // TARVIK_TEST_LANGUAGE=en runs them once more as an English desktop would.
-    const char* language = std::getenv("TARVIK_TEST_LANGUAGE");
-    const bool english = language != nullptr && std::string(language) == "en";
+    const bool english = tarvik::test::EnglishRun();
     setenv("LC_ALL", english ? "C.UTF-8" : "C", 1);
     setenv("LANGUAGE", english ? "en" : "", 1);
     testing::InitGoogleTest(&argc, argv);

@@ -11,6 +11,9 @@
 #include <optional>
 #include <string>
 
+#include "app/AppDelegate.h"
+#include "app/CommandLine.h"
+#include "app/MenuClass.h"
 #include "device/HID_PnP.h"
 #include "model/DeviceState.h"
 #include "sim/SimulatedUnit.h"
@@ -33,6 +36,12 @@ inline const char* const kConnectedExplanation =
          "設定を変更する場合、設定したいペダルに対応するボタンをクリックしてTarvikの出力を設定して下さい。",
          "The current settings of the Tarvik are shown below.\n"
          "To change a setting, click the button of the pedal you want to set and set the output of the Tarvik.");
+
+inline const char* const kConfirmReset =
+    Lang("このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
+         "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．",
+         "This returns the settings of this Tarvik to the factory state. Are you sure?\r\n"
+         "Click [OK] to return to the factory state, or [Cancel] to do nothing.");
 
 class WindowTest : public testing::Test {
 protected:
@@ -119,6 +128,28 @@ protected:
     std::optional<int> exitStatus;
     int reads = 0;
     bool lastReadShown = false;
+};
+
+// The program as main() builds it, from its command line; the window's file dialog answers askedFile.
+class AppTest : public WindowTest {
+protected:
+    void StartApp(const QStringList& arguments) {
+        ASSERT_EQ(ParseCommandLine(arguments, options), -1);
+        app = std::make_unique<AppDelegate>(options);
+        SetAlertPresenter(&presenter);  // the delegate installs the message boxes
+        MainWindowViewController& w = app->Window();
+        w.plugNPlay().SetTickIntervalMs(5);
+        w.SetLockWaitMs(50);
+        w.SetFileAsker([this](bool) { return askedFile; });
+        app->Menu().SetExitHandler([this](int status) { exitStatus = status; });
+        QObject::connect(&w, &MainWindowViewController::unitRead, [this](bool) { ++reads; });
+        w.show();
+    }
+    void TearDown() override { app.reset(); }
+
+    StartOptions options;
+    std::unique_ptr<AppDelegate> app;
+    QString askedFile;
 };
 
 }  // namespace tarvik::test

@@ -6,17 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
 #include <QtCore/qtestsupport_core.h>
 #include <map>
 
 #include "KernelLikeChannel.h"
 #include "device/HidapiBackend.h"
+#include "support/RigHelpers.h"
 
 namespace tarvik::test {
 
-inline QByteArray Hex(const char* hex) { return QByteArray::fromHex(hex); }
 inline HidInterfaceInfo Vendor(const char* path) { return {path, vendorID, productID, 0xFF00, 1, 2}; }
 inline HidInterfaceInfo Keyboard(const char* path) { return {path, vendorID, productID, 0x0001, 6, 0}; }
 
@@ -29,12 +27,6 @@ inline std::vector<QByteArray> EchoFirmware(const QByteArray& report) {
     return {answer};
 }
 inline std::vector<QByteArray> SilentFirmware(const QByteArray&) { return {}; }
-
-inline void RunEventsFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 struct BackendRig {
     std::vector<HidInterfaceInfo> listed;

@@ -34,8 +34,7 @@ QString OurHidId() {
 using Pages = std::vector<std::uint32_t>;
 
 ReportDescriptorPages Parse(const QByteArray& b) {
-    return ParseReportDescriptorPages(reinterpret_cast<const std::uint8_t*>(b.constData()),
-                                      std::size_t(b.size()));
+    return ParseReportDescriptorPages(reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size()));
 }
 
 // A vendor interface with 16-byte reports both ways, no report ID.
@@ -120,11 +119,7 @@ TEST_F(Doctor, NodeIdsFromHidIdAndMatchOnlyForTheVendorInterfaceOfOurUnit) {
     WriteFile(Path("oversized"), QByteArray::fromHex(kVendor) + QByteArray(4096, '\0'));
     WriteFile(Path("open"), QByteArray::fromHex(kVendor).chopped(1));
     const struct {
-        const char* name;
-        QString hidId;
-        const char* descriptor;
-        int vendor;
-        bool isUnitInterface, descriptorRead, matches;
+        const char* name; QString hidId; const char* descriptor; int vendor; bool isUnitInterface, descriptorRead, matches;
     } cases[] = {
         {"vendor interface", OurHidId(), "vendor", vendorID, true, true, true},
         {"keyboard and vendor collections", OurHidId(), "both", vendorID, true, true, true},
@@ -146,7 +141,7 @@ TEST_F(Doctor, NodeIdsFromHidIdAndMatchOnlyForTheVendorInterfaceOfOurUnit) {
     }
 }
 
-TEST_F(Doctor, NodeAccess) {
+TEST_F(Doctor, NodeAccessAndSeatTagAreWhatTheFileAndUdevSay) {
     const HidrawNodeInfo missing = Describe("hidraw9");
     EXPECT_FALSE(missing.nodeExists);
     EXPECT_FALSE(missing.canReadWrite);
@@ -159,6 +154,16 @@ TEST_F(Doctor, NodeAccess) {
     EXPECT_EQ(readOnly.mode, 0440u);
     EXPECT_FALSE(readOnly.owner.isEmpty());
     EXPECT_FALSE(readOnly.group.isEmpty());
+
+    HidrawNodeSource source;
+    source.devnode = Path("hidraw0");
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NoRecord);
+    source.tags = {QStringLiteral("uaccess")};  // tags without a record do not count
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NoRecord);
+    source.udevInitialized = true;
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::Tagged);
+    source.tags = {QStringLiteral("seat"), QStringLiteral("uaccessx")};
+    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NotTagged);
 }
 
 TEST_F(Doctor, UdevRuleLinesInRulesFiles) {
@@ -204,11 +209,9 @@ TEST_F(Doctor, UdevRuleFileInEtcMasksTheSameNameInLib) {
 TEST_F(Doctor, InstalledRuleIsTheFileUdevReadsElseTheOneUnderThePrefix) {
     ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("prefix")));
     const QByteArray rule = "TAG+=\"uaccess\"\n";
+    // files: "@null" links to /dev/null
     const struct {
-        const char* name;
-        QList<QPair<const char*, QByteArray>> files;  // "@null" links to /dev/null
-        text::AccessRule state;
-        const char* found;
+        const char* name; QList<QPair<const char*, QByteArray>> files; text::AccessRule state; const char* found;
     } cases[] = {
         {"nowhere", {}, text::AccessRule::Missing, ""},
         {"lib", {{"lib", rule}}, text::AccessRule::Installed, "lib"},
@@ -262,18 +265,6 @@ TEST(AccessDenied, NamesWhatApplies) {
     }
 }
 
-TEST_F(Doctor, SeatTagIsWhatUdevRecorded) {
-    HidrawNodeSource source;
-    source.devnode = Path("hidraw0");
-    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NoRecord);
-    source.tags = {QStringLiteral("uaccess")};  // tags without a record do not count
-    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NoRecord);
-    source.udevInitialized = true;
-    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::Tagged);
-    source.tags = {QStringLiteral("seat"), QStringLiteral("uaccessx")};
-    EXPECT_EQ(DescribeHidrawNode(source).seatTag, HidrawNodeInfo::SeatTag::NotTagged);
-}
-
 TEST(DoctorFindings, TheTagOnTheCommandInterfaceDecidesOverTheRuleFiles) {
     using Tag = HidrawNodeInfo::SeatTag;
     const auto node = [](bool unit, bool command, bool open, Tag tag) {
@@ -287,12 +278,7 @@ TEST(DoctorFindings, TheTagOnTheCommandInterfaceDecidesOverTheRuleFiles) {
     };
     const HidrawNodeInfo other = node(false, false, true, Tag::Tagged);
     const HidrawNodeInfo keyboard = node(true, false, true, Tag::Tagged);  // opens, but is not the one
-    const struct {
-        const char* name;
-        std::vector<HidrawNodeInfo> nodes;
-        bool rule;
-        DoctorFinding finding;
-    } cases[] = {
+    const struct { const char* name; std::vector<HidrawNodeInfo> nodes; bool rule; DoctorFinding finding; } cases[] = {
         {"nothing", {}, true, DoctorFinding::NoUnit},
         {"another device", {other}, true, DoctorFinding::NoUnit},
         {"no command interface", {other, keyboard}, true, DoctorFinding::NoCommandInterface},

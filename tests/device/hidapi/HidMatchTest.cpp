@@ -5,31 +5,27 @@
 
 #include <QtCore/qtestsupport_core.h>
 
+#include "BackendRig.h"
 #include "device/HidMatch.h"
 #include "device/HotplugMonitor.h"
 
-namespace tarvik {
+namespace tarvik::test {
 namespace {
 
 constexpr int V = vendorID;
 constexpr int P = productID;
-HidInterfaceInfo Vendor(const char* path) {
-    return {path, V, P, 0xFF00, 1, 2};
-}
 
 TEST(MatchingRule, TakesOnlyTheVendorInterfaceOncePerPathInNumericOrder) {
-    const struct {
-        const char* name; std::vector<HidInterfaceInfo> devices; QStringList expected;
-    } cases[] = {
+    const struct { const char* name; std::vector<HidInterfaceInfo> devices; QStringList expected; } cases[] = {
         {"empty", {}, {}},
         {"vendor interface", {Vendor("/dev/hidraw3")}, {"/dev/hidraw3"}},
-        {"the unit's keyboard interface", {{"/dev/hidraw1", V, P, 0x0001, 6, 0}}, {}},
+        {"the unit's keyboard interface", {Keyboard("/dev/hidraw1")}, {}},
         {"other vendor", {{"/dev/hidraw4", 0x046d, P, 0xFF00, 1, 0}}, {}},
         {"other product", {{"/dev/hidraw4", V, P + 1, 0xFF00, 1, 0}}, {}},
         {"other vendor page", {{"/dev/hidraw4", V, P, 0xFF01, 1, 0}}, {}},
         {"no path", {{"", V, P, 0xFF00, 1, 0}}, {}},
         {"keyboard, mouse and vendor interfaces",
-         {{"/dev/hidraw5", V, P, 0x0001, 6, 0}, {"/dev/hidraw6", V, P, 0x0001, 2, 1}, Vendor("/dev/hidraw7")},
+         {Keyboard("/dev/hidraw5"), {"/dev/hidraw6", V, P, 0x0001, 2, 1}, Vendor("/dev/hidraw7")},
          {"/dev/hidraw7"}},
         {"one path listed per collection",
          {{"/dev/hidraw7", V, P, 0xFF00, 1, 2}, {"/dev/hidraw7", V, P, 0xFF00, 2, 2}},
@@ -55,9 +51,7 @@ TEST(MatchingRule, PathOrderIsStrictWithNumbersByValue) {
 }
 
 TEST(HotplugStrategyChoice, UdevThenKernelThenPolling) {
-    const struct {
-        bool udevRunning; bool monitorCreatable; HotplugStrategy expected; const char* source;
-    } cases[] = {
+    const struct { bool udevRunning, monitorCreatable; HotplugStrategy expected; const char* source; } cases[] = {
         {true, true, HotplugStrategy::UdevMonitor, "udev"},
         {false, true, HotplugStrategy::KernelMonitor, "kernel"},
         {true, false, HotplugStrategy::Polling, nullptr},
@@ -70,16 +64,11 @@ TEST(HotplugStrategyChoice, UdevThenKernelThenPolling) {
     }
 }
 
-TEST(HotplugMonitor, WithoutUdevRunDirNeverListensToUdevd) {
+TEST(HotplugMonitor, WithoutUdevRunDirNeverListensToUdevdAndPollingTicks) {
     HotplugOptions options;
     options.udevRunDir = QStringLiteral("/nonexistent/run/udev");
-    HotplugMonitor monitor(options);
     // Kernel monitor, or polling where this machine allows no netlink socket.
-    EXPECT_NE(monitor.Strategy(), HotplugStrategy::UdevMonitor);
-}
-
-TEST(HotplugMonitor, PollingTicks) {
-    HotplugOptions options;
+    EXPECT_NE(HotplugMonitor(options).Strategy(), HotplugStrategy::UdevMonitor);
     options.forcePolling = true;
     options.pollIntervalMs = 5;
     HotplugMonitor monitor(options);
@@ -90,4 +79,4 @@ TEST(HotplugMonitor, PollingTicks) {
 }
 
 }  // namespace
-}  // namespace tarvik
+}  // namespace tarvik::test

@@ -13,19 +13,12 @@ namespace {
 // The kernel wakes a reader when the report comes in; a timed wait for the report's time would be
 // up to the thread's timer slack (50 us by default) late, a cost no real unit adds. The slack is
 // made as small as it goes for the wait and put back afterwards.
-class TightTimer {
-public:
-    TightTimer() : saved_(::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0)) {
-        ::prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
-    }
+struct TightTimer {
+    const long saved = ::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
+    TightTimer() { ::prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0); }
     ~TightTimer() {
-        if (saved_ > 0) ::prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(saved_), 0, 0, 0);
+        if (saved > 0) ::prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(saved), 0, 0, 0);
     }
-    TightTimer(const TightTimer&) = delete;
-    TightTimer& operator=(const TightTimer&) = delete;
-
-private:
-    long saved_;
 };
 
 }  // namespace
@@ -42,8 +35,8 @@ public:
         return node_->Read(data, length, milliseconds);
     }
     QString Error() override {
-        std::lock_guard<std::mutex> lock(node_->mutex_);
-        return node_->pulled_ ? QStringLiteral("No such device") : QStringLiteral("Input/output error");
+        const bool pulled = node_->Locked([&] { return node_->pulled_; });
+        return pulled ? QStringLiteral("No such device") : QStringLiteral("Input/output error");
     }
 
 private:
@@ -56,28 +49,10 @@ std::shared_ptr<KernelLikeNode> KernelLikeNode::Create(Firmware firmware) {
     return node;
 }
 
-std::unique_ptr<HidChannel> KernelLikeNode::Open() {
-    return std::make_unique<KernelLikeChannel>(shared_from_this());
-}
-
-void KernelLikeNode::SetFirmware(Firmware firmware) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    firmware_ = std::move(firmware);
-}
-
-void KernelLikeNode::SetAnswerDelay(std::chrono::microseconds delay) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    delay_ = delay;
-}
-
-void KernelLikeNode::SetWriteResult(std::optional<int> result) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    writeResult_ = result;
-}
+std::unique_ptr<HidChannel> KernelLikeNode::Open() { return std::make_unique<KernelLikeChannel>(shared_from_this()); }
 
 void KernelLikeNode::Queue(const QByteArray& report) {
-    std::unique_lock<std::mutex> lock(mutex_);
-    Enqueue(lock, Clock::now(), report);
+    Locked([&] { Enqueue(Clock::now(), report); });
 }
 
 void KernelLikeNode::Pull() {
@@ -87,7 +62,7 @@ void KernelLikeNode::Pull() {
 }
 
 // Reports become readable in the order they arrive; what the node cannot hold is lost, as in the kernel.
-void KernelLikeNode::Enqueue(std::unique_lock<std::mutex>&, Clock::time_point at, const QByteArray& bytes) {
+void KernelLikeNode::Enqueue(Clock::time_point at, const QByteArray& bytes) {
     if (pulled_ || queue_.size() >= kQueueLimit) return;
     const auto later =
         std::find_if(queue_.begin(), queue_.end(), [&](const Pending& p) { return p.readableAt > at; });
@@ -108,7 +83,7 @@ int KernelLikeNode::Write(const unsigned char* data, std::size_t length) {
                             qsizetype(length) - (unnumbered ? 1 : 0));
     if (firmware_) {
         const Clock::time_point at = Clock::now() + delay_;
-        for (const QByteArray& answer : firmware_(report)) Enqueue(lock, at, answer);
+        for (const QByteArray& answer : firmware_(report)) Enqueue(at, answer);
     }
     return int(length);
 }
@@ -150,51 +125,6 @@ void KernelLikeNode::Close() {
     closed_ = true;
     threads_.insert(std::this_thread::get_id());
     changed_.notify_all();
-}
-
-int KernelLikeNode::Reads() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return reads_;
-}
-
-int KernelLikeNode::Unread() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return int(queue_.size());
-}
-
-int KernelLikeNode::Writes() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return writes_;
-}
-
-std::vector<QByteArray> KernelLikeNode::Written() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return written_;
-}
-
-bool KernelLikeNode::Closed() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return closed_;
-}
-
-std::set<std::thread::id> KernelLikeNode::CallThreads() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return threads_;
-}
-
-bool KernelLikeNode::ReadInProgress() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return blockedReads_ > 0;
-}
-
-bool KernelLikeNode::WaitForBlockedRead(std::chrono::milliseconds limit) const {
-    std::unique_lock<std::mutex> lock(mutex_);
-    return changed_.wait_for(lock, limit, [this] { return blockedReads_ > 0; });
-}
-
-bool KernelLikeNode::WaitForClose(std::chrono::milliseconds limit) const {
-    std::unique_lock<std::mutex> lock(mutex_);
-    return changed_.wait_for(lock, limit, [this] { return closed_; });
 }
 
 }  // namespace tarvik::test

@@ -6,10 +6,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 #include <chrono>
 #include <condition_variable>
-#include <cstddef>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -29,38 +27,38 @@ public:
     // report ID byte); none for a silent unit. Runs on the thread that writes, with the node locked.
     using Firmware = std::function<std::vector<QByteArray>(const QByteArray& report)>;
 
-    // The kernel keeps this many unread reports per open node and drops what comes on top.
-    static constexpr std::size_t kQueueLimit = 64;
-
     static std::shared_ptr<KernelLikeNode> Create(Firmware firmware = {});
 
     // A channel on this node, as HidapiBackendOptions::openChannel hands one out.
     std::unique_ptr<HidChannel> Open();
 
-    void SetFirmware(Firmware firmware);
-    void SetAnswerDelay(std::chrono::microseconds delay);
+    void SetAnswerDelay(std::chrono::microseconds delay) { Locked([&] { delay_ = delay; }); }
     // A write returns this instead of its length (e.g. -1 for a failed write, 5 for a short one).
-    void SetWriteResult(std::optional<int> result);
+    void SetWriteResult(std::optional<int> result) { Locked([&] { writeResult_ = result; }); }
     // A report the unit sends now, asked for or not.
     void Queue(const QByteArray& report);
     // The unit is gone: a read in progress and every later call fail.
     void Pull();
 
-    int Reads() const;
+    int Reads() const { return Locked([&] { return reads_; }); }
     // Reports the unit sent that nobody has read yet.
-    int Unread() const;
-    int Writes() const;
+    int Unread() const { return Locked([&] { return int(queue_.size()); }); }
+    int Writes() const { return Locked([&] { return writes_; }); }
     // Reports written, report ID byte included.
-    std::vector<QByteArray> Written() const;
-    bool Closed() const;
+    std::vector<QByteArray> Written() const { return Locked([&] { return written_; }); }
+    bool Closed() const { return Locked([&] { return closed_; }); }
     // Every thread that called the channel, its close included.
-    std::set<std::thread::id> CallThreads() const;
+    std::set<std::thread::id> CallThreads() const { return Locked([&] { return threads_; }); }
     // True while a read waits for a report.
-    bool ReadInProgress() const;
+    bool ReadInProgress() const { return Locked([&] { return blockedReads_ > 0; }); }
     // Waits (up to `limit`) until a read waits for a report; true when one does.
-    bool WaitForBlockedRead(std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
+    bool WaitForBlockedRead(std::chrono::milliseconds limit = std::chrono::seconds(10)) const {
+        return WaitFor(limit, [this] { return blockedReads_ > 0; });
+    }
     // Waits (up to `limit`) until the channel is closed; true when it is.
-    bool WaitForClose(std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
+    bool WaitForClose(std::chrono::milliseconds limit = std::chrono::seconds(10)) const {
+        return WaitFor(limit, [this] { return closed_; });
+    }
 
 private:
     friend class KernelLikeChannel;
@@ -71,11 +69,23 @@ private:
         Clock::time_point readableAt;
         QByteArray bytes;
     };
+    // The kernel keeps this many unread reports per open node and drops what comes on top.
+    static constexpr std::size_t kQueueLimit = 64;
 
+    template <class F>
+    auto Locked(F f) const -> decltype(f()) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return f();
+    }
+    template <class P>
+    bool WaitFor(std::chrono::milliseconds limit, P done) const {
+        std::unique_lock<std::mutex> lock(mutex_);
+        return changed_.wait_for(lock, limit, done);
+    }
     int Write(const unsigned char* data, std::size_t length);
     int Read(unsigned char* data, std::size_t length, int milliseconds);
     void Close();
-    void Enqueue(std::unique_lock<std::mutex>& lock, Clock::time_point at, const QByteArray& bytes);
+    void Enqueue(Clock::time_point at, const QByteArray& bytes);  // with the node locked
 
     mutable std::mutex mutex_;
     mutable std::condition_variable changed_;

@@ -93,12 +93,7 @@ TEST(Exchange, ReportsNobodyWaitsForOrDamagedAreNeverTakenAsTheAnswer) {
 // Each failure ends the exchange at once (the tick is an hour) and says how; nothing is shown and
 // nothing is taken into the answer.
 TEST(Exchange, FailuresEndTheWaitAtOnceAndSayHow) {
-    const struct {
-        const char* name;
-        void (*arrange)(LinkRig&);
-        ExchangeEnding ending;
-        bool connected;
-    } cases[] = {
+    const struct { const char* name; void (*arrange)(LinkRig&); ExchangeEnding ending; bool connected; } cases[] = {
         {"unplugged while waiting for the answer",
          [](LinkRig& rig) {
              rig.unit.SetSilent(true);

@@ -159,12 +159,8 @@ TEST(Flows, WithoutAUnitNothingIsSent) {
 TEST(WriteChoice, SendsTheRecordAndTheParametersThenReadsThePedalBackAndStoresOnlyWhatTheUnitHolds) {
     const CommonRecord own = {0x00, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x2A, 0x2B, 0x2C, 0x2D};
     const CommonRecord clicked = {0x01, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x2A, 0x2B, 0x2C, 0x2D};
-    const struct {
-        const char* what;
-        bool changedByUnit;  // the unit stores byte 12 as 0x77, not as it was sent
-        WriteOutcome outcome;
-        CommonRecord stored;
-    } cases[] = {
+    // changedByUnit: the unit stores byte 12 as 0x77, not as it was sent.
+    const struct { const char* what; bool changedByUnit; WriteOutcome outcome; CommonRecord stored; } cases[] = {
         {"read back as written", false, WriteOutcome::Stored, clicked},
         {"read back otherwise", true, WriteOutcome::Differs,
          {0x01, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x2A, 0x2B, 0x2C, 0x77}},
@@ -195,17 +191,15 @@ TEST(WriteChoice, SendsTheRecordAndTheParametersThenReadsThePedalBackAndStoresOn
 }
 
 TEST(WriteChoice, AFailedExchangeAtAnyStepStoresNothing) {
-    const struct {
-        int silent;
-        std::size_t sent;
-    } cases[] = {{SET_OUTPUT_MODE_AND_DATA, 1}, {SET_PARAMETERS, 2}, {GET_OUTPUT_MODE_AND_DATA, 3}};
+    const struct { int silent; std::size_t sent; } cases[] = {
+        {SET_OUTPUT_MODE_AND_DATA, 1}, {SET_PARAMETERS, 2}, {GET_OUTPUT_MODE_AND_DATA, 3}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.silent);
         LinkRig rig;
         rig.unit.SetSilentCommands({c.silent});
         State().CommonData[0].fill(0x5A);
         const DeviceState before = State();
-        const WriteResult result = WriteChoice(rig.link, State(), 0, modes::KeyOutput{0, 0x04});
+        const WriteResult result = WriteChoice(rig.link, State(), 0, modes::Click{BUTTON_RIGHT});
         EXPECT_EQ(std::tie(result.outcome, result.ending), std::tuple(WriteOutcome::Failed, ExchangeEnding::TimedOut));
         EXPECT_EQ(rig.Sent().size(), c.sent);
         EXPECT_EQ(std::tie(State().OutputMode, State().CommonData, State().AdditionalData),

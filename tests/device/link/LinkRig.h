@@ -3,25 +3,14 @@
 // milliseconds, and a watchdog that shortens the tick if a wait would otherwise hang the test.
 #pragma once
 
-#include <QByteArray>
-#include <QEventLoop>
-#include <QTimer>
 #include <vector>
 
 #include "device/HID_PnP.h"
 #include "model/DeviceState.h"
 #include "sim/SimulatedUnit.h"
+#include "support/RigHelpers.h"
 
 namespace tarvik::test {
-
-inline void RunEventsFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-// "94 00 01" -> bytes
-inline QByteArray Hex(const char* text) { return QByteArray::fromHex(QByteArray(text)); }
 
 inline UnitImage Firmware(std::uint8_t major, std::uint8_t minor, std::uint8_t revision) {
     UnitImage image = DefaultUnitImage();

@@ -11,12 +11,9 @@
 #include <set>
 
 #include "WindowFixture.h"
-#include "app/AppDelegate.h"
-#include "app/CommandLine.h"
-#include "app/MenuClass.h"
+#include "storage/UnitFile.h"
 #include "support/FileKinds.h"
 #include "support/OpenedUrls.h"
-#include "support/TestLanguage.h"
 #include "ui/AdvancedSettingDialogViewController.h"
 
 namespace tarvik::test {
@@ -28,22 +25,7 @@ QAction* Action(QWidget& window, const char* name) {
     return action;
 }
 
-class MenuTest : public WindowTest {
-protected:
-    void StartApp(const QStringList& arguments) {
-        ASSERT_EQ(ParseCommandLine(arguments, options), -1);
-        app = std::make_unique<AppDelegate>(options);
-        // The delegate installs the message boxes; the scripted presenter answers in tests.
-        SetAlertPresenter(&presenter);
-        app->Window().plugNPlay().SetTickIntervalMs(5);
-        app->Menu().SetExitHandler([this](int status) { exitStatus = status; });
-        app->Window().show();
-    }
-    void TearDown() override { app.reset(); }
-
-    StartOptions options;
-    std::unique_ptr<AppDelegate> app;
-};
+using MenuTest = AppTest;
 
 // Every command does its one thing, and a user reaches each from the keyboard: every menu and item
 // has an access key of its own, F10 opens the first menu and the arrows move along the bar, Alt and
@@ -124,10 +106,9 @@ TEST_F(MenuTest, EveryCommandDoesItsOneThingAndIsReachedFromTheKeyboard) {
 TEST_F(MenuTest, AdvancedSettingsAreOffUntilTurnedOnAndTheChoiceIsKept) {
     QSettings(QStringLiteral("Oremba"), QStringLiteral("tarvik-config")).clear();
     QTemporaryDir dir;
-    const char* click = R"({"mode": 1, "common": "01 00 00 00 00 00 00 00 00 00 00 00 00"})";
-    const QString five = WriteFile(dir, "five.json", QStringLiteral(R"({"firmware": [2, 1, 0], "pedals": [%1]})")
-                                                         .arg(QStringList(5, QString::fromUtf8(click)).join(','))
-                                                         .toUtf8());
+    const QString five = dir.filePath("five.json");
+    QString error;
+    ASSERT_TRUE(WriteUnitFile(five, Unit(std::vector<PedalImage>(5, Pedal(1, {1}))), error));
     bool kept = false;  // a fresh configuration has it off
     for (const bool on : {false, true, true, false, false}) {
         SCOPED_TRACE(on);
@@ -162,13 +143,11 @@ TEST_F(MenuTest, AdvancedSettingsAreOffUntilTurnedOnAndTheChoiceIsKept) {
 
 TEST_F(MenuTest, SimulatedModeRunsOnTheUnitFile) {
     QTemporaryDir dir;
-    const QString good = WriteFile(dir, "good.json", R"({"firmware": [2, 0, 1], "pedals": [{"mode": 1,
-        "common": "02 00 00 00 00 00 00 00 00 00 00 00 00"}]})");
-    StartApp({"tarvik-config", "--simulate=" + good});
-    auto* text0 = app->Window().findChild<QPlainTextEdit*>("textboxPedal0Contents");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !text0->toPlainText().isEmpty(); }, 3000));
-    EXPECT_EQ(text0->toPlainText().toStdString(), Lang("[設定されている機能] クリック\n[ボタン] 右", "[Function] Click\n[Button] Right"));
-    EXPECT_EQ(app->Window().findChild<QLabel*>("labelPedal0Name")->text().toStdString(), Lang("ペダル", "Pedal"));
+    StartApp({"tarvik-config", "--simulate=" + WriteFile(dir, "good.json", R"({"firmware": [2, 0, 1], "pedals":
+        [{"mode": 1, "common": "02 00 00 00 00 00 00 00 00 00 00 00 00"}]})")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reads > 0; }, 3000));
+    EXPECT_EQ(Text(app->Window(), "textboxPedal0Contents"), Lang("[設定されている機能] クリック\n[ボタン] 右", "[Function] Click\n[Button] Right"));
+    EXPECT_EQ(Text(app->Window(), "labelPedal0Name"), Lang("ペダル", "Pedal"));
 }
 
 }  // namespace

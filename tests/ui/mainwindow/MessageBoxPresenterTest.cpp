@@ -12,20 +12,19 @@
 #include <functional>
 #include <utility>
 
+#include "WindowFixture.h"
 #include "device/Alert.h"
-#include "support/TestLanguage.h"
 #include "ui/MessageBoxPresenter.h"
 
 namespace tarvik::test {
 namespace {
 
+// wrappedLines: lines of the message that do not fit on one line of the box.
 struct SeenBox {
-    QString title;
-    QString text;
-    QString informative;
+    QString title, text, informative;
     QStringList buttons;
     QString defaultButton;
-    QStringList wrappedLines;  // lines of the message that do not fit on one line of the box
+    QStringList wrappedLines;
 };
 
 // Waits for the modal box, notes what it shows, then acts on it.
@@ -55,33 +54,16 @@ void Press(QMessageBox& box, Qt::Key key) { QTest::keyClick(&box, key); }
 // of its lines on one line of a box wide enough for it (the longest line of the program's boxes is
 // the out-of-standard warning's).
 TEST(MessageBoxPresenterTest, BoxesShowTheNameAndTheirLinesAndAConfirmationDefaultsToCancel) {
-    // As the program gives them, and as the box shows them.
-    const std::pair<const char*, const char*> version = {
-        Lang("Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5", "Oremba Tarvik app\r\nVersion: 2.2.5"),
-        Lang("Oremba Tarvik Macアプリ\nバージョン: 2.2.5", "Oremba Tarvik app\nVersion: 2.2.5")};
-    const std::pair<const char*, const char*> reset = {
-        Lang("このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
-             "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．",
-             "This returns the settings of this Tarvik to the factory state. Are you sure?\r\n"
-             "Click [OK] to return to the factory state, or [Cancel] to do nothing."),
-        Lang("このTarvikの設定を工場出荷状態に戻します．よろしいですか？\n"
-             "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．",
-             "This returns the settings of this Tarvik to the factory state. Are you sure?\n"
-             "Click [OK] to return to the factory state, or [Cancel] to do nothing.")};
-    const std::pair<const char*, const char*> outOfStandard = {
+    // As the program gives them; the box shows each line break as one line feed.
+    const char* const version = Lang("Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5", "Oremba Tarvik app\r\nVersion: 2.2.5");
+    const char* const reset = kConfirmReset;
+    const char* const outOfStandard =
         Lang("このペダルに設定されている内容は，標準設定の範囲を超えています．\r\n"
              "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] をクリックして下さい．",
              "The setting of this pedal is beyond the standard setting.\r\n"
-             "Click [OK] to set it within the standard, or [Cancel] to go back to the main window without doing anything."),
-        Lang("このペダルに設定されている内容は，標準設定の範囲を超えています．\n"
-             "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] をクリックして下さい．",
-             "The setting of this pedal is beyond the standard setting.\n"
-             "Click [OK] to set it within the standard, or [Cancel] to go back to the main window without doing anything.")};
+             "Click [OK] to set it within the standard, or [Cancel] to go back to the main window without doing anything.");
     const struct {
-        const char* what;
-        bool confirmation;
-        std::pair<const char*, const char*> message;
-        std::function<void(QMessageBox&)> answer;
+        const char* what; bool confirmation; const char* message; std::function<void(QMessageBox&)> answer;
         int response;
     } cases[] = {
         {"message, Return", false, version, [](QMessageBox& b) { Press(b, Qt::Key_Return); }, ALERT_FIRST_BUTTON},
@@ -97,12 +79,11 @@ TEST(MessageBoxPresenterTest, BoxesShowTheNameAndTheirLinesAndAConfirmationDefau
         SCOPED_TRACE(c.what);
         SeenBox seen;
         AnswerNextBox(seen, c.answer);
-        EXPECT_EQ(c.confirmation ? presenter.Confirm("Oremba Tarvik", c.message.first)
-                                 : presenter.ShowMessage(c.message.first),
+        EXPECT_EQ(c.confirmation ? presenter.Confirm("Oremba Tarvik", c.message) : presenter.ShowMessage(c.message),
                   c.response);
         EXPECT_EQ(seen.title.toStdString(), c.confirmation ? "Oremba Tarvik" : "");
         EXPECT_EQ(seen.text.toStdString(), "Oremba Tarvik");
-        EXPECT_EQ(seen.informative.toStdString(), c.message.second);
+        EXPECT_EQ(seen.informative, QString::fromUtf8(c.message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         EXPECT_TRUE(seen.wrappedLines.isEmpty()) << seen.wrappedLines.join(u'|').toStdString();
         const std::string cancel = Lang("キャンセル", "Cancel");
         EXPECT_EQ(seen.buttons.join(u'|').toStdString(), c.confirmation ? "OK|" + cancel : "OK");

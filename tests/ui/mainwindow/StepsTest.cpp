@@ -4,29 +4,18 @@
 #include <QTabWidget>
 
 #include "WindowFixture.h"
-#include "support/TestLanguage.h"
 
 namespace tarvik::test {
 namespace {
 
-const char* const kConfirm =
-    Lang("このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
-         "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．",
-         "This returns the settings of this Tarvik to the factory state. Are you sure?\r\n"
-         "Click [OK] to return to the factory state, or [Cancel] to do nothing.");
-
 class StepsTest : public WindowTest {};
 
 TEST_F(StepsTest, WhatComesDuringAStepWaitsForIt) {
-    const struct {
-        const char* name;
-        bool duringWrite;  // else during the attach read
-        bool removal;      // else a factory reset asked for
-        std::vector<std::string> texts;
-    } cases[] = {
+    // During a write, else during the attach read; a removal, else a factory reset asked for.
+    const struct { const char* name; bool duringWrite; bool removal; std::vector<std::string> texts; } cases[] = {
         {"removal during the read", false, true, {Lang("タイムアウト", "Time-out")}},
-        {"reset during the read", false, false, {kConfirm}},
-        {"reset during a write", true, false, {Lang("Tarvikの中央ペダルの設定が正常に終わりました。", "Tarvik: Center pedal was set successfully."), kConfirm}},
+        {"reset during the read", false, false, {kConfirmReset}},
+        {"reset during a write", true, false, {Lang("Tarvikの中央ペダルの設定が正常に終わりました。", "Tarvik: Center pedal was set successfully."), kConfirmReset}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

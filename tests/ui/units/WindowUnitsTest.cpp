@@ -6,10 +6,6 @@
 #include <QTemporaryDir>
 
 #include "WindowFixture.h"
-#include "support/TestLanguage.h"
-#include "app/AppDelegate.h"
-#include "app/CommandLine.h"
-#include "app/MenuClass.h"
 #include "storage/UnitFile.h"
 #include "units/SimulatedUnits.h"
 #include "units/UnitLock.h"
@@ -19,28 +15,26 @@ namespace {
 
 const char* const kLeftClick = Lang("[設定されている機能] クリック\n[ボタン] 左", "[Function] Click\n[Button] Left");
 
-class WindowUnitsTest : public WindowTest {
+class WindowUnitsTest : public AppTest {
 protected:
     // The program on one simulated unit per file.
-    void StartApp(const std::vector<std::pair<const char*, UnitImage>>& units) {
+    void StartUnits(const std::vector<std::pair<const char*, UnitImage>>& units) {
         QStringList arguments{"tarvik-config"};
         QString error;
         for (const auto& [name, image] : units) {
             ASSERT_TRUE(WriteUnitFile(dir.filePath(name), image, error));
             arguments << "--simulate=" + dir.filePath(name);
         }
-        ASSERT_EQ(ParseCommandLine(arguments, options), -1);
-        app = std::make_unique<AppDelegate>(options);
-        SetAlertPresenter(&presenter);
-        app->Window().plugNPlay().SetTickIntervalMs(5);
-        app->Window().SetLockWaitMs(50);
-        app->Window().SetFileAsker([this](bool) { return askedFile; });
-        QObject::connect(&app->Window(), &MainWindowViewController::unitRead, [this](bool) { ++reads; });
-        app->Window().show();
+        StartApp(arguments);
         ASSERT_TRUE(QTest::qWaitFor([&] { return reads > 0; }, 3000));
     }
-    void TearDown() override { app.reset(); }
     std::string Shown(int p) { return Text(app->Window(), "textboxPedal" + std::to_string(p) + "Contents"); }
+    // Another program writes `image` to the unit file; true once the window has read it.
+    bool WrittenElsewhere(const char* name, const UnitImage& image) {
+        QString error;
+        const int before = reads;
+        return WriteUnitFile(dir.filePath(name), image, error) && QTest::qWaitFor([&] { return reads > before; }, 3000);
+    }
     UnitImage FileOf(const char* name) {
         UnitImage image;
         QString error;
@@ -54,25 +48,16 @@ protected:
     }
 
     QTemporaryDir dir;
-    StartOptions options;
-    std::unique_ptr<AppDelegate> app;
-    QString askedFile;
 };
 
-TEST_F(WindowUnitsTest, AWriteByAnotherProgramIsShownWithoutAPlug) {
-    StartApp({{"a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})})}});
+// A write by another program is shown without a plug. F5 reads the unit again; another program
+// holding the unit past the wait is named.
+TEST_F(WindowUnitsTest, AWriteElsewhereIsShownAndReloadWaitsForAnotherProgramAndNamesIt) {
+    StartUnits({{"a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})})}});
     EXPECT_EQ(Shown(2), kLeftClick);
-    QString error;
-    const int before = reads;
-    ASSERT_TRUE(WriteUnitFile(dir.filePath("a.json"), Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {4})}), error));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return reads > before; }, 3000));
+    ASSERT_TRUE(WrittenElsewhere("a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {4})})));
     EXPECT_EQ(Shown(2), Lang("[設定されている機能] クリック\n[ボタン] 中央", "[Function] Click\n[Button] Middle"));
     EXPECT_TRUE(presenter.All().empty());
-}
-
-// F5 reads the unit again; another program holding the unit past the wait is named.
-TEST_F(WindowUnitsTest, ReloadWaitsForAnotherProgramAndNamesIt) {
-    StartApp({{"a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})})}});
     QAction* reload = app->Window().findChild<QAction*>("menuItemReload");
     ASSERT_NE(reload, nullptr);
     EXPECT_EQ(reload->shortcut(), QKeySequence(Qt::Key_F5));
@@ -90,11 +75,11 @@ TEST_F(WindowUnitsTest, ReloadWaitsForAnotherProgramAndNamesIt) {
     const int before = reads;
     reload->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return reads > before; }, 3000));
-    EXPECT_EQ(Shown(2), kLeftClick);
+    EXPECT_EQ(Shown(2), Lang("[設定されている機能] クリック\n[ボタン] 中央", "[Function] Click\n[Button] Middle"));
 }
 
 TEST_F(WindowUnitsTest, TwoUnitsAreListedOneIsChosenAndPulledOut) {
-    StartApp({{"a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})})},
+    StartUnits({{"a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})})},
               {"b.json", Unit(std::vector<PedalImage>(5, Pedal(1, {4})), {2, 4, 7})}});
     EXPECT_EQ(State().NumberOfPedals, 3);  // the first is the default
     const std::string a = Lang("a.json  (3ペダル、ファームウェア 2.1.0)", "a.json  (3 pedals, firmware 2.1.0)");
@@ -118,15 +103,12 @@ TEST_F(WindowUnitsTest, TwoUnitsAreListedOneIsChosenAndPulledOut) {
 
 TEST_F(WindowUnitsTest, AnExportImportedAgainGivesTheSameRecordsAndAnotherPedalCountIsRefused) {
     const UnitImage original = Unit({Pedal(1, {1}), Pedal(0, {0, 0x28}), Pedal(1, {4})});
-    StartApp({{"a.json", original}});
+    StartUnits({{"a.json", original}});
     askedFile = dir.filePath("snapshot.json");
     app->Window().ExportSettings();
     EXPECT_EQ(presenter.Texts().back(), Lang("設定を snapshot.json に書き出しました。", "The settings were exported to snapshot.json."));
 
-    QString error;
-    const int before = reads;
-    ASSERT_TRUE(WriteUnitFile(dir.filePath("a.json"), Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})}), error));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return reads > before; }, 3000));
+    ASSERT_TRUE(WrittenElsewhere("a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})})));
     presenter.Clear();
     presenter.QueueResponse(ALERT_FIRST_BUTTON);
     app->Window().ImportSettings();
@@ -142,6 +124,7 @@ TEST_F(WindowUnitsTest, AnExportImportedAgainGivesTheSameRecordsAndAnotherPedalC
         EXPECT_EQ(now.pedals[p].common, original.pedals[p].common) << p;
     }
 
+    QString error;
     ASSERT_TRUE(WriteUnitFile(dir.filePath("two.json"), Unit({Pedal(1, {4}), Pedal(1, {4})}), error));
     askedFile = dir.filePath("two.json");
     presenter.Clear();
@@ -153,7 +136,7 @@ TEST_F(WindowUnitsTest, AnExportImportedAgainGivesTheSameRecordsAndAnotherPedalC
 }
 
 TEST_F(WindowUnitsTest, TheResetConfirmationNamesAPedalOfSeveralChords) {
-    StartApp({{"a.json", Unit({Pedal(1, {1}), Pedal(9, {0x2c, 0x0a, 0x10, 0x03, 0, 0, 2, 4, 5}), Pedal(1, {1})})}});
+    StartUnits({{"a.json", Unit({Pedal(1, {1}), Pedal(9, {0x2c, 0x0a, 0x10, 0x03, 0, 0, 2, 4, 5}), Pedal(1, {1})})}});
     presenter.QueueResponse(ALERT_SECOND_BUTTON);  // no export first
     presenter.QueueResponse(ALERT_SECOND_BUTTON);  // and no reset
     app->Window().RequestFactoryReset();
@@ -163,13 +146,9 @@ TEST_F(WindowUnitsTest, TheResetConfirmationNamesAPedalOfSeveralChords) {
                    "The settings of these pedals cannot be brought back after a factory reset: Left pedal\r\n"
                    "Export the settings to a file first?"));
     EXPECT_EQ(presenter.All()[1].text,
-              Lang("このTarvikの設定を工場出荷状態に戻します．よろしいですか？\r\n"
-                   "工場出荷状態に戻す場合は [OK]，何も行わない場合は [キャンセル] をクリックして下さい．\r\n\r\n"
-                   "次のペダルの設定（複数の同時キー出力）は、工場出荷状態に戻すと元に戻せません：左ペダル",
-                   "This returns the settings of this Tarvik to the factory state. Are you sure?\r\n"
-                   "Click [OK] to return to the factory state, or [Cancel] to do nothing.\r\n\r\n"
-                   "The settings of these pedals (several keys at once) cannot be brought back after a factory reset: "
-                   "Left pedal"));
+              kConfirmReset + std::string(Lang("\r\n\r\n次のペダルの設定（複数の同時キー出力）は、工場出荷状態に戻すと元に戻せません：左ペダル",
+                                               "\r\n\r\nThe settings of these pedals (several keys at once) cannot be "
+                                               "brought back after a factory reset: Left pedal")));
     EXPECT_EQ(FileOf("a.json").pedals[1].mode, 9);
 }
 
