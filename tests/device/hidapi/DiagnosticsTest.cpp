@@ -199,6 +199,10 @@ TEST_F(Doctor, UdevRuleFileInEtcMasksTheSameNameInLib) {
     WriteFile(Path("lib/70-tarvik.rules"), rule);
     WriteFile(Path("etc/70-tarvik.rules"), "");
     EXPECT_FALSE(FindRule().installed);
+    // The usual way to mask a rule: a link to /dev/null of the same name.
+    ASSERT_TRUE(QFile::remove(Path("etc/70-tarvik.rules")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), Path("etc/70-tarvik.rules")));
+    EXPECT_FALSE(FindRule().installed);
 
     WriteFile(Path("etc/99-local.rules"), rule);
     const UdevRuleStatus status = FindRule();
