@@ -156,9 +156,9 @@ private:
     void RunWrite(int pedal, Write write);
     // Each advanced button as the opt-in and the pedal's presence say.
     void RefreshAdvancedButtons();
-    // Width and shift are of the design; they are applied at the font's scale.
-    void SetWindowWidth(int width);
-    void SetShift(int shift);
+    // The design's width and shift (designWidth_, designShift_) at the layout's scale.
+    void ApplyWindowWidth();
+    void ApplyShift();
     // Sizes every control and the window for the current font and titles.
     void ApplyFontScale();
     // How much the design must grow for the longest pedal name or button title to fit.

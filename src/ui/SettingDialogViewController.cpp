@@ -74,25 +74,17 @@ void SettingDialogViewController::viewDidLoad() {
             &SettingDialogViewController::listboxKeys_SelectedIndexChanged);
     // On toggled, not clicked: assistive technology's Toggle action turns a button on without a
     // click. A radio button counts when it comes on; a check box either way.
-    using Handler = void (SettingDialogViewController::*)();
-    const std::pair<QRadioButton*, Handler> radios[] = {
-        {ui_->radiobuttonNoModifiers, &SettingDialogViewController::radiobuttonNoModifiersClicked},
-        {ui_->radiobuttonWithModifiers, &SettingDialogViewController::radiobuttonWithModifiersClicked},
-        {ui_->radiobuttonOnlyModifiers, &SettingDialogViewController::radiobuttonOnlyModifiersClicked},
-        {ui_->radiobuttonLeftClick, &SettingDialogViewController::radiobuttonLeftClickClicked},
-        {ui_->radiobuttonRightClick, &SettingDialogViewController::radiobuttonRightClickClicked},
-        {ui_->radiobuttonCenterClick, &SettingDialogViewController::radiobuttonCenterClickClicked},
-        {ui_->radiobuttonDoubleClick, &SettingDialogViewController::radiobuttonDoubleClickClicked}};
-    for (const auto& [radio, handler] : radios)
-        connect(radio, &QAbstractButton::toggled, this, [this, handler = handler](bool on) {
-            if (on) (this->*handler)();
+    for (QRadioButton* radio : ModifierRadios())
+        connect(radio, &QAbstractButton::toggled, this, [this, radio](bool on) {
+            if (on) ChooseModifierRadio(radio);
         });
-    const std::pair<QCheckBox*, Handler> boxes[] = {
-        {ui_->checkboxCtrl, &SettingDialogViewController::checkboxCtrl_clicked},
-        {ui_->checkboxShift, &SettingDialogViewController::checkboxShift_clicked},
-        {ui_->checkboxAlt, &SettingDialogViewController::checkboxAlt_clicked},
-        {ui_->checkboxWindowsKey, &SettingDialogViewController::checkboxWindowsKey_clicked}};
-    for (const auto& [box, handler] : boxes) connect(box, &QAbstractButton::toggled, this, handler);
+    for (QRadioButton* radio : ClickRadios())
+        connect(radio, &QAbstractButton::toggled, this, [this, radio](bool on) {
+            if (on) ChooseClick(radio);
+        });
+    for (QCheckBox* box : {ui_->checkboxCtrl, ui_->checkboxShift, ui_->checkboxAlt, ui_->checkboxWindowsKey})
+        connect(box, &QAbstractButton::toggled, this,
+                &SettingDialogViewController::Change_K_buttonProgramTarvik_Enabled);
     connect(ui_->tabcontrolOutputMode, &QTabWidget::currentChanged, this,
             &SettingDialogViewController::tabView_didSelect);
     connect(ui_->buttonProgramTarvik, &QAbstractButton::clicked, this,
@@ -241,14 +233,6 @@ void SettingDialogViewController::ChooseModifierRadio(QRadioButton* chosen) {
     Change_K_buttonProgramTarvik_Enabled();
 }
 
-void SettingDialogViewController::radiobuttonNoModifiersClicked() { ChooseModifierRadio(ui_->radiobuttonNoModifiers); }
-void SettingDialogViewController::radiobuttonWithModifiersClicked() { ChooseModifierRadio(ui_->radiobuttonWithModifiers); }
-void SettingDialogViewController::radiobuttonOnlyModifiersClicked() { ChooseModifierRadio(ui_->radiobuttonOnlyModifiers); }
-void SettingDialogViewController::checkboxCtrl_clicked() { Change_K_buttonProgramTarvik_Enabled(); }
-void SettingDialogViewController::checkboxShift_clicked() { Change_K_buttonProgramTarvik_Enabled(); }
-void SettingDialogViewController::checkboxAlt_clicked() { Change_K_buttonProgramTarvik_Enabled(); }
-void SettingDialogViewController::checkboxWindowsKey_clicked() { Change_K_buttonProgramTarvik_Enabled(); }
-
 void SettingDialogViewController::Change_K_Controls_Enabled() {
     bool keyEnabled = false;
     bool modifiersEnabled = false;
@@ -299,11 +283,6 @@ void SettingDialogViewController::ChooseClick(QRadioButton* chosen) {
     M_buttonProgramTarvik_Enabled = true;
     SetWriteEnabled(M_buttonProgramTarvik_Enabled);
 }
-
-void SettingDialogViewController::radiobuttonLeftClickClicked() { ChooseClick(ui_->radiobuttonLeftClick); }
-void SettingDialogViewController::radiobuttonRightClickClicked() { ChooseClick(ui_->radiobuttonRightClick); }
-void SettingDialogViewController::radiobuttonCenterClickClicked() { ChooseClick(ui_->radiobuttonCenterClick); }
-void SettingDialogViewController::radiobuttonDoubleClickClicked() { ChooseClick(ui_->radiobuttonDoubleClick); }
 
 ClickChoice SettingDialogViewController::CurrentClickChoice() const {
     if (ui_->radiobuttonLeftClick->isChecked()) return ClickChoice::Left;

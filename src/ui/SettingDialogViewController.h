@@ -45,17 +45,6 @@ public:
 
 private slots:
     void listboxKeys_SelectedIndexChanged(int index);
-    void radiobuttonNoModifiersClicked();
-    void radiobuttonWithModifiersClicked();
-    void radiobuttonOnlyModifiersClicked();
-    void checkboxCtrl_clicked();
-    void checkboxShift_clicked();
-    void checkboxAlt_clicked();
-    void checkboxWindowsKey_clicked();
-    void radiobuttonLeftClickClicked();
-    void radiobuttonRightClickClicked();
-    void radiobuttonCenterClickClicked();
-    void radiobuttonDoubleClickClicked();
     void tabView_didSelect(int index);
     void buttonProgramTarvik_Click();
     void okButtonPressed();

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
+#include <initializer_list>
 
 #include "device/Diagnosis.h"
 #include "model/PedalContents.h"
@@ -51,8 +52,7 @@ double MainWindowViewController::TitleScale() const {
     double scale = 1.0;
     for (int p = 0; p < NUMBER_OF_PEDALS_MAX; ++p) {
         if (NameLabel(p)->isHidden()) continue;  // a column the pedal count leaves out
-        for (QWidget* control : {static_cast<QWidget*>(NameLabel(p)), static_cast<QWidget*>(StandardButton(p)),
-                                 static_cast<QWidget*>(AdvancedButton(p))}) {
+        for (QWidget* control : std::initializer_list<QWidget*>{NameLabel(p), StandardButton(p), AdvancedButton(p)}) {
             const auto at = std::ranges::find(design_, control, &std::pair<QWidget*, QRect>::first);
             if (at == design_.end() || at->second.isEmpty()) continue;
             const QSize wanted = control->sizeHint();
@@ -70,8 +70,8 @@ void MainWindowViewController::ApplyFontScale() {
     scale_ = std::max(LayoutScale(font(), logicalDpiY()), TitleScale());
     for (const auto& [control, rect] : design_)
         control->setGeometry(Px(rect.x()), Px(rect.y()), Px(rect.width()), Px(rect.height()));
-    SetWindowWidth(designWidth_);
-    SetShift(designShift_);
+    ApplyWindowWidth();
+    ApplyShift();
 }
 
 void MainWindowViewController::SetExplanation(const std::string& text) {
@@ -82,9 +82,8 @@ void MainWindowViewController::ShowNoUnitExplanation() {
     SetExplanation(accessDenied_ ? UnitAccessDeniedExplanation() : text::Tr(text::ExplanationNoUnit));
 }
 
-void MainWindowViewController::SetWindowWidth(int designWidth) {
-    designWidth_ = designWidth;
-    const int width = Px(designWidth);
+void MainWindowViewController::ApplyWindowWidth() {
+    const int width = Px(designWidth_);
     const int height = Px(FORM_HEIGHT);
     ui_->centralwidget->setFixedSize(width, height);
     ui_->labelMainWindowExplanation->setFixedWidth(width - 2 * ui_->labelMainWindowExplanation->x());
@@ -119,11 +118,10 @@ void MainWindowViewController::FitInto(const QRect& available) {
     if (x != outer.x() || y != outer.y()) move(x, y);
 }
 
-void MainWindowViewController::SetShift(int designShift) {
-    designShift_ = designShift;
+void MainWindowViewController::ApplyShift() {
     for (int p = 0; p < static_cast<int>(BLOCK_LEFT.size()); ++p) {
-        const int left = Px(BLOCK_LEFT[static_cast<std::size_t>(p)] + designShift);
-        const int indented = Px(BLOCK_LEFT[static_cast<std::size_t>(p)] + designShift + ADVANCED_INDENT);
+        const int left = Px(BLOCK_LEFT[static_cast<std::size_t>(p)] + designShift_);
+        const int indented = Px(BLOCK_LEFT[static_cast<std::size_t>(p)] + designShift_ + ADVANCED_INDENT);
         NameLabel(p)->move(left, NameLabel(p)->y());
         TextView(p)->move(left, TextView(p)->y());
         StandardButton(p)->move(left, StandardButton(p)->y());
