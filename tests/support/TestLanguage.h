@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+#include <QString>
+
 #include <cstdlib>
 #include <string_view>
 
@@ -17,5 +20,12 @@ inline bool EnglishRun() {
 
 // The text this run expects: the Japanese source text, or its English translation.
 inline const char* Lang(const char* japanese, const char* english) { return EnglishRun() ? english : japanese; }
+
+// Hiragana, katakana, CJK ideographs, full-width forms or CJK punctuation: a text not in English.
+inline bool HasJapanese(const QString& text) {
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3000}-\\x{30FF}\\x{3400}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+    return text.contains(japanese);
+}
 
 }  // namespace tarvik::test

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds: every control of the window and of both dialogs has a name (on an
 // English desktop, an English one), and the description boxes are named after their pedals.
-#include <algorithm>
-
 #include <QAccessible>
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,8 +14,6 @@
 #include <QRegularExpression>
 
 #include "WindowFixture.h"
-#include "app/AppDelegate.h"
-#include "app/CommandLine.h"
 #include "support/TestLanguage.h"
 #include "ui/AdvancedSettingDialogViewController.h"
 
@@ -40,13 +36,6 @@ bool IsControl(QAccessible::Role role) {
         default:
             return false;
     }
-}
-
-bool HasJapanese(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        const char16_t u = c.unicode();
-        return (u >= 0x3000 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xFF00 && u <= 0xFFEF);
-    });
 }
 
 std::string Named(QAccessibleInterface* node) {
@@ -105,7 +94,7 @@ void ExpectTextsFit(QWidget& top, const std::string& where) {
     }
 }
 
-class AccessibilityTest : public WindowTest {};
+class AccessibilityTest : public AppTest {};
 
 TEST_F(AccessibilityTest, EveryControlOfTheWindowAndItsDialogsHasAName) {
     Start(Unit(std::vector<PedalImage>(5, Pedal(0))));
@@ -131,16 +120,13 @@ TEST_F(AccessibilityTest, EveryControlOfTheWindowAndItsDialogsHasAName) {
 }
 
 TEST_F(AccessibilityTest, TheProgramsMenusAreNamedToo) {
-    StartOptions options;
-    ASSERT_EQ(ParseCommandLine({"tarvik-config", "--simulate"}, options), -1);
-    AppDelegate app(options);
-    app.Window().show();
-    for (QMenu* menu : app.Window().menuBar()->findChildren<QMenu*>()) {
+    StartApp({"tarvik-config", "--simulate"});
+    for (QMenu* menu : app->Window().menuBar()->findChildren<QMenu*>()) {
         menu->popup(QPoint());  // an item is in the tree while its menu is open
         ExpectNamed(*menu, menu->objectName().toStdString().c_str());
         menu->hide();
     }
-    ExpectNamed(app.Window(), "window with its menus");
+    ExpectNamed(app->Window(), "window with its menus");
 }
 
 TEST_F(AccessibilityTest, DescriptionBoxesAreNamedAfterTheirPedalsAndReachedByTab) {
