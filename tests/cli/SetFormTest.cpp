@@ -164,84 +164,72 @@ TEST(PedalArgument, NamesAPedalOfThisUnitOrSaysWhichItHas) {
 }
 
 TEST(SetForm, RefusalsNameTheArgumentAndWhatItAllows) {
+    const std::string forms = "allowed key, click, double-click, modifier-click, modifier-double-click, repeat-key, "
+                              "pointer, wheel, repeat-click, chord, on-change";
+    const std::string key = "; allowed modifiers and one key joined by '+' (ctrl+shift+a), or modifiers alone";
+    const std::string buttons = "allowed left, right, middle, or several joined by '+' (left+right)";
+    const std::string rate = "allowed 0.1..6553.5 per second, at most one decimal";
+    const std::string chord = "; allowed modifiers and 1 to 6 keys joined by '+' (ctrl+a+b)";
+    const std::string output = "; allowed none, or modifiers and one key joined by '+' (ctrl+a)";
     const struct {
         QStringList args;
-        const char* says;
+        std::string says;
     } cases[] = {
-        {{}, "FORM missing; allowed key, click, double-click, modifier-click, modifier-double-click, repeat-key, "
-             "pointer, wheel, repeat-click, chord, on-change"},
+        {{}, "FORM missing; " + forms},
         {{"clik", "left"}, "FORM 'clik': unknown; did you mean click?"},
-        {{"frobnicate"}, "FORM 'frobnicate': unknown; allowed key, click, double-click, modifier-click, "
-                         "modifier-double-click, repeat-key, pointer, wheel, repeat-click, chord, on-change"},
+        {{"frobnicate"}, "FORM 'frobnicate': unknown; " + forms},
         {{"key"}, "key: KEYSPEC missing; usage: key KEYSPEC"},
-        {{"key", "a", "b"}, "key: unexpected argument 'b'; usage: key KEYSPEC"},
         {{"key", "a", "--rate", "2"}, "key: unknown option '--rate'; key takes no options"},
         {{"key", "ctrl+aa"}, "KEYSPEC 'ctrl+aa': unknown key 'aa'; did you mean ctrl+a or ctrl+at?"},
         {{"key", "crtl+a"}, "KEYSPEC 'crtl+a': unknown key 'crtl'; did you mean ctrl+a?"},
         {{"key", "capslock"}, "KEYSPEC 'capslock': unknown key 'capslock'; did you mean Caps Lock?"},
-        {{"key", "ctrl+zzzzzzzz"},
-         "KEYSPEC 'ctrl+zzzzzzzz': unknown key 'zzzzzzzz'; allowed modifiers and one key joined by '+' "
-         "(ctrl+shift+a), or modifiers alone; a key by its name or its usage ID in hex, 0x01..0xe7"},
-        {{"key", "a+b"}, "KEYSPEC 'a+b': 2 keys; allowed modifiers and one key joined by '+' (ctrl+shift+a), or "
-                         "modifiers alone"},
+        {{"key", "ctrl+zzzzzzzz"}, "KEYSPEC 'ctrl+zzzzzzzz': unknown key 'zzzzzzzz'" + key +
+                                       "; a key by its name or its usage ID in hex, 0x01..0xe7"},
+        {{"key", "a+b"}, "KEYSPEC 'a+b': 2 keys" + key},
         {{"key", "a+ctrl"}, "KEYSPEC 'a+ctrl': modifiers come before the keys; did you mean ctrl+a?"},
-        {{"key", ""}, "KEYSPEC '': empty; allowed modifiers and one key joined by '+' (ctrl+shift+a), or modifiers "
-                      "alone"},
-        {{"key", "ctrl+"}, "KEYSPEC 'ctrl+': ends with '+'; allowed modifiers and one key joined by '+' "
-                           "(ctrl+shift+a), or modifiers alone"},
-        {{"key", "ctrl++a"}, "KEYSPEC 'ctrl++a': empty name between two '+'; allowed modifiers and one key joined "
-                             "by '+' (ctrl+shift+a), or modifiers alone"},
+        {{"key", ""}, "KEYSPEC '': empty" + key},
+        {{"key", "ctrl+"}, "KEYSPEC 'ctrl+': ends with '+'" + key},
+        {{"key", "ctrl++a"}, "KEYSPEC 'ctrl++a': empty name between two '+'" + key},
         {{"key", "0x00"}, "KEYSPEC '0x00': 0x00 is no key of the key table; allowed usage IDs 0x01..0xe7"},
         {{"key", "0xe8"}, "KEYSPEC '0xe8': 0xe8 is no key of the key table; allowed usage IDs 0x01..0xe7"},
         {{"key", "---"}, "key: unknown option '---'; key takes no options"},
         {{"key", "a+---"}, "KEYSPEC 'a+---': '---' names several keys (0xa5, 0xa6, 0xa7, …); give its usage ID in hex"},
-        {{"click", "left+left"},
-         "BUTTONS 'left+left': 'left' twice; allowed left, right, middle, or several joined by '+' (left+right)"},
-        {{"click", "lfet"}, "BUTTONS 'lfet': unknown button 'lfet'; allowed left, right, middle, or several joined "
-                            "by '+' (left+right); did you mean left?"},
+        {{"click", "left+left"}, "BUTTONS 'left+left': 'left' twice; " + buttons},
+        {{"click", "lfet"}, "BUTTONS 'lfet': unknown button 'lfet'; " + buttons + "; did you mean left?"},
         // "left" is taken already: suggesting it would give left+left.
-        {{"click", "left+lfet"}, "BUTTONS 'left+lfet': unknown button 'lfet'; allowed left, right, middle, or "
-                                 "several joined by '+' (left+right)"},
+        {{"click", "left+lfet"}, "BUTTONS 'left+lfet': unknown button 'lfet'; " + buttons},
         {{"double-click", "left+right"}, "BUTTON 'left+right': allowed left, right or middle"},
         {{"double-click", "--first-ms", "0"}, "--first-ms '0': allowed 1..255 ms"},
         {{"double-click", "--interval-ms", "256"}, "--interval-ms '256': allowed 1..255 ms"},
         {{"double-click", "--second", "long"}, "--second 'long': allowed same or hold"},
-        {{"double-click", "--first-ms"}, "--first-ms: value missing; usage: double-click [BUTTON] [--first-ms N] "
-                                         "[--second same|hold] [--interval-ms N]"},
+        {{"double-click", "--first-ms"},
+         "--first-ms: value missing; usage: double-click [BUTTON] [--first-ms N] [--second same|hold] [--interval-ms N]"},
         {{"double-click", "--first-ms", "9", "--first-ms", "9"}, "--first-ms: given twice"},
-        {{"double-click", "--frist-ms", "9"}, "double-click: unknown option '--frist-ms'; options: --first-ms, "
-                                              "--second, --interval-ms; did you mean --first-ms?"},
-        {{"modifier-click", "a", "left"}, "MODIFIERS 'a': 'a' is no modifier; allowed ctrl, shift, alt, cmd, rctrl, "
-                                          "rshift, ralt or rcmd, several joined by '+'"},
+        {{"double-click", "--frist-ms", "9"},
+         "double-click: unknown option '--frist-ms'; options: --first-ms, --second, --interval-ms; did you mean --first-ms?"},
+        {{"modifier-click", "a", "left"},
+         "MODIFIERS 'a': 'a' is no modifier; allowed ctrl, shift, alt, cmd, rctrl, rshift, ralt or rcmd, several joined by '+'"},
         {{"modifier-click", "ctrl"}, "modifier-click: BUTTON missing; usage: modifier-click MODIFIERS BUTTON"},
-        {{"repeat-key", "a", "--rate", "0"}, "--rate '0': allowed 0.1..6553.5 per second, at most one decimal"},
-        {{"repeat-key", "a", "--rate", "2.55"}, "--rate '2.55': allowed 0.1..6553.5 per second, at most one decimal"},
-        {{"repeat-key", "a", "--rate", "6553.6"},
-         "--rate '6553.6': allowed 0.1..6553.5 per second, at most one decimal"},
-        {{"repeat-key", "a", "--rate", "-1"}, "--rate '-1': allowed 0.1..6553.5 per second, at most one decimal"},
-        {{"repeat-key", "a", "--repeats", "65536"},
-         "--repeats '65536': allowed 0..65535 (0: until the pedal is released)"},
+        {{"repeat-key", "a", "--rate", "0"}, "--rate '0': " + rate},
+        {{"repeat-key", "a", "--rate", "2.55"}, "--rate '2.55': " + rate},
+        {{"repeat-key", "a", "--rate", "6553.6"}, "--rate '6553.6': " + rate},
+        {{"repeat-key", "a", "--repeats", "65536"}, "--repeats '65536': allowed 0..65535 (0: until the pedal is released)"},
         {{"repeat-key", "a", "--accelerate", "0"}, "--accelerate '0': allowed 1..65535"},
-        {{"repeat-key", "a", "--speed", "3"}, "repeat-key: unknown option '--speed'; options: --rate, --repeats, "
-                                              "--accelerate"},
-        {{"pointer", "upleft"}, "DIRECTION 'upleft': allowed right, left, down, up, down-right, up-right, up-left "
-                                "or down-left; did you mean up-left?"},
+        {{"repeat-key", "a", "--speed", "3"}, "repeat-key: unknown option '--speed'; options: --rate, --repeats, --accelerate"},
+        {{"pointer", "upleft"},
+         "DIRECTION 'upleft': allowed right, left, down, up, down-right, up-right, up-left or down-left; did you mean up-left?"},
         {{"pointer", "up", "--speed", "0"}, "--speed '0': allowed 1..65535 dots per second"},
         {{"pointer", "up", "--accelerate", "1001"}, "--accelerate '1001': allowed 1..1000"},
-        {{"pointer", "up", "--repeats", "65535"},
-         "--repeats '65535': allowed 0..65534 (0: until the pedal is released)"},
+        {{"pointer", "up", "--repeats", "65535"}, "--repeats '65535': allowed 0..65534 (0: until the pedal is released)"},
         {{"wheel", "up"}, "DIRECTION 'up': allowed forward or backward"},
         {{"wheel", "forward", "--rate", "2.5"}, "--rate '2.5': allowed 1..65535 per second, whole numbers"},
         {{"repeat-click", "left+right"}, "BUTTON 'left+right': allowed left, right or middle"},
-        {{"chord", "ctrl"}, "KEYSPEC 'ctrl': no key; allowed modifiers and 1 to 6 keys joined by '+' (ctrl+a+b)"},
-        {{"chord", "a+b+c+d+e+f+g"},
-         "KEYSPEC 'a+b+c+d+e+f+g': 7 keys; allowed modifiers and 1 to 6 keys joined by '+' (ctrl+a+b)"},
+        {{"chord", "ctrl"}, "KEYSPEC 'ctrl': no key" + chord},
+        {{"chord", "a+b+c+d+e+f+g"}, "KEYSPEC 'a+b+c+d+e+f+g': 7 keys" + chord},
         {{"chord", "a", "--on-ms", "4096"}, "--on-ms '4096': allowed 0..4095 ms"},
         {{"chord", "a", "--count", "serie"}, "--count 'serie': allowed chords or series; did you mean series?"},
-        {{"on-change", "--press", "ctrl"},
-         "--press 'ctrl': no key; allowed none, or modifiers and one key joined by '+' (ctrl+a)"},
-        {{"on-change", "--release", "a+b"},
-         "--release 'a+b': 2 keys; allowed none, or modifiers and one key joined by '+' (ctrl+a)"},
+        {{"on-change", "--press", "ctrl"}, "--press 'ctrl': no key" + output},
+        {{"on-change", "--release", "a+b"}, "--release 'a+b': 2 keys" + output},
         {{"on-change", "a"}, "on-change: unexpected argument 'a'; usage: on-change [--press OUTPUT] [--release OUTPUT]"},
     };
     for (const auto& c : cases) {
