@@ -21,11 +21,6 @@ struct Setting {
     Bytes additional = {};  // from byte 0; the rest stays 0
 };
 
-struct Case {
-    Setting setting;
-    const char* expected;
-};
-
 class PedalContentsTest : public testing::Test {
 protected:
     // Puts the setting into `pedal` and junk into every other pedal, so reading the wrong one shows.
@@ -96,10 +91,19 @@ TEST_F(PedalContentsTest, KeysButtonsAndDirectionsWithTheirFallbacks) {
 }
 
 TEST_F(PedalContentsTest, EveryModeInFull) {
-    const Case cases[] = {
-        {{0, {0x01, 4}},
-         "[設定されている機能] キー出力\r\n[キー] a\r\n[キー説明] Shiftプラスこのキーで大文字 A\r\n"
-         "[モディファイア] (左)control"},
+    const std::string a = "[キー] a\r\n[キー説明] Shiftプラスこのキーで大文字 A\r\n";
+    const std::string accelerated = "\r\n[加速] あり\r\n[加速指標] ";
+    const std::string chord =
+        "[設定されている機能] 複数同時キー出力\r\n[オンの時間] 300 ミリ秒\r\n[間の時間] 10 ミリ秒\r\n";
+    const std::string change = "[設定されている機能] 変化時に出力\r\n[ペダルを踏んだ時の出力] ";
+    const std::string released = "\r\n[ペダルを離した時の出力] ";
+    const std::string output = "あり 以下の通り\r\n";
+    const std::string badKey = "[クリック]  at GetKeyContentsJ(\r\n[クリック説明] \r\n[モディファイア] ";
+    const struct {
+        Setting setting;
+        std::string expected;
+    } cases[] = {
+        {{0, {0x01, 4}}, "[設定されている機能] キー出力\r\n" + a + "[モディファイア] (左)control"},
         {{2, {2, 255, 1, 7}},
          "[設定されている機能] ダブルクリック\r\n[ボタン] 右\r\n[１番目のクリックの長さ] 255 ミリ秒\r\n"
          "[２番目のクリックの長さ] ペダルを離すまで\r\n[クリックの間の長さ] 7 ミリ秒"},
@@ -112,57 +116,45 @@ TEST_F(PedalContentsTest, EveryModeInFull) {
          "[２番目のクリックの長さ] ペダルを離すまで\r\n[クリックの間の長さ] 30 ミリ秒"},
         {{5, {0x20, 81, 0, 0, 0, 0, 1, 0x00, 5, 0x00, 25, 0x01, 0x2C}},
          "[設定されている機能] 連続キー出力\r\n[キー] ↓\r\n[キー説明] 下矢印\r\n[モディファイア] 右shift\r\n"
-         "[速度] 2.5 回/秒\r\n[加速] あり\r\n[加速指標] 300\r\n[繰り返し数] 5"},
+         "[速度] 2.5 回/秒" + accelerated + "300\r\n[繰り返し数] 5"},
         {{5, {0x00, 255, 0, 0, 0, 0, 255, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
-         "[設定されている機能] 連続キー出力\r\n[キー] ---\r\n[モディファイア] なし\r\n[速度] 6553.5 回/秒\r\n"
-         "[加速] あり\r\n[加速指標] 65535\r\n[繰り返し数] 65535"},
+         "[設定されている機能] 連続キー出力\r\n[キー] ---\r\n[モディファイア] なし\r\n[速度] 6553.5 回/秒" +
+             accelerated + "65535\r\n[繰り返し数] 65535"},
         {{6, {1, 1, 0, 25, 0, 100, 1, 0, 3, 0x01, 0x00, 0, 10}},
-         "[設定されている機能] マウスポインタ移動\r\n[移動方向] 右下\r\n[速度] 256 ドット/秒\r\n"
-         "[加速] あり\r\n[加速指標] 10\r\n[繰り返し数] 3"},
+         "[設定されている機能] マウスポインタ移動\r\n[移動方向] 右下\r\n[速度] 256 ドット/秒" + accelerated +
+             "10\r\n[繰り返し数] 3"},
         {{7, {1, 9, 9, 9, 9, 0, 0, 0, 0, 3, 0, 9, 9}},  // no acceleration: its index reads 0
          "[設定されている機能] ホイール回転\r\n[回転方向] 前方\r\n[速度] 3 回/秒\r\n[加速] なし\r\n"
          "[加速指標] 0\r\n[繰り返し] ペダルを離すまで"},
         {{7, {255, 0, 0, 0, 0, 2, 0, 10, 0x01, 0x2C, 0x01, 0x00}},
-         "[設定されている機能] ホイール回転\r\n[回転方向] 後方\r\n[速度] 300 回/秒\r\n[加速] あり\r\n"
-         "[加速指標] 256\r\n[繰り返し数] 10"},
+         "[設定されている機能] ホイール回転\r\n[回転方向] 後方\r\n[速度] 300 回/秒" + accelerated +
+             "256\r\n[繰り返し数] 10"},
         {{8, {4, 0, 0, 0, 0, 1, 0, 3, 0, 15, 0, 50}},
-         "[設定されている機能] 連続クリック\r\n[ボタン] 中央\r\n[速度] 1.5 回/秒\r\n[加速] あり\r\n"
-         "[加速指標] 50\r\n[繰り返し数] 3"},
+         "[設定されている機能] 連続クリック\r\n[ボタン] 中央\r\n[速度] 1.5 回/秒" + accelerated +
+             "50\r\n[繰り返し数] 3"},
         {{9, {0x2C, 0x0A, 0x10, 0x83, 0, 2, 0x02, 4, 5, 0, 0, 0, 0},
           {0x00, 6, 0, 0, 0, 0, 0, 0x11, 4, 5, 0, 6, 0, 0, 0x01, 7, 0, 0, 0, 0, 0}},
-         "[設定されている機能] 複数同時キー出力\r\n[オンの時間] 300 ミリ秒\r\n[間の時間] 10 ミリ秒\r\n"
-         "[出力の数] 3\r\n[繰り返し数] 2\r\n[繰り返しの単位] 組\r\n"
-         "[1番目の出力] [(左)shift] + [a] + [b]\r\n[2番目の出力] [c]\r\n"
-         "[3番目の出力] [(左)control+右control] + [a] + [b]"},
+         chord + "[出力の数] 3\r\n[繰り返し数] 2\r\n[繰り返しの単位] 組\r\n"
+                 "[1番目の出力] [(左)shift] + [a] + [b]\r\n[2番目の出力] [c]\r\n"
+                 "[3番目の出力] [(左)control+右control] + [a] + [b]"},
         {{9, {0x2C, 0x0A, 0x10, 0x03, 0x01, 0x00, 0, 4}},
-         "[設定されている機能] 複数同時キー出力\r\n[オンの時間] 300 ミリ秒\r\n[間の時間] 10 ミリ秒\r\n"
-         "[出力の数] 3\r\n[繰り返し数] 256\r\n[繰り返しの単位] 出力\r\n"
-         "[1番目の出力] [a]\r\n[2番目の出力] [なし]\r\n[3番目の出力] [なし]"},
+         chord + "[出力の数] 3\r\n[繰り返し数] 256\r\n[繰り返しの単位] 出力\r\n"
+                 "[1番目の出力] [a]\r\n[2番目の出力] [なし]\r\n[3番目の出力] [なし]"},
         {{9, {0xFF, 0xFF, 0xFF, 0x01, 0, 0, 0, 4, 5, 6, 7, 8, 9}},
          "[設定されている機能] 複数同時キー出力\r\n[オンの時間] 4095 ミリ秒\r\n[間の時間] 4095 ミリ秒\r\n"
          "[出力の数] 1\r\n[繰り返し] ペダルを離すまで\r\n[1番目の出力] [a] + [b] + [c] + [d] + [e] + [f]"},
         {{9, {0x2C, 0x0A, 0x10, 0x01, 0, 0, 0x80, 0, 240, 233, 0, 0, 0}},  // none, no name, no row
-         "[設定されている機能] 複数同時キー出力\r\n[オンの時間] 300 ミリ秒\r\n[間の時間] 10 ミリ秒\r\n"
-         "[出力の数] 1\r\n[繰り返し] ペダルを離すまで\r\n"
-         "[1番目の出力] [右command] + [なし] + [] + [ at GetKeyContentsJ(]"},
-        {{10, {0xFC, 0, 4, 0, 4}},  // neither bit
-         "[設定されている機能] 変化時に出力\r\n[ペダルを踏んだ時の出力] なし\r\n[ペダルを離した時の出力] なし"},
-        {{10, {2, 0x01, 4, 0x04, 4}},
-         "[設定されている機能] 変化時に出力\r\n[ペダルを踏んだ時の出力] なし\r\n"
-         "[ペダルを離した時の出力] あり 以下の通り\r\n[キー] a\r\n[キー説明] Shiftプラスこのキーで大文字 A\r\n"
-         "[モディファイア] (左)option"},
+         chord + "[出力の数] 1\r\n[繰り返し] ペダルを離すまで\r\n"
+                 "[1番目の出力] [右command] + [なし] + [] + [ at GetKeyContentsJ(]"},
+        {{10, {0xFC, 0, 4, 0, 4}}, change + "なし" + released + "なし"},  // neither bit
+        {{10, {2, 0x01, 4, 0x04, 4}}, change + "なし" + released + output + a + "[モディファイア] (左)option"},
         {{10, {1, 0x00, 40, 0x04, 4}},
-         "[設定されている機能] 変化時に出力\r\n[ペダルを踏んだ時の出力] あり 以下の通り\r\n[キー] Enter (Return)\r\n"
-         "[モディファイア] なし\r\n[ペダルを離した時の出力] なし"},
+         change + output + "[キー] Enter (Return)\r\n[モディファイア] なし" + released + "なし"},
         {{10, {3, 0x00, 0, 0x80, 240}},
-         "[設定されている機能] 変化時に出力\r\n[ペダルを踏んだ時の出力] あり 以下の通り\r\n[クリック] なし\r\n"
-         "[クリック説明] 何も出力しない\r\n[モディファイア] なし\r\n[ペダルを離した時の出力] あり 以下の通り\r\n"
-         "[キー] ---\r\n[モディファイア] 右command"},
+         change + output + "[クリック] なし\r\n[クリック説明] 何も出力しない\r\n[モディファイア] なし" + released +
+             output + "[キー] ---\r\n[モディファイア] 右command"},
         {{10, {3, 0x03, 232, 0x00, 237}},
-         "[設定されている機能] 変化時に出力\r\n[ペダルを踏んだ時の出力] あり 以下の通り\r\n"
-         "[クリック]  at GetKeyContentsJ(\r\n[クリック説明] \r\n[モディファイア] (左)control+(左)shift\r\n"
-         "[ペダルを離した時の出力] あり 以下の通り\r\n[クリック]  at GetKeyContentsJ(\r\n[クリック説明] \r\n"
-         "[モディファイア] なし"},
+         change + output + badKey + "(左)control+(左)shift" + released + output + badKey + "なし"},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i)  // each case in the next pedal along
         EXPECT_EQ(Describe(cases[i].setting, static_cast<int>(i % 5)), cases[i].expected) << "case " << i;
