@@ -61,8 +61,7 @@ TEST(CtlShow, GivesTheWindowTextTheSetCommandAndTheFields) {
 }
 
 // The command show offers, pasted into a shell as a person would (a name with a blank of its own
-// comes quoted): the unit is left exactly as it was. (That show's arguments write any record back is
-// SetForm's round trip.)
+// comes quoted): the unit is left exactly as it was. (What show's arguments write is SetForm's.)
 TEST(CtlShow, ItsSetCommandWritesTheRecordBackUnchanged) {
     QTemporaryDir dir;
     const QByteArray before = UnitJson({{9, "2c 0a 10 01 00 03 80 68 57 00 00 00 00"}});

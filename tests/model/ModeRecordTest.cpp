@@ -43,12 +43,15 @@ TEST(PointerMove, WritesAsTheDialogDoes) {
     }
 }
 
-// The forms records are written back with are in the set forms' table, and show's arguments write
-// random records back in the round trip; here, the records no form writes.
+// The forms records are written back with are in the set forms' table; here, the records no form
+// writes, one for each check by which a decoder refuses.
 TEST(ModeDecoder, GivesNoFormForARecordNoFormWrites) {
     const char* const records[] = {
         "00 | 00 00", "00 | 00 e8", "01 | 00", "01 | 08", "02 | 01 00 00 0f", "02 | 01 0f 02 0f", "03 | 00 01",
-        "04 | 08 03 77 0f 00 0f", "07 | 02 77 77 77 77 00 00 00 00 0a 00 00 77",
+        "02 | 01 0f 00 00", "02 | 03 0f 00 0f", "03 | 01 03", "04 | 08 03 77 0f 00 0f", "04 | 00 01 77 0f 00 0f",
+        "06 | ff 01 00 00 03 e8 00 00 00 00 00 00 01",  // speed 0
+        "07 | 02 77 77 77 77 00 00 00 00 0a 00 00 77", "07 | 01 77 77 77 77 00 00 00 00 00 00 00 77",
+        "08 | 01 77 77 77 77 00 00 00 00 00 00 00 77",
         "05 | 00 04 77 77 77 77 00 00 00 00 64 00 05",  // an index without acceleration
         "05 | 00 04 77 77 77 77 00 00 00 00 00 00 00",  // rate 0
         "06 | ff 01 00 64 03 e8 00 00 00 00 64 00 00",  // the form writes index 1
