@@ -68,14 +68,6 @@ QStringList LinesStartingWith(const QString& text, const QString& prefix) {
     return out;
 }
 
-QStringList WriteReports(const QString& err) {
-    QStringList writes;
-    for (const QString& line : LinesStartingWith(err, QStringLiteral("> "))) {
-        if (line.startsWith(QLatin1String("> 94")) || line.startsWith(QLatin1String("> 92"))) writes << line;
-    }
-    return writes;
-}
-
 QByteArray UnitJson(const QList<QPair<int, QString>>& pedals, const QString& extra) {
     QStringList items;
     for (const auto& [mode, common] : pedals) {

@@ -34,9 +34,6 @@ QByteArray ReadFile(const QString& path);
 // Lines of standard error that start with `prefix` ("> " for the reports sent).
 QStringList LinesStartingWith(const QString& text, const QString& prefix);
 
-// The writes (mode-and-data and parameters reports) in a transcript on standard error.
-QStringList WriteReports(const QString& err);
-
 // A unit file with these pedals ("mode", "common" hex) and firmware 2.1.0.
 QByteArray UnitJson(const QList<QPair<int, QString>>& pedals, const QString& extra = {});
 // Three pedals; pedal 0 carries a byte at the end that no standard edit touches.
