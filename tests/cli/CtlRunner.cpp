@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CtlRunner.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -53,11 +52,6 @@ CtlResult RunGuiWithoutDisplay(const QStringList& args) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(variable);
     return RunProgram(QStringLiteral(TARVIK_CONFIG_PATH), args, env);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList LinesStartingWith(const QString& text, const QString& prefix) {

@@ -28,9 +28,6 @@ CtlResult RunCtlWithoutFileSpace(const QStringList& args);
 // (`exec "$0" "$@" >/dev/full`).
 CtlResult RunCtlThroughShell(const QString& script, const QStringList& args);
 
-// What the file at `path` holds now (empty if it cannot be read).
-QByteArray ReadFile(const QString& path);
-
 // Lines of standard error that start with `prefix` ("> " for the reports sent).
 QStringList LinesStartingWith(const QString& text, const QString& prefix);
 

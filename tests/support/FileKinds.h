@@ -29,6 +29,12 @@ inline QString WriteFile(const QTemporaryDir& dir, const char* name, const QByte
     return file.fileName();
 }
 
+// What the file at `path` holds now (empty if it cannot be read).
+inline QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // "file" (holding kOld), "fifo", "dir", "socket", and symbolic links "link-to-file", "link-to-fifo",
 // "link-to-dir", "link-to-null" (/dev/null) and "dangling".
 class Kinds {
@@ -75,12 +81,11 @@ public:
         }
         return out;
     }
-    // All() without the entry `name`.
-    std::vector<std::string> AllBut(const QString& name) const {
-        std::vector<std::string> out = All();
+    // `entries` (of All()) without the entry `name`.
+    static std::vector<std::string> Without(std::vector<std::string> entries, const QString& name) {
         const std::string prefix = (name + ": ").toStdString();
-        std::erase_if(out, [&](const std::string& line) { return line.starts_with(prefix); });
-        return out;
+        std::erase_if(entries, [&](const std::string& line) { return line.starts_with(prefix); });
+        return entries;
     }
 
 private:
