@@ -106,12 +106,12 @@ TEST(CtlSnapshot, RestoreWritesOnlyWhatItMay) {
         const char* writes;  // the pedals written (their bytes are the write flow's)
         bool same = false;   // the unit ends as the snapshot
     } cases[] = {
-        {"every pedal differs, every pedal is written",
+        {"the pedals that differ are written, one is as in the snapshot",
          UnitJson({{0, "01 04 00 00 00 00 00 00 00 00 00 00 00"}, {1, "03 00 00 00 00 00 00 00 00 00 00 00 00"},
                    {6, "ff ff 01 f4 03 e8 00 00 00 01 f4 00 00"}, {10, "03 01 04 00 00 00 00 00 00 00 00 00 00"}}),
          UnitJson({{1, "01 00 00 00 00 00 00 00 00 00 00 00 00"}, {0, "00 28 00 00 00 00 00 00 00 00 00 00 00"},
-                   {1, "02 00 00 00 00 00 00 00 00 00 00 00 00"}, {0, "00 50 00 00 00 00 00 00 00 00 00 00 00"}}),
-         0, "4 of 4 pedals from FILE.\n", "", "0 1 2 3", true},
+                   {1, "02 00 00 00 00 00 00 00 00 00 00 00 00"}, {10, "03 01 04 00 00 00 00 00 00 00 00 00 00"}}),
+         0, "3 of 4 pedals from FILE; 1 already as in the snapshot.\n", "", "0 1 2", true},
         {"one chord is written, several chords are refused, the others are written",
          UnitJson({{9, "2c 0a 10 81 00 01 02 04 05 00 00 00 00"},
                    {9, "2c 0a 10 03 00 00 02 04 05 00 00 00 00"},
@@ -119,11 +119,6 @@ TEST(CtlSnapshot, RestoreWritesOnlyWhatItMay) {
          ThreePedals(), 1, "2 of 3 pedals from FILE; 1 refused.\n",
          "pedal 1 (左ペダル): not restored: its multi-chord setting (mode 9)",
          "0 2"},
-        {"a multi-chord pedal the unit already holds is no refusal",
-         UnitJson({{1, "02 00 00 00 00 00 00 00 00 00 00 00 00"}, {9, "2c 0a 10 02 00 00 02 04 05 00 00 00 00"}}),
-         UnitJson({{1, "01 00 00 00 00 00 00 00 00 00 00 00 00"}, {9, "2c 0a 10 02 00 00 02 04 05 00 00 00 00"}}), 0,
-         "1 of 2 pedals from FILE; 1 already as in the snapshot.\n", "",
-         "0", true},
         {"another pedal count is refused before anything is written",
          UnitJson({{1, "01 00 00 00 00 00 00 00 00 00 00 00 00"}, {1, "02 00 00 00 00 00 00 00 00 00 00 00 00"}}),
          ThreePedals(), 2, nullptr, " holds 2 pedals but this unit has 3; nothing was written", ""},
@@ -142,9 +137,7 @@ TEST(CtlSnapshot, RestoreWritesOnlyWhatItMay) {
         QStringList written;
         for (const QString& report : LinesStartingWith(r.err, "> 94 ")) written << QString::number(report.mid(5, 2).toInt());
         EXPECT_EQ(written.join(' ').toStdString(), c.writes);
-        if (!*c.writes) {
-            EXPECT_EQ(ReadFile(unit), c.unit);
-        }
+        EXPECT_TRUE(*c.writes || ReadFile(unit) == c.unit) << "nothing written, nothing saved";
         if (c.same) {
             const CtlResult a = RunCtl({"--simulate=" + source, "dump", "-"});
             ASSERT_EQ(a.exitCode, 0);
