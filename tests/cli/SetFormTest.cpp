@@ -52,7 +52,6 @@ TEST(SetForm, EveryFormWritesItsModeAndOnlyItsBytesAndShowGivesItBack) {
         {{"key", "cmd+0XE7"}, "00 | 08 e7 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc", "key cmd+右Commandキー(GUI)"},
         // Names with a '+' of their own, names several rows share, and easier spellings.
         {{"key", "shift+キーパッド +"}, "00 | 02 57 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
-        {{"key", "キーパッド +/-"}, "00 | 00 d7 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"key", "]"}, "00 | 00 32 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc", "key rbracket"},
         {{"key", "Return"}, "00 | 00 28 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc", "key enter"},
         {{"key", " Control + Page Up "}, "00 | 01 4b c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc", "key ctrl+pageup"},
@@ -68,7 +67,6 @@ TEST(SetForm, EveryFormWritesItsModeAndOnlyItsBytesAndShowGivesItBack) {
         {{"double-click", "--first-ms=255", "--second=same", "--interval-ms=1"},
          "02 | 01 ff 00 01 c4 c5 c6 c7 c8 c9 ca cb cc",
          "double-click --first-ms 255 --interval-ms 1"},
-        {{"modifier-click", "ctrl+shift", "left"}, "03 | 03 01 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"modifier-click", "rcmd", "right"}, "03 | 80 02 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"modifier-click", "ctrl+alt+cmd+rshift", "middle"}, "03 | 2d 04 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         // Byte 2 is kept.
