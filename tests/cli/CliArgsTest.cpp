@@ -3,8 +3,6 @@
 // the user, with its exit status and nothing touched, is CtlRefusalTest's.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "device/HidrawNodes.h"
@@ -45,9 +43,7 @@ TEST(CliArgs, RefusalsSayWhatIsWrongOnOneLine) {
         {{"--simulate=", "set", "1", "key", "f13"},
          "--simulate= names no FILE (an unset shell variable?); --simulate alone is the built-in unit"},
         {{S, "dump", ""}, "an empty argument (an unset shell variable?); usage: tarvikctl dump [FILE|-] [--force]"},
-        {{S, "show", ""}, "an empty argument (an unset shell variable?); usage: tarvikctl show [PEDAL] [--json]"},
         {{S, S, "show"}, "--simulate given more than once; each names a unit file of its own"},
-        {{S, "show", "--json", "--json"}, "--json given more than once"},
         {{S, "--device", "a", "--device=b", "set", "0", "key", "a"}, "--device given more than once"},
     };
     for (const auto& c : cases) {

@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 #include "CtlRunner.h"
-#include "support/FileKinds.h"
 
 namespace tarvik::test {
 namespace {

@@ -4,7 +4,6 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 
 #include "CtlRunner.h"
@@ -49,12 +48,9 @@ TEST(CtlShow, GivesTheWindowTextTheSetCommandAndTheFields) {
     ])";
     const CtlResult all = RunCtl({"--simulate=" + unit, "show", "--json"});
     EXPECT_EQ(all.exitCode, 0) << all.err.toStdString();
-    QJsonParseError error{};
-    const QJsonDocument shown = QJsonDocument::fromJson(all.out.toUtf8(), &error);
-    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     const QJsonDocument want = QJsonDocument::fromJson(expected);
     ASSERT_FALSE(want.isNull());
-    EXPECT_EQ(shown, want) << all.out.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(all.out.toUtf8()), want) << all.out.toStdString();
 
     const CtlResult one = RunCtl({"--simulate=" + unit, "show", "左ペダル", "--json"});
     EXPECT_EQ(QJsonDocument::fromJson(one.out.toUtf8()), QJsonDocument(QJsonArray{want.array()[1]}));

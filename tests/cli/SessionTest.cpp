@@ -85,15 +85,12 @@ TEST(CliSession, ListReadsEveryUnitAndDeviceAimsAtOne) {
     const Ran attach = RunSession(std::make_unique<TwoUnits>(), [](cli::UnitSession& s) { return s.Attach(); });
     EXPECT_EQ(attach.exit, cli::EXIT_USAGE);
     EXPECT_EQ(attach.err, "tarvikctl: 2 Tarvik units found; choose one with --device: unit-a, unit-b\n");
-    const struct { const char* device; int pedals; } cases[] = {{"unit-a", 3}, {"unit-b", 5}};
-    for (const auto& c : cases) {
-        cli::CliRequest request;
-        request.device = c.device;
-        const Ran read = RunSession(std::make_unique<TwoUnits>(), [](cli::UnitSession& s) {
-            return s.Attach() == cli::EXIT_OK && s.Read() == cli::EXIT_OK ? State().NumberOfPedals : -1;
-        }, request);
-        EXPECT_EQ(read.exit, c.pedals) << c.device;
-    }
+    cli::CliRequest request;
+    request.device = "unit-b";  // not the first
+    const Ran read = RunSession(std::make_unique<TwoUnits>(), [](cli::UnitSession& s) {
+        return s.Attach() == cli::EXIT_OK && s.Read() == cli::EXIT_OK ? State().NumberOfPedals : -1;
+    }, request);
+    EXPECT_EQ(read.exit, 5);
 }
 
 TEST(CliSession, ListGivesAUnitGoneBeforeItsTurnNothingOfTheUnitBefore) {
