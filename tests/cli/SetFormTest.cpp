@@ -188,7 +188,6 @@ TEST(SetForm, RefusalsNameTheArgumentAndWhatItAllows) {
         {{"key", "ctrl++a"}, "KEYSPEC 'ctrl++a': empty name between two '+'" + key},
         {{"key", "0x00"}, "KEYSPEC '0x00': 0x00 is no key of the key table; allowed usage IDs 0x01..0xe7"},
         {{"key", "0xe8"}, "KEYSPEC '0xe8': 0xe8 is no key of the key table; allowed usage IDs 0x01..0xe7"},
-        {{"key", "---"}, "key: unknown option '---'; key takes no options"},
         {{"key", "a+---"}, "KEYSPEC 'a+---': '---' names several keys (0xa5, 0xa6, 0xa7, …); give its usage ID in hex"},
         {{"click", "left+left"}, "BUTTONS 'left+left': 'left' twice; " + buttons},
         {{"click", "lfet"}, "BUTTONS 'lfet': unknown button 'lfet'; " + buttons + "; did you mean left?"},
