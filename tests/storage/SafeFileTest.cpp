@@ -93,7 +93,8 @@ TEST(SafeFile, WritesAndReadsOnlyRegularFilesAndChangesNothingElse) {
         const QString changed = !written ? QString() : name == QLatin1String("link-to-file") ? "file" : name;
         EXPECT_EQ(Kinds::Without(kinds.All(), changed), Kinds::Without(expected, changed));
         // The early look says the same, where it can know it.
-        EXPECT_TRUE(error.contains("No such file") || c.limit != RLIM_INFINITY || refusal == error) << refusal.toStdString();
+        EXPECT_TRUE(error.contains("No such file") || c.limit != RLIM_INFINITY || refusal == error)
+            << refusal.toStdString();
     }
 }
 
@@ -191,11 +192,8 @@ TEST(TemporaryFileGuard, ASignalDuringASaveRemovesTheTemporaryAndStillEndsThePro
         ASSERT_GT(child, 0);
         int status = 0;
         ::waitpid(child, &status, 0);
-        if (ignored) {
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 7);
-        } else {
-            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig);
-        }
+        EXPECT_TRUE(ignored ? WIFEXITED(status) && WEXITSTATUS(status) == 7
+                            : WIFSIGNALED(status) && WTERMSIG(status) == sig);
         EXPECT_EQ(kinds.Fingerprint(".file.tmp-x") == "missing", !ignored);
     }
 }
