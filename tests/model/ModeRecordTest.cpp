@@ -75,12 +75,8 @@ std::string FieldsText(const std::string& record, const AdditionalRecord& additi
     struct Show {
         std::string operator()(std::monostate) const { return "null"; }
         std::string operator()(bool b) const { return b ? "true" : "false"; }
-        std::string operator()(long long v) const { return std::to_string(v); }
-        std::string operator()(double v) const {
-            std::ostringstream out;
-            out << v;
-            return out.str();
-        }
+        template <typename Number>  // long long, double
+        std::string operator()(Number v) const { return (std::ostringstream() << v).str(); }
         std::string operator()(const std::string& s) const { return s; }
         std::string operator()(const std::vector<std::string>& list) const {
             std::string text;
