@@ -71,19 +71,21 @@ TEST(ModeDecoder, GivesNoFormForARecordNoFormWrites) {
     }
 }
 
+// A field's value as the table below writes it.
+struct Show {
+    std::string operator()(std::monostate) const { return "null"; }
+    std::string operator()(bool b) const { return b ? "true" : "false"; }
+    template <typename Number>  // long long, double
+    std::string operator()(Number v) const { return (std::ostringstream() << v).str(); }
+    std::string operator()(const std::string& s) const { return s; }
+    std::string operator()(const std::vector<std::string>& list) const {
+        std::string text;
+        for (const std::string& s : list) text += (text.empty() ? "" : ", ") + s;
+        return "[" + text + "]";
+    }
+};
+
 std::string FieldsText(const std::string& record, const AdditionalRecord& additional = {}) {
-    struct Show {
-        std::string operator()(std::monostate) const { return "null"; }
-        std::string operator()(bool b) const { return b ? "true" : "false"; }
-        template <typename Number>  // long long, double
-        std::string operator()(Number v) const { return (std::ostringstream() << v).str(); }
-        std::string operator()(const std::string& s) const { return s; }
-        std::string operator()(const std::vector<std::string>& list) const {
-            std::string text;
-            for (const std::string& s : list) text += (text.empty() ? "" : ", ") + s;
-            return "[" + text + "]";
-        }
-    };
     const test::RecordText r = test::ParseRecord(record);
     std::string text;
     for (const Field& f : DecodeFields(r.mode, r.common, additional))
