@@ -123,10 +123,8 @@ TEST(CliSession, APermissionProblemPointsToTheUdevRule) {
     unit->SetOpenResult(OpenResult::PermissionDenied);
     const Ran r = RunSession(std::move(unit), [](cli::UnitSession& s) { return s.Attach(); });
     EXPECT_EQ(r.exit, cli::EXIT_UNIT);
-    EXPECT_NE(r.err.find("tarvikctl: the Tarvik unit at sim:0 is there, but you may not open it (permission "
-                         "denied). "),
-              std::string::npos)
-        << r.err;
+    EXPECT_TRUE(r.err.starts_with("tarvikctl: the Tarvik unit at sim:0 is there, but you may not open it "
+                                  "(permission denied). ")) << r.err;
     EXPECT_EQ(r.err.find("no Tarvik unit found"), std::string::npos);
 }
 
@@ -145,11 +143,7 @@ TEST(CliSession, AUnitGoneDuringTheWriteFailsTheSet) {
 TEST(CliSession, AReadBackThatDiffersFromTheWriteIsReported) {
     const Ran r = RunSession(std::make_unique<SimulatedUnit>(), [](cli::UnitSession& s) {
         if (s.Attach() != cli::EXIT_OK || s.Read() != cli::EXIT_OK) return -1;
-        cli::WrittenPedal meant = cli::RecordOf(0);
-        meant.mode = 0;
-        meant.common[0] = 0x01;
-        meant.common[1] = 0x04;
-        return s.VerifyWritten({meant, cli::RecordOf(1)});
+        return s.VerifyWritten({cli::WrittenPedal{0, 0, {0x01, 0x04}}, cli::RecordOf(1)});
     });
     EXPECT_EQ(r.exit, cli::EXIT_UNIT);
     EXPECT_EQ(r.err,
