@@ -17,10 +17,7 @@ TEST(CliArgs, RefusalsSayWhatIsWrongOnOneLine) {
     QTemporaryDir dir;
     const QString unit = WriteFile(dir, "unit.json", "{}");
     const QString S = QStringLiteral("--simulate=") + unit;
-    const struct {
-        QStringList args;
-        QString says;
-    } cases[] = {
+    const struct { QStringList args; QString says; } cases[] = {
         {{S, "frob"}, "unknown command 'frob'; commands: list, show, set, reset, dump, restore, doctor (see tarvikctl --help)"},
         {{S}, "no command given (see tarvikctl --help)"},
         {{S, "--bogus", "show"}, "Unknown option 'bogus'. (see tarvikctl --help)"},

@@ -113,12 +113,7 @@ TEST(CtlRefusal, RefusedAndFailedCommandsLeaveTheUnitAndEveryFileAsTheyWere) {
 
 // Output that cannot be written has one status of its own, and the message says what was done.
 TEST(CtlRefusal, StandardOutputThatFailsExitsThreeAndSaysWhatWasDone) {
-    const struct {
-        const char* redirect;
-        QStringList args;
-        const char* says;
-        bool written;
-    } cases[] = {
+    const struct { const char* redirect; QStringList args; const char* says; bool written; } cases[] = {
         {">/dev/full", {"--simulate=@/unit.json", "set", "0", "key", "f13"},
          "tarvikctl: standard output could not be written (No space left on device); the pedal was written and "
          "read back\n", true},

@@ -35,10 +35,7 @@ private:
 };
 
 // What a session over `unit` returned and wrote.
-struct Ran {
-    int exit;
-    std::string out, err;
-};
+struct Ran { int exit; std::string out, err; };
 Ran RunSession(std::unique_ptr<HidBackend> unit, const std::function<int(cli::UnitSession&)>& action,
                const cli::CliRequest& request = {}) {
     cli::UnitSession session;

@@ -36,11 +36,7 @@ std::pair<std::string, std::string> Written(const QStringList& args) {
 // back is the form as typed unless the row says otherwise: defaults left out, names as the tables
 // spell them.
 TEST(SetForm, EveryFormWritesItsModeAndOnlyItsBytesAndShowGivesItBack) {
-    const struct {
-        QStringList args;
-        const char* bytes;
-        const char* back = nullptr;
-    } cases[] = {
+    const struct { QStringList args; const char* bytes; const char* back = nullptr; } cases[] = {
         {{"key", "ctrl+shift+a"}, "00 | 03 04 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"key", "rctrl+rshift+ralt+rcmd+F24"}, "00 | f0 73 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
         {{"key", "ctrl+alt"}, "00 | 05 00 c2 c3 c4 c5 c6 c7 c8 c9 ca cb cc"},
@@ -167,10 +163,7 @@ TEST(SetForm, RefusalsNameTheArgumentAndWhatItAllows) {
     const std::string rate = "allowed 0.1..6553.5 per second, at most one decimal";
     const std::string chord = "; allowed modifiers and 1 to 6 keys joined by '+' (ctrl+a+b)";
     const std::string output = "; allowed none, or modifiers and one key joined by '+' (ctrl+a)";
-    const struct {
-        QStringList args;
-        std::string says;
-    } cases[] = {
+    const struct { QStringList args; std::string says; } cases[] = {
         {{}, "FORM missing; " + forms},
         {{"clik", "left"}, "FORM 'clik': unknown; did you mean click?"},
         {{"frobnicate"}, "FORM 'frobnicate': unknown; " + forms},

@@ -37,11 +37,7 @@ TEST(KeyTable, RowsByCountAndSpotRowsWithTheirNameLevelAndExplanation) {
     // Any change to any row's name, level or explanation changes this; the spot rows below say where.
     EXPECT_EQ(digest, 13272111666849999524u);
 
-    const struct {
-        int usage;
-        const char* name;
-        const char* explanation;
-    } spots[] = {
+    const struct { int usage; const char* name; const char* explanation; } spots[] = {
         {0, "なし", "何も出力しない"},
         {4, "a", "Shiftプラスこのキーで大文字 A"},
         {40, "Enter (Return)", ""},
@@ -75,11 +71,7 @@ TEST(KeyTable, RowsByCountAndSpotRowsWithTheirNameLevelAndExplanation) {
 }
 
 TEST(KeyTable, IndexOfCountsCharactersAndMissesAKeywordAtTheEnd) {
-    const struct {
-        const char* searchFor;
-        const char* keyword;
-        int expected;
-    } cases[] = {
+    const struct { const char* searchFor; const char* keyword; int expected; } cases[] = {
         {"abc", "b", 1}, {"abc", "ab", 0}, {"abc", "c", -1}, {"abc", "bc", -1},  // ends at the last character
         {"abc", "x", -1}, {"abc", "abcd", -1}, {"abc", "", 0}, {"", "", 0}, {"", "x", 0},
         {"かなカナabc", "abc", -1}, {"かなカナabcd", "abc", 4},  // characters, not bytes

@@ -94,10 +94,7 @@ std::string FieldsText(const std::string& record, const AdditionalRecord& additi
 }
 
 TEST(ModeFields, NamesWhatTheTablesKnowAndGivesTheRestAsNumbers) {
-    const struct {
-        const char* record;
-        const char* fields;
-    } cases[] = {
+    const struct { const char* record; const char* fields; } cases[] = {
         {"00 | 11 00", "mode=0 modifiers=[ctrl, rctrl] key=null usage_id=0"},
         {"01 | 09", "mode=1 buttons=9"},
         {"02 | 04 0f 05 1e", "mode=2 button=middle first_ms=15 second=5 interval_ms=30"},

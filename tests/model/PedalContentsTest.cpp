@@ -46,10 +46,7 @@ TEST_F(PedalContentsTest, KeysButtonsAndDirectionsWithTheirFallbacks) {
         "\r\n[１番目のクリックの長さ] 0 ミリ秒\r\n[２番目のクリックの長さ] １番目のクリックと同じ\r\n"
         "[クリックの間の長さ] 0 ミリ秒";
     const std::string norepeat = "\r\n[加速] なし\r\n[加速指標] 0\r\n[繰り返し] ペダルを離すまで";
-    const struct {
-        int mode;
-        std::string head, tail;
-    } frames[] = {
+    const struct { int mode; std::string head, tail; } frames[] = {
         {0, "[設定されている機能] キー出力\r\n[キー] ", "\r\n[モディファイア] なし"},
         {1, "[設定されている機能] クリック\r\n", ""},
         {2, "[設定されている機能] ダブルクリック\r\n", lengths},
@@ -59,11 +56,7 @@ TEST_F(PedalContentsTest, KeysButtonsAndDirectionsWithTheirFallbacks) {
         {7, "[設定されている機能] ホイール回転\r\n[回転方向] ", "\r\n[速度] 0 回/秒" + norepeat},
         {8, "[設定されている機能] 連続クリック", "\r\n[速度] 0.0 回/秒" + norepeat},
     };
-    const struct {
-        int mode;
-        Bytes common;
-        const char* line;
-    } cases[] = {
+    const struct { int mode; Bytes common; const char* line; } cases[] = {
         {0, {0, 40}, "Enter (Return)"}, {0, {0, 0}, "なし"}, {0, {0, 240}, "---"},
         {0, {0, 232}, " at GetKeyContentsJ("},
         {1, {1}, "[ボタン] 左"}, {1, {2}, "[ボタン] 右"}, {1, {4}, "[ボタン] 中央"},
@@ -99,10 +92,7 @@ TEST_F(PedalContentsTest, EveryModeInFull) {
     const std::string released = "\r\n[ペダルを離した時の出力] ";
     const std::string output = "あり 以下の通り\r\n";
     const std::string badKey = "[クリック]  at GetKeyContentsJ(\r\n[クリック説明] \r\n[モディファイア] ";
-    const struct {
-        Setting setting;
-        std::string expected;
-    } cases[] = {
+    const struct { Setting setting; std::string expected; } cases[] = {
         {{0, {0x01, 4}}, "[設定されている機能] キー出力\r\n" + a + "[モディファイア] (左)control"},
         {{2, {2, 255, 1, 7}},
          "[設定されている機能] ダブルクリック\r\n[ボタン] 右\r\n[１番目のクリックの長さ] 255 ミリ秒\r\n"

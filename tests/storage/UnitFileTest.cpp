@@ -24,10 +24,7 @@ auto Fields(const UnitImage& u) {
 }
 
 TEST(UnitFile, MalformedFilesAreRefusedWithOneMessageNamingTheField) {
-    struct Case {
-        QByteArray json;
-        std::string message;
-    };
+    struct Case { QByteArray json; std::string message; };
     const Case cases[] = {
         {"{\"pedals\": [", "unit file: not JSON (unterminated array at offset 12)"},
         {"[1, 2]", "unit file: expected a JSON object"},
