@@ -52,7 +52,6 @@ TEST(CliArgs, RefusalsSayWhatIsWrongOnOneLine) {
     }
 }
 
-// Only the configuration interface is tagged; doctor says that the others are rightly not.
 TEST(Doctor, TheUnitsOtherInterfacesAreRightlyUntagged) {
     HidrawNodeInfo node;
     node.devnode = QStringLiteral("/dev/hidraw1");

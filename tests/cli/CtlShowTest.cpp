@@ -22,19 +22,10 @@ TEST(CtlShow, GivesTheWindowTextTheSetCommandAndTheFields) {
     const CtlResult text = RunCtl({"--simulate=" + unit, "show"});
     EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
     EXPECT_EQ(text.out.toStdString(),
-              "pedal 0: 右ペダル\n"
-              "[設定されている機能] キー出力\n"
-              "[キー] 2\n"
-              "[キー説明] Shiftプラスこのキーで \"\n"
-              "[モディファイア] なし\n"
-              "tarvikctl set 0 key 2\n"
-              "\n"
-              "pedal 1: 左ペダル\n"
-              "[設定されている機能] キー出力\n"
-              "[キー] ---\n"
-              "[モディファイア] (左)control+右control\n"
-              "# no tarvikctl set form writes this setting\n"
-              "\n");
+              "pedal 0: 右ペダル\n[設定されている機能] キー出力\n[キー] 2\n"
+              "[キー説明] Shiftプラスこのキーで \"\n[モディファイア] なし\ntarvikctl set 0 key 2\n\n"
+              "pedal 1: 左ペダル\n[設定されている機能] キー出力\n[キー] ---\n"
+              "[モディファイア] (左)control+右control\n# no tarvikctl set form writes this setting\n\n");
 
     const char* const expected = R"([
         {"pedal": 0, "name": "右ペダル", "mode": 0, "common": [0, 31, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0],

@@ -21,7 +21,6 @@
 namespace tarvik::test {
 namespace {
 
-// Takes over std::cout or std::cerr for its lifetime.
 class StreamCapture {
 public:
     explicit StreamCapture(std::ostream& stream) : stream_(stream), old_(stream.rdbuf(buffer_.rdbuf())) {}
@@ -34,7 +33,6 @@ private:
     std::streambuf* old_;
 };
 
-// What a session over `unit` returned and wrote.
 struct Ran { int exit; std::string out, err; };
 Ran RunSession(std::unique_ptr<HidBackend> unit, const std::function<int(cli::UnitSession&)>& action,
                const cli::CliRequest& request = {}) {

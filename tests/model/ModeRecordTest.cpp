@@ -71,7 +71,6 @@ TEST(ModeDecoder, GivesNoFormForARecordNoFormWrites) {
     }
 }
 
-// A field's value as the table below writes it.
 struct Show {
     std::string operator()(std::monostate) const { return "null"; }
     std::string operator()(bool b) const { return b ? "true" : "false"; }
