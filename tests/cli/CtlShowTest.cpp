@@ -30,12 +30,10 @@ TEST(CtlShow, GivesTheWindowTextTheSetCommandAndTheFields) {
     const char* const expected = R"([
         {"pedal": 0, "name": "右ペダル", "mode": 0, "common": [0, 31, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0],
          "description": "[設定されている機能] キー出力\r\n[キー] 2\r\n[キー説明] Shiftプラスこのキーで \"\r\n[モディファイア] なし",
-         "set": ["key", "2"],
-         "fields": {"mode": 0, "modifiers": [], "key": "2", "usage_id": 31}},
+         "set": ["key", "2"], "fields": {"mode": 0, "modifiers": [], "key": "2", "usage_id": 31}},
         {"pedal": 1, "name": "左ペダル", "mode": 0, "common": [17, 240, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0],
          "description": "[設定されている機能] キー出力\r\n[キー] ---\r\n[モディファイア] (左)control+右control",
-         "set": null,
-         "fields": {"mode": 0, "modifiers": ["ctrl", "rctrl"], "key": "0xf0", "usage_id": 240}}
+         "set": null, "fields": {"mode": 0, "modifiers": ["ctrl", "rctrl"], "key": "0xf0", "usage_id": 240}}
     ])";
     const CtlResult all = RunCtl({"--simulate=" + unit, "show", "--json"});
     EXPECT_EQ(all.exitCode, 0) << all.err.toStdString();
