@@ -31,10 +31,7 @@ TEST(CtlRefusal, RefusedAndFailedCommandsLeaveTheUnitAndEveryFileAsTheyWere) {
     const QString S = QStringLiteral("--simulate=@/unit.json");
     const QString notSaved = QStringLiteral("tarvikctl: the simulated unit's settings were not saved: ");
     const struct {
-        Run run;
-        QStringList args;
-        int exitCode;
-        QString says;
+        Run run; QStringList args; int exitCode; QString says;
         bool reads = false;  // the command gets as far as reading the unit
         const char* lacks = "(a unit file is what";
     } cases[] = {
@@ -123,14 +120,13 @@ TEST(CtlRefusal, StandardOutputThatFailsExitsThreeAndSaysWhatWasDone) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.redirect + c.args.join(' ').toStdString());
         QTemporaryDir dir;
-        const QByteArray unit = ThreePedals();
-        WriteFile(dir, "unit.json", unit);
+        const QString unit = WriteFile(dir, "unit.json", ThreePedals());
         QStringList args;
         for (const QString& a : c.args) args << QString(a).replace("@/", dir.path() + "/");
         const CtlResult r = RunCtlThroughShell(QStringLiteral("exec \"$0\" \"$@\" ") + c.redirect, args);
         EXPECT_EQ(r.exitCode, 3) << r.err.toStdString();
         EXPECT_EQ(r.err, c.says);
-        EXPECT_EQ(ReadFile(dir.filePath("unit.json")) != unit, c.written);
+        EXPECT_EQ(ReadFile(unit) != ThreePedals(), c.written);
     }
 }
 
@@ -139,12 +135,11 @@ TEST(CtlRefusal, AFileNameThatIsNotUtf8IsTakenAsItsBytes) {
     const QString name = "\"$1\"$(printf '/bad\\377name.json')";
     const CtlResult dumped = RunCtlThroughShell("exec \"$0\" --simulate dump " + name, {dir.path()});
     ASSERT_EQ(dumped.exitCode, 0) << dumped.err.toStdString();
-    const QByteArray native = QFile::encodeName(dir.path()) + "/bad\377name.json";
-    EXPECT_EQ(::access(native.constData(), F_OK), 0);
     const CtlResult shown = RunCtlThroughShell("exec \"$0\" --simulate=" + name + " show 0", {dir.path()});
     EXPECT_EQ(shown.exitCode, 0) << shown.err.toStdString();
     EXPECT_TRUE(shown.out.startsWith("pedal 0: 中央ペダル\n")) << shown.out.toStdString();
-    ::unlink(native.constData());  // a name the folder's own clean-up cannot spell
+    // There by its bytes; also, the folder's own clean-up could not spell it.
+    EXPECT_EQ(::unlink((QFile::encodeName(dir.path()) + "/bad\377name.json").constData()), 0);
 }
 
 }  // namespace

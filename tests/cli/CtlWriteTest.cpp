@@ -87,10 +87,7 @@ TEST(CtlReset, OnATerminalItAsksAndOnlyYesResets) {
 // the snapshot, dump (to standard output, by either spelling) gives the same text of both.
 TEST(CtlSnapshot, RestoreWritesOnlyWhatItMay) {
     const struct {
-        const char* label;
-        QByteArray snapshot;
-        QByteArray unit;
-        int exitCode;
+        const char* label; QByteArray snapshot; QByteArray unit; int exitCode;
         const char* out;  // after "Restored "; the snapshot's path is written as FILE
         const char* err;
         const char* writes;  // the pedals written (their bytes are the write flow's)

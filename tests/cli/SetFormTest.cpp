@@ -125,17 +125,11 @@ TEST(SetForm, EveryFormWritesItsModeAndOnlyItsBytesAndShowGivesItBack) {
 TEST(PedalArgument, NamesAPedalOfThisUnitOrSaysWhichItHas) {
     const char* const kThree = "; its pedals: 0 中央ペダル (center), 1 左ペダル (left), 2 右ペダル (right)";
     const struct {
-        const char* text;
-        int count;
+        const char* text; int count;
         std::string named;  // the index, or the refusal
     } cases[] = {
-        {"0", 3, "0"},
-        {"left", 3, "1"},
-        {" Right ", 3, "2"},
-        {"右ペダル", 3, "2"},
-        {"右", 3, "2"},
-        {"右ペダル", 2, "0"},
-        {"far-left", 5, "3"},
+        {"0", 3, "0"}, {"left", 3, "1"}, {" Right ", 3, "2"}, {"右ペダル", 3, "2"}, {"右", 3, "2"},
+        {"右ペダル", 2, "0"}, {"far-left", 5, "3"},
         {"3", 3, std::string("this unit has no pedal '3'") + kThree},
         {"far-left", 3, std::string("this unit has no pedal 'far-left'") + kThree},
         {"0", 0, "this unit reports no pedals"},

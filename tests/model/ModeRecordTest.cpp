@@ -15,8 +15,7 @@ namespace {
 
 TEST(PointerMove, WritesAsTheDialogDoes) {
     const struct {
-        PointerMoveChoice choice;
-        const char* record;
+        PointerMoveChoice choice; const char* record;
         int index;  // what the dialog's acceleration index reads afterwards
     } cases[] = {
         {{MoveDirection::LowerLeft, 10, 0, false, true, false, 0}, "06 | ff 01 00 0a 03 e8 00 00 00 00 0a 00 01", 1},
@@ -58,11 +57,9 @@ TEST(ModeDecoder, GivesNoFormForARecordNoFormWrites) {
         "06 | ff 01 00 64 03 e8 01 00 00 00 64 05 dc",  // index 1500 keeps an old divisor
         "06 | ff 01 00 65 03 e8 00 00 00 00 64 00 01",  // speed copy differs
         "06 | 02 01 00 64 03 e8 00 00 00 00 64 00 01", "08 | 03 77 77 77 77 00 00 00 00 05 00 00 77",
-        "09 | 2c 0a 10 83 00 05 00 04",        // three chords
+        "09 | 2c 0a 10 83 00 05 00 04", "09 | 32 32 00 81 00 01 00 00 05",  // three chords; no first key
         "09 | 32 32 00 81 00 01 00 04 00 06",  // a key after the end of the chord
-        "09 | 32 32 00 81 00 01 00 00 05",     // no first key
-        "0a | 01 00 e9 00 00",                 // a click code
-        "0a | 01 00 04 07 09",                 // bytes of an output that is off
+        "0a | 01 00 e9 00 00", "0a | 01 00 04 07 09",  // a click code; bytes of an output that is off
         "0a | 05 00 04 00 00", "0b | 00",
     };
     for (const char* record : records) {
@@ -113,12 +110,9 @@ TEST(ModeFields, NamesWhatTheTablesKnowAndGivesTheRestAsNumbers) {
 }
 
 TEST(ModeFields, ChordsBeyondTheFirstComeFromTheAdditionalBytesAndStopAtTen) {
-    AdditionalRecord additional{};
-    additional[0] = 0x02;  // chord 2: shift+b+c
-    additional[1] = 0x05;
-    additional[2] = 0x06;
-    additional[7 + 1] = 0x00;  // chord 3: a key byte of 0 is still the chord's first key
-    additional[8 * 7 + 1] = 0x1d;  // chord 10: z
+    // Chord 2: shift+b+c; chord 3 all 0 (a key byte of 0 is still the chord's first key); chord 10: z.
+    AdditionalRecord additional{0x02, 0x05, 0x06};
+    additional[8 * 7 + 1] = 0x1d;
     EXPECT_EQ(FieldsText("09 | 2c 0a 10 83 00 05 01 04 00 06", additional),
               "mode=9 on_ms=300 off_ms=10 chords=3 repeats=5 count=series outputs=[ctrl+a, shift+b+c, 0x00]");
     EXPECT_EQ(FieldsText("09 | 00 00 00 7f 00 00 00 04", additional),

@@ -158,9 +158,7 @@ TEST_F(PedalContentsTest, PluralSimultaneousKeyOutputListsAtMostTheTenChordsTheR
         "[5番目の出力] [4]\r\n[6番目の出力] [5]\r\n[7番目の出力] [6]\r\n[8番目の出力] [7]\r\n"
         "[9番目の出力] [8]\r\n[10番目の出力] [9]";
     const struct {
-        std::uint8_t countByte;
-        const char* count;
-        std::string chords;
+        std::uint8_t countByte; const char* count; std::string chords;
     } cases[] = {{0x00, "0", "[1番目の出力] [a]"}, {0x80, "0", "[1番目の出力] [a]"},
                  {0x02, "2", "[1番目の出力] [a]\r\n[2番目の出力] [1]"},
                  {0x0A, "10", ten}, {0x0B, "11", ten}, {0xFF, "127", ten}};
@@ -222,8 +220,7 @@ TEST(PedalNames, ByPositionAndByCount) {
 
 TEST(PedalNames, ShownNameFallsBackToTheDefault) {
     const struct {
-        int count, pedal;
-        const char* expected;
+        int count, pedal; const char* expected;
     } cases[] = {{1, 0, "ペダル"},     {1, 2, "右ペダル"}, {2, 0, "右ペダル"}, {4, 4, "右端ペダル"},
                  {9, 3, "左端ペダル"}, {5, 5, ""},         {3, -1, ""}};
     for (const auto& c : cases) {

@@ -23,8 +23,7 @@ TEST(PedalRecord, HighByteFirstAndNothingOutsideTheRecord) {
         {3, 65536, -1, -1, 0x1314},
     };
     for (const auto& c : cases) {
-        CommonRecord record = pattern;
-        CommonRecord expected = pattern;
+        CommonRecord record = pattern, expected = pattern;
         if (c.high >= 0) {
             expected[c.index] = c.high;
             expected[c.index + 1] = c.low;
