@@ -92,7 +92,6 @@ TEST(CliSession, ListReadsEveryUnitAndDeviceAimsAtOne) {
     EXPECT_EQ(gone.out, "unit-a\tfirmware 3.0.0 (not supported)\nunit-b\tnot readable\n");
 }
 
-// Another program holding the unit past the wait is named; nothing is done.
 TEST(CliSession, AUnitInUseByAnotherProgramIsNamed) {
     QTemporaryDir dir;
     const QString file = dir.filePath("unit.json");
