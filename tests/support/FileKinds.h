@@ -81,7 +81,6 @@ public:
         }
         return out;
     }
-    // `entries` (of All()) without the entry `name`.
     static std::vector<std::string> Without(std::vector<std::string> entries, const QString& name) {
         const std::string prefix = (name + ": ").toStdString();
         std::erase_if(entries, [&](const std::string& line) { return line.starts_with(prefix); });
