@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds: every control of the window and of both dialogs has a name (on an
-// English desktop, an English one), and the description boxes are named after their pedals.
+// English desktop, an English one); and what a larger font does to the dialogs' texts.
 #include <QAccessible>
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,30 +12,20 @@
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <set>
 
 #include "WindowFixture.h"
-#include "support/TestLanguage.h"
 #include "ui/AdvancedSettingDialogViewController.h"
 
 namespace tarvik::test {
 namespace {
 
 bool IsControl(QAccessible::Role role) {
-    switch (role) {
-        case QAccessible::PushButton:
-        case QAccessible::RadioButton:
-        case QAccessible::CheckBox:
-        case QAccessible::ComboBox:
-        case QAccessible::SpinBox:
-        case QAccessible::EditableText:
-        case QAccessible::List:
-        case QAccessible::Slider:
-        case QAccessible::PageTab:
-        case QAccessible::MenuItem:
-            return true;
-        default:
-            return false;
-    }
+    static const std::set<QAccessible::Role> controls = {
+        QAccessible::PushButton, QAccessible::RadioButton,  QAccessible::CheckBox, QAccessible::ComboBox,
+        QAccessible::SpinBox,    QAccessible::EditableText, QAccessible::List,     QAccessible::Slider,
+        QAccessible::PageTab,    QAccessible::MenuItem};
+    return controls.contains(role);
 }
 
 std::string Named(QAccessibleInterface* node) {
@@ -94,29 +84,41 @@ void ExpectTextsFit(QWidget& top, const std::string& where) {
     }
 }
 
-class AccessibilityTest : public AppTest {};
+using AccessibilityTest = AppTest;
 
-TEST_F(AccessibilityTest, EveryControlOfTheWindowAndItsDialogsHasAName) {
+// Every control of the window and of both dialogs has a name, the description boxes after their
+// pedals; every text of both dialogs fits, at the usual font and at a larger one.
+TEST_F(AccessibilityTest, EveryControlIsNamedAndEveryTextOfBothDialogsFitsAtTheUsualAndALargerFont) {
+    const QFont usual = QApplication::font();
+    QFont large = usual;
+    large.setPointSizeF(usual.pointSizeF() * 1.5);
     Start(Unit(std::vector<PedalImage>(5, Pedal(0))));
     ASSERT_TRUE(ReadEnds());
     window->SetAdvancedSettingsEnabled(true);
     ExpectNamed(*window, "window");
-
-    SettingDialogViewController* standard = OpenStandard(0);
-    ASSERT_NE(standard, nullptr);
-    for (int tab = 0; tab < 2; ++tab) {
-        standard->findChild<QTabWidget*>()->setCurrentIndex(tab);
-        ExpectNamed(*standard, tab == 0 ? "standard keyboard" : "standard mouse");
+    auto* box = Find<QPlainTextEdit>(*window, "textboxPedal1Contents");
+    EXPECT_EQ(box->accessibleName().toStdString(), Lang("左ペダルの設定内容", "Left pedal setting"));
+    EXPECT_TRUE(box->isReadOnly() && box->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
+    for (const bool larger : {false, true}) {
+        QApplication::setFont(larger ? large : usual);
+        for (const bool advanced : {false, true}) {
+            QDialog* dialog = advanced ? window->SetPedal2Advanced_clicked(4) : static_cast<QDialog*>(OpenStandard(4));
+            ASSERT_NE(dialog, nullptr);
+            if (advanced && !larger) {  // every mode's title in view on a 1024-pixel screen, frame and margins included
+                EXPECT_LE(dialog->findChild<QTabBar*>()->sizeHint().width(), 1024 - 60);
+            }
+            auto* tabs = dialog->findChild<QTabWidget*>();
+            EXPECT_EQ(tabs->count(), advanced ? 9 : 2);
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                const std::string where = (advanced ? "advanced tab " : "standard tab ") + std::to_string(tab);
+                if (!larger) ExpectNamed(*dialog, where.c_str());
+                ExpectTextsFit(*dialog, where + (larger ? ", larger font" : ""));
+            }
+            dialog->reject();
+        }
     }
-    standard->reject();
-
-    AdvancedSettingDialogViewController* advanced = window->SetPedal2Advanced_clicked(0);
-    ASSERT_NE(advanced, nullptr);
-    for (int tab = 0; tab < 9; ++tab) {
-        advanced->findChild<QTabWidget*>()->setCurrentIndex(tab);
-        ExpectNamed(*advanced, ("advanced tab " + std::to_string(tab)).c_str());
-    }
-    advanced->reject();
+    QApplication::setFont(usual);
 }
 
 TEST_F(AccessibilityTest, TheProgramsMenusAreNamedToo) {
@@ -127,49 +129,6 @@ TEST_F(AccessibilityTest, TheProgramsMenusAreNamedToo) {
         menu->hide();
     }
     ExpectNamed(app->Window(), "window with its menus");
-}
-
-TEST_F(AccessibilityTest, DescriptionBoxesAreNamedAfterTheirPedalsAndReachedByTab) {
-    Start(Unit(std::vector<PedalImage>(3, Pedal(0))));
-    ASSERT_TRUE(ReadEnds());
-    auto* box = Find<QPlainTextEdit>(*window, "textboxPedal1Contents");
-    EXPECT_EQ(box->accessibleName().toStdString(),
-              EnglishRun() ? "Left pedal setting" : "左ペダルの設定内容");
-    EXPECT_EQ(box->focusPolicy(), Qt::StrongFocus);
-    EXPECT_TRUE(box->isReadOnly());
-    EXPECT_TRUE(box->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
-}
-
-TEST_F(AccessibilityTest, EveryTextOfBothDialogsFitsAtTheUsualAndALargerFont) {
-    const QFont usual = QApplication::font();
-    QFont large = usual;
-    large.setPointSizeF(usual.pointSizeF() * 1.5);
-    Start(Unit(std::vector<PedalImage>(5, Pedal(0))));
-    ASSERT_TRUE(ReadEnds());
-    window->SetAdvancedSettingsEnabled(true);
-    for (const bool larger : {false, true}) {
-        const QFont& font = larger ? large : usual;
-        QApplication::setFont(font);
-        const std::string size = std::to_string(font.pointSizeF()) + " points";
-        SettingDialogViewController* standard = OpenStandard(4);
-        ASSERT_NE(standard, nullptr);
-        for (int tab = 0; tab < 2; ++tab) {
-            standard->findChild<QTabWidget*>()->setCurrentIndex(tab);
-            ExpectTextsFit(*standard, "standard tab " + std::to_string(tab) + ", " + size);
-        }
-        standard->reject();
-        AdvancedSettingDialogViewController* advanced = window->SetPedal2Advanced_clicked(4);
-        ASSERT_NE(advanced, nullptr);
-        if (!larger) {  // every mode's title in view on a 1024-pixel screen, frame and margins included
-            EXPECT_LE(advanced->findChild<QTabBar*>()->sizeHint().width(), 1024 - 60);
-        }
-        for (int tab = 0; tab < 9; ++tab) {
-            advanced->findChild<QTabWidget*>()->setCurrentIndex(tab);
-            ExpectTextsFit(*advanced, "advanced tab " + std::to_string(tab) + ", " + size);
-        }
-        advanced->reject();
-    }
-    QApplication::setFont(usual);
 }
 
 }  // namespace

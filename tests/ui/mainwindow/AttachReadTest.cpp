@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading an attached unit into the window, and the ways that read can end.
+// Reading an attached unit into the window, and the ways that read can end. What is read and stored
+// is the read flow's (tests/device/link); here, what the window makes of it.
 #include "WindowFixture.h"
 
 namespace tarvik::test {
 namespace {
 
-class AttachReadTest : public WindowTest {};
+using AttachReadTest = WindowTest;
 
-// What is read and stored is the read flow's; here, what the window makes of it.
 TEST_F(AttachReadTest, ShowsEveryPedalReadOnceAndGoesBackToNoUnitWhenUnplugged) {
     // A count above five is read as five.
     Start(Unit({Pedal(0, {0x01, 4}), Pedal(1, {7}), Pedal(0), Pedal(0), Pedal(0)}, {2, 1, 0}, 7));
@@ -17,11 +17,7 @@ TEST_F(AttachReadTest, ShowsEveryPedalReadOnceAndGoesBackToNoUnitWhenUnplugged) 
                                  "[モディファイア] (左)control",
                                  "[Function] Key output\n[Key] a\n[Key explanation] Shift plus this key: capital A\n"
                                  "[Modifiers] Left Ctrl"));
-    for (int p = 0; p < 5; ++p) {
-        EXPECT_TRUE(Standard(p)->isEnabled()) << p;
-        EXPECT_TRUE(Find(*window, "textboxPedal" + std::to_string(p) + "Contents")->isVisible()) << p;
-        EXPECT_FALSE(Enabled(*window, "buttonSetPedal" + std::to_string(p) + "Advanced")) << p;
-    }
+    for (int p = 0; p < 5; ++p) EXPECT_TRUE(Standard(p)->isEnabled()) << p;
     EXPECT_TRUE(presenter.All().empty());
     EXPECT_EQ(SentDuring(100), 0) << "a unit is read once per attach";
 
@@ -30,32 +26,23 @@ TEST_F(AttachReadTest, ShowsEveryPedalReadOnceAndGoesBackToNoUnitWhenUnplugged) 
     ExpectNoUnitLook();
 }
 
+// Which majors are refused is the read flow's; the window says so and ends the program.
 TEST_F(AttachReadTest, FirmwareFromMajorVersionThreeIsRefusedAndTheProgramEnds) {
-    for (const auto& [major, refused] : {std::pair{3, true}, {255, true}, {2, false}}) {
-        SCOPED_TRACE(major);
-        Start(Unit({Pedal(1, {1})}, {static_cast<std::uint8_t>(major), 255, 255}));
-        EXPECT_EQ(ReadEnds(), !refused);
-        EXPECT_EQ(exitStatus, refused ? std::optional<int>(0) : std::nullopt);
-        EXPECT_EQ(presenter.Texts(), refused ? std::vector<std::string>{Lang("このバージョンは対応しておりません", "This version is not supported")}
-                                             : std::vector<std::string>{});
-        EXPECT_EQ(Standard(0)->isEnabled(), !refused);
-    }
+    Start(Unit({Pedal(1, {1})}, {3, 255, 255}));
+    EXPECT_FALSE(ReadEnds());
+    EXPECT_EQ(exitStatus, 0);
+    EXPECT_EQ(presenter.Texts(), std::vector<std::string>{Lang("このバージョンは対応しておりません", "This version is not supported")});
+    EXPECT_FALSE(Standard(0)->isEnabled());
 }
 
+// Every failed exchange is told by the same alert (its texts are ExchangeTest's and this one's).
 TEST_F(AttachReadTest, AFailedExchangeTellsTheUserAndLeavesTheNoUnitLookUntilAttachedAgain) {
-    const struct { const char* what; void (*breakIt)(SimulatedUnit&); std::vector<std::string> texts; } cases[] = {
-        {"unanswered", [](SimulatedUnit& u) { u.SetSilentCommands({GET_ADDITIONAL_DATA}); }, {Lang("タイムアウト", "Time-out")}},
-        {"not taken", [](SimulatedUnit& u) { u.SetFailSends(true); }, {Lang("送信エラー", "Send error")}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        Start(Unit({Pedal(9, {0, 0, 0, 1, 0, 0, 0, 4}, {1, 2, 3}), Pedal(1, {2})}));
-        c.breakIt(*unit);
-        EXPECT_FALSE(ReadEnds());
-        EXPECT_EQ(presenter.Texts(), c.texts);
-        EXPECT_EQ(SentDuring(100), 0);
-        ExpectNoUnitLook();
-    }
+    Start(Unit({Pedal(9, {0, 0, 0, 1, 0, 0, 0, 4}, {1, 2, 3}), Pedal(1, {2})}));
+    unit->SetSilentCommands({GET_ADDITIONAL_DATA});
+    EXPECT_FALSE(ReadEnds());
+    EXPECT_EQ(presenter.Texts(), std::vector<std::string>{Lang("タイムアウト", "Time-out")});
+    EXPECT_EQ(SentDuring(100), 0);
+    ExpectNoUnitLook();
 }
 
 TEST_F(AttachReadTest, UnitThatMayNotBeOpenedPointsToTheUdevRuleUntilItCanBe) {

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menu commands, reached from the keyboard; the simulated mode's menu, and the simulated mode on
-// a unit file.
+// The menu commands, reached from the keyboard; the simulated mode's menu; the advanced settings.
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -12,7 +11,6 @@
 
 #include "WindowFixture.h"
 #include "storage/UnitFile.h"
-#include "support/FileKinds.h"
 #include "support/OpenedUrls.h"
 #include "ui/AdvancedSettingDialogViewController.h"
 
@@ -51,8 +49,7 @@ TEST_F(MenuTest, EveryCommandDoesItsOneThingAndIsReachedFromTheKeyboard) {
         std::set<QKeySequence> itemKeys;
         for (QAction* item : menu->menu()->actions()) {
             if (item->isSeparator()) continue;
-            const QKeySequence key = QKeySequence::mnemonic(item->text());
-            EXPECT_TRUE(itemKeys.insert(key).second) << item->text().toStdString();
+            EXPECT_TRUE(itemKeys.insert(QKeySequence::mnemonic(item->text())).second) << item->text().toStdString();
         }
         EXPECT_FALSE(itemKeys.contains(QKeySequence())) << title;
     }
@@ -139,15 +136,6 @@ TEST_F(MenuTest, AdvancedSettingsAreOffUntilTurnedOnAndTheChoiceIsKept) {
         }
         app.reset();
     }
-}
-
-TEST_F(MenuTest, SimulatedModeRunsOnTheUnitFile) {
-    QTemporaryDir dir;
-    StartApp({"tarvik-config", "--simulate=" + WriteFile(dir, "good.json", R"({"firmware": [2, 0, 1], "pedals":
-        [{"mode": 1, "common": "02 00 00 00 00 00 00 00 00 00 00 00 00"}]})")});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return reads > 0; }, 3000));
-    EXPECT_EQ(Text(app->Window(), "textboxPedal0Contents"), Lang("[設定されている機能] クリック\n[ボタン] 右", "[Function] Click\n[Button] Right"));
-    EXPECT_EQ(Text(app->Window(), "labelPedal0Name"), Lang("ペダル", "Pedal"));
 }
 
 }  // namespace

@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The GUI's message boxes, answered by key presses and clicks as a user would.
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <functional>
-#include <utility>
 
 #include "WindowFixture.h"
-#include "device/Alert.h"
 #include "ui/MessageBoxPresenter.h"
 
 namespace tarvik::test {
@@ -56,23 +50,15 @@ void Press(QMessageBox& box, Qt::Key key) { QTest::keyClick(&box, key); }
 TEST(MessageBoxPresenterTest, BoxesShowTheNameAndTheirLinesAndAConfirmationDefaultsToCancel) {
     // As the program gives them; the box shows each line break as one line feed.
     const char* const version = Lang("Oremba Tarvik Macアプリ\r\nバージョン: 2.2.5", "Oremba Tarvik app\r\nVersion: 2.2.5");
-    const char* const reset = kConfirmReset;
-    const char* const outOfStandard =
-        Lang("このペダルに設定されている内容は，標準設定の範囲を超えています．\r\n"
-             "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] をクリックして下さい．",
-             "The setting of this pedal is beyond the standard setting.\r\n"
-             "Click [OK] to set it within the standard, or [Cancel] to go back to the main window without doing anything.");
     const struct {
-        const char* what; bool confirmation; const char* message; std::function<void(QMessageBox&)> answer;
-        int response;
+        const char* what; bool confirmation; const char* message; std::function<void(QMessageBox&)> answer; int response;
     } cases[] = {
         {"message, Return", false, version, [](QMessageBox& b) { Press(b, Qt::Key_Return); }, ALERT_FIRST_BUTTON},
-        {"Return", true, reset, [](QMessageBox& b) { Press(b, Qt::Key_Return); }, ALERT_SECOND_BUTTON},
-        {"Enter", true, reset, [](QMessageBox& b) { Press(b, Qt::Key_Enter); }, ALERT_SECOND_BUTTON},
-        {"Escape", true, outOfStandard, [](QMessageBox& b) { Press(b, Qt::Key_Escape); }, ALERT_FIRST_BUTTON},
-        {"close button", true, reset, [](QMessageBox& b) { b.close(); }, ALERT_SECOND_BUTTON},
-        {"click OK", true, reset, [](QMessageBox& b) { b.findChild<QPushButton*>("alertButtonOK")->click(); },
-         ALERT_FIRST_BUTTON},
+        {"Return", true, kConfirmReset, [](QMessageBox& b) { Press(b, Qt::Key_Return); }, ALERT_SECOND_BUTTON},
+        {"Enter", true, kConfirmReset, [](QMessageBox& b) { Press(b, Qt::Key_Enter); }, ALERT_SECOND_BUTTON},
+        {"Escape", true, kOutOfStandard, [](QMessageBox& b) { Press(b, Qt::Key_Escape); }, ALERT_FIRST_BUTTON},
+        {"close button", true, kConfirmReset, [](QMessageBox& b) { b.close(); }, ALERT_SECOND_BUTTON},
+        {"click OK", true, kConfirmReset, [](QMessageBox& b) { Click(b, "alertButtonOK"); }, ALERT_FIRST_BUTTON},
     };
     MessageBoxPresenter presenter;
     for (const auto& c : cases) {

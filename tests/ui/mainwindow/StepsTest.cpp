@@ -8,7 +8,7 @@
 namespace tarvik::test {
 namespace {
 
-class StepsTest : public WindowTest {};
+using StepsTest = WindowTest;
 
 TEST_F(StepsTest, WhatComesDuringAStepWaitsForIt) {
     // During a write, else during the attach read; a removal, else a factory reset asked for.
@@ -38,11 +38,7 @@ TEST_F(StepsTest, WhatComesDuringAStepWaitsForIt) {
             if (asked || unit->Transcript().size() + 1 < at) return;
             asked = true;
             QTimer::singleShot(5, unit.get(), [&] {
-                if (c.removal) {
-                    unit->Unplug();
-                } else {
-                    window->RequestFactoryReset();
-                }
+                c.removal ? unit->Unplug() : window->RequestFactoryReset();
                 QTest::qWait(20);  // the queued step comes round and must not start
                 explanationMeanwhile = Explanation();
                 boxesMeanwhile = presenter.All().size();

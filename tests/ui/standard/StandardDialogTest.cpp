@@ -105,13 +105,7 @@ TEST_F(StandardDialogTest, WarningAnswersDecideWhetherTheDialogStays) {
         ASSERT_EQ(presenter.All().size(), 1u);
         EXPECT_TRUE(presenter.All()[0].confirmation);
         EXPECT_EQ(presenter.All()[0].title, "Oremba Tarvik");
-        EXPECT_EQ(presenter.All()[0].text,
-                  Lang("このペダルに設定されている内容は，標準設定の範囲を超えています．\r\n"
-                       "標準の範囲で設定を行う場合は [OK]，何も行わずにメインウィンドウに戻る場合は [キャンセル] "
-                       "をクリックして下さい．",
-                       "The setting of this pedal is beyond the standard setting.\r\n"
-                       "Click [OK] to set it within the standard, or [Cancel] to go back to the main window "
-                       "without doing anything."));
+        EXPECT_EQ(presenter.All()[0].text, kOutOfStandard);
         EXPECT_NE(std::find(console.Lines().begin(), console.Lines().end(), c.line), console.Lines().end());
         QTest::qWait(20);
         EXPECT_EQ(dialog && dialog->isVisible(), c.stays);
