@@ -103,15 +103,10 @@ protected:
     // whole layout (LayoutTest pins how).
     static void ExpectWidth(int width, int design) { EXPECT_EQ(width, EnglishRun() ? std::max(width, design) : design); }
 
-    // The look without a unit: three columns, default names, nothing usable.
+    // The look without a unit: nothing shown, nothing usable (its columns and names are LayoutTest's).
     void ExpectNoUnitLook() const {
-        ExpectWidth(window->width(), 680);
         EXPECT_EQ(Explanation(), kNoUnitExplanation);
-        const char* names[] = {Lang("中央ペダル", "Center pedal"), Lang("左ペダル", "Left pedal"), Lang("右ペダル", "Right pedal"),
-                               Lang("左端ペダル", "Far-left pedal"), Lang("右端ペダル", "Far-right pedal")};
         for (int p = 0; p < 5; ++p) {
-            EXPECT_EQ(Text(*window, Id("labelPedal", p, "Name")), names[p]) << p;
-            EXPECT_EQ(W("labelPedal", p, "Name")->isVisible(), p < 3) << p;
             EXPECT_EQ(PedalText(p), "") << p;
             EXPECT_FALSE(W("textboxPedal", p, "Contents")->isVisible() || W("labelPedal", p, "Name")->isEnabled() ||
                          Standard(p)->isEnabled() || W("buttonSetPedal", p, "Advanced")->isEnabled()) << p;

@@ -33,7 +33,7 @@ TEST_F(AttachReadTest, ShowsEveryPedalReadOnceAndGoesBackToNoUnitWhenUnplugged) 
                                  "[モディファイア] (左)control",
                                  "[Function] Key output\n[Key] a\n[Key explanation] Shift plus this key: capital A\n"
                                  "[Modifiers] Left Ctrl"));
-    for (int p = 0; p < 5; ++p) EXPECT_TRUE(Standard(p)->isEnabled()) << p;
+    for (int p = 0; p < 5; ++p) EXPECT_TRUE(Standard(p)->isEnabled() && W("labelPedal", p, "Name")->isEnabled()) << p;
     EXPECT_TRUE(presenter.All().empty());
     EXPECT_EQ(SentDuring(100), 0) << "a unit is read once per attach";
 
@@ -182,18 +182,24 @@ TEST_F(FactoryResetTest, AnOtherAnswerIsLoggedAndOKResetsAndRedescribesThePedals
     EXPECT_TRUE(Standard(4)->isEnabled());
 }
 
-TEST_F(FactoryResetTest, AResetTheUnitDoesNotAnswerEndsWithTheFailureText) {
-    Start(Unit({Pedal(1, {1}), Pedal(0, {0, 40})}));
-    ASSERT_TRUE(ReadEnds());
-    unit->SetSilentCommands({SET_PARAMETERS});
-    presenter.QueueResponse(ALERT_FIRST_BUTTON);
-    Reset(3);
-    EXPECT_EQ(presenter.Texts(),
-              (std::vector<std::string>{kConfirmReset, Lang("タイムアウト", "Time-out"),
-                                        Lang("エラーが発生しました。¥r¥nこのTarvikの設定を工場出荷状態に戻すことができませんでした。",
-                                             "An error occurred.\r\nThe settings of this Tarvik could not be returned "
-                                             "to the factory state.")}));
-    ExpectNoUnitLook();
+TEST_F(FactoryResetTest, ResetThatCannotReachTheUnitEndsWithTheFailureText) {
+    const char* const failed =
+        Lang("エラーが発生しました。¥r¥nこのTarvikの設定を工場出荷状態に戻すことができませんでした。",
+             "An error occurred.\r\nThe settings of this Tarvik could not be returned to the factory state.");
+    const struct { const char* what; bool plugged; std::vector<std::string> texts; } cases[] = {
+        {"no unit", false, {kConfirmReset, failed}},
+        {"parameters unanswered", true, {kConfirmReset, Lang("タイムアウト", "Time-out"), failed}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Start(Unit({Pedal(1, {1}), Pedal(0, {0, 40})}), c.plugged);
+        ASSERT_TRUE(!c.plugged || ReadEnds());
+        unit->SetSilentCommands({SET_PARAMETERS});
+        presenter.QueueResponse(ALERT_FIRST_BUTTON);
+        Reset(c.texts.size());
+        EXPECT_EQ(presenter.Texts(), c.texts);
+        ExpectNoUnitLook();
+    }
 }
 
 // Steps run one at a time: a removal or a reset that comes while the attach read or a write waits

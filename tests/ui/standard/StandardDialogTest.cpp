@@ -141,8 +141,6 @@ TEST_F(StandardDialogTest, EnablingFollowsTheTabTheRadiosAndTheChoices) {
              {"radiobuttonRightClick", true, false, true},
              {"tab:Tab_Keyboard", true, false, false},  // no key chosen yet
              {"key:Tab", true, false, true},
-             {"tab:Tab_Mouse", true, false, true},
-             {"tab:Tab_Keyboard", true, false, true},
              {"radiobuttonOnlyModifiers", false, true, false},
              {"checkboxCtrl", false, true, true},
              {"checkboxCtrl", false, true, false},  // unchecking the last one
@@ -151,7 +149,6 @@ TEST_F(StandardDialogTest, EnablingFollowsTheTabTheRadiosAndTheChoices) {
              {"radiobuttonNoModifiers", true, false, true},
              {"radiobuttonNoModifiers", true, false, true},  // clicking the chosen one keeps it chosen
              {"radiobuttonDoubleClick", true, false, true},
-             {"radiobuttonCenterClick", true, false, true},
          }},
         // A screen reader's Toggle action chooses as a click does.
         {0, Marked({0, 0}),
