@@ -53,28 +53,16 @@ TEST_F(LayoutTest, PedalCountSetsWidthColumnsNamesTitlesAndVisibility) {
     }
 }
 
+// Each pedal's description, then its button, column by column (where each stands is pinned above).
 TEST_F(LayoutTest, TabGoesThroughThePedalsAsTheirColumnsStandLeftToRight) {
     const std::vector<std::vector<int>> orders = {{0}, {1, 0}, {1, 0, 2}, {3, 1, 0, 2}, {3, 1, 0, 2, 4}};
     for (int count = 1; count <= 5; ++count) {
         SCOPED_TRACE(count);
         Start(Unit(std::vector<PedalImage>(static_cast<std::size_t>(count), Pedal(0))));
         ASSERT_TRUE(ReadEnds());
-        std::vector<int> order;
-        int lastX = -1;
-        std::string previous;
-        for (QWidget* focused : TabOrder(*window)) {
-            const std::string name = focused->objectName().toStdString();
-            if (name.starts_with("textboxPedal")) {
-                previous = name;
-                continue;  // a pedal's description comes just before its button
-            }
-            ASSERT_TRUE(name.starts_with("buttonSetPedal") && name.ends_with("Standard")) << name;
-            EXPECT_EQ(previous, "textboxPedal" + name.substr(14, 1) + "Contents");
-            order.push_back(name[14] - '0');
-            EXPECT_GT(focused->x(), lastX) << name;
-            lastX = focused->x();
-        }
-        EXPECT_EQ(order, orders[static_cast<std::size_t>(count - 1)]);
+        std::string expected;
+        for (int p : orders[count - 1]) expected += Id("textboxPedal", p, "Contents ") + Id("buttonSetPedal", p, "Standard ");
+        EXPECT_EQ(Names(TabOrder(*window)), expected);
     }
 }
 
