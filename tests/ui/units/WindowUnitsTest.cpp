@@ -13,7 +13,6 @@
 namespace tarvik::test {
 namespace {
 
-const char* const kLeftClick = Lang("[設定されている機能] クリック\n[ボタン] 左", "[Function] Click\n[Button] Left");
 
 class WindowUnitsTest : public AppTest {
 protected:
@@ -35,12 +34,6 @@ protected:
         const int before = reads;
         return WriteUnitFile(dir.filePath(name), image, error) && QTest::qWaitFor([&] { return reads > before; }, 3000);
     }
-    UnitImage FileOf(const char* name) {
-        UnitImage image;
-        QString error;
-        EXPECT_TRUE(ReadUnitFile(dir.filePath(name), image, error)) << error.toStdString();
-        return image;
-    }
     std::vector<std::string> UnitItems() {
         std::vector<std::string> items;
         for (QAction* a : app->Menu().UnitsMenu()->actions()) items.push_back(a->text().toStdString());
@@ -54,7 +47,7 @@ protected:
 // holding the unit past the wait is named.
 TEST_F(WindowUnitsTest, AWriteElsewhereIsShownAndReloadWaitsForAnotherProgramAndNamesIt) {
     StartUnits({{"a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {1})})}});
-    EXPECT_EQ(Shown(2), kLeftClick);
+    EXPECT_EQ(Shown(2), Lang("[設定されている機能] クリック\n[ボタン] 左", "[Function] Click\n[Button] Left"));
     ASSERT_TRUE(WrittenElsewhere("a.json", Unit({Pedal(1, {1}), Pedal(1, {1}), Pedal(1, {4})})));
     EXPECT_EQ(Shown(2), Lang("[設定されている機能] クリック\n[ボタン] 中央", "[Function] Click\n[Button] Middle"));
     EXPECT_TRUE(presenter.All().empty());
@@ -98,9 +91,9 @@ TEST_F(WindowUnitsTest, TwoUnitsAreListedOneIsChosenAndPulledOut) {
     EXPECT_EQ(UnitItems(), std::vector<std::string>({a}));
 }
 
-TEST_F(WindowUnitsTest, AnExportImportedAgainGivesTheSameRecordsAndAnotherPedalCountIsRefused) {
-    const UnitImage original = Unit({Pedal(1, {1}), Pedal(0, {0, 0x28}), Pedal(1, {4})});
-    StartUnits({{"a.json", original}});
+// What the import writes is the restore flow's (tests/units, and tarvikctl restore's in tests/cli).
+TEST_F(WindowUnitsTest, AnExportIsImportedAgainAndAnotherPedalCountIsRefused) {
+    StartUnits({{"a.json", Unit({Pedal(1, {1}), Pedal(0, {0, 0x28}), Pedal(1, {4})})}});
     askedFile = dir.filePath("snapshot.json");
     app->Window().ExportSettings();
     EXPECT_EQ(presenter.Texts().back(), Lang("設定を snapshot.json に書き出しました。", "The settings were exported to snapshot.json."));
@@ -115,10 +108,6 @@ TEST_F(WindowUnitsTest, AnExportImportedAgainGivesTheSameRecordsAndAnotherPedalC
                                          "Left pedal, Right pedal"));
     EXPECT_EQ(presenter.Texts()[1], Lang("2個のペダルの設定を書き込み、読み返して確かめました。",
                                          "The settings of 2 pedals were written, read back and confirmed."));
-    const UnitImage now = FileOf("a.json");
-    for (std::size_t p = 0; p < 3; ++p)
-        EXPECT_EQ(std::pair(now.pedals[p].mode, now.pedals[p].common),
-                  std::pair(original.pedals[p].mode, original.pedals[p].common)) << p;
 
     QString error;
     ASSERT_TRUE(WriteUnitFile(dir.filePath("two.json"), Unit({Pedal(1, {4}), Pedal(1, {4})}), error));
