@@ -116,9 +116,7 @@ TEST_F(StandardDialogTest, WarningAnswersDecideWhetherTheDialogStays) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        presenter.SetWhileShown([&](const ScriptedPresenter::Shown&) {
-            if (c.unplugWhileAsked) unit->Unplug();
-        });
+        presenter.SetWhileShown([&](const ScriptedPresenter::Shown&) { if (c.unplugWhileAsked) unit->Unplug(); });
         OpenOn(0, Marked({0x00, 57}), c.response ? c.response : ALERT_SECOND_BUTTON);
         presenter.SetWhileShown(nullptr);
         ASSERT_EQ(presenter.All().size(), 1u);
