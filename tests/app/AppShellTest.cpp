@@ -20,13 +20,11 @@ namespace {
 TEST(CommandLine, QtOptionsAreSetAsideWithTheirValues) {
     const struct { QStringList in; QStringList out; } cases[] = {
         {{"p", "-platform", "offscreen", "--simulate"}, {"p", "--simulate"}},
-        {{"p", "--platform", "xcb"}, {"p"}},
-        {{"p", "-style=fusion", "-style", "windows", "-reverse"}, {"p"}},
+        {{"p", "--platform", "xcb"}, {"p"}}, {{"p", "-style=fusion", "-style", "windows", "-reverse"}, {"p"}},
         {{"p", "-qwindowtitle", "--simulate", "-display", ":1"}, {"p"}},  // a value is a value
-        {{"p", "-platform"}, {"p"}},
         {{"p", "-platform=offscreen"}, {"p", "-platform=offscreen"}},   // Qt takes no '=' there
         {{"-platform", "x"}, {"-platform", "x"}},                        // the program name stays
-        {{"p", "--bogus", "extra", "-v"}, {"p", "--bogus", "extra", "-v"}},
+        {{"p", "--bogus", "extra", "-v"}, {"p", "--bogus", "extra", "-v"}}, {{"p", "-platform"}, {"p"}},
     };
     for (const auto& c : cases) EXPECT_EQ(WithoutQtOptions(c.in), c.out) << c.in.join(' ').toStdString();
 }
@@ -39,11 +37,9 @@ TEST(CommandLine, ParsesOursAndReadsTheUnitFile) {
     // The plain refusals and --version go through the built program (tests/cli's refusal and help
     // tables). status -1: the program goes on, simulating or not.
     const struct { QStringList arguments; int status; bool simulate; } cases[] = {
-        {{"tarvik-config"}, -1, false},
-        {{"tarvik-config", "--simulate"}, -1, true},
+        {{"tarvik-config"}, -1, false}, {{"tarvik-config", "--simulate"}, -1, true},
         {{"tarvik-config", "-platform", "offscreen", "--simulate=" + good}, -1, true},
-        {{"tarvik-config", "--simulate=" + bad}, 2, false},
-        {{"tarvik-config", "--simulate="}, 2, false},
+        {{"tarvik-config", "--simulate=" + bad}, 2, false}, {{"tarvik-config", "--simulate="}, 2, false},
         {{"tarvik-config", "--bogus", "--help"}, 2, false},  // a usage error wins over help
     };
     for (const auto& c : cases) {

@@ -27,10 +27,8 @@ namespace {
 
 using tarvik::i18n::Language;
 
-struct Message {
-    QString context, source, translation;
-    QString type;  // "unfinished", "vanished", "obsolete" or empty (finished)
-};
+// type: "unfinished", "vanished", "obsolete" or empty (finished).
+struct Message { QString context, source, translation, type; };
 
 QString TsPath() {
     const char* fromEnv = std::getenv("TARVIK_TS_FILE");
@@ -110,10 +108,8 @@ protected:
 
 TEST_F(EnglishModel, KeyNamesDescriptionsPedalNamesAndTextsAreEnglish) {
     // Key names in the words of Linux keyboards.
-    EXPECT_EQ(tarvik::GetKeyName(42), "Backspace");
-    EXPECT_EQ(tarvik::GetKeyName(73), "Insert");
-    EXPECT_EQ(tarvik::GetKeyName(83), "Num Lock");
-    EXPECT_EQ(tarvik::GetKeyName(4), "a");
+    for (const auto& [usage, name] : {std::pair{42, "Backspace"}, {73, "Insert"}, {83, "Num Lock"}, {4, "a"}})
+        EXPECT_EQ(tarvik::GetKeyName(usage), name);
     EXPECT_EQ(tarvik::GetKeyExplanation(4), "Shift plus this key: capital A");
     EXPECT_EQ(tarvik::GetModifierName(0x8C), "Left Alt+Left Super+Right Super");
     tarvik::DeviceState state;

@@ -72,13 +72,12 @@ protected:
         });
         window->show();
     }
-    // Runs the event loop until the attach read has ended; true when it showed the unit.
+    // True when the attach read that ends showed the unit.
     bool ReadEnds() {
         const int before = reads;
         EXPECT_TRUE(QTest::qWaitFor([&] { return reads > before; }, 3000)) << "the attach read never ended";
         return lastReadShown;
     }
-    // Runs the event loop and returns how many reports went to the unit meanwhile.
     qsizetype SentDuring(int ms) {
         const auto before = unit->Transcript().size();
         QTest::qWait(ms);

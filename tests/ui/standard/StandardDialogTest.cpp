@@ -305,7 +305,6 @@ TEST_F(StandardDialogTest, EveryWayOfClosingSendsNothingAndLeavesNothingThatClos
             unit->Plug();
             ASSERT_TRUE(ReadEnds());
             dialog = OpenStandard(1);
-            ASSERT_TRUE(dialog);
             QTest::qWait(300);
             EXPECT_TRUE(dialog && dialog->isVisible()) << "the new dialog closed itself";
             if (dialog) dialog->reject();
@@ -330,8 +329,7 @@ TEST(StandardTitleLine, NamesThePedalForTwoToFivePedals) {
     const struct { int count, pedal; const char* title; } cases[] = {
         {1, 0, plain}, {2, 0, Lang("標準設定 右ペダル", "Standard setting Right pedal")},
         {4, 3, Lang("標準設定 左端ペダル", "Standard setting Far-left pedal")},
-        // Combinations outside the table add nothing.
-        {0, 0, plain}, {2, 2, plain}, {6, 0, plain}, {5, -1, plain},
+        {0, 0, plain}, {2, 2, plain}, {6, 0, plain}, {5, -1, plain},  // combinations outside the table add nothing
     };
     for (const auto& c : cases) EXPECT_EQ(StandardTitleLine(c.count, c.pedal), c.title) << c.count << " pedals, pedal " << c.pedal;
 }
