@@ -176,7 +176,7 @@ TEST_F(StandardDialogTest, EnablingFollowsTheTabTheRadiosAndTheChoices) {
     }
 }
 
-TEST_F(StandardDialogTest, TheWriteButtonSendsTheChoiceAndNothingElseChanges) {
+TEST_F(StandardDialogTest, TheWriteButtonSendsTheChoiceAndNothingWithoutAKey) {
     // The other pedals and the chord blocks are the write flow's (tests/device/link).
     const struct { const char* name; int mode; CommonRecord start; std::vector<const char*> edit; int modeAfter;
                    CommonRecord common; } cases[] = {
