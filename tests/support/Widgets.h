@@ -72,4 +72,11 @@ inline std::vector<QWidget*> TabOrder(QWidget& window) {
     return order;
 }
 
+// Their object names, one space after each.
+inline std::string Names(const std::vector<QWidget*>& widgets) {
+    std::string names;
+    for (QWidget* w : widgets) names += w->objectName().toStdString() + " ";
+    return names;
+}
+
 }  // namespace tarvik::test
