@@ -20,9 +20,7 @@ inline HidInterfaceInfo Keyboard(const char* path) { return {path, vendorID, pro
 
 // Answers every report at once with its command byte, its second byte and A5 in a 16-byte report.
 inline std::vector<QByteArray> EchoFirmware(const QByteArray& report) {
-    QByteArray answer(16, '\0');
-    answer[0] = report.size() > 0 ? report[0] : char(0);
-    answer[1] = report.size() > 1 ? report[1] : char(0);
+    QByteArray answer = report.left(2).leftJustified(16, '\0');
     answer[2] = '\xa5';
     return {answer};
 }

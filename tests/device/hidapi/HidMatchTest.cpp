@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Finding units: which interfaces count as the unit, in what order a probe sees them, and how
-// hidraw nodes are heard of (udev, the kernel, or polling).
+// Which interfaces count as the unit, in what order a probe sees them, how hidraw nodes are heard of.
 #include <gtest/gtest.h>
 
 #include <QtCore/qtestsupport_core.h>
@@ -25,16 +24,12 @@ TEST(MatchingRule, TakesOnlyTheVendorInterfaceOncePerPathInNumericOrder) {
         {"other vendor page", {{"/dev/hidraw4", V, P, 0xFF01, 1, 0}}, {}},
         {"no path", {{"", V, P, 0xFF00, 1, 0}}, {}},
         {"keyboard, mouse and vendor interfaces",
-         {Keyboard("/dev/hidraw5"), {"/dev/hidraw6", V, P, 0x0001, 2, 1}, Vendor("/dev/hidraw7")},
-         {"/dev/hidraw7"}},
+         {Keyboard("/dev/hidraw5"), {"/dev/hidraw6", V, P, 0x0001, 2, 1}, Vendor("/dev/hidraw7")}, {"/dev/hidraw7"}},
         {"one path listed per collection",
-         {{"/dev/hidraw7", V, P, 0xFF00, 1, 2}, {"/dev/hidraw7", V, P, 0xFF00, 2, 2}},
-         {"/dev/hidraw7"}},
-        {"three units listed backwards",
-         {Vendor("/dev/hidraw10"), Vendor("/dev/hidraw9"), Vendor("/dev/hidraw2")},
+         {{"/dev/hidraw7", V, P, 0xFF00, 1, 2}, {"/dev/hidraw7", V, P, 0xFF00, 2, 2}}, {"/dev/hidraw7"}},
+        {"three units listed backwards", {Vendor("/dev/hidraw10"), Vendor("/dev/hidraw9"), Vendor("/dev/hidraw2")},
          {"/dev/hidraw2", "/dev/hidraw9", "/dev/hidraw10"}},
-        {"duplicates across units",
-         {Vendor("/dev/hidraw11"), Vendor("/dev/hidraw3"), Vendor("/dev/hidraw11")},
+        {"duplicates across units", {Vendor("/dev/hidraw11"), Vendor("/dev/hidraw3"), Vendor("/dev/hidraw11")},
          {"/dev/hidraw3", "/dev/hidraw11"}},
     };
     for (const auto& c : cases) EXPECT_EQ(MatchingUnitPaths(c.devices), c.expected) << c.name;
