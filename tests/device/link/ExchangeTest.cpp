@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One command exchange: answers, time-outs, failures, and reports that are not the answer.
+// The connection manager: its Waiting/Connected states as the simulated unit comes and goes and the
+// signal each change gives; one command exchange (answers, time-outs, failures, reports that are not
+// the answer); the report layouts each builder writes.
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
 #include <array>
 
 #include "LinkRig.h"
+#include "device/Reports.h"
 #include "support/ScriptedPresenter.h"
 
 namespace tarvik::test {
@@ -57,33 +61,26 @@ TEST(Exchange, SilentUnitTimesOutAtTheThirtiethTickAndTheNextExchangeSucceeds) {
 }
 
 TEST(Exchange, ReportsNobodyWaitsForOrDamagedAreNeverTakenAsTheAnswer) {
-    const std::pair<const char*, void (*)(LinkRig&)> cases[] = {
-        {"unsolicited report",
-         [](LinkRig& rig) {
-             rig.unit.SendUnsolicited(Hex("91 00 ee ee ee ee ee ee ee ee ee ee ee ee ee ee"));
-             RunEventsFor(5);
-         }},
-        {"late answer of a timed-out exchange",
-         [](LinkRig& rig) {
-             rig.unit.Image().pedalCount = 0xEE;
-             rig.unit.SetAnswerDelayMs(50);
-             // The thirty ticks come at once, long before the answer, however busy the machine is.
-             rig.link.SetTickIntervalMs(kHour);
-             QTimer::singleShot(0, &rig.unit, [&rig] {
-                 for (int tick = 0; tick < EXCHANGE_TIMEOUT_TICKS; ++tick) rig.link.check_INPUT();
-             });
-             Report out{}, in{};
-             EXPECT_EQ(rig.link.Exchange(GET_NUMBER_OF_PEDALS, out, in), ExchangeEnding::TimedOut);
-             rig.unit.SetAnswerDelayMs(0);
-             rig.unit.Image().pedalCount = -1;
-             RunEventsFor(100);  // the late answer arrives while nothing waits
-             rig.link.SetTickIntervalMs(1);
-         }},
-    };
-    for (const auto& [name, stray] : cases) {
-        SCOPED_TRACE(name);
+    for (bool late : {false, true}) {
+        SCOPED_TRACE(late ? "late answer of a timed-out exchange" : "unsolicited report");
         LinkRig rig;
-        stray(rig);
+        if (late) {
+            rig.unit.Image().pedalCount = 0xEE;
+            rig.unit.SetAnswerDelayMs(50);
+            // The thirty ticks come at once, long before the answer, however busy the machine is.
+            rig.link.SetTickIntervalMs(kHour);
+            QTimer::singleShot(0, &rig.unit, [&rig] {
+                for (int tick = 0; tick < EXCHANGE_TIMEOUT_TICKS; ++tick) rig.link.check_INPUT();
+            });
+            Report out{}, in{};
+            EXPECT_EQ(rig.link.Exchange(GET_NUMBER_OF_PEDALS, out, in), ExchangeEnding::TimedOut);
+            rig.unit.SetAnswerDelayMs(0);
+            rig.unit.Image().pedalCount = -1;
+        } else {
+            rig.unit.SendUnsolicited(Hex("91 00 ee ee ee ee ee ee ee ee ee ee ee ee ee ee"));
+        }
+        RunEventsFor(late ? 100 : 5);  // the stray report arrives while nothing waits
+        rig.link.SetTickIntervalMs(1);
         Report out{}, in{};
         EXPECT_EQ(rig.link.Exchange(GET_NUMBER_OF_PEDALS, out, in), ExchangeEnding::Answered);
         EXPECT_EQ(in, (Bytes{0x91, 0, 3})) << "took a stray report";
@@ -93,34 +90,29 @@ TEST(Exchange, ReportsNobodyWaitsForOrDamagedAreNeverTakenAsTheAnswer) {
 // Each failure ends the exchange at once (the tick is an hour) and says how; nothing is shown and
 // nothing is taken into the answer.
 TEST(Exchange, FailuresEndTheWaitAtOnceAndSayHow) {
-    const struct { const char* name; void (*arrange)(LinkRig&); ExchangeEnding ending; bool connected; } cases[] = {
-        {"unplugged while waiting for the answer",
-         [](LinkRig& rig) {
-             rig.unit.SetSilent(true);
-             QTimer::singleShot(5, &rig.unit, [&rig] { rig.unit.Unplug(); });
-         },
-         ExchangeEnding::TimedOut, false},
-        {"drops off on the command", [](LinkRig& rig) { rig.unit.SetDropOffOnCommand(GET_VERSION_NUMBER); },
-         ExchangeEnding::TimedOut, false},
-        {"unplugged before the write is confirmed",
-         [](LinkRig& rig) {
-             rig.unit.SetWriteResultLater(true);
-             QObject::connect(&rig.link, &HID_PnP::reportSent, &rig.unit, [&rig] { rig.unit.Unplug(); });
-         },
-         ExchangeEnding::TimedOut, false},
-        {"send fails", [](LinkRig& rig) { rig.unit.SetFailSends(true); }, ExchangeEnding::SendFailed, true},
-        {"send fails after the write returned",
-         [](LinkRig& rig) {
-             rig.unit.SetFailSends(true);
-             rig.unit.SetWriteResultLater(true);
-         },
-         ExchangeEnding::SendFailed, true},
-        {"no unit", [](LinkRig& rig) { rig.unit.Unplug(); }, ExchangeEnding::NoUnit, false},
+    using E = ExchangeEnding;
+    enum Unplug { Never, WhileWaiting, OnTheWrite, Before };
+    const struct {
+        const char* name; bool silent, dropsOff, writeDoneLater, failSends; Unplug unplug; E ending; bool connected;
+    } cases[] = {
+        {"unplugged while waiting for the answer", true, false, false, false, WhileWaiting, E::TimedOut, false},
+        {"drops off on the command", false, true, false, false, Never, E::TimedOut, false},
+        {"unplugged before the write is confirmed", false, false, true, false, OnTheWrite, E::TimedOut, false},
+        {"send fails", false, false, false, true, Never, E::SendFailed, true},
+        {"send fails after the write returned", false, false, true, true, Never, E::SendFailed, true},
+        {"no unit", false, false, false, false, Before, E::NoUnit, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         LinkRig rig(DefaultUnitImage(), kHour);
-        c.arrange(rig);
+        rig.unit.SetSilent(c.silent);
+        rig.unit.SetDropOffOnCommand(c.dropsOff ? GET_VERSION_NUMBER : -1);
+        rig.unit.SetWriteResultLater(c.writeDoneLater);
+        rig.unit.SetFailSends(c.failSends);
+        const auto unplug = [&rig] { rig.unit.Unplug(); };
+        if (c.unplug == WhileWaiting) QTimer::singleShot(5, &rig.unit, unplug);
+        if (c.unplug == OnTheWrite) QObject::connect(&rig.link, &HID_PnP::reportSent, &rig.unit, unplug);
+        if (c.unplug == Before) unplug();
         ScriptedPresenter boxes;
         Report out{}, in{};
         in.fill(0x22);
@@ -186,6 +178,104 @@ TEST(Exchange, AdditionalDataRequestWaitsForItsAnswerAndLeavesTheHandshakeIdle) 
         rig.unit.SetSilentCommands({});
         EXPECT_FALSE(rig.link.Communicate(GET_VERSION_NUMBER, MESSAGE_ON));
         EXPECT_EQ(State().InputPacketBuffer[2], 2);
+    }
+}
+
+
+TEST(Connection, TheProbeTakesAUnitThatIsThereAndEveryPlugAndUnplugIsSignalled) {
+    LinkRig rig;
+    EXPECT_TRUE(rig.link.HasDevice() && rig.unit.IsOpen());
+    EXPECT_EQ(rig.link.myDevice(), "sim:0");
+
+    QSignalSpy attached(&rig.link, &HID_PnP::unitAttached);
+    QSignalSpy removed(&rig.link, &HID_PnP::unitRemoved);
+    for (int round = 1; round <= 2; ++round) {
+        rig.unit.Unplug();
+        EXPECT_FALSE(rig.link.HasDevice()) << round;
+        EXPECT_EQ(removed.count(), round);
+        rig.unit.Plug();
+        EXPECT_TRUE(rig.link.HasDevice()) << round;
+        EXPECT_EQ(attached.count(), round);
+        EXPECT_EQ(rig.link.ConnectionSerial(), round + 1);
+    }
+
+    // Another device, or a second unit while one is held, changes nothing.
+    emit rig.unit.removed(QStringLiteral("/dev/hidraw7"));
+    emit rig.unit.arrived(QStringLiteral("/dev/hidraw8"));
+    EXPECT_TRUE(rig.link.HasDevice() && rig.unit.IsOpen());
+    EXPECT_EQ(removed.count() + attached.count(), 4);
+}
+
+TEST(Connection, AProbeThatFindsNoneIsARemovalAndSaysWhy) {
+    LinkRig rig(DefaultUnitImage(), 1, false);
+    EXPECT_FALSE(rig.link.HasDevice());
+    EXPECT_EQ(rig.link.LastOpenResult(), OpenResult::NoUnit);
+    QSignalSpy removed(&rig.link, &HID_PnP::unitRemoved);
+    rig.unit.SetOpenResult(OpenResult::PermissionDenied);
+    rig.unit.Plug();
+    EXPECT_FALSE(rig.link.HasDevice());
+    EXPECT_EQ(rig.link.LastOpenResult(), OpenResult::PermissionDenied);
+    EXPECT_EQ(removed.count(), 1);
+}
+
+TEST(Connection, GuardsKeepANotificationOfTheSameKindFromStartingAgain) {
+    LinkRig rig(DefaultUnitImage(), 1, false);
+    State().flag_MyNewDeviceCallback = true;
+    rig.unit.Plug();
+    EXPECT_FALSE(rig.link.HasDevice());
+    State().flag_MyNewDeviceCallback = false;
+    emit rig.unit.arrived(QStringLiteral("sim:0"));
+    ASSERT_TRUE(rig.link.HasDevice());
+
+    State().flag_MyRemovalCallback = true;
+    emit rig.unit.removed(QStringLiteral("sim:0"));
+    EXPECT_TRUE(rig.link.HasDevice());
+    State().flag_MyRemovalCallback = false;
+    emit rig.unit.removed(QStringLiteral("sim:0"));
+    EXPECT_FALSE(rig.link.HasDevice());
+}
+
+// Each manager hears its own backend only.
+TEST(Connection, ASecondManagerDoesNotHearTheFirstOnesUnit) {
+    LinkRig current(DefaultUnitImage(), 1, false);
+    SimulatedUnit first;
+    DeviceState other;
+    HID_PnP stale(first, other);
+    first.Unplug();
+    first.Plug();
+    EXPECT_TRUE(stale.HasDevice());
+    EXPECT_FALSE(current.link.HasDevice());
+}
+
+TEST(Reports, BuildersWriteOnlyTheBytesTheirLayoutNames) {
+    const std::pair<void (*)(Report&), const char*> cases[] = {
+        {[](Report& r) { FillGetOutputModeAndData(r, 3); }, "a0 03 a2 a3 a4 a5 a6 a7 a8 a9 aa ab ac ad ae af"},
+        {[](Report& r) { FillGetAdditionalData(r, 4, 2); }, "a0 04 02 a3 a4 a5 a6 a7 a8 a9 aa ab ac ad ae af"},
+        {[](Report& r) { FillAdditionalDataRequest(r, 1, 0); }, "a0 01 00 ff ff ff ff ff ff ff ff ff ff ff ff ff"},
+        {[](Report& r) { FillSetOutputModeAndData(r, 2, SIMPLE_DOUBLE_CLICK, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}); },
+         "a0 02 02 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d"},
+        {[](Report& r) { FillSetParameters(r); }, "a0 19 14 0f 0f a5 a6 a7 a8 a9 aa ab ac ad ae af"},
+    };
+    for (const auto& [fill, expected] : cases) {
+        Report r{};
+        for (int i = 0; i < REPORT_SIZE; ++i) r[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(0xA0 + i);
+        fill(r);
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(r.data()), REPORT_SIZE), Hex(expected));
+    }
+}
+
+// Where each block lands is pinned by the simulated unit's answers and the read flow; here, the
+// block numbers a unit or a caller may bring that have no place in the record.
+TEST(Reports, BlockNumbersOutsideTheRecordAreRefusedWithoutTouchingIt) {
+    for (int block : {-1, 5, 1 << 20}) {
+        EXPECT_EQ(AdditionalBlockSize(block), 0);
+        Report r{};
+        r.fill(0x33);
+        AdditionalRecord additional{};
+        EXPECT_FALSE(TakeAdditionalBlock(r, block, additional));
+        EXPECT_FALSE(PutAdditionalBlock(r, block, additional));
+        EXPECT_EQ(additional, AdditionalRecord{});
+        EXPECT_EQ(r[2], 0x33);
     }
 }
 
