@@ -30,8 +30,8 @@ TEST(Exchange, AnswerEndsTheWaitTheMomentItArrivesAndEveryReportIsAnnounced) {
     EXPECT_EQ(in, (Bytes{0x90, 0, 2, 7, 9}));
     EXPECT_EQ(out[0], GET_VERSION_NUMBER);
     EXPECT_FALSE(State().Flag_send || State().Flag_input);
-    EXPECT_EQ(sent, std::vector<QByteArray>{Hex("90 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00")});
-    EXPECT_EQ(received, std::vector<QByteArray>{Hex("90 00 02 07 09 00 00 00 00 00 00 00 00 00 00 00")});
+    EXPECT_EQ(std::pair(sent, received), std::pair(std::vector{Hex("90 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00")},
+                                                   std::vector{Hex("90 00 02 07 09 00 00 00 00 00 00 00 00 00 00 00")}));
 }
 
 // The wait of a silent unit ends at its thirtieth tick (3 s of 0.1 s ticks); Communicate tells the
@@ -118,10 +118,8 @@ TEST(Exchange, FailuresEndTheWaitAtOnceAndSayHow) {
         in.fill(0x22);
         EXPECT_EQ(rig.link.Exchange(GET_VERSION_NUMBER, out, in), c.ending);
         EXPECT_FALSE(rig.watchdogFired) << "the wait ran into the time-out";
-        EXPECT_TRUE(boxes.All().empty());
-        EXPECT_EQ(State().DeviceDetected, c.connected);
-        EXPECT_FALSE(State().Flag_send);
-        EXPECT_EQ(in[2], 0x22);
+        EXPECT_TRUE(boxes.All().empty() && !State().Flag_send);
+        EXPECT_EQ(std::pair(State().DeviceDetected, int(in[2])), std::pair(c.connected, 0x22));
     }
     // Communicate tells the user of a failed send; of no unit it says nothing.
     LinkRig rig;
@@ -168,19 +166,16 @@ TEST(Exchange, AdditionalDataRequestWaitsForItsAnswerAndLeavesTheHandshakeIdle) 
         State().InputPacketBuffer.fill(0x22);
         rig.link.Communicate_AdditionalData();
         rig.link.Communicate_AdditionalData();  // a second request must not hang on the first
-        EXPECT_FALSE(State().Flag_send);
-        EXPECT_TRUE(boxes.All().empty());
+        EXPECT_TRUE(!State().Flag_send && boxes.All().empty());
         EXPECT_EQ(State().InputPacketBuffer[0], 0x22);
-        const auto sent = rig.Sent();
-        ASSERT_EQ(sent.size(), 2u);
-        EXPECT_EQ(sent[0], Hex("98 02 00 ff ff ff ff ff ff ff ff ff ff ff ff ff"));
+        ASSERT_EQ(rig.Sent().size(), 2u);
+        EXPECT_EQ(rig.Sent()[0], Hex("98 02 00 ff ff ff ff ff ff ff ff ff ff ff ff ff"));
 
         rig.unit.SetSilentCommands({});
         EXPECT_FALSE(rig.link.Communicate(GET_VERSION_NUMBER, MESSAGE_ON));
         EXPECT_EQ(State().InputPacketBuffer[2], 2);
     }
 }
-
 
 TEST(Connection, TheProbeTakesAUnitThatIsThereAndEveryPlugAndUnplugIsSignalled) {
     LinkRig rig;
@@ -191,12 +186,10 @@ TEST(Connection, TheProbeTakesAUnitThatIsThereAndEveryPlugAndUnplugIsSignalled) 
     QSignalSpy removed(&rig.link, &HID_PnP::unitRemoved);
     for (int round = 1; round <= 2; ++round) {
         rig.unit.Unplug();
-        EXPECT_FALSE(rig.link.HasDevice()) << round;
-        EXPECT_EQ(removed.count(), round);
+        EXPECT_EQ(std::pair(rig.link.HasDevice(), int(removed.count())), std::pair(false, round));
         rig.unit.Plug();
-        EXPECT_TRUE(rig.link.HasDevice()) << round;
-        EXPECT_EQ(attached.count(), round);
-        EXPECT_EQ(rig.link.ConnectionSerial(), round + 1);
+        EXPECT_EQ(std::tuple(rig.link.HasDevice(), int(attached.count()), rig.link.ConnectionSerial()),
+                  std::tuple(true, round, round + 1));
     }
 
     // Another device, or a second unit while one is held, changes nothing.
@@ -208,14 +201,12 @@ TEST(Connection, TheProbeTakesAUnitThatIsThereAndEveryPlugAndUnplugIsSignalled) 
 
 TEST(Connection, AProbeThatFindsNoneIsARemovalAndSaysWhy) {
     LinkRig rig(DefaultUnitImage(), 1, false);
-    EXPECT_FALSE(rig.link.HasDevice());
-    EXPECT_EQ(rig.link.LastOpenResult(), OpenResult::NoUnit);
+    EXPECT_EQ(std::pair(rig.link.HasDevice(), rig.link.LastOpenResult()), std::pair(false, OpenResult::NoUnit));
     QSignalSpy removed(&rig.link, &HID_PnP::unitRemoved);
     rig.unit.SetOpenResult(OpenResult::PermissionDenied);
     rig.unit.Plug();
-    EXPECT_FALSE(rig.link.HasDevice());
-    EXPECT_EQ(rig.link.LastOpenResult(), OpenResult::PermissionDenied);
-    EXPECT_EQ(removed.count(), 1);
+    EXPECT_EQ(std::tuple(rig.link.HasDevice(), rig.link.LastOpenResult(), int(removed.count())),
+              std::tuple(false, OpenResult::PermissionDenied, 1));
 }
 
 TEST(Connection, GuardsKeepANotificationOfTheSameKindFromStartingAgain) {
