@@ -24,7 +24,7 @@ inline std::vector<QByteArray> EchoFirmware(const QByteArray& report) {
     answer[2] = '\xa5';
     return {answer};
 }
-inline std::vector<QByteArray> SilentFirmware(const QByteArray&) { return {}; }
+inline std::vector<QByteArray> Silent(const QByteArray&) { return {}; }
 
 struct BackendRig {
     std::vector<HidInterfaceInfo> listed;
@@ -56,7 +56,7 @@ struct BackendRig {
                          [this](const QByteArray& r) { log << "in " + QString::fromLatin1(r.toHex(' ')); });
     }
     // A node at `path` with `firmware`, opened.
-    std::shared_ptr<KernelLikeNode> Open(const QString& path, KernelLikeNode::Firmware firmware = SilentFirmware) {
+    std::shared_ptr<KernelLikeNode> Open(const QString& path, KernelLikeNode::Firmware firmware = Silent) {
         nodes[path] = KernelLikeNode::Create(std::move(firmware));
         EXPECT_EQ(backend->Open(path), OpenResult::Opened);
         return nodes[path];

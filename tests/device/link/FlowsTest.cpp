@@ -93,10 +93,9 @@ TEST(ReadUnit, StopsAtTheFirstFailedExchangeAndStoresNothingOfIt) {
         ScriptedPresenter boxes;
         EXPECT_EQ(ReadUnit(rig.link, s, rec), ReadOutcome::Failed);
         EXPECT_EQ(static_cast<int>(rig.Sent().size()), failing + 1) << "went on after the failure";
-        EXPECT_EQ(rec.events.back(), "timed out");
-        EXPECT_TRUE(boxes.All().empty());
-        EXPECT_EQ(s.VersionNumberMajor, failing >= 1 ? 2 : 0xEE);
-        EXPECT_EQ(s.NumberOfPedals, failing >= 2 ? 2 : 99);
+        EXPECT_TRUE(rec.events.back() == "timed out" && boxes.All().empty());
+        EXPECT_EQ(std::pair(int(s.VersionNumberMajor), s.NumberOfPedals),
+                  std::pair(failing >= 1 ? 2 : 0xEE, failing >= 2 ? 2 : 99));
         EXPECT_EQ(s.CommonData[0], failing >= 3 ? image.pedals[0].common : before.CommonData[0]);
         EXPECT_EQ(std::tie(s.OutputMode[1], s.CommonData[1], s.AdditionalData[1]),
                   std::tie(before.OutputMode[1], before.CommonData[1], before.AdditionalData[1]));
@@ -172,15 +171,14 @@ TEST(WriteChoice, SendsTheRecordAndTheParametersThenReadsThePedalBackAndStoresOn
             });
         }
         const WriteResult result = WriteChoice(rig.link, State(), 1, modes::Click{BUTTON_LEFT});
-        EXPECT_EQ(result.outcome, c.outcome);
-        EXPECT_EQ(std::tie(result.mode, result.common), std::tuple(std::uint8_t{SIMPLE_CLICK}, clicked));
+        EXPECT_EQ(std::tie(result.outcome, result.mode, result.common),
+                  std::tuple(c.outcome, std::uint8_t{SIMPLE_CLICK}, clicked));
         // Bytes after the parameters still carry the pedal's record from the report before.
         EXPECT_EQ(rig.Sent(), (std::vector<QByteArray>{Hex("94 01 01 01 22 23 24 25 26 27 28 29 2a 2b 2c 2d"),
                                                        Hex("92 19 14 0f 0f 23 24 25 26 27 28 29 2a 2b 2c 2d"),
                                                        Hex("95 01 14 0f 0f 23 24 25 26 27 28 29 2a 2b 2c 2d")}));
-        EXPECT_EQ(State().OutputMode[1], SIMPLE_CLICK);
-        EXPECT_EQ(State().CommonData[1], c.stored);
-        EXPECT_EQ(State().SelectedPedalNo, 1);
+        EXPECT_EQ(std::tuple(int(State().OutputMode[1]), State().CommonData[1], State().SelectedPedalNo),
+                  std::tuple(SIMPLE_CLICK, c.stored, 1));
     }
 }
 
@@ -228,16 +226,15 @@ TEST(FactoryReset, SendsTheFactoryTableKeepsTheOtherBytesAndGoesOnPastAFailedPed
     });
     EXPECT_EQ(FactoryReset(rig.link, State(), rec), ExchangeEnding::TimedOut);
     EXPECT_EQ(rec.events, (Texts{"pedal 0 mode 1", "pedal 1 mode 0", "timed out", "pedal 2 mode 1"}));
-    EXPECT_EQ(rig.unit.CommandCount(SET_OUTPUT_MODE_AND_DATA), 3);
-    EXPECT_EQ(rig.unit.CommandCount(SET_PARAMETERS), 1);
+    EXPECT_EQ(std::pair(rig.unit.CommandCount(SET_OUTPUT_MODE_AND_DATA), rig.unit.CommandCount(SET_PARAMETERS)),
+              std::pair(3, 1));
 
     // Pedals outside the table are left alone.
     std::uint8_t mode = 9;
     CommonRecord common{};
     ApplyFactorySetting(5, mode, common);
     ApplyFactorySetting(-1, mode, common);
-    EXPECT_EQ(mode, 9);
-    EXPECT_EQ(common, CommonRecord{});
+    EXPECT_EQ(std::pair(int(mode), common), std::pair(9, CommonRecord{}));
 }
 
 }  // namespace
