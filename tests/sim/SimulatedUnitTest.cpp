@@ -59,7 +59,6 @@ TEST(SimulatedUnit, NoAnswerWhenClosedOrToAReportOfTheWrongSizeOrAfterAnUnplug) 
     EXPECT_TRUE(o.answers.empty());
 }
 
-// A unit that runs for days keeps a bounded transcript: the newest lines.
 TEST(SimulatedUnit, TheTranscriptKeepsOnlyTheLastLines) {
     Opened o;
     o.unit.SetTranscriptLimit(4);

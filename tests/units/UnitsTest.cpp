@@ -44,8 +44,6 @@ TEST(LockHolder, TheHolderIsTheFlockOnThatFileNotAWaiterOrAnotherFile) {
     EXPECT_EQ(FlockHolderPid("garbage\n5: FLOCK\n", makedev(0, 0x1a), 77), std::nullopt);
 }
 
-// The lock held by another process names it; once that process is killed, the lock is free. A file
-// that is not there cannot be locked.
 TEST(UnitLock, ABusyLockNamesItsHolderAndAKilledHolderFreesIt) {
     QTemporaryDir dir;
     const QString path = dir.filePath("unit.json");

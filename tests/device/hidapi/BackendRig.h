@@ -55,7 +55,6 @@ struct BackendRig {
         QObject::connect(b, &HidBackend::inputReport,
                          [this](const QByteArray& r) { log << "in " + QString::fromLatin1(r.toHex(' ')); });
     }
-    // A node at `path` with `firmware`, opened.
     std::shared_ptr<KernelLikeNode> Open(const QString& path, KernelLikeNode::Firmware firmware = Silent) {
         nodes[path] = KernelLikeNode::Create(std::move(firmware));
         EXPECT_EQ(backend->Open(path), OpenResult::Opened);

@@ -70,7 +70,6 @@ TEST(ReportDescriptor, AllAndTopLevelPagesAndMalformedInput) {
     EXPECT_EQ(ParseReportDescriptorPages(nullptr, 12).usagePages, Pages{});
 }
 
-// Made-up sysfs and rules files in a temporary folder.
 class Doctor : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(QDir(dir_.path()).mkpath("etc") && QDir(dir_.path()).mkpath("lib")); }

@@ -189,7 +189,7 @@ TEST(HidrawExchange, OnlyAnAnswerSizedReportAfterTheWriteIsTheAnswer) {
         ScriptedPresenter boxes;
         State().InputPacketBuffer.fill(0x22);
         EXPECT_EQ(unit.link.Communicate(GET_NUMBER_OF_PEDALS, MESSAGE_ON), c.failed);
-        EXPECT_EQ(boxes.Texts(), c.failed ? std::vector<std::string>{"タイムアウト"} : std::vector<std::string>{});
+        EXPECT_EQ(boxes.All().size(), c.failed ? 1u : 0u);
         const Bytes& in = State().InputPacketBuffer;
         EXPECT_EQ(std::pair(int(in[0]), int(in[2])), c.failed ? std::pair(0x22, 0x22) : std::pair(0x91, 0xa5));
         // Every report read after the write reaches the manager as it came; none from before it.
@@ -231,7 +231,6 @@ TEST(HidapiBackendHotplug, EventsAndRescansReportOurUnitsOnce) {
     EXPECT_TRUE(open->WaitForClose());
 }
 
-// The real hidapi, on a machine with no unit attached.
 TEST(HidapiBackendReal, EnumerateFindsNoUnitHere) {
     if (!QDir(QStringLiteral("/dev")).entryList({QStringLiteral("hidraw*")}, QDir::System).isEmpty())
         GTEST_SKIP() << "this machine has HID devices; the unit may be one of them";

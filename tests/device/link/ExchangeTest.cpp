@@ -20,7 +20,7 @@ constexpr int kHour = 3600 * 1000;
 
 TEST(Exchange, AnswerEndsTheWaitTheMomentItArrivesAndEveryReportIsAnnounced) {
     // With an hour-long tick only the answer's arrival can end the wait.
-    LinkRig rig(Firmware(2, 7, 9), kHour);
+    LinkRig rig(Unit(std::vector<PedalImage>(3), {2, 7, 9}), kHour);
     std::vector<QByteArray> sent, received;
     QObject::connect(&rig.link, &HID_PnP::reportSent, [&](const QByteArray& r) { sent.push_back(r); });
     QObject::connect(&rig.link, &HID_PnP::reportReceived, [&](const QByteArray& r) { received.push_back(r); });
@@ -134,7 +134,7 @@ TEST(Exchange, FailuresEndTheWaitAtOnceAndSayHow) {
 }
 
 TEST(Exchange, AnExchangeStartedInsideAnotherWaitsItsTurnAndBothGetTheirOwnAnswer) {
-    LinkRig rig(Firmware(2, 7, 9), 50);
+    LinkRig rig(Unit(std::vector<PedalImage>(3), {2, 7, 9}), 50);
     rig.unit.SetAnswerDelayMs(20);
     bool innerFailed = true;
     Bytes innerAnswer{}, innerOut{};
@@ -226,7 +226,6 @@ TEST(Connection, GuardsKeepANotificationOfTheSameKindFromStartingAgain) {
     EXPECT_FALSE(rig.link.HasDevice());
 }
 
-// Each manager hears its own backend only.
 TEST(Connection, ASecondManagerDoesNotHearTheFirstOnesUnit) {
     LinkRig current(DefaultUnitImage(), 1, false);
     SimulatedUnit first;

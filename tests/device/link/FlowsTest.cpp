@@ -11,7 +11,6 @@
 #include "device/UnitFlows.h"
 #include "device/WriteFlow.h"
 #include "model/FactorySettings.h"
-#include "support/Builders.h"
 #include "support/ScriptedPresenter.h"
 
 namespace tarvik::test {
@@ -68,7 +67,7 @@ TEST(ReadUnit, ReadsAtMostFivePedalsIntoTheStateItIsGivenAndTheChordOnesBlockByB
     EXPECT_EQ(rec.events, expected);
     EXPECT_EQ(State().NumberOfPedals, 0);
 
-    LinkRig refused(Firmware(3, 255, 255));
+    LinkRig refused(Unit({}, {3, 255, 255}));
     EXPECT_EQ(ReadUnit(refused.link, state, rec), ReadOutcome::Unsupported);
     EXPECT_EQ(std::pair(refused.Sent().size(), int(state.VersionNumberMajor)), std::pair(std::size_t{1}, 3));
 }
@@ -122,7 +121,6 @@ TEST(Flows, StopWhenTheUnitGoesAwayOrIsReplaced) {
         });
         if (reset) {
             EXPECT_NE(FactoryReset(rig.link, State(), rec), ExchangeEnding::Answered);
-            // Only the record in flight; no parameters.
             EXPECT_EQ(std::pair(rig.unit.CommandCount(SET_OUTPUT_MODE_AND_DATA), rig.unit.CommandCount(SET_PARAMETERS)),
                       std::pair(1, 0));
         } else {
