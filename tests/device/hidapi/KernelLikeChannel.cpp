@@ -43,12 +43,6 @@ private:
     std::shared_ptr<KernelLikeNode> node_;
 };
 
-std::shared_ptr<KernelLikeNode> KernelLikeNode::Create(Firmware firmware) {
-    std::shared_ptr<KernelLikeNode> node(new KernelLikeNode);
-    node->firmware_ = std::move(firmware);
-    return node;
-}
-
 std::unique_ptr<HidChannel> KernelLikeNode::Open() { return std::make_unique<KernelLikeChannel>(shared_from_this()); }
 
 // Reports become readable in the order they arrive; what the node cannot hold is lost, as in the kernel.

@@ -27,7 +27,9 @@ public:
     // report ID byte). Runs on the thread that writes, with the node locked.
     using Firmware = std::function<std::vector<QByteArray>(const QByteArray& report)>;
 
-    static std::shared_ptr<KernelLikeNode> Create(Firmware firmware);
+    static std::shared_ptr<KernelLikeNode> Create(Firmware firmware) {
+        return std::shared_ptr<KernelLikeNode>(new KernelLikeNode(std::move(firmware)));
+    }
     // A channel on this node, as HidapiBackendOptions::openChannel hands one out.
     std::unique_ptr<HidChannel> Open();
 
@@ -53,7 +55,7 @@ public:
 
 private:
     friend class KernelLikeChannel;
-    KernelLikeNode() = default;
+    explicit KernelLikeNode(Firmware firmware) : firmware_(std::move(firmware)) {}
 
     using Clock = std::chrono::steady_clock;
     struct Pending {
