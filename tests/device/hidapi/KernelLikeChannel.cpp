@@ -12,7 +12,7 @@ namespace {
 
 // The kernel wakes a reader when the report comes in; a timed wait for the report's time would be
 // up to the thread's timer slack (50 us by default) late, a cost no real unit adds. The slack is
-// made as small as it goes for the wait and put back afterwards.
+// made as small as it goes for each wait and put back afterwards.
 struct TightTimer {
     const long saved = ::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
     TightTimer() { ::prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0); }
@@ -45,9 +45,9 @@ private:
 
 std::unique_ptr<HidChannel> KernelLikeNode::Open() { return std::make_unique<KernelLikeChannel>(shared_from_this()); }
 
-// Reports become readable in the order they arrive; what the node cannot hold is lost, as in the kernel.
+// Reports become readable in the order they arrive.
 void KernelLikeNode::Enqueue(Clock::time_point at, const QByteArray& bytes) {
-    if (pulled_ || queue_.size() >= kQueueLimit) return;
+    if (pulled_) return;
     queue_.insert(std::find_if(queue_.begin(), queue_.end(), [&](const Pending& p) { return p.readableAt > at; }),
                   Pending{at, bytes});
     changed_.notify_all();
@@ -76,21 +76,18 @@ int KernelLikeNode::Read(unsigned char* data, std::size_t length, int millisecon
         if (pulled_) return -1;
         const Clock::time_point now = Clock::now();
         if (!queue_.empty() && queue_.front().readableAt <= now) {
-            const QByteArray report = queue_.front().bytes;
+            const std::size_t n = std::min(length, std::size_t(queue_.front().bytes.size()));
+            std::memcpy(data, queue_.front().bytes.constData(), n);
             queue_.pop_front();
-            const std::size_t n = std::min(length, std::size_t(report.size()));
-            std::memcpy(data, report.constData(), n);
             return int(n);
         }
         if (now >= deadline) return 0;
         ++blockedReads_;
         changed_.notify_all();
-        if (!queue_.empty() && queue_.front().readableAt < deadline) {
-            const Clock::time_point readable = queue_.front().readableAt;  // the queue may change meanwhile
+        {
             const TightTimer tight;
-            changed_.wait_until(lock, readable);
-        } else {
-            changed_.wait_until(lock, deadline);
+            const bool due = !queue_.empty() && queue_.front().readableAt < deadline;
+            changed_.wait_until(lock, due ? queue_.front().readableAt : deadline);
         }
         --blockedReads_;
     }

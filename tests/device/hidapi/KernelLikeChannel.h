@@ -58,12 +58,7 @@ private:
     explicit KernelLikeNode(Firmware firmware) : firmware_(std::move(firmware)) {}
 
     using Clock = std::chrono::steady_clock;
-    struct Pending {
-        Clock::time_point readableAt;
-        QByteArray bytes;
-    };
-    // The kernel keeps this many unread reports per open node and drops what comes on top.
-    static constexpr std::size_t kQueueLimit = 64;
+    struct Pending { Clock::time_point readableAt; QByteArray bytes; };
 
     template <class F>
     auto Locked(F f) const -> decltype(f()) {
