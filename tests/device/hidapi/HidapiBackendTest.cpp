@@ -264,11 +264,10 @@ TEST(HidapiBackendReal, OpenAnythingButAHidrawNodeFailsCleanly) {
 TEST(OpenFailure, PermissionDeniedOnlyForAnExistingHidrawNode) {
     using R = OpenResult;
     const struct { bool exists, hidraw; int openErrno; bool accessDenied; R expected; } cases[] = {
-        {false, false, 0, false, R::NoUnit},        {true, false, 0, false, R::Failed},
-        {true, false, 0, true, R::Failed},          {true, true, EACCES, false, R::PermissionDenied},
-        {true, true, EPERM, false, R::PermissionDenied}, {true, true, 0, true, R::PermissionDenied},
-        {true, true, ENODEV, false, R::NoUnit},     {true, true, ENOENT, false, R::NoUnit},
-        {true, true, EBUSY, false, R::Failed},      {true, true, 0, false, R::Failed},
+        {false, false, 0, false, R::NoUnit},        {true, false, 0, true, R::Failed},
+        {true, true, EACCES, false, R::PermissionDenied}, {true, true, EPERM, false, R::PermissionDenied},
+        {true, true, 0, true, R::PermissionDenied}, {true, true, ENODEV, false, R::NoUnit},
+        {true, true, ENOENT, false, R::NoUnit},     {true, true, EBUSY, false, R::Failed},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ClassifyOpenFailure(c.exists, c.hidraw, c.openErrno, c.accessDenied), c.expected)
