@@ -37,10 +37,9 @@ struct BackendRig {
         HidapiBackendOptions options;
         options.listInterfaces = [this] { return listed; };
         options.openChannel = [this](const QString& path, OpenResult& why, QString& error) {
-            std::unique_ptr<HidChannel> channel;
-            if (nodes.count(path)) channel = nodes[path]->Open();
+            std::unique_ptr<HidChannel> channel = nodes.count(path) ? nodes[path]->Open() : nullptr;
             why = channel ? OpenResult::Opened : openFailure;
-            if (!channel) error = "cannot open " + path;
+            error = channel ? QString() : "cannot open " + path;
             return channel;
         };
         options.hotplug.forcePolling = true;
@@ -50,10 +49,8 @@ struct BackendRig {
         HidBackend* b = backend.get();
         QObject::connect(b, &HidBackend::arrived, [this](const QString& p) { log << "arrived " + p; });
         QObject::connect(b, &HidBackend::removed, [this](const QString& p) { log << "removed " + p; });
-        QObject::connect(b, &HidBackend::writeDone,
-                         [this](bool ok) { log << QString::fromLatin1(ok ? "write ok" : "write failed"); });
-        QObject::connect(b, &HidBackend::inputReport,
-                         [this](const QByteArray& r) { log << "in " + QString::fromLatin1(r.toHex(' ')); });
+        QObject::connect(b, &HidBackend::writeDone, [this](bool ok) { log << (ok ? "write ok" : "write failed"); });
+        QObject::connect(b, &HidBackend::inputReport, [this](const QByteArray& r) { log << QString("in " + r.toHex(' ')); });
     }
     std::shared_ptr<KernelLikeNode> Open(const QString& path, KernelLikeNode::Firmware firmware = Silent) {
         nodes[path] = KernelLikeNode::Create(std::move(firmware));
