@@ -32,8 +32,7 @@ TEST(Exchange, SilentUnitTimesOutAtTheThirtiethTickAndTheNextExchangeSucceeds) {
         waitingAfter29 = State().Flag_send;
         rig.link.check_INPUT();
     });
-    EXPECT_TRUE(rig.link.Communicate(GET_VERSION_NUMBER, MESSAGE_ON));
-    EXPECT_TRUE(waitingAfter29);
+    EXPECT_TRUE(rig.link.Communicate(GET_VERSION_NUMBER, MESSAGE_ON) && waitingAfter29);
     EXPECT_EQ(EXCHANGE_TIMEOUT_TICKS * EXCHANGE_TICK_MS, 3000);
     EXPECT_EQ(boxes.Texts(), Texts{"タイムアウト"});
     EXPECT_EQ(console.Lines(), (Texts{"alert_OK_pushed", "timeout"}));
@@ -132,8 +131,7 @@ TEST(Exchange, AnExchangeStartedInsideAnotherWaitsItsTurnAndBothGetTheirOwnAnswe
     });
     State().OutputPacketBuffer[1] = 0x42;
     EXPECT_FALSE(rig.link.Communicate(GET_VERSION_NUMBER, MESSAGE_ON));
-    EXPECT_FALSE(innerFailed);
-    EXPECT_EQ(innerAnswer, (Bytes{0x91, 0x42, 3}));
+    EXPECT_EQ(std::pair(innerFailed, innerAnswer), std::pair(false, Bytes{0x91, 0x42, 3}));
     EXPECT_EQ(innerOut[0], GET_NUMBER_OF_PEDALS);
     EXPECT_EQ(State().InputPacketBuffer, (Bytes{0x90, 0x42, 2, 7, 9}));
     EXPECT_EQ(State().OutputPacketBuffer[0], GET_VERSION_NUMBER);
