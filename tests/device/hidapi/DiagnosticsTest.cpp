@@ -45,7 +45,6 @@ TEST(ReportDescriptor, AllAndTopLevelPagesAndMalformedInput) {
         {"vendor", kVendor, {0xFF00}, {0xFF00}, false},
         {"keyboard", kKeyboard, {0x01, 0x07, 0x08}, {0x01}, false},
         {"keyboard then vendor", QByteArray(kKeyboard) + kVendor, {0x01, 0x07, 0x08, 0xFF00}, {0x01, 0xFF00}, false},
-        {"vendor page inside keyboard", "0501 0906 a101 0600ff 0901 8102 c0", {0x01, 0xFF00}, {0x01}, false},
         {"nested collection is not top level", "0501 a101 0509 a100 c0 c0", {0x01, 0x09}, {0x01}, false},
         {"four-byte page", "0700ff0000 a101 c0", {0xFF00}, {0xFF00}, false},
         {"zero-size page", "04 a101 c0", {0x00}, {0x00}, false},

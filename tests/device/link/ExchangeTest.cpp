@@ -102,7 +102,7 @@ TEST(Exchange, FailuresEndTheWaitAtOnceAndSayHow) {
         EXPECT_EQ(rig.link.Exchange(GET_VERSION_NUMBER, out, in), c.ending);
         EXPECT_FALSE(rig.watchdogFired) << "the wait ran into the time-out";
         EXPECT_TRUE(boxes.All().empty() && !State().Flag_send);
-        EXPECT_EQ(std::pair(State().DeviceDetected, int(in[2])), std::pair(c.connected, 0x22));
+        EXPECT_EQ(std::pair(rig.link.HasDevice(), int(in[2])), std::pair(c.connected, 0x22));
     }
     // Communicate tells the user of a failed send; of no unit it says nothing.
     LinkRig rig;
