@@ -15,14 +15,10 @@
 #include "device/ReportDescriptor.h"
 #include "device/UdevRules.h"
 #include "model/ProtocolConstants.h"
+#include "support/FileKinds.h"
 
 namespace tarvik {
 namespace {
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // The unit's IDs as a rules file or HID_ID writes them (they are set at build time).
 QByteArray Hex4(int id) { return QByteArray::number(id, 16).rightJustified(4, '0'); }
@@ -85,9 +81,8 @@ protected:
         for (const QString& file : std::as_const(made_)) QFile::remove(file);
         made_.clear();
         for (const auto& [name, contents] : files) {
-            made_ << Path(name);
-            ASSERT_TRUE(contents == "@null" ? QFile::link("/dev/null", made_.back())
-                                            : WriteFile(made_.back(), contents));
+            ASSERT_TRUE(contents != "@null" || QFile::link("/dev/null", Path(name)));
+            made_ << (contents == "@null" ? Path(name) : test::WriteFile(dir_, name, contents));
         }
     }
     QTemporaryDir dir_;
@@ -124,7 +119,7 @@ TEST_F(Doctor, NodeIdsFromHidIdAndMatchOnlyForTheVendorInterfaceOfOurUnit) {
 TEST_F(Doctor, NodeAccessAndSeatTagAreWhatTheFileAndUdevSay) {
     const HidrawNodeInfo missing = Describe("hidraw9");
     EXPECT_FALSE(missing.nodeExists || missing.canReadWrite);
-    ASSERT_TRUE(WriteFile(Path("hidraw4"), {}));
+    test::WriteFile(dir_, "hidraw4", {});
     ASSERT_TRUE(QFile::setPermissions(Path("hidraw4"), QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     const HidrawNodeInfo readOnly = Describe("hidraw4");
     EXPECT_TRUE(readOnly.nodeExists);
