@@ -194,7 +194,6 @@ TEST(HidrawExchange, OnlyAnAnswerSizedReportAfterTheWriteIsTheAnswer) {
 
 TEST(HidapiBackendHotplug, EventsAndRescansReportOurUnitsOnce) {
     BackendRig rig({Vendor("/dev/hidraw3"), Keyboard("/dev/hidraw1")});
-    EXPECT_EQ(rig.backend->Enumerate(), QStringList{"/dev/hidraw3"});
     auto open = rig.Open("/dev/hidraw3");
     enum Event { Tick, Added, Removed };
     // listed: "v6" is a unit's vendor node /dev/hidraw6, "k5" a keyboard node /dev/hidraw5.
