@@ -20,7 +20,8 @@ const QByteArray kKeyboard =
 
 TEST(UdevProbe, OnlyTheVendorPageIsTheConfigurationInterface) {
     QTemporaryDir dir;
-    const struct { const char* name; QByteArray bytes; int status; const char* says; /* after "<path>: " */ } cases[] = {
+    // says: after "<path>: "
+    const struct { const char* name; QByteArray bytes; int status; const char* says; } cases[] = {
         {"vendor", kVendor, PROBE_COMMAND_INTERFACE, ""},
         {"keyboard", kKeyboard, PROBE_OTHER_INTERFACE, ""},
         {"truncated", kVendor.left(kVendor.size() - 3), PROBE_REFUSED, "malformed report descriptor"},

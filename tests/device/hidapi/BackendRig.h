@@ -50,7 +50,8 @@ struct BackendRig {
         QObject::connect(b, &HidBackend::arrived, [this](const QString& p) { log << "arrived " + p; });
         QObject::connect(b, &HidBackend::removed, [this](const QString& p) { log << "removed " + p; });
         QObject::connect(b, &HidBackend::writeDone, [this](bool ok) { log << (ok ? "write ok" : "write failed"); });
-        QObject::connect(b, &HidBackend::inputReport, [this](const QByteArray& r) { log << QString("in " + r.toHex(' ')); });
+        QObject::connect(b, &HidBackend::inputReport,
+                         [this](const QByteArray& r) { log << QString("in " + r.toHex(' ')); });
     }
     std::shared_ptr<KernelLikeNode> Open(const QString& path, KernelLikeNode::Firmware firmware = Silent) {
         nodes[path] = KernelLikeNode::Create(std::move(firmware));

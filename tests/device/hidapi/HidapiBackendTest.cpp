@@ -158,7 +158,8 @@ struct LinkOverHidraw {
 // An exchange given up on (no answer within 0.3 s) holds back the next one no longer than a read slice.
 TEST(HidrawExchange, AnExchangeGivenUpOnHoldsTheNextBackNoLongerThanAReadSlice) {
     bool silent = true;  // to the first report; read on the I/O thread only
-    LinkOverHidraw unit([&](const QByteArray& r) { return std::exchange(silent, false) ? Silent(r) : EchoFirmware(r); });
+    LinkOverHidraw unit(
+        [&](const QByteArray& r) { return std::exchange(silent, false) ? Silent(r) : EchoFirmware(r); });
     ScriptedPresenter boxes;
     EXPECT_TRUE(unit.link.Communicate(GET_VERSION_NUMBER, MESSAGE_ON));
     EXPECT_FALSE(unit.link.Communicate(GET_NUMBER_OF_PEDALS, MESSAGE_ON));
@@ -171,7 +172,8 @@ TEST(HidrawExchange, OnlyAnAnswerSizedReportAfterTheWriteIsTheAnswer) {
     const struct { const char* name; QByteArray before; std::vector<QByteArray> answers; bool failed; } cases[] = {
         {"a report from before the write", Hex("77 00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e"), {echo}, false},
         {"a short report, then the answer", {}, {Hex("91 00 01"), echo}, false},
-        {"a long report, then the answer", {}, {Hex("91 00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f"), echo}, false},
+        {"a long report, then the answer", {},
+         {Hex("91 00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f"), echo}, false},
         {"only a short report", {}, {Hex("91 00 01")}, true},
         {"only a report from before the write", echo, {}, true},
     };

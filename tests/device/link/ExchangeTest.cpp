@@ -121,7 +121,8 @@ TEST(Exchange, AnExchangeStartedInsideAnotherWaitsItsTurnAndBothGetTheirOwnAnswe
     rig.unit.SetAnswerDelayMs(20);
     QStringList wire;  // every report as the manager announces it
     QObject::connect(&rig.link, &HID_PnP::reportSent, [&](const QByteArray& r) { wire << "> " + r.toHex(' '); });
-    QObject::connect(&rig.link, &HID_PnP::reportReceived, [&](const QByteArray& r) { wire << "< " + r.toHex(' '); });
+    QObject::connect(&rig.link, &HID_PnP::reportReceived,
+                     [&](const QByteArray& r) { wire << "< " + r.toHex(' '); });
     bool innerFailed = true;
     Bytes innerAnswer{}, innerOut{};
     QTimer::singleShot(5, &rig.unit, [&] {
