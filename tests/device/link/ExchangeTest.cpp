@@ -76,20 +76,18 @@ TEST(Exchange, FailuresEndTheWaitAtOnceAndSayHow) {
     using E = ExchangeEnding;
     enum Unplug { Never, WhileWaiting, OnTheWrite, Before };
     const struct {
-        const char* name; bool silent, dropsOff, writeDoneLater, failSends; Unplug unplug; E ending; bool connected;
+        const char* name; bool silent, writeDoneLater, failSends; Unplug unplug; E ending; bool connected;
     } cases[] = {
-        {"unplugged while waiting for the answer", true, false, false, false, WhileWaiting, E::TimedOut, false},
-        {"drops off on the command", false, true, false, false, Never, E::TimedOut, false},
-        {"unplugged before the write is confirmed", false, false, true, false, OnTheWrite, E::TimedOut, false},
-        {"send fails", false, false, false, true, Never, E::SendFailed, true},
-        {"send fails after the write returned", false, false, true, true, Never, E::SendFailed, true},
-        {"no unit", false, false, false, false, Before, E::NoUnit, false},
+        {"unplugged while waiting for the answer", true, false, false, WhileWaiting, E::TimedOut, false},
+        {"unplugged before the write is confirmed", false, true, false, OnTheWrite, E::TimedOut, false},
+        {"send fails", false, false, true, Never, E::SendFailed, true},
+        {"send fails after the write returned", false, true, true, Never, E::SendFailed, true},
+        {"no unit", false, false, false, Before, E::NoUnit, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         LinkRig rig(DefaultUnitImage(), kHour);
         rig.unit.SetSilent(c.silent);
-        rig.unit.SetDropOffOnCommand(c.dropsOff ? GET_VERSION_NUMBER : -1);
         rig.unit.SetWriteResultLater(c.writeDoneLater);
         rig.unit.SetFailSends(c.failSends);
         const auto unplug = [&rig] { rig.unit.Unplug(); };
