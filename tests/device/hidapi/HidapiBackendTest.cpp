@@ -87,7 +87,7 @@ TEST(HidapiBackendIo, CloseDuringAReadReturnsAndNothingOfThatSessionIsDelivered)
     ASSERT_TRUE(rig.WaitForLog());
     ASSERT_TRUE(node->WaitForBlockedRead());
     rig.backend->Close();
-    EXPECT_TRUE(!rig.backend->IsOpen() && node->ReadInProgress());
+    EXPECT_TRUE(!rig.backend->IsOpen() && node->WaitForBlockedRead());
     // The answer comes now; the thread takes it, closes the node and tells nobody, not even a
     // session opened meanwhile on the same path.
     auto reopened = rig.Open("/dev/hidraw7");

@@ -49,7 +49,6 @@ public:
     bool Closed() const { return Locked([&] { return closed_; }); }
     // Every thread that called the channel, its close included.
     std::set<std::thread::id> CallThreads() const { return Locked([&] { return threads_; }); }
-    bool ReadInProgress() const { return Locked([&] { return blockedReads_ > 0; }); }
     bool WaitForBlockedRead() const { return WaitFor([this] { return blockedReads_ > 0; }); }
     bool WaitForClose() const { return WaitFor([this] { return closed_; }); }
 
