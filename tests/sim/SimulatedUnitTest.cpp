@@ -59,18 +59,13 @@ TEST(SimulatedUnit, NoAnswerWhenClosedOrToAReportOfTheWrongSizeOrAfterAnUnplug) 
     EXPECT_TRUE(o.answers.empty());
 }
 
-// A unit that runs for days keeps a bounded transcript: the newest lines.
 TEST(SimulatedUnit, TheTranscriptKeepsOnlyTheLastLines) {
     Opened o;
     o.unit.SetTranscriptLimit(4);
-    for (int pedal = 0; pedal < 5; ++pedal) {
-        QByteArray request = Hex("95 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
-        request[1] = static_cast<char>(pedal);
-        o.Ask(request);
-    }
+    for (char pedal = 0; pedal < 5; ++pedal) o.Ask(QByteArray(1, '\x95') + pedal + QByteArray(14, '\0'));
     ASSERT_EQ(o.unit.Transcript().size(), 4);
-    EXPECT_FALSE(o.unit.Transcript().back().sent);
-    EXPECT_EQ(o.unit.Transcript().back().bytes, Hex("95 04 00 00 00 00 00 00 00 00 00 00 00 00 00 00"));
+    EXPECT_EQ(std::pair(o.unit.Transcript().back().sent, o.unit.Transcript().back().bytes),
+              std::pair(false, Hex("95 04 00 00 00 00 00 00 00 00 00 00 00 00 00 00")));
     EXPECT_EQ(o.unit.CommandCount(GET_OUTPUT_MODE_AND_DATA), 5);
 }
 

@@ -20,12 +20,8 @@ const QByteArray kKeyboard =
 
 TEST(UdevProbe, OnlyTheVendorPageIsTheConfigurationInterface) {
     QTemporaryDir dir;
-    const struct {
-        const char* name;
-        QByteArray bytes;
-        int status;
-        const char* says;  // after "<path>: "
-    } cases[] = {
+    // says: after "<path>: "
+    const struct { const char* name; QByteArray bytes; int status; const char* says; } cases[] = {
         {"vendor", kVendor, PROBE_COMMAND_INTERFACE, ""},
         {"keyboard", kKeyboard, PROBE_OTHER_INTERFACE, ""},
         {"truncated", kVendor.left(kVendor.size() - 3), PROBE_REFUSED, "malformed report descriptor"},
@@ -38,8 +34,8 @@ TEST(UdevProbe, OnlyTheVendorPageIsTheConfigurationInterface) {
         SCOPED_TRACE(c.name);
         const QString path = WriteFile(dir, c.name, c.bytes);
         const ProbeResult result = ProbeDescriptorFile(QFile::encodeName(path).constData());
-        EXPECT_EQ(result.status, c.status);
-        EXPECT_EQ(result.message, *c.says ? (path + ": " + c.says).toStdString() : std::string());
+        EXPECT_EQ(std::pair(result.status, result.message),
+                  std::pair(c.status, *c.says ? (path + ": " + c.says).toStdString() : std::string()));
     }
     EXPECT_EQ(ProbeDescriptorFile(QFile::encodeName(dir.filePath("missing")).constData()).message,
               (dir.filePath("missing") + ": No such file or directory").toStdString());
@@ -48,11 +44,7 @@ TEST(UdevProbe, OnlyTheVendorPageIsTheConfigurationInterface) {
 // What udev runs: its exit status is all the rule sees.
 TEST(UdevProbe, TheProgramExitsWithTheVerdict) {
     QTemporaryDir dir;
-    const struct {
-        QStringList args;
-        int status;
-        QByteArray err;
-    } cases[] = {
+    const struct { QStringList args; int status; QByteArray err; } cases[] = {
         {{WriteFile(dir, "vendor", kVendor)}, 0, ""},
         {{WriteFile(dir, "keyboard", kKeyboard)}, 1, ""},
         {{}, 2, "usage: tarvik-udev-probe REPORT-DESCRIPTOR\n"},
@@ -61,8 +53,7 @@ TEST(UdevProbe, TheProgramExitsWithTheVerdict) {
         QProcess probe;
         probe.start(QStringLiteral(TARVIK_UDEV_PROBE_PATH), c.args);
         ASSERT_TRUE(probe.waitForFinished(10000));
-        EXPECT_EQ(probe.exitCode(), c.status);
-        EXPECT_EQ(probe.readAllStandardError(), c.err);
+        EXPECT_EQ(std::pair(probe.exitCode(), probe.readAllStandardError()), std::pair(c.status, c.err));
     }
 }
 

@@ -20,13 +20,11 @@ inline HidInterfaceInfo Keyboard(const char* path) { return {path, vendorID, pro
 
 // Answers every report at once with its command byte, its second byte and A5 in a 16-byte report.
 inline std::vector<QByteArray> EchoFirmware(const QByteArray& report) {
-    QByteArray answer(16, '\0');
-    answer[0] = report.size() > 0 ? report[0] : char(0);
-    answer[1] = report.size() > 1 ? report[1] : char(0);
+    QByteArray answer = report.left(2).leftJustified(16, '\0');
     answer[2] = '\xa5';
     return {answer};
 }
-inline std::vector<QByteArray> SilentFirmware(const QByteArray&) { return {}; }
+inline std::vector<QByteArray> Silent(const QByteArray&) { return {}; }
 
 struct BackendRig {
     std::vector<HidInterfaceInfo> listed;
@@ -39,10 +37,9 @@ struct BackendRig {
         HidapiBackendOptions options;
         options.listInterfaces = [this] { return listed; };
         options.openChannel = [this](const QString& path, OpenResult& why, QString& error) {
-            std::unique_ptr<HidChannel> channel;
-            if (nodes.count(path)) channel = nodes[path]->Open();
+            std::unique_ptr<HidChannel> channel = nodes.count(path) ? nodes[path]->Open() : nullptr;
             why = channel ? OpenResult::Opened : openFailure;
-            if (!channel) error = "cannot open " + path;
+            error = channel ? QString() : "cannot open " + path;
             return channel;
         };
         options.hotplug.forcePolling = true;
@@ -52,13 +49,11 @@ struct BackendRig {
         HidBackend* b = backend.get();
         QObject::connect(b, &HidBackend::arrived, [this](const QString& p) { log << "arrived " + p; });
         QObject::connect(b, &HidBackend::removed, [this](const QString& p) { log << "removed " + p; });
-        QObject::connect(b, &HidBackend::writeDone,
-                         [this](bool ok) { log << QString::fromLatin1(ok ? "write ok" : "write failed"); });
+        QObject::connect(b, &HidBackend::writeDone, [this](bool ok) { log << (ok ? "write ok" : "write failed"); });
         QObject::connect(b, &HidBackend::inputReport,
-                         [this](const QByteArray& r) { log << "in " + QString::fromLatin1(r.toHex(' ')); });
+                         [this](const QByteArray& r) { log << QString("in " + r.toHex(' ')); });
     }
-    // A node at `path` with `firmware`, opened.
-    std::shared_ptr<KernelLikeNode> Open(const QString& path, KernelLikeNode::Firmware firmware = SilentFirmware) {
+    std::shared_ptr<KernelLikeNode> Open(const QString& path, KernelLikeNode::Firmware firmware = Silent) {
         nodes[path] = KernelLikeNode::Create(std::move(firmware));
         EXPECT_EQ(backend->Open(path), OpenResult::Opened);
         return nodes[path];

@@ -12,7 +12,7 @@ namespace {
 
 // The kernel wakes a reader when the report comes in; a timed wait for the report's time would be
 // up to the thread's timer slack (50 us by default) late, a cost no real unit adds. The slack is
-// made as small as it goes for the wait and put back afterwards.
+// made as small as it goes for each wait and put back afterwards.
 struct TightTimer {
     const long saved = ::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
     TightTimer() { ::prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0); }
@@ -26,47 +26,30 @@ struct TightTimer {
 class KernelLikeChannel final : public HidChannel {
 public:
     explicit KernelLikeChannel(std::shared_ptr<KernelLikeNode> node) : node_(std::move(node)) {}
-    ~KernelLikeChannel() override { node_->Close(); }
-    KernelLikeChannel(const KernelLikeChannel&) = delete;
-    KernelLikeChannel& operator=(const KernelLikeChannel&) = delete;
-
+    ~KernelLikeChannel() override {
+        node_->Locked([&] { node_->closed_ = true; node_->threads_.insert(std::this_thread::get_id()); });
+        node_->changed_.notify_all();
+    }
     int Write(const unsigned char* data, std::size_t length) override { return node_->Write(data, length); }
     int ReadTimeout(unsigned char* data, std::size_t length, int milliseconds) override {
         return node_->Read(data, length, milliseconds);
     }
     QString Error() override {
-        const bool pulled = node_->Locked([&] { return node_->pulled_; });
-        return pulled ? QStringLiteral("No such device") : QStringLiteral("Input/output error");
+        return node_->Locked([&] { return node_->pulled_; }) ? QStringLiteral("No such device")
+                                                              : QStringLiteral("Input/output error");
     }
 
 private:
     std::shared_ptr<KernelLikeNode> node_;
 };
 
-std::shared_ptr<KernelLikeNode> KernelLikeNode::Create(Firmware firmware) {
-    std::shared_ptr<KernelLikeNode> node(new KernelLikeNode);
-    node->firmware_ = std::move(firmware);
-    return node;
-}
-
 std::unique_ptr<HidChannel> KernelLikeNode::Open() { return std::make_unique<KernelLikeChannel>(shared_from_this()); }
 
-void KernelLikeNode::Queue(const QByteArray& report) {
-    Locked([&] { Enqueue(Clock::now(), report); });
-}
-
-void KernelLikeNode::Pull() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    pulled_ = true;
-    changed_.notify_all();
-}
-
-// Reports become readable in the order they arrive; what the node cannot hold is lost, as in the kernel.
+// Reports become readable in the order they arrive.
 void KernelLikeNode::Enqueue(Clock::time_point at, const QByteArray& bytes) {
-    if (pulled_ || queue_.size() >= kQueueLimit) return;
-    const auto later =
-        std::find_if(queue_.begin(), queue_.end(), [&](const Pending& p) { return p.readableAt > at; });
-    queue_.insert(later, Pending{at, bytes});
+    if (pulled_) return;
+    queue_.insert(std::find_if(queue_.begin(), queue_.end(), [&](const Pending& p) { return p.readableAt > at; }),
+                  Pending{at, bytes});
     changed_.notify_all();
 }
 
@@ -77,54 +60,37 @@ int KernelLikeNode::Write(const unsigned char* data, std::size_t length) {
     written_.emplace_back(reinterpret_cast<const char*>(data), qsizetype(length));
     if (pulled_) return -1;
     if (writeResult_ && *writeResult_ != int(length)) return *writeResult_;
-    // Report ID 0 means an unnumbered report: the unit gets the bytes after it.
-    const bool unnumbered = length > 0 && data[0] == 0;
-    const QByteArray report(reinterpret_cast<const char*>(data) + (unnumbered ? 1 : 0),
-                            qsizetype(length) - (unnumbered ? 1 : 0));
-    if (firmware_) {
-        const Clock::time_point at = Clock::now() + delay_;
-        for (const QByteArray& answer : firmware_(report)) Enqueue(at, answer);
-    }
+    // The backend writes report ID 0 (an unnumbered report) first: the unit gets the bytes after it.
+    const Clock::time_point at = Clock::now() + delay_;
+    for (const QByteArray& answer : firmware_(written_.back().mid(1))) Enqueue(at, answer);
     return int(length);
 }
 
+// The backend's reads always have a time-out (0: only looks).
 int KernelLikeNode::Read(unsigned char* data, std::size_t length, int milliseconds) {
     std::unique_lock<std::mutex> lock(mutex_);
     ++reads_;
     threads_.insert(std::this_thread::get_id());
-    const bool untimed = milliseconds < 0;
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(std::max(0, milliseconds));
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
     for (;;) {
         if (pulled_) return -1;
         const Clock::time_point now = Clock::now();
         if (!queue_.empty() && queue_.front().readableAt <= now) {
-            const QByteArray report = queue_.front().bytes;
+            const std::size_t n = std::min(length, std::size_t(queue_.front().bytes.size()));
+            std::memcpy(data, queue_.front().bytes.constData(), n);
             queue_.pop_front();
-            const std::size_t n = std::min(length, std::size_t(report.size()));
-            std::memcpy(data, report.constData(), n);
             return int(n);
         }
-        if (!untimed && now >= deadline) return 0;
+        if (now >= deadline) return 0;
         ++blockedReads_;
         changed_.notify_all();
-        if (!queue_.empty() && (untimed || queue_.front().readableAt < deadline)) {
-            const Clock::time_point readable = queue_.front().readableAt;  // the queue may change meanwhile
+        {
             const TightTimer tight;
-            changed_.wait_until(lock, readable);
-        } else if (untimed) {
-            changed_.wait(lock);
-        } else {
-            changed_.wait_until(lock, deadline);
+            const bool due = !queue_.empty() && queue_.front().readableAt < deadline;
+            changed_.wait_until(lock, due ? queue_.front().readableAt : deadline);
         }
         --blockedReads_;
     }
-}
-
-void KernelLikeNode::Close() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    closed_ = true;
-    threads_.insert(std::this_thread::get_id());
-    changed_.notify_all();
 }
 
 }  // namespace tarvik::test

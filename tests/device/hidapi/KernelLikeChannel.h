@@ -24,11 +24,12 @@ namespace tarvik::test {
 class KernelLikeNode : public std::enable_shared_from_this<KernelLikeNode> {
 public:
     // The unit's side: the reports it sends back, in order, for a report it took (given without the
-    // report ID byte); none for a silent unit. Runs on the thread that writes, with the node locked.
+    // report ID byte). Runs on the thread that writes, with the node locked.
     using Firmware = std::function<std::vector<QByteArray>(const QByteArray& report)>;
 
-    static std::shared_ptr<KernelLikeNode> Create(Firmware firmware = {});
-
+    static std::shared_ptr<KernelLikeNode> Create(Firmware firmware) {
+        return std::shared_ptr<KernelLikeNode>(new KernelLikeNode(std::move(firmware)));
+    }
     // A channel on this node, as HidapiBackendOptions::openChannel hands one out.
     std::unique_ptr<HidChannel> Open();
 
@@ -36,12 +37,11 @@ public:
     // A write returns this instead of its length (e.g. -1 for a failed write, 5 for a short one).
     void SetWriteResult(std::optional<int> result) { Locked([&] { writeResult_ = result; }); }
     // A report the unit sends now, asked for or not.
-    void Queue(const QByteArray& report);
+    void Queue(const QByteArray& report) { Locked([&] { Enqueue(Clock::now(), report); }); }
     // The unit is gone: a read in progress and every later call fail.
-    void Pull();
+    void Pull() { Locked([&] { pulled_ = true; changed_.notify_all(); }); }
 
     int Reads() const { return Locked([&] { return reads_; }); }
-    // Reports the unit sent that nobody has read yet.
     int Unread() const { return Locked([&] { return int(queue_.size()); }); }
     int Writes() const { return Locked([&] { return writes_; }); }
     // Reports written, report ID byte included.
@@ -49,28 +49,15 @@ public:
     bool Closed() const { return Locked([&] { return closed_; }); }
     // Every thread that called the channel, its close included.
     std::set<std::thread::id> CallThreads() const { return Locked([&] { return threads_; }); }
-    // True while a read waits for a report.
-    bool ReadInProgress() const { return Locked([&] { return blockedReads_ > 0; }); }
-    // Waits (up to `limit`) until a read waits for a report; true when one does.
-    bool WaitForBlockedRead(std::chrono::milliseconds limit = std::chrono::seconds(10)) const {
-        return WaitFor(limit, [this] { return blockedReads_ > 0; });
-    }
-    // Waits (up to `limit`) until the channel is closed; true when it is.
-    bool WaitForClose(std::chrono::milliseconds limit = std::chrono::seconds(10)) const {
-        return WaitFor(limit, [this] { return closed_; });
-    }
+    bool WaitForBlockedRead() const { return WaitFor([this] { return blockedReads_ > 0; }); }
+    bool WaitForClose() const { return WaitFor([this] { return closed_; }); }
 
 private:
     friend class KernelLikeChannel;
-    KernelLikeNode() = default;
+    explicit KernelLikeNode(Firmware firmware) : firmware_(std::move(firmware)) {}
 
     using Clock = std::chrono::steady_clock;
-    struct Pending {
-        Clock::time_point readableAt;
-        QByteArray bytes;
-    };
-    // The kernel keeps this many unread reports per open node and drops what comes on top.
-    static constexpr std::size_t kQueueLimit = 64;
+    struct Pending { Clock::time_point readableAt; QByteArray bytes; };
 
     template <class F>
     auto Locked(F f) const -> decltype(f()) {
@@ -78,13 +65,12 @@ private:
         return f();
     }
     template <class P>
-    bool WaitFor(std::chrono::milliseconds limit, P done) const {
+    bool WaitFor(P done) const {  // up to ten seconds
         std::unique_lock<std::mutex> lock(mutex_);
-        return changed_.wait_for(lock, limit, done);
+        return changed_.wait_for(lock, std::chrono::seconds(10), done);
     }
     int Write(const unsigned char* data, std::size_t length);
     int Read(unsigned char* data, std::size_t length, int milliseconds);
-    void Close();
     void Enqueue(Clock::time_point at, const QByteArray& bytes);  // with the node locked
 
     mutable std::mutex mutex_;
@@ -93,11 +79,8 @@ private:
     Firmware firmware_;
     std::chrono::microseconds delay_{0};
     std::optional<int> writeResult_;
-    bool pulled_ = false;
-    bool closed_ = false;
-    int reads_ = 0;
-    int writes_ = 0;
-    int blockedReads_ = 0;
+    bool pulled_ = false, closed_ = false;
+    int reads_ = 0, writes_ = 0, blockedReads_ = 0;
     std::vector<QByteArray> written_;
     std::set<std::thread::id> threads_;
 };

@@ -8,15 +8,10 @@
 #include "device/HID_PnP.h"
 #include "model/DeviceState.h"
 #include "sim/SimulatedUnit.h"
+#include "support/Builders.h"
 #include "support/RigHelpers.h"
 
 namespace tarvik::test {
-
-inline UnitImage Firmware(std::uint8_t major, std::uint8_t minor, std::uint8_t revision) {
-    UnitImage image = DefaultUnitImage();
-    image.firmware = {major, minor, revision};
-    return image;
-}
 
 struct LinkRig {
     bool fresh = (State() = DeviceState{}, true);  // each rig starts from a program that saw no unit
@@ -37,7 +32,6 @@ struct LinkRig {
         watchdog.start(10000);
     }
 
-    // Reports the unit took, in order.
     std::vector<QByteArray> Sent() const {
         std::vector<QByteArray> sent;
         for (const auto& line : unit.Transcript())
