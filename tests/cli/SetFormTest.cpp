@@ -227,20 +227,5 @@ TEST(SetForm, EveryFormsExampleWritesItsMode) {
     }
 }
 
-// Every key of the table, under its own modifier byte, as show offers to write it back: a name that
-// reads as another key, or as several, shows here. (The other fields' arguments are in the table above.)
-TEST(SetForm, ShowsArgumentsWriteEveryKeyBack) {
-    for (int usage = 1; usage <= Max_KeyUsageID; ++usage) {
-        CommonRecord common;
-        for (std::size_t i = 0; i < common.size(); ++i) common[i] = static_cast<std::uint8_t>(0xC0 + i);
-        common[0] = static_cast<std::uint8_t>(usage * 37);
-        common[1] = static_cast<std::uint8_t>(usage);
-        QStringList args;
-        for (const std::string& a : SetArgs(0, common).value_or(std::vector<std::string>{"null"}))
-            args << QString::fromStdString(a);
-        EXPECT_EQ(Written(args).first, RecordHex(0, common)) << args.join(' ').toStdString();
-    }
-}
-
 }  // namespace
 }  // namespace tarvik::cli
