@@ -187,11 +187,8 @@ TEST_F(PedalContentsTest, AnyRecordGivesADescription) {
                 for (auto& b : *bytes) b = pattern == 0 ? 0x00 : pattern == 1 ? 0xFF : (seed = seed * 1103515245u + 12345u) >> 16;
             }
             const std::string text = Describe({mode, common, additional}, pattern % 5);
-            if (mode <= tarvik::OUTPUT_AT_CHANGE) {
-                ASSERT_EQ(text.rfind("[設定されている機能] ", 0), 0u) << "mode " << mode;
-            } else {
-                ASSERT_EQ(text, "default");
-            }
+            if (mode <= tarvik::OUTPUT_AT_CHANGE) ASSERT_EQ(text.rfind("[設定されている機能] ", 0), 0u) << mode;
+            else ASSERT_EQ(text, "default");
         }
     }
 }

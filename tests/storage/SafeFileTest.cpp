@@ -29,10 +29,8 @@ TEST(SafeFile, WritesAndReadsOnlyRegularFilesAndChangesNothingElse) {
         const char* reads = nullptr;  // empty: read (at most 16 bytes); nullptr: not tried
         rlim_t limit = RLIM_INFINITY;
     } cases[] = {
-        {"new", Existing::Replace, ""},
-        {"new", Existing::Keep, ""},
-        {"file", Existing::Replace, "", ""},
-        {"link-to-file", Existing::Replace, "", ""},
+        {"new", Existing::Replace, ""}, {"new", Existing::Keep, ""},
+        {"file", Existing::Replace, "", ""}, {"link-to-file", Existing::Replace, "", ""},
         {"big", Existing::Replace, "", "cannot read (larger than 16 bytes)"},
         {"file", Existing::Keep, "@/file: cannot write (it exists already); nothing was written"},
         {"dangling", Existing::Keep, "@/dangling: cannot write (it exists already); nothing was written"},
@@ -98,10 +96,8 @@ TEST(SafeFile, WritesAndReadsOnlyRegularFilesAndChangesNothingElse) {
 // A save replaces the file that was read, and nothing put in its place since: here a unit file kept
 // by a simulated unit, changed and saved after the swap.
 TEST(SafeFile, ASaveRefusesAPathThatNoLongerNamesTheFileRead) {
-    const struct {
-        bool link;  // the other file comes as a link to it, else renamed over the path
-        const char* says;
-    } cases[] = {
+    // link: the other file comes as a link to it, else renamed over the path
+    const struct { bool link; const char* says; } cases[] = {
         {true, "@/unit.json: cannot write (it is now a symbolic link to @/other, not the file that was there at "
                "the start); the file is unchanged"},
         {false, "@/unit.json: cannot write (it is no longer the file that was there at the start); the file is "

@@ -73,11 +73,8 @@ void ExpectTextsFit(QWidget& top, const std::string& where) {
         if (!w->isVisible()) continue;
         SCOPED_TRACE(where + ": " + w->objectName().toStdString());
         if (auto* label = qobject_cast<QLabel*>(w)) {
-            if (label->wordWrap()) {
-                EXPECT_LE(label->heightForWidth(label->width()), label->height());
-            } else {
-                EXPECT_LE(label->minimumSizeHint().width(), label->width());
-            }
+            if (label->wordWrap()) EXPECT_LE(label->heightForWidth(label->width()), label->height());
+            else EXPECT_LE(label->minimumSizeHint().width(), label->width());
         } else if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty()) {
             EXPECT_LE(button->sizeHint().width(), button->width()) << button->text().toStdString();
         } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {

@@ -228,11 +228,8 @@ TEST_F(StepsTest, WhatComesDuringAStepWaitsForIt) {
                 EXPECT_TRUE(presenter.All().empty()) << "the confirmation came inside the step";
             });
         });
-        if (c.duringWrite) {
-            Click(*dialog, "buttonProgramTarvik");
-        } else {
-            EXPECT_EQ(ReadEnds(), !c.removal);
-        }
+        if (c.duringWrite) Click(*dialog, "buttonProgramTarvik");
+        else EXPECT_EQ(ReadEnds(), !c.removal);
         ASSERT_TRUE(asked);
         ASSERT_TRUE(QTest::qWaitFor([&] { return presenter.All().size() >= c.texts.size(); }, 3000));
         QTest::qWait(50);
