@@ -56,9 +56,8 @@ CtlResult RunGuiWithoutDisplay(const QStringList& args) {
 
 QStringList LinesStartingWith(const QString& text, const QString& prefix) {
     QStringList out;
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
+    for (const QString& line : text.split(QLatin1Char('\n')))
         if (line.startsWith(prefix)) out << line;
-    }
     return out;
 }
 

@@ -55,8 +55,7 @@ TEST(CtlReset, OnATerminalItAsksAndOnlyYesResets) {
     const QString script = QStandardPaths::findExecutable("script");
     if (script.isEmpty()) GTEST_SKIP() << "script (util-linux) is not installed";
     const struct { const char* answer; int exitCode; const char* says; bool changed; } cases[] = {
-        {"y\n", 0, "All 3 pedals are back at the factory setting.", true},
-        {"n\n", 2, "キャンセルしました", false},
+        {"y\n", 0, "All 3 pedals are back at the factory setting.", true}, {"n\n", 2, "キャンセルしました", false},
         {"", 2, "tarvikctl: nothing was changed", false},  // end of input is no
     };
     // Pedal 0 holds a key; the factory setting is a click.

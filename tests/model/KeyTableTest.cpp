@@ -38,19 +38,11 @@ TEST(KeyTable, RowsByCountAndSpotRowsWithTheirNameLevelAndExplanation) {
     EXPECT_EQ(digest, 13272111666849999524u);
 
     const struct { int usage; const char* name; const char* explanation; } spots[] = {
-        {0, "なし", "何も出力しない"},
-        {4, "a", "Shiftプラスこのキーで大文字 A"},
-        {40, "Enter (Return)", ""},
-        {48, "[", "Shiftプラスこのキーで {"},
-        {49, "]", "Shiftプラスこのキーで }"},
-        {57, "Caps Lock", "Shiftとともに使う"},
-        {73, "Fn", "キーボード独自のfnキーとは異なります"},
-        {93, "キーパッド 5", "NumLockオンで使う オフでは出力なし"},
-        {99, "キーパッド Delete", "キーパッド(テンキー)にあるキー NumLockオンで ."},
-        {100, "Non-US...", ""},
-        {101, "Application", "マウス右クリックと同じ"},
-        {144, "かな", ""},
-        {165, "---", "Reserved"},
+        {0, "なし", "何も出力しない"}, {4, "a", "Shiftプラスこのキーで大文字 A"}, {40, "Enter (Return)", ""},
+        {48, "[", "Shiftプラスこのキーで {"}, {49, "]", "Shiftプラスこのキーで }"}, {57, "Caps Lock", "Shiftとともに使う"},
+        {73, "Fn", "キーボード独自のfnキーとは異なります"}, {93, "キーパッド 5", "NumLockオンで使う オフでは出力なし"},
+        {99, "キーパッド Delete", "キーパッド(テンキー)にあるキー NumLockオンで ."}, {100, "Non-US...", ""},
+        {101, "Application", "マウス右クリックと同じ"}, {144, "かな", ""}, {165, "---", "Reserved"},
         {224, "(左)Control", ""},
     };
     for (const auto& r : spots) {

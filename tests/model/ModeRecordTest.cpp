@@ -91,8 +91,7 @@ std::string FieldsText(const std::string& record, const AdditionalRecord& additi
 
 TEST(ModeFields, NamesWhatTheTablesKnowAndGivesTheRestAsNumbers) {
     const struct { const char* record; const char* fields; } cases[] = {
-        {"00 | 11 00", "mode=0 modifiers=[ctrl, rctrl] key=null usage_id=0"},
-        {"01 | 09", "mode=1 buttons=9"},
+        {"00 | 11 00", "mode=0 modifiers=[ctrl, rctrl] key=null usage_id=0"}, {"01 | 09", "mode=1 buttons=9"},
         {"02 | 04 0f 05 1e", "mode=2 button=middle first_ms=15 second=5 interval_ms=30"},
         {"04 | 02 01 77 0f 01 0f", "mode=4 modifiers=[shift] button=left first_ms=15 second=hold interval_ms=15"},
         {"05 | 00 e8 77 77 77 77 02 00 14 00 19 00 03",
@@ -101,10 +100,9 @@ TEST(ModeFields, NamesWhatTheTablesKnowAndGivesTheRestAsNumbers) {
          "mode=6 direction=null speed=100 repeats=0 acceleration=true acceleration_index=3 acceleration_divisor=333"},
         {"07 | ff 77 77 77 77 00 00 00 00 0a 00 00",
          "mode=7 direction=backward rate=10 repeats=0 acceleration=false acceleration_index=0"},
-        {"08 | 02 77 77 77 77 00 00 00 00 05 00 00", "mode=8 button=right rate=0.5 repeats=0 acceleration=false "
-                                                     "acceleration_index=0"},
-        {"0a | 02 01 04 80 28", "mode=10 press=null release=rcmd+enter"},
-        {"0c | 01 02 03", "mode=12"},
+        {"08 | 02 77 77 77 77 00 00 00 00 05 00 00",
+         "mode=8 button=right rate=0.5 repeats=0 acceleration=false acceleration_index=0"},
+        {"0a | 02 01 04 80 28", "mode=10 press=null release=rcmd+enter"}, {"0c | 01 02 03", "mode=12"},
     };
     for (const auto& c : cases) EXPECT_EQ(FieldsText(c.record), c.fields) << c.record;
 }

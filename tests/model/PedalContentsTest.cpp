@@ -48,8 +48,7 @@ TEST_F(PedalContentsTest, KeysButtonsAndDirectionsWithTheirFallbacks) {
     const std::string norepeat = "\r\n[加速] なし\r\n[加速指標] 0\r\n[繰り返し] ペダルを離すまで";
     const struct { int mode; std::string head, tail; } frames[] = {
         {0, "[設定されている機能] キー出力\r\n[キー] ", "\r\n[モディファイア] なし"},
-        {1, "[設定されている機能] クリック\r\n", ""},
-        {2, "[設定されている機能] ダブルクリック\r\n", lengths},
+        {1, "[設定されている機能] クリック\r\n", ""}, {2, "[設定されている機能] ダブルクリック\r\n", lengths},
         {3, "[設定されている機能] モディファイア プラス クリック\r\n[モディファイア] \r\n", ""},
         {4, "[設定されている機能] モディファイア プラス ダブルクリック\r\n[モディファイア] ", lengths},
         {6, "[設定されている機能] マウスポインタ移動\r\n[移動方向] ", "\r\n[速度] 0 ドット/秒" + norepeat},

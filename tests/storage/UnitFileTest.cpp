@@ -26,8 +26,7 @@ TEST(UnitFile, MalformedFilesAreRefusedWithOneMessageNamingTheField) {
     struct Case { QByteArray json; std::string message; };
     const Case cases[] = {
         {"{\"pedals\": [", "unit file: not JSON (unterminated array at offset 12)"},
-        {"[1, 2]", "unit file: expected a JSON object"},
-        {"{}", "pedals: missing"},
+        {"[1, 2]", "unit file: expected a JSON object"}, {"{}", "pedals: missing"},
         {R"({"pedals": {}})", "pedals: expected a list"},
         {R"({"pedals": [], "pedal_cuont": 3})", "pedal_cuont: unknown field"},
         {R"({"pedals": [1]})", "pedals[0]: expected an object"},

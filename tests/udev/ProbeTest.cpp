@@ -22,8 +22,7 @@ TEST(UdevProbe, OnlyTheVendorPageIsTheConfigurationInterface) {
     QTemporaryDir dir;
     // says: after "<path>: "
     const struct { const char* name; QByteArray bytes; int status; const char* says; } cases[] = {
-        {"vendor", kVendor, PROBE_COMMAND_INTERFACE, ""},
-        {"keyboard", kKeyboard, PROBE_OTHER_INTERFACE, ""},
+        {"vendor", kVendor, PROBE_COMMAND_INTERFACE, ""}, {"keyboard", kKeyboard, PROBE_OTHER_INTERFACE, ""},
         {"truncated", kVendor.left(kVendor.size() - 3), PROBE_REFUSED, "malformed report descriptor"},
         // Short items of nothing fill a descriptor up to the kernel's limit, and one byte past it.
         {"largest", kVendor + QByteArray(4096 - kVendor.size(), '\0'), PROBE_COMMAND_INTERFACE, ""},
@@ -45,8 +44,7 @@ TEST(UdevProbe, OnlyTheVendorPageIsTheConfigurationInterface) {
 TEST(UdevProbe, TheProgramExitsWithTheVerdict) {
     QTemporaryDir dir;
     const struct { QStringList args; int status; QByteArray err; } cases[] = {
-        {{WriteFile(dir, "vendor", kVendor)}, 0, ""},
-        {{WriteFile(dir, "keyboard", kKeyboard)}, 1, ""},
+        {{WriteFile(dir, "vendor", kVendor)}, 0, ""}, {{WriteFile(dir, "keyboard", kKeyboard)}, 1, ""},
         {{}, 2, "usage: tarvik-udev-probe REPORT-DESCRIPTOR\n"},
     };
     for (const auto& c : cases) {

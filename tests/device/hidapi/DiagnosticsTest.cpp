@@ -37,8 +37,7 @@ const char* const kKeyboard =
 // Each descriptor is copied to its exact size, so the sanitizer build sees any read past its end.
 TEST(ReportDescriptor, AllAndTopLevelPagesAndMalformedInput) {
     const struct { const char* name; QByteArray hex; Pages all; Pages topLevel; bool malformed; } cases[] = {
-        {"empty", "", {}, {}, false},
-        {"vendor", kVendor, {0xFF00}, {0xFF00}, false},
+        {"empty", "", {}, {}, false}, {"vendor", kVendor, {0xFF00}, {0xFF00}, false},
         {"keyboard", kKeyboard, {0x01, 0x07, 0x08}, {0x01}, false},
         {"keyboard then vendor", QByteArray(kKeyboard) + kVendor, {0x01, 0x07, 0x08, 0xFF00}, {0x01, 0xFF00}, false},
         {"nested collection is not top level", "0501 a101 0509 a100 c0 c0", {0x01, 0x09}, {0x01}, false},

@@ -274,8 +274,7 @@ constexpr int P = productID;
 
 TEST(MatchingRule, TakesOnlyTheVendorInterfaceOncePerPathInNumericOrder) {
     const struct { const char* name; std::vector<HidInterfaceInfo> devices; QStringList expected; } cases[] = {
-        {"empty", {}, {}},
-        {"vendor interface", {Vendor("/dev/hidraw3")}, {"/dev/hidraw3"}},
+        {"empty", {}, {}}, {"vendor interface", {Vendor("/dev/hidraw3")}, {"/dev/hidraw3"}},
         {"the unit's keyboard interface", {Keyboard("/dev/hidraw1")}, {}},
         {"other vendor", {{"/dev/hidraw4", 0x046d, P, 0xFF00, 1, 0}}, {}},
         {"other product", {{"/dev/hidraw4", V, P + 1, 0xFF00, 1, 0}}, {}},
@@ -301,8 +300,7 @@ TEST(HotplugStrategyChoice, UdevThenKernelThenPolling) {
     const struct { bool udevRunning, monitorCreatable; HotplugStrategy expected; const char* source; } cases[] = {
         {true, true, HotplugStrategy::UdevMonitor, "udev"},
         {false, true, HotplugStrategy::KernelMonitor, "kernel"},
-        {true, false, HotplugStrategy::Polling, nullptr},
-        {false, false, HotplugStrategy::Polling, nullptr},
+        {true, false, HotplugStrategy::Polling, nullptr}, {false, false, HotplugStrategy::Polling, nullptr},
     };
     for (const auto& c : cases) {
         const HotplugStrategy s = ChooseHotplugStrategy(c.udevRunning, c.monitorCreatable);

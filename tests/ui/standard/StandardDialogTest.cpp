@@ -44,9 +44,7 @@ protected:
         } else if (action.starts_with("key:")) {
             auto* list = Find<QComboBox>(*dialog, "listboxKeys");
             list->setCurrentIndex(list->findText(QString::fromStdString(action.substr(4))));
-        } else {
-            Click(*dialog, action);
-        }
+        } else Click(*dialog, action);
     }
     bool On(const std::string& name) { return Checked(*dialog, name); }
     bool Usable(const std::string& name) { return Enabled(*dialog, name); }
@@ -108,8 +106,7 @@ TEST_F(StandardDialogTest, WarningAnswersDecideWhetherTheDialogStays) {
     const char* const kCancelled = "Setting in Pedal 1 is out of the Standard, and the user selected canceling.";
     // response 0: the box's default (Return) answer.
     const struct { const char* name; int response; bool unplugWhileAsked, stays; const char* line; } cases[] = {
-        {"OK", ALERT_FIRST_BUTTON, false, true, kKept},
-        {"Return", 0, false, false, kCancelled},
+        {"OK", ALERT_FIRST_BUTTON, false, true, kKept}, {"Return", 0, false, false, kCancelled},
         {"other", 1002, false, true, "その他:1002"},
         // A modal box lets device events through: the unit goes away while the user reads the warning.
         {"OK, but unplugged meanwhile", ALERT_FIRST_BUTTON, true, false, kKept},
